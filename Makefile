@@ -8,7 +8,7 @@ NATIVE := $(BUILD)/native
 WINDOWS := $(BUILD)/windows
 export MURALTO_BUILD := $(BUILD)
 
-.PHONY: all bootstrap native windows test test-native test-windows test-e2e test-fuzz run bench dist clean
+.PHONY: all bootstrap native windows test test-native test-windows test-cross test-e2e test-fuzz run bench dist clean
 
 all: native windows
 
@@ -30,13 +30,17 @@ test-native: native
 test-windows: windows
 	@cd $(WINDOWS) && ctest --output-on-failure -LE e2e
 
+# Checks that need both builds (the same input through both), one script each.
+test-cross: native windows
+	@scripts/run-checks tests/cross $(BUILD) cross
+
 test-e2e: windows
 	@if [ -x tests/e2e/run ]; then tests/e2e/run $(WINDOWS); fi
 
 test-fuzz: bootstrap
 	@if [ -x fuzz/run ]; then fuzz/run $(BUILD)/fuzz short; fi
 
-test: test-native test-windows test-e2e test-fuzz
+test: test-native test-windows test-cross test-e2e test-fuzz
 	@scripts/summary $(BUILD)
 
 run: windows
