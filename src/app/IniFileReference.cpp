@@ -1,0 +1,7 @@
+#include "app/IniFileReference.h"
+
+namespace muralto {
+
+vcl::TIniFile* iniFile = nullptr;
+
+}  // namespace muralto

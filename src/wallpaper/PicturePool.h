@@ -1,0 +1,19 @@
+#pragma once
+// The picture pool: every picture file of the checked folders, found
+// recursively, in folder-list order and then in enumeration order.
+#include <string>
+
+namespace vcl {
+class TListItems;
+class TStringList;
+}  // namespace vcl
+
+namespace muralto {
+
+// Appends the pictures of folder and of every plain subfolder (attribute word
+// exactly "directory") to pool. A folder that cannot be read adds nothing.
+void ScanFolder(std::string folder, vcl::TStringList& pool);
+// Empties pool and scans every checked item's caption, first to last.
+void RebuildPool(const vcl::TListItems& folders, vcl::TStringList& pool);
+
+}  // namespace muralto
