@@ -3,18 +3,26 @@
 // it up and read it back through these functions; the program's own code
 // only ever sees the platform/ interfaces.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
+
+#include "platform/types.h"
 
 namespace sim {
 
 // Back to a fresh machine: empty registry but for the desktop key of a new
 // user, no drive mappings but Z: -> "/", default module path and screen.
+// The module path is then "C:\Program Files\Muralto\Muralto.exe" and the
+// Windows folder "C:\windows": both lie on C:, which a test maps to a
+// scratch folder of its own. Open files and find handles are closed.
 void Reset();
 
 // Drive letter -> host folder. "C:\a\b" then means hostFolder + "/a/b".
-// Z: maps to the host's "/" after Reset, as under Wine.
+// Z: maps to the host's "/" after Reset, as under Wine. Either separator is
+// accepted; a path without a drive lies on C:, whose current folder is its
+// root. Existing names are found without regard to case.
 void MapDrive(char letter, const std::string& hostFolder);
 void UnmapDrive(char letter);
 // Host path of a Windows path, or "" when its drive is not mapped.
@@ -26,7 +34,8 @@ std::string WindowsPath(const std::string& hostPath);
 // reparse point), added to what the host file gives.
 void SetExtraAttributes(const std::string& windowsPath, std::uint32_t bits);
 
-// A write refused by the system, for paths under this Windows folder.
+// A write refused by the system (error 5), for paths under this Windows
+// folder: profile writes, new files, deletions and renames.
 void DenyWritesUnder(const std::string& windowsFolder);
 
 void SetModuleFileName(const std::string& windowsPath);
@@ -45,9 +54,14 @@ void RegSetString(const std::string& key, const std::string& name, const std::st
 void RegSetRaw(const std::string& key, const std::string& name, const RegValue& value);
 bool RegGet(const std::string& key, const std::string& name, RegValue* value);
 std::string RegGetString(const std::string& key, const std::string& name);  // "" when missing
-// Every registry write and delete, in order, as "set Name=value" / "delete Name".
+// Every registry write and delete made through the platform calls, in
+// order, as "set Name=value" / "delete Name"; keys as "create key path" /
+// "delete key path" (lower-cased). Strings show as text, REG_DWORD in
+// decimal, other types as "hex:01,02". Refused writes and the system's own
+// write of "Wallpaper" (SystemParametersInfoA) are not recorded.
 std::vector<std::string>& RegJournal();
-// Make the next registry writes under this key fail with this error code.
+// Make the registry writes under this key (itself included; "" for all)
+// fail with this error code until Reset, or until called with error 0.
 void RegFailWritesUnder(const std::string& key, long error);
 
 // The desktop.
@@ -68,5 +82,14 @@ std::vector<WallpaperCall>& WallpaperCalls();
 // Whether SPI_SETDESKWALLPAPER with SPIF_UPDATEINIFILE records the path in
 // "Wallpaper", as Windows and Wine do. On by default.
 void SetWallpaperCallRecordsPath(bool on);
+
+// GetClientRect of a window other than the desktop asks these providers in
+// turn (the window system registers one); the first that knows the window
+// answers. They are part of the machine's make-up and survive Reset.
+using ClientRectProvider = std::function<bool(std::uintptr_t window, platform::Rect* rect)>;
+void AddClientRectProvider(ClientRectProvider provider);
+bool ProvidedClientRect(std::uintptr_t window, platform::Rect* rect);
+// The fixed handle GetDesktopWindow returns.
+inline constexpr std::uintptr_t DesktopWindowHandle = 0x10010;
 
 }  // namespace sim

@@ -1,0 +1,166 @@
+// The desktop of the simulated machine: the wallpaper call, the screen's
+// size and pixels, and device contexts. Every device context sees the
+// screen from its top-left corner.
+#include <algorithm>
+#include <cstring>
+
+#include "platform/desktop.h"
+#include "platform/registry.h"
+#include "platform/sim/SimState.h"
+#include "platform/sim/world.h"
+
+namespace sim {
+
+namespace {
+
+std::vector<ClientRectProvider>& Providers() {
+  static std::vector<ClientRectProvider> providers;
+  return providers;
+}
+
+}  // namespace
+
+Screen& TheScreen() { return detail::TheState().screen; }
+
+std::vector<WallpaperCall>& WallpaperCalls() { return detail::TheState().wallpaperCalls; }
+
+void SetWallpaperCallRecordsPath(bool on) { detail::TheState().wallpaperCallRecordsPath = on; }
+
+void AddClientRectProvider(ClientRectProvider provider) { Providers().push_back(std::move(provider)); }
+
+bool ProvidedClientRect(std::uintptr_t window, platform::Rect* rect) {
+  for (const auto& provider : Providers()) {
+    if (provider && provider(window, rect)) return true;
+  }
+  return false;
+}
+
+}  // namespace sim
+
+namespace platform {
+
+namespace {
+
+using sim::detail::TheState;
+
+// A fixed pattern, so that a capture of an untouched screen is still checkable.
+std::uint32_t PatternPixel(int x, int y) {
+  const auto r = static_cast<std::uint32_t>((x * 7 + y * 3) & 0xFF);
+  const auto g = static_cast<std::uint32_t>(x & 0xFF);
+  const auto b = static_cast<std::uint32_t>(y & 0xFF);
+  return (r << 16) | (g << 8) | b;
+}
+
+std::uint32_t ScreenPixel(const sim::Screen& screen, int x, int y) {
+  if (x < 0 || y < 0 || x >= screen.width || y >= screen.height) return 0;
+  if (screen.pixels.empty()) return PatternPixel(x, y);
+  const std::size_t index = static_cast<std::size_t>(y) * static_cast<std::size_t>(screen.width) +
+                            static_cast<std::size_t>(x);
+  return index < screen.pixels.size() ? screen.pixels[index] : 0;
+}
+
+bool IsOpenDc(Hdc dc) {
+  const auto& dcs = TheState().openDcs;
+  return std::find(dcs.begin(), dcs.end(), dc) != dcs.end();
+}
+
+}  // namespace
+
+bool SystemParametersInfoA(std::uint32_t action, std::uint32_t param, void* pv, std::uint32_t winIni) {
+  if (action != SpiSetDeskWallpaper) {
+    SetLastError(ErrorInvalidParameter);
+    return false;
+  }
+  auto& state = TheState();
+  const std::string path = pv == nullptr ? "" : static_cast<const char*>(pv);
+  state.wallpaperCalls.push_back(sim::WallpaperCall{param, path, winIni});
+  if ((winIni & SpifUpdateIniFile) != 0 && state.wallpaperCallRecordsPath) {
+    sim::RegValue value;
+    value.type = RegSz;
+    value.data.assign(path.begin(), path.end());
+    value.data.push_back(0);
+    state.registry.Create("Control Panel\\desktop", nullptr)->SetValue("Wallpaper", value);
+  }
+  return true;
+}
+
+int GetSystemMetrics(int index) {
+  const sim::Screen& screen = TheState().screen;
+  switch (index) {
+    case SmCxScreen:
+      return screen.width;
+    case SmCyScreen:
+      return screen.height;
+    case SmCyBorder:
+      return 1;
+    default:
+      return 0;
+  }
+}
+
+Hwnd GetDesktopWindow() { return sim::DesktopWindowHandle; }
+
+bool GetClientRect(Hwnd window, Rect* rect) {
+  if (rect == nullptr) {
+    SetLastError(ErrorInvalidParameter);
+    return false;
+  }
+  if (window == sim::DesktopWindowHandle) {
+    const sim::Screen& screen = TheState().screen;
+    *rect = Rect{0, 0, screen.width, screen.height};
+    return true;
+  }
+  if (sim::ProvidedClientRect(window, rect)) return true;
+  SetLastError(1400);  // ERROR_INVALID_WINDOW_HANDLE
+  return false;
+}
+
+Hdc GetDC(Hwnd) {
+  auto& state = TheState();
+  const Hdc dc = state.nextDc;
+  state.nextDc += 4;
+  state.openDcs.push_back(dc);
+  return dc;
+}
+
+int ReleaseDC(Hwnd, Hdc dc) {
+  auto& dcs = TheState().openDcs;
+  const auto found = std::find(dcs.begin(), dcs.end(), dc);
+  if (found == dcs.end()) return 0;
+  dcs.erase(found);
+  return 1;
+}
+
+int GetDeviceCaps(Hdc dc, int index) {
+  if (!IsOpenDc(dc)) return 0;
+  switch (index) {
+    case DeviceCapsBitsPixel:
+      return TheState().screen.bitsPerPixel;
+    case DeviceCapsPlanes:
+      return 1;
+    default:
+      return 0;
+  }
+}
+
+bool BitBltToBuffer(Hdc dc, int srcX, int srcY, int width, int height, std::uint8_t* bgra) {
+  if (!IsOpenDc(dc) || width < 0 || height < 0 || (bgra == nullptr && width > 0 && height > 0)) {
+    SetLastError(ErrorInvalidParameter);
+    return false;
+  }
+  const sim::Screen& screen = TheState().screen;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const std::uint32_t pixel = ScreenPixel(screen, srcX + x, srcY + y);
+      std::uint8_t* out = bgra + (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                                  static_cast<std::size_t>(x)) * 4;
+      out[0] = static_cast<std::uint8_t>(pixel & 0xFF);
+      out[1] = static_cast<std::uint8_t>((pixel >> 8) & 0xFF);
+      out[2] = static_cast<std::uint8_t>((pixel >> 16) & 0xFF);
+      out[3] = 0;
+    }
+  }
+  return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,171 @@
+// Open files, deletion and renaming over host files. Sharing follows the
+// two ways the program opens files: a reader lets others read only, a
+// writer lets nobody in, and neither lets the file be deleted or moved.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "platform/files.h"
+#include "platform/sim/SimHostIo.h"
+#include "platform/sim/SimPaths.h"
+#include "platform/sim/SimState.h"
+#include "platform/sim/SimText.h"
+
+namespace platform {
+
+namespace {
+
+using sim::detail::TheState;
+
+constexpr long ErrorNotSameDevice = 17;
+
+Handle FailHandle(long error) {
+  SetLastError(static_cast<std::uint32_t>(error));
+  return InvalidHandleValue;
+}
+
+bool Fail(long error) {
+  SetLastError(static_cast<std::uint32_t>(error));
+  return false;
+}
+
+Handle Remember(int fd, const std::string& hostPath, bool forWrite) {
+  auto& state = TheState();
+  const Handle handle = state.nextHandle++;
+  state.files[handle] = sim::detail::OpenFile{fd, sim::detail::LowerAnsi(hostPath), forWrite};
+  return handle;
+}
+
+sim::detail::OpenFile* FileOf(Handle handle) {
+  auto& files = TheState().files;
+  const auto found = files.find(handle);
+  return found == files.end() ? nullptr : &found->second;
+}
+
+bool IsOpen(const std::string& hostPath) {
+  const std::string key = sim::detail::LowerAnsi(hostPath);
+  for (const auto& [handle, file] : TheState().files) {
+    if (file.hostPath == key) return true;
+  }
+  return false;
+}
+
+bool IsRealFolder(const std::string& hostPath) {
+  struct stat st {};
+  return lstat(hostPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+}  // namespace
+
+Handle OpenFileForReadDenyWrite(const char* path) {
+  if (path == nullptr) return FailHandle(ErrorInvalidParameter);
+  const auto host = sim::detail::ToHostPath(path);
+  if (!host) return FailHandle(ErrorPathNotFound);
+  if (!sim::detail::HostExists(*host)) return FailHandle(sim::detail::MissingPathError(*host));
+  if (sim::detail::HostIsFolder(*host)) return FailHandle(ErrorAccessDenied);
+  if (const long conflict = sim::detail::SharingConflict(*host, false)) return FailHandle(conflict);
+  const int fd = open(host->c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return FailHandle(sim::detail::ErrorFromErrno(errno));
+  return Remember(fd, *host, false);
+}
+
+Handle CreateFileAnew(const char* path) {
+  if (path == nullptr) return FailHandle(ErrorInvalidParameter);
+  const auto host = sim::detail::ToHostPath(path);
+  if (!host || !sim::detail::HostIsFolder(sim::detail::HostParent(*host))) return FailHandle(ErrorPathNotFound);
+  if (sim::detail::HostIsFolder(*host) || sim::detail::WritesDenied(*host)) return FailHandle(ErrorAccessDenied);
+  if (const long conflict = sim::detail::SharingConflict(*host, true)) return FailHandle(conflict);
+  const int fd = open(host->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return FailHandle(sim::detail::ErrorFromErrno(errno));
+  return Remember(fd, *host, true);
+}
+
+bool ReadFile(Handle file, void* buffer, std::uint32_t toRead, std::uint32_t* read) {
+  if (read != nullptr) *read = 0;
+  const auto* open = FileOf(file);
+  if (open == nullptr) return Fail(ErrorInvalidHandle);
+  if (open->forWrite) return Fail(ErrorAccessDenied);
+  if (buffer == nullptr && toRead > 0) return Fail(ErrorInvalidParameter);
+  std::uint32_t done = 0;
+  while (done < toRead) {
+    const ssize_t got = ::read(open->fd, static_cast<char*>(buffer) + done, toRead - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return Fail(sim::detail::ErrorFromErrno(errno));
+    if (got == 0) break;
+    done += static_cast<std::uint32_t>(got);
+  }
+  if (read != nullptr) *read = done;
+  return true;
+}
+
+bool WriteFile(Handle file, const void* buffer, std::uint32_t toWrite, std::uint32_t* written) {
+  if (written != nullptr) *written = 0;
+  const auto* open = FileOf(file);
+  if (open == nullptr) return Fail(ErrorInvalidHandle);
+  if (!open->forWrite) return Fail(ErrorAccessDenied);
+  if (buffer == nullptr && toWrite > 0) return Fail(ErrorInvalidParameter);
+  std::uint32_t done = 0;
+  while (done < toWrite) {
+    const ssize_t put = ::write(open->fd, static_cast<const char*>(buffer) + done, toWrite - done);
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) return Fail(sim::detail::ErrorFromErrno(errno));
+    done += static_cast<std::uint32_t>(put);
+  }
+  if (written != nullptr) *written = done;
+  return true;
+}
+
+std::int64_t GetFileSizeEx(Handle file) {
+  const auto* open = FileOf(file);
+  struct stat st {};
+  if (open == nullptr || fstat(open->fd, &st) != 0) {
+    SetLastError(ErrorInvalidHandle);
+    return -1;
+  }
+  return static_cast<std::int64_t>(st.st_size);
+}
+
+bool CloseHandle(Handle handle) {
+  auto& files = TheState().files;
+  const auto found = files.find(handle);
+  if (found == files.end()) return Fail(ErrorInvalidHandle);
+  close(found->second.fd);
+  files.erase(found);
+  return true;
+}
+
+bool DeleteFileA(const char* path) {
+  if (path == nullptr) return Fail(ErrorInvalidParameter);
+  const auto host = sim::detail::ToHostPath(path);
+  if (!host) return Fail(ErrorPathNotFound);
+  if (!sim::detail::HostExists(*host)) return Fail(sim::detail::MissingPathError(*host));
+  if (IsRealFolder(*host) || sim::detail::WritesDenied(*host)) return Fail(ErrorAccessDenied);
+  if (IsOpen(*host)) return Fail(ErrorSharingViolation);
+  if (unlink(host->c_str()) != 0) return Fail(sim::detail::ErrorFromErrno(errno));
+  return true;
+}
+
+bool MoveFileExA(const char* from, const char* to, std::uint32_t flags) {
+  if (from == nullptr || to == nullptr) return Fail(ErrorInvalidParameter);
+  const auto source = sim::detail::ToHostPath(from);
+  if (!source) return Fail(ErrorPathNotFound);
+  if (!sim::detail::HostExists(*source)) return Fail(sim::detail::MissingPathError(*source));
+  const auto target = sim::detail::ToHostPath(to);
+  if (!target || !sim::detail::HostIsFolder(sim::detail::HostParent(*target))) return Fail(ErrorPathNotFound);
+  if (IsOpen(*source)) return Fail(ErrorSharingViolation);
+  if (sim::detail::HostExists(*target)) {
+    if ((flags & MoveFileReplaceExisting) == 0) return Fail(ErrorAlreadyExists);
+    if (IsRealFolder(*target)) return Fail(ErrorAccessDenied);
+    if (IsOpen(*target)) return Fail(ErrorSharingViolation);
+  }
+  if (sim::detail::WritesDenied(*source) || sim::detail::WritesDenied(*target)) return Fail(ErrorAccessDenied);
+  if (std::rename(source->c_str(), target->c_str()) != 0) {
+    return Fail(errno == EXDEV ? ErrorNotSameDevice : sim::detail::ErrorFromErrno(errno));
+  }
+  return true;
+}
+
+}  // namespace platform

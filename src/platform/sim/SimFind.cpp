@@ -1,0 +1,164 @@
+// Folder enumeration and attributes. Entries come sorted without regard to
+// case, as Wine returns them, after "." and ".." (none at a drive root).
+#include <dirent.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include "platform/files.h"
+#include "platform/sim/SimAttributes.h"
+#include "platform/sim/SimPaths.h"
+#include "platform/sim/SimState.h"
+#include "platform/sim/SimText.h"
+
+namespace platform {
+
+namespace {
+
+using sim::detail::LowerAnsi;
+using sim::detail::TheState;
+
+bool EndsWithSeparator(const std::string& path) {
+  return !path.empty() && (path.back() == '\\' || path.back() == '/');
+}
+
+// "*" any run, "?" one character; compared without regard to case.
+bool Matches(const std::string& pattern, const std::string& name) {
+  if (pattern == "*.*" || pattern == "*") return true;
+  const std::string p = LowerAnsi(pattern);
+  const std::string n = LowerAnsi(name);
+  std::size_t pi = 0, ni = 0, star = std::string::npos, resume = 0;
+  while (ni < n.size()) {
+    if (pi < p.size() && (p[pi] == '?' || p[pi] == n[ni])) {
+      ++pi;
+      ++ni;
+    } else if (pi < p.size() && p[pi] == '*') {
+      star = pi++;
+      resume = ni;
+    } else if (star != std::string::npos) {
+      pi = star + 1;
+      ni = ++resume;
+    } else {
+      return false;
+    }
+  }
+  while (pi < p.size() && p[pi] == '*') ++pi;
+  return pi == p.size();
+}
+
+FindDataA Entry(const std::string& name, std::uint32_t attributes, std::uint64_t size) {
+  FindDataA data;
+  data.dwFileAttributes = attributes;
+  data.nFileSize = size;
+  const std::size_t length = std::min<std::size_t>(name.size(), MaxPath - 1);
+  std::memcpy(data.cFileName, name.data(), length);
+  data.cFileName[length] = '\0';
+  return data;
+}
+
+bool FolderEntries(const std::string& hostFolder, std::vector<std::string>* names) {
+  const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(hostFolder.c_str()), closedir);
+  if (!dir) return false;
+  while (const dirent* entry = readdir(dir.get())) {
+    const std::string name = entry->d_name;
+    if (name != "." && name != "..") names->push_back(name);
+  }
+  std::sort(names->begin(), names->end(), [](const std::string& a, const std::string& b) {
+    const std::string la = LowerAnsi(a), lb = LowerAnsi(b);
+    return la != lb ? la < lb : a < b;
+  });
+  return true;
+}
+
+Handle Fail(long error) {
+  SetLastError(static_cast<std::uint32_t>(error));
+  return InvalidHandleValue;
+}
+
+}  // namespace
+
+Handle FindFirstFileA(const char* pattern, FindDataA* data) {
+  if (pattern == nullptr || data == nullptr) return Fail(ErrorInvalidParameter);
+  const std::string text = pattern;
+  const auto split = text.find_last_of("\\/");
+  const std::string folder = split == std::string::npos ? (text.size() >= 2 && text[1] == ':' ? text.substr(0, 2) : "")
+                                                        : text.substr(0, split + 1);
+  const std::string mask = split == std::string::npos ? text.substr(folder.size()) : text.substr(split + 1);
+  if (mask.empty()) return Fail(ErrorFileNotFound);
+  const auto parts = sim::detail::ParseWindowsPath(folder);
+  const auto host = sim::detail::ToHostPath(folder);
+  if (!parts || !host || !sim::detail::HostIsFolder(*host)) return Fail(ErrorPathNotFound);
+
+  sim::detail::FindState find;
+  if (!parts->components.empty()) {
+    for (const char* dot : {".", ".."}) {
+      if (!Matches(mask, dot)) continue;
+      const std::string target = std::string(dot) == "." ? *host : sim::detail::HostParent(*host);
+      find.entries.push_back(Entry(dot, sim::detail::AttributesOf(target, dot).value_or(FileAttributeDirectory), 0));
+    }
+  }
+  std::vector<std::string> names;
+  if (!FolderEntries(*host, &names)) return Fail(ErrorAccessDenied);
+  for (const std::string& name : names) {
+    if (!Matches(mask, name)) continue;
+    const std::string path = *host == "/" ? "/" + name : *host + "/" + name;
+    const auto attributes = sim::detail::AttributesOf(path, name);
+    if (!attributes) continue;
+    find.entries.push_back(Entry(name, *attributes, sim::detail::FileSizeOf(path)));
+  }
+  if (find.entries.empty()) return Fail(ErrorFileNotFound);
+  *data = find.entries[0];
+  find.next = 1;
+  auto& state = TheState();
+  const Handle handle = state.nextHandle++;
+  state.finds[handle] = std::move(find);
+  return handle;
+}
+
+bool FindNextFileA(Handle find, FindDataA* data) {
+  auto& finds = TheState().finds;
+  const auto found = finds.find(find);
+  if (found == finds.end() || data == nullptr) {
+    SetLastError(ErrorInvalidHandle);
+    return false;
+  }
+  if (found->second.next >= found->second.entries.size()) {
+    SetLastError(ErrorNoMoreFiles);
+    return false;
+  }
+  *data = found->second.entries[found->second.next++];
+  return true;
+}
+
+bool FindClose(Handle find) {
+  if (TheState().finds.erase(find) == 1) return true;
+  SetLastError(ErrorInvalidHandle);
+  return false;
+}
+
+std::uint32_t GetFileAttributesA(const char* path) {
+  if (path == nullptr) {
+    SetLastError(ErrorInvalidParameter);
+    return InvalidFileAttributes;
+  }
+  const auto parts = sim::detail::ParseWindowsPath(path);
+  const auto host = sim::detail::ToHostPath(path);
+  if (!parts || !host) {
+    SetLastError(ErrorPathNotFound);
+    return InvalidFileAttributes;
+  }
+  const std::string name = parts->components.empty() ? "" : parts->components.back();
+  const auto attributes = sim::detail::AttributesOf(*host, name);
+  if (!attributes) {
+    SetLastError(static_cast<std::uint32_t>(sim::detail::MissingPathError(*host)));
+    return InvalidFileAttributes;
+  }
+  if (EndsWithSeparator(path) && (*attributes & FileAttributeDirectory) == 0) {
+    SetLastError(ErrorPathNotFound);
+    return InvalidFileAttributes;
+  }
+  return *attributes;
+}
+
+}  // namespace platform

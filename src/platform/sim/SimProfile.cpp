@@ -1,0 +1,150 @@
+// Profile files over real host files, read and rewritten whole at every
+// call (no cache), by the rules Windows and Wine follow.
+#include <algorithm>
+#include <cstring>
+#include <optional>
+
+#include "platform/profile.h"
+#include "platform/sim/SimHostIo.h"
+#include "platform/sim/SimPaths.h"
+#include "platform/sim/SimProfileDocument.h"
+#include "platform/sim/SimState.h"
+#include "platform/types.h"
+
+namespace platform {
+
+namespace {
+
+using sim::detail::ProfileDocument;
+
+// A bare file name lies in the Windows folder.
+std::optional<std::string> ProfileHostPath(const char* fileName) {
+  std::string path = fileName;
+  if (path.find_first_of("\\/:") == std::string::npos) {
+    path = sim::detail::TheState().windowsDirectory + "\\" + path;
+  }
+  return sim::detail::ToHostPath(path);
+}
+
+std::string StripQuotes(const std::string& value) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+    return value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
+std::uint32_t CopyOut(const std::string& text, char* buffer, std::uint32_t size) {
+  const auto count = static_cast<std::uint32_t>(std::min<std::size_t>(text.size(), size - 1));
+  std::memcpy(buffer, text.data(), count);
+  buffer[count] = '\0';
+  return count;
+}
+
+// Names one after the other, each with its NUL, the list ending in a
+// second NUL; a list too long is cut and the result is size - 2.
+std::uint32_t CopyList(const std::vector<std::string>& names, char* buffer, std::uint32_t size) {
+  std::string list;
+  for (const std::string& name : names) {
+    list += name;
+    list += '\0';
+  }
+  if (size < 2) {
+    buffer[0] = '\0';
+    return 0;
+  }
+  if (list.size() + 1 <= size) {
+    std::memcpy(buffer, list.data(), list.size());
+    buffer[list.size()] = '\0';
+    return static_cast<std::uint32_t>(list.size());
+  }
+  std::memcpy(buffer, list.data(), size - 2);
+  buffer[size - 2] = '\0';
+  buffer[size - 1] = '\0';
+  return size - 2;
+}
+
+std::string TrimmedDefault(const char* defaultValue) {
+  std::string text = defaultValue == nullptr ? "" : defaultValue;
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  return text;
+}
+
+}  // namespace
+
+std::uint32_t GetPrivateProfileStringA(const char* section, const char* key, const char* defaultValue, char* buffer,
+                                       std::uint32_t size, const char* fileName) {
+  if (buffer == nullptr || size == 0) return 0;
+  const std::string fallback = TrimmedDefault(defaultValue);
+  const auto host = fileName == nullptr ? std::nullopt : ProfileHostPath(fileName);
+  if (!host) {
+    SetLastError(ErrorPathNotFound);
+    return CopyOut(fallback, buffer, size);
+  }
+  std::string text;
+  const long error = sim::detail::ReadWholeFile(*host, &text);
+  if (error == ErrorPathNotFound) {
+    SetLastError(static_cast<std::uint32_t>(error));
+    return CopyOut(fallback, buffer, size);
+  }
+  if (error != 0) SetLastError(static_cast<std::uint32_t>(error));
+  const ProfileDocument document = ProfileDocument::Parse(text);
+
+  if (section == nullptr) {
+    std::vector<std::string> names;
+    for (const auto& found : document.Sections()) {
+      if (!found.name.empty()) names.push_back(found.name);
+    }
+    return CopyList(names, buffer, size);
+  }
+  if (key == nullptr) {
+    std::vector<std::string> names;
+    if (const auto* found = document.FindSection(section)) {
+      for (const auto& entry : found->entries) {
+        if (!entry.key.empty()) names.push_back(entry.key);
+      }
+    }
+    if (names.empty()) return CopyOut(StripQuotes(fallback), buffer, size);
+    return CopyList(names, buffer, size);
+  }
+  const auto* entry = document.Find(section, key);
+  return CopyOut(StripQuotes(entry != nullptr && entry->value ? *entry->value : fallback), buffer, size);
+}
+
+bool WritePrivateProfileStringA(const char* section, const char* key, const char* value, const char* fileName) {
+  if (section == nullptr || fileName == nullptr) {
+    SetLastError(ErrorInvalidParameter);
+    return false;
+  }
+  const auto host = ProfileHostPath(fileName);
+  if (!host) {
+    SetLastError(ErrorPathNotFound);
+    return false;
+  }
+  if (sim::detail::WritesDenied(*host)) {
+    SetLastError(ErrorAccessDenied);
+    return false;
+  }
+  std::string text;
+  const long error = sim::detail::ReadWholeFile(*host, &text);
+  if (error != 0 && error != ErrorFileNotFound) {
+    SetLastError(static_cast<std::uint32_t>(error));
+    return false;
+  }
+  ProfileDocument document = ProfileDocument::Parse(text);
+  bool changed = false;
+  if (key == nullptr) {
+    changed = document.DeleteSection(section);
+  } else if (value == nullptr) {
+    changed = document.DeleteKey(section, key);
+  } else {
+    changed = document.Set(section, key, value);
+  }
+  if (!changed) return true;
+  if (const long failure = sim::detail::WriteWholeFile(*host, document.Serialize())) {
+    SetLastError(static_cast<std::uint32_t>(failure));
+    return false;
+  }
+  return true;
+}
+
+}  // namespace platform

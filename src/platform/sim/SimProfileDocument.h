@@ -1,0 +1,47 @@
+#pragma once
+// A profile (INI) file as the profile functions see it: sections of
+// entries, parsed the way Wine parses them and written back whole.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sim::detail {
+
+struct ProfileEntry {
+  std::string key;
+  std::optional<std::string> value;  // none for a line without "=" (a comment, say)
+};
+
+struct ProfileSection {
+  std::string name;  // "" for the lines before the first section header
+  std::vector<ProfileEntry> entries;
+};
+
+class ProfileDocument {
+ public:
+  static ProfileDocument Parse(std::string_view text);
+  // CR LF line ends, no blank lines, a header for every named section.
+  std::string Serialize() const;
+
+  // The first section of that name and the first key of that name in it,
+  // both compared without regard to case.
+  const ProfileEntry* Find(std::string_view section, std::string_view key) const;
+  const ProfileSection* FindSection(std::string_view section) const;
+
+  // Returns whether anything changed.
+  bool Set(std::string_view section, std::string_view key, std::string_view value);
+  bool DeleteKey(std::string_view section, std::string_view key);
+  bool DeleteSection(std::string_view section);
+
+  const std::vector<ProfileSection>& Sections() const { return sections_; }
+
+ private:
+  ProfileSection* MutableSection(std::string_view section);
+  std::vector<ProfileSection> sections_;
+};
+
+// Blanks and tabs (and line-end characters) cut from both ends.
+std::string_view TrimBlanks(std::string_view text);
+
+}  // namespace sim::detail

@@ -1,0 +1,63 @@
+#pragma once
+// The simulated machine's state, shared by the sim's source files. One
+// instance per process; sim::Reset() brings it back to a fresh machine.
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/files.h"
+#include "platform/sim/SimRegistryTree.h"
+#include "platform/sim/world.h"
+#include "platform/types.h"
+
+namespace sim::detail {
+
+// A file opened through OpenFileForReadDenyWrite or CreateFileAnew.
+struct OpenFile {
+  int fd = -1;
+  std::string hostPath;  // lower-cased, to compare handles of one file
+  bool forWrite = false;
+};
+
+struct FindState {
+  std::vector<platform::FindDataA> entries;
+  std::size_t next = 0;
+};
+
+struct State {
+  std::map<char, std::string> drives;                 // upper-case letter -> host folder
+  std::map<std::string, std::uint32_t> extraAttributes;  // lower-cased host path -> bits
+  std::vector<std::string> deniedWriteFolders;        // lower-cased host folders
+  std::string moduleFileName;
+  std::string windowsDirectory;
+
+  RegistryTree registry;
+  std::map<platform::Hkey, std::string> openKeys;  // handle -> key path below HKCU
+  platform::Hkey nextKey = 0x1000;
+  std::vector<std::string> journal;
+  std::vector<std::pair<std::string, long>> registryFailures;  // lower-cased key path, error
+
+  Screen screen;
+  std::vector<WallpaperCall> wallpaperCalls;
+  bool wallpaperCallRecordsPath = true;
+  std::vector<platform::Hdc> openDcs;
+  platform::Hdc nextDc = 0x2000;
+
+  std::map<platform::Handle, OpenFile> files;
+  std::map<platform::Handle, FindState> finds;
+  platform::Handle nextHandle = 0x100;
+
+  State();
+  ~State();
+  // Closes what is open and goes back to a fresh machine.
+  void Fresh();
+  State(const State&) = delete;
+  State& operator=(const State&) = delete;
+};
+
+State& TheState();
+
+}  // namespace sim::detail
