@@ -1,0 +1,25 @@
+#pragma once
+// Reading and writing Windows BMP files.
+#include "toolkit/DibImage.h"
+
+namespace vcl {
+
+class TStream;
+
+// Reads one BMP file from the stream's position. A file that does not begin
+// with "BM" or whose header is not valid: EInvalidGraphic "Bitmap image is not
+// valid"; a file that ends before its header or pixel data: EReadError
+// "Stream read error". Nothing is allocated beyond what the file can fill.
+TDibImage ReadBmp(TStream& stream);
+
+// Writes the image with the 40-byte header (or the 12-byte one for a picture
+// read in that form), its colour table, masks and rows. An empty image is
+// refused with EInvalidGraphic before anything is written.
+void WriteBmp(TStream& stream, const TDibImage& image);
+
+// The largest decoded picture a run-length file may ask for, per byte of its
+// run-length data: far beyond what real pictures need, far below what a
+// forged header could make us allocate.
+inline constexpr std::size_t kRleMaxExpansion = 1024;
+
+}  // namespace vcl
