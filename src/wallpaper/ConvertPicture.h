@@ -1,0 +1,21 @@
+#pragma once
+// One pick's conversion: the chosen picture, JPEG or bitmap, into the
+// wallpaper file of the data folder.
+#include <string>
+
+#include "toolkit/Bitmap.h"
+#include "toolkit/JPEGImage.h"
+
+namespace muralto {
+
+// Reads currentPicture and dataDir; writes currentExtension, jpegImage,
+// workBitmap, wallpaperPath (dataDir + wallpaperFileName) and the wallpaper
+// file. Failures are exceptions: "Cannot open file %s", "JPEG error #%d",
+// "Bitmap image is not valid", "Stream read error", "Cannot create file %s".
+// When the picture cannot be loaded, workBitmap and the wallpaper file keep
+// what they had.
+void ConvertPicture(const std::string& currentPicture, const std::string& dataDir,
+                    const std::string& wallpaperFileName, std::string& currentExtension,
+                    std::string& wallpaperPath, vcl::TJPEGImage& jpegImage, vcl::TBitmap& workBitmap);
+
+}  // namespace muralto

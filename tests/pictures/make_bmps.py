@@ -1,0 +1,233 @@
+#!/usr/bin/env python3
+"""Writes the BMP test pictures of every layout the reader knows, each with the
+colours it must give (NAME.bgra: 4 bytes per pixel, top row first), plus broken
+files, and lists them all with what loading them must give in bmp-cases.txt."""
+import struct
+import sys
+from pathlib import Path
+
+out = Path(sys.argv[1])
+out.mkdir(parents=True, exist_ok=True)
+cases = []
+
+
+def pattern(w, h):
+    """Top-down rows of (r, g, b): two gradients and a checker board."""
+    return [[(x * 255 // max(w - 1, 1), y * 255 // max(h - 1, 1), 200 if (x // 8 + y // 8) % 2 else 30)
+             for x in range(w)] for y in range(h)]
+
+
+def pad(row):
+    return row + b"\0" * (-len(row) % 4)
+
+
+def pack_bits(indices, bits):
+    data = bytearray()
+    per = 8 // bits
+    for i in range(0, len(indices), per):
+        byte = 0
+        for k in range(per):
+            v = indices[i + k] if i + k < len(indices) else 0
+            byte |= v << (8 - bits * (k + 1))
+        data.append(byte)
+    return bytes(data)
+
+
+def file_header(total, offbits):
+    return b"BM" + struct.pack("<IHHI", total, 0, 0, offbits)
+
+
+def info_header(size, w, h, bpp, compression=0, size_image=0, clr_used=0, planes=1, masks=None):
+    head = struct.pack("<IiiHHIIiiII", size, w, h, planes, bpp, compression, size_image, 2835, 2835, clr_used, 0)
+    if size >= 52:
+        head += struct.pack("<III", *(masks or (0, 0, 0)))
+    if size >= 56:
+        head += struct.pack("<I", 0)
+    return head + b"\0" * (size - len(head))
+
+
+def write(name, data, expect=None, outcome="ok"):
+    (out / name).write_bytes(data)
+    if expect is not None:
+        (out / (name + ".bgra")).write_bytes(b"".join(bytes((b, g, r, 0)) for row in expect for (r, g, b) in row))
+    cases.append((name, outcome))
+
+
+def bmp(name, w, h, bpp, rows, palette=None, compression=0, masks_after=None, header=40, masks_in=None,
+        topdown=False, planes=1, clr_used=None, offbits=None, gap=b"", expect=None, pixels=None, cut=None,
+        outcome="ok"):
+    """rows: top-down packed rows without padding."""
+    palette = palette or []
+    entry = 3 if header == 12 else 4
+    table = b"".join(bytes((b, g, r)) + (b"" if entry == 3 else b"\0") for (r, g, b) in palette)
+    if pixels is None:
+        ordered = rows if topdown else list(reversed(rows))
+        pixels = b"".join(pad(r) for r in ordered)
+    extra = struct.pack("<III", *masks_after) if masks_after else b""
+    start = 14 + header + len(extra) + len(table) + len(gap)
+    if header == 12:
+        head = struct.pack("<IHHHH", 12, w, h, planes, bpp)
+    else:
+        used = len(palette) if clr_used is None else clr_used
+        head = info_header(header, w, -h if topdown else h, bpp, compression, len(pixels), used, planes, masks_in)
+    off = start if offbits is None else offbits
+    data = file_header(start + len(pixels), off) + head + extra + table + gap + pixels
+    if cut is not None:
+        data = data[:cut]
+    write(name, data, expect, outcome)
+
+
+W, H = 37, 21
+src = pattern(W, H)
+
+# True colour.
+rgb24 = [b"".join(bytes((b, g, r)) for (r, g, b) in row) for row in src]
+bmp("rgb24.bmp", W, H, 24, rgb24, expect=src)
+bmp("rgb24-topdown.bmp", W, H, 24, rgb24, topdown=True, expect=src)
+bmp("rgb24-v4.bmp", W, H, 24, rgb24, header=108, expect=src)
+bmp("rgb24-gap.bmp", W, H, 24, rgb24, gap=b"junk" * 5, expect=src)
+wide = pattern(1001, 3)
+bmp("rgb24-1001.bmp", 1001, 3, 24, [b"".join(bytes((b, g, r)) for (r, g, b) in row) for row in wide], expect=wide)
+rgb32 = [b"".join(bytes((b, g, r, 0)) for (r, g, b) in row) for row in src]
+bmp("rgb32.bmp", W, H, 32, rgb32, expect=src)
+bmp("rgb32-bitfields.bmp", W, H, 32, rgb32, compression=3, masks_after=(0xFF0000, 0xFF00, 0xFF), expect=src)
+bmp("rgb32-v5-bitfields.bmp", W, H, 32, rgb32, compression=3, header=124, masks_in=(0xFF0000, 0xFF00, 0xFF),
+    expect=src)
+# A 32-bit layout with the channels in another order (red lowest).
+rgb32x = [b"".join(struct.pack("<I", r | g << 8 | b << 16) for (r, g, b) in row) for row in src]
+bmp("rgb32-bitfields-swapped.bmp", W, H, 32, rgb32x, compression=3, masks_after=(0xFF, 0xFF00, 0xFF0000), expect=src)
+
+
+def five(v, bits):
+    q = v >> (8 - bits)
+    return q, q * 255 // ((1 << bits) - 1)
+
+
+rows555, exp555, rows565, exp565 = [], [], [], []
+for row in src:
+    a, ea, b_, eb = b"", [], b"", []
+    for (r, g, b) in row:
+        (qr, er), (qg, eg), (qb, eb_) = five(r, 5), five(g, 5), five(b, 5)
+        a += struct.pack("<H", qr << 10 | qg << 5 | qb)
+        ea.append((er, eg, eb_))
+        (qr, er), (qg, eg), (qb, eb_) = five(r, 5), five(g, 6), five(b, 5)
+        b_ += struct.pack("<H", qr << 11 | qg << 5 | qb)
+        eb.append((er, eg, eb_))
+    rows555.append(a); exp555.append(ea); rows565.append(b_); exp565.append(eb)
+bmp("rgb16-555.bmp", W, H, 16, rows555, expect=exp555)
+bmp("rgb16-565-bitfields.bmp", W, H, 16, rows565, compression=3, masks_after=(0xF800, 0x07E0, 0x001F), expect=exp565)
+
+# Indexed.
+pal8 = [((i >> 5) * 255 // 7, ((i >> 2) & 7) * 255 // 7, (i & 3) * 255 // 3) for i in range(256)]
+idx8 = [[(r >> 5) << 5 | (g >> 5) << 2 | (b >> 6) for (r, g, b) in row] for row in src]
+exp8 = [[pal8[i] for i in row] for row in idx8]
+bmp("pal8.bmp", W, H, 8, [bytes(r) for r in idx8], palette=pal8, expect=exp8)
+bmp("pal8-clrused0.bmp", W, H, 8, [bytes(r) for r in idx8], palette=pal8, clr_used=0, expect=exp8)
+bmp("pal8-offbits0.bmp", W, H, 8, [bytes(r) for r in idx8], palette=pal8, offbits=0, expect=exp8)
+gray16 = [(v * 17, v * 17, v * 17) for v in range(16)]
+idx16 = [[(r * 3 + g * 6 + b) // 10 >> 4 for (r, g, b) in row] for row in src]
+exp16 = [[gray16[i] for i in row] for row in idx16]
+bmp("pal8-table16.bmp", W, H, 8, [bytes(r) for r in idx16], palette=gray16, expect=exp16)
+bmp("pal4.bmp", W, H, 4, [pack_bits(r, 4) for r in idx16], palette=gray16, expect=exp16)
+bw = [(0, 0, 0), (255, 255, 255)]
+idx1 = [[1 if g > 127 else 0 for (r, g, b) in row] for row in src]
+exp1 = [[bw[i] for i in row] for row in idx1]
+bmp("pal1.bmp", W, H, 1, [pack_bits(r, 1) for r in idx1], palette=bw, expect=exp1)
+bmp("core24.bmp", W, H, 24, rgb24, header=12, expect=src)
+bmp("core8.bmp", W, H, 8, [bytes(r) for r in idx8], palette=pal8, header=12, expect=exp8)
+bmp("core1.bmp", W, H, 1, [pack_bits(r, 1) for r in idx1], palette=bw, header=12, expect=exp1)
+
+
+def rle8(rows):
+    """Bottom row first; runs of equal bytes, absolute runs of three or more."""
+    data = bytearray()
+    for row in reversed(rows):
+        i = 0
+        while i < len(row):
+            j = i
+            while j < len(row) and j - i < 255 and row[j] == row[i]:
+                j += 1
+            if j - i >= 2 or len(row) - i < 3:
+                data += bytes((j - i, row[i]))
+                i = j
+                continue
+            k = i
+            while k < len(row) and k - i < 255 and (k + 1 >= len(row) or row[k + 1] != row[k]):
+                k += 1
+            k = max(k, i + 3) if len(row) - i >= 3 else k
+            k = min(k, len(row))
+            data += bytes((0, k - i)) + bytes(row[i:k]) + (b"\0" if (k - i) % 2 else b"")
+            i = k
+        data += b"\0\0"
+    return bytes(data + b"\0\1")
+
+
+bmp("rle8.bmp", W, H, 8, None, palette=pal8, compression=1, pixels=rle8(idx8), expect=exp8)
+# A delta skips pixels, which stay at index 0; end of bitmap leaves the rest at 0.
+delta = bytes((3, 9, 0, 2, 2, 1, 2, 9, 0, 0, 4, 7, 0, 1))
+exp_delta = [[(0, 0, 0)] * 8 for _ in range(4)]
+pal_delta = [(0, 0, 0)] + [(i * 20, 255 - i * 20, 100) for i in range(1, 12)]
+for x in range(3): exp_delta[3][x] = pal_delta[9]
+for x in range(5, 7): exp_delta[2][x] = pal_delta[9]
+for x in range(4): exp_delta[1][x] = pal_delta[7]
+bmp("rle8-delta.bmp", 8, 4, 8, None, palette=pal_delta, compression=1, pixels=delta, expect=exp_delta)
+
+
+def rle4(rows):
+    data = bytearray()
+    for row in reversed(rows):
+        i = 0
+        while i < len(row):
+            j = i
+            while j < len(row) and j - i < 255 and row[j] == row[i]:
+                j += 1
+            data += bytes((j - i, row[i] << 4 | row[i]))
+            i = j
+        data += b"\0\0"
+    return bytes(data + b"\0\1")
+
+
+bmp("rle4.bmp", W, H, 4, None, palette=gray16, compression=2, pixels=rle4(idx16), expect=exp16)
+# Absolute mode of RLE4: five indices 1 2 3 4 5, padded to a word; then a run alternating 6 and 7.
+abs4 = bytes((0, 5, 0x12, 0x34, 0x50, 0)) + bytes((3, 0x67)) + b"\0\1"
+exp_abs4 = [[gray16[i] for i in (1, 2, 3, 4, 5, 6, 7, 6)]]
+bmp("rle4-absolute.bmp", 8, 1, 4, None, palette=gray16, compression=2, pixels=abs4, expect=exp_abs4)
+
+# Broken files: what loading them must report.
+INVALID, SHORT = "Bitmap image is not valid", "Stream read error"
+good = (out / "rgb24.bmp").read_bytes()
+write("empty.bmp", b"", outcome=SHORT)
+write("not-a-bitmap.bmp", b"This is a text file, not a picture.\n" * 3, outcome=INVALID)
+write("cut-in-file-header.bmp", good[:9], outcome=SHORT)
+write("cut-in-info-header.bmp", good[:30], outcome=SHORT)
+write("cut-in-pixels.bmp", good[:-100], outcome=SHORT)
+bmp("cut-in-palette.bmp", W, H, 8, [bytes(r) for r in idx8], palette=pal8, cut=14 + 40 + 100, outcome=SHORT)
+bmp("planes2.bmp", W, H, 24, rgb24, planes=2, outcome=INVALID)
+bmp("bpp7.bmp", W, H, 7, rgb24, outcome=INVALID)
+bmp("bpp0.bmp", W, H, 0, rgb24, outcome=INVALID)
+bmp("compression9.bmp", W, H, 24, rgb24, compression=9, outcome=INVALID)
+bmp("rle8-on-24bit.bmp", W, H, 24, rgb24, compression=1, outcome=INVALID)
+bmp("bitfields-on-8bit.bmp", W, H, 8, [bytes(r) for r in idx8], palette=pal8, compression=3,
+    masks_after=(1, 2, 4), outcome=INVALID)
+bmp("rle8-topdown.bmp", W, H, 8, None, palette=pal8, compression=1, pixels=rle8(idx8), topdown=True,
+    outcome=INVALID)
+bmp("clrused-300.bmp", W, H, 8, [bytes(r) for r in idx8], palette=pal8, clr_used=300, outcome=INVALID)
+bmp("offbits-inside-header.bmp", W, H, 24, rgb24, offbits=20, outcome=INVALID)
+bmp("offbits-beyond-file.bmp", W, H, 24, rgb24, offbits=1 << 30, outcome=SHORT)
+
+
+def header_only(name, w, h, bpp, compression=0, size=40, outcome=INVALID, tail=b""):
+    head = info_header(size, w, h, bpp, compression, 0, 0)
+    write(name, file_header(14 + size + len(tail), 14 + size) + head + tail, outcome=outcome)
+
+
+header_only("header-size-77.bmp", W, H, 24, size=77)
+header_only("width-0.bmp", 0, H, 24)
+header_only("width-negative.bmp", -5, H, 24)
+header_only("height-0.bmp", W, 0, 24)
+header_only("height-min.bmp", W, -0x80000000, 24)
+header_only("huge-dimensions.bmp", 100000, 100000, 24, outcome=SHORT, tail=b"\0" * 64)
+header_only("row-size-overflow.bmp", 0x7FFFFFFF, 0x7FFFFFFF, 32, outcome=SHORT, tail=b"\0" * 64)
+header_only("rle8-huge.bmp", 30000, 30000, 8, compression=1, outcome=INVALID, tail=b"\0" * 1024 + b"\0\1")
+
+(out / "bmp-cases.txt").write_text("".join(f"{n}\t{o}\n" for n, o in cases))
