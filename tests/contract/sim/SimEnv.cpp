@@ -1,0 +1,122 @@
+// The contract tests' machine when it is the simulated Windows: C: maps to
+// a host folder of this process (with a "windows" folder in it), scratch
+// folders lie on C:, and POSIX entries are made with POSIX calls.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "contract/ContractEnv.h"
+#include "platform/sim/world.h"
+
+namespace contract {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string MakeTempFolder(const std::string& parent, const std::string& prefix) {
+  std::string pattern = parent + "/" + prefix + "XXXXXX";
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed under " + parent);
+  return pattern;
+}
+
+void RemoveHostTree(const std::string& host) {
+  std::error_code ignored;
+  for (const auto& entry : fs::recursive_directory_iterator(host, ignored)) {
+    if (entry.is_directory(ignored) && !entry.is_symlink(ignored)) chmod(entry.path().c_str(), 0755);
+  }
+  fs::remove_all(host, ignored);
+}
+
+// A host folder that lives as long as the test program.
+class HostFolder {
+ public:
+  explicit HostFolder(const std::string& prefix) : path_(MakeTempFolder(fs::temp_directory_path(), prefix)) {}
+  ~HostFolder() { RemoveHostTree(path_); }
+  HostFolder(const HostFolder&) = delete;
+  HostFolder& operator=(const HostFolder&) = delete;
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+const std::string& DriveC() {
+  static const HostFolder folder("muralto-contract-c-");
+  static const bool made = fs::create_directories(folder.Path() + "/windows");
+  (void)made;
+  return folder.Path();
+}
+
+std::string Host(const std::string& windowsPath) {
+  const std::string host = sim::HostPath(windowsPath);
+  if (host.empty()) throw std::runtime_error("no host path for " + windowsPath);
+  return host;
+}
+
+}  // namespace
+
+void FreshMachine() {
+  sim::Reset();
+  sim::MapDrive('C', DriveC());
+}
+
+bool RunsOnWine() { return true; }
+
+bool HeadlessWine() { return false; }
+
+ScratchFolder::ScratchFolder() {
+  sim::MapDrive('C', DriveC());
+  path_ = sim::WindowsPath(MakeTempFolder(DriveC(), "scratch-"));
+}
+
+ScratchFolder::~ScratchFolder() {
+  const std::string host = sim::HostPath(path_);
+  if (!host.empty()) RemoveHostTree(host);
+}
+
+void WriteBytes(const std::string& windowsPath, const std::string& bytes) {
+  std::ofstream out(Host(windowsPath), std::ios::binary | std::ios::trunc);
+  out << bytes;
+  if (!out) throw std::runtime_error("cannot write " + windowsPath);
+}
+
+std::string ReadBytes(const std::string& windowsPath) {
+  std::ifstream in(Host(windowsPath), std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+bool Exists(const std::string& windowsPath) {
+  struct stat st {};
+  return lstat(Host(windowsPath).c_str(), &st) == 0;
+}
+
+void MakeFolder(const std::string& windowsPath) { fs::create_directory(Host(windowsPath)); }
+
+void AddAttributes(const std::string& windowsPath, std::uint32_t bits) { sim::SetExtraAttributes(windowsPath, bits); }
+
+std::string PosixFixture() {
+  static const HostFolder folder("muralto-contract-posix-");
+  static const bool made = [] {
+    const std::string root = folder.Path();
+    std::ofstream(root + "/plain.txt", std::ios::binary) << "hello";
+    fs::create_directory(root + "/readonly");
+    chmod((root + "/readonly").c_str(), 0555);
+    fs::create_directory(root + "/target");
+    fs::create_directory_symlink("target", root + "/linkdir");
+    fs::create_symlink("plain.txt", root + "/linkfile");
+    fs::create_symlink("does-not-exist", root + "/broken");
+    return true;
+  }();
+  (void)made;
+  return sim::WindowsPath(folder.Path());
+}
+
+}  // namespace contract
