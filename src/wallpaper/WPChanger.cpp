@@ -3,9 +3,11 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "platform/desktop.h"
 #include "platform/files.h"
+#include "toolkit/Bitmap.h"
 #include "toolkit/Conversions.h"
 #include "toolkit/FileExists.h"
 #include "toolkit/Registry.h"
@@ -25,6 +27,25 @@ class KeyCloser {
  private:
   vcl::TRegistry& registry_;
 };
+
+// A window's device context, released on every way out.
+class WindowDc {
+ public:
+  explicit WindowDc(platform::Hwnd window) : window_(window), dc_(platform::GetDC(window)) {}
+  ~WindowDc() {
+    if (dc_ != 0) platform::ReleaseDC(window_, dc_);
+  }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  platform::Hdc Get() const { return dc_; }
+
+ private:
+  platform::Hwnd window_;
+  platform::Hdc dc_;
+};
+
+// Larger than any screen; keeps a bogus size from asking for gigabytes.
+constexpr std::int64_t MaxCapturePixels = std::int64_t{1} << 27;
 
 std::string WindowsFolderWithBackslash() {
   std::array<char, platform::MaxPath> buffer{};
@@ -76,6 +97,45 @@ TWallpaperPosition TWPChanger::GetCurrentPosition() {
   const std::int64_t tile = vcl::StrToInt(registry_->ReadString("TileWallpaper"));
   const std::int64_t sum = style + tile;
   return (sum >= 0 && sum <= 2) ? static_cast<TWallpaperPosition>(sum) : wpCentered;
+}
+
+void TWPChanger::CaptureScreen(vcl::TBitmap& bitmap, std::uint32_t window) {
+  bitmap.SetPixelFormat(pixelFormat_);
+  platform::Hwnd source = window;
+  int width = 0;
+  int height = 0;
+  if (window == 0) {
+    source = platform::GetDesktopWindow();
+    width = platform::GetSystemMetrics(platform::SmCxScreen);
+    height = platform::GetSystemMetrics(platform::SmCyScreen);
+  } else {
+    platform::Rect client;
+    platform::GetClientRect(source, &client);
+    width = client.right;
+    height = client.bottom;
+  }
+  if (std::int64_t{width} * height > MaxCapturePixels) throw vcl::EOutOfResources(vcl::msg::InvalidBitmap);
+  bitmap.SetWidth(width);
+  bitmap.SetHeight(height);
+  width = bitmap.Width();
+  height = bitmap.Height();
+  if (width <= 0 || height <= 0) return;
+  WindowDc dc(source);
+  if (dc.Get() == 0) return;
+  std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
+  if (!platform::BitBltToBuffer(dc.Get(), 0, 0, width, height, pixels.data())) return;
+  bitmap.CopyFromBgra(pixels.data(), width, height);
+}
+
+void TWPChanger::SetScreenAsWallpaper(TWallpaperPosition position) {
+  if (captureFolder_.empty()) throw vcl::EInvalidOperation("The Windows folder is unknown: no place for the screen copy");
+  const std::string path = captureFolder_ + CaptureFileName;
+  {
+    vcl::TBitmap capture;
+    CaptureScreen(capture, 0);
+    capture.SaveToFile(path);
+  }
+  ChangeWallPaper(path, position);
 }
 
 void TWPChanger::ChangeNow() { ChangeWallPaper(wallpaper_, position_); }

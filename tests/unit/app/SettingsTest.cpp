@@ -1,0 +1,216 @@
+#include "app/Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/IniFileReference.h"
+#include "platform/sim/world.h"
+#include "support/SimMachine.h"
+#include "toolkit/Exceptions.h"
+
+namespace {
+
+using muralto::MainWindowState;
+
+const std::string MainIni = "C:\\Muralto\\Muralto.ini";
+const std::string FolderList = "C:\\Muralto\\data\\folders.ini";
+
+class SettingsTest : public ::testing::Test {
+ protected:
+  SettingsTest() {
+    state.SetFolders(&folders);
+    state.folderListPath = FolderList;
+  }
+  void AddFolder(const std::string& caption, bool checked) {
+    vcl::TListItem* item = folders.Add();
+    item->SetCaption(caption);
+    item->SetChecked(checked);
+  }
+
+  support::SimMachine machine;
+  vcl::TListItems folders;
+  MainWindowState state;
+};
+
+TEST_F(SettingsTest, ConstructionValues) {
+  EXPECT_EQ(state.wallpaperFileName, "wallpaper.bmp");
+  EXPECT_EQ(state.runKeyPath, "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run");
+  EXPECT_EQ(state.picturePool.Count(), 0);
+  EXPECT_EQ(state.hours, 0);
+  EXPECT_FALSE(state.autoStart);
+  EXPECT_FALSE(state.showTray);
+  EXPECT_EQ(state.newItem, nullptr);
+  MainWindowState bare;
+  EXPECT_THROW(bare.Folders(), vcl::EInvalidOperation);
+}
+
+TEST_F(SettingsTest, TheMainSettingsFileIsNamedAfterTheExecutable) {
+  EXPECT_EQ(muralto::MainSettingsPath(), MainIni);
+  sim::SetModuleFileName("C:\\Muralto\\Other.Name.exe");
+  EXPECT_EQ(muralto::MainSettingsPath(), "C:\\Muralto\\Other.Name.ini");
+  sim::SetModuleFileName("C:\\Muralto.d\\noext");
+  EXPECT_EQ(muralto::MainSettingsPath(), "C:\\Muralto.d\\noext.ini");
+}
+
+TEST_F(SettingsTest, AFirstStartReadsTheDefaultsAndWritesTenLines) {
+  state.hours = 99;
+  muralto::LoadSettings(state);
+  EXPECT_EQ(state.languageName, "English");
+  EXPECT_TRUE(state.autoStart);
+  EXPECT_TRUE(state.showTray);
+  EXPECT_EQ(state.selectionMode, 0);
+  EXPECT_EQ(state.positionMode, 0);
+  EXPECT_EQ(state.hours, 1);
+  EXPECT_EQ(state.minutes, 0);
+  EXPECT_EQ(state.seconds, 0);
+  EXPECT_FALSE(machine.Exists(MainIni)) << "reading creates nothing";
+  muralto::SaveSettings(state);
+  EXPECT_EQ(machine.ReadFile(MainIni),
+            "[Options]\r\nLanguage=English\r\nAuto Start=1\r\ntray=1\r\nSelection=0\r\nPosition=0\r\n"
+            "[Pause]\r\nHour=1\r\nMin=0\r\nSec=0\r\n");
+  EXPECT_EQ(muralto::iniFile, nullptr) << "the INI object lives only during the operation";
+}
+
+TEST_F(SettingsTest, StoredValuesAreReadAsTheyAre) {
+  machine.WriteFile(MainIni,
+                    "[OPTIONS]\r\nlanguage=  Russian  \r\nAuto Start=yes\r\nTRAY=0\r\nSelection=5\r\nPosition=-3\r\n"
+                    "[Pause]\r\nHOUR=0x10\r\nMin=010\r\nSec=ten\r\n");
+  muralto::LoadSettings(state);
+  EXPECT_EQ(state.languageName, "Russian");
+  EXPECT_TRUE(state.autoStart) << "not a number: the default";
+  EXPECT_FALSE(state.showTray);
+  EXPECT_EQ(state.selectionMode, 5) << "no range check here";
+  EXPECT_EQ(state.positionMode, -3);
+  EXPECT_EQ(state.hours, 16);
+  EXPECT_EQ(state.minutes, 10);
+  EXPECT_EQ(state.seconds, 0);
+}
+
+TEST_F(SettingsTest, ASaveKeepsUnknownKeysAndTheirPlaces) {
+  machine.WriteFile(MainIni, "[Extra]\r\nmine=1\r\n[Options]\r\nLanguage=Russian\r\nfuture=x\r\n[Pause]\r\nHour=3\r\n");
+  muralto::LoadSettings(state);
+  state.hours = -2;
+  muralto::SaveSettings(state);
+  EXPECT_EQ(machine.ReadFile(MainIni),
+            "[Extra]\r\nmine=1\r\n[Options]\r\nLanguage=Russian\r\nfuture=x\r\nAuto Start=1\r\ntray=1\r\n"
+            "Selection=0\r\nPosition=0\r\n[Pause]\r\nHour=-2\r\nMin=0\r\nSec=0\r\n");
+}
+
+TEST_F(SettingsTest, ASaveIntoAFolderThatCannotBeWrittenFails) {
+  sim::SetModuleFileName("C:\\Gone\\Muralto.exe");
+  try {
+    muralto::SaveSettings(state);
+    FAIL() << "no error";
+  } catch (const vcl::EIniFileException& e) {
+    EXPECT_EQ(e.Message(), "Unable to write to C:\\Gone\\Muralto.ini");
+  }
+  EXPECT_EQ(muralto::iniFile, nullptr);
+}
+
+TEST_F(SettingsTest, TwoFoldersAreWrittenInTheirExactForm) {
+  AddFolder("C:\\Pictures", true);
+  AddFolder("D:\\Photos\\Holiday", false);
+  muralto::SaveFolderList(state);
+  EXPECT_EQ(machine.ReadFile(FolderList),
+            "[Folders]\r\nTotal=2\r\nFolder1=C:\\Pictures\r\nChecked Folder1=1\r\n"
+            "Folder2=D:\\Photos\\Holiday\r\nChecked Folder2=0\r\n");
+  EXPECT_FALSE(machine.Exists(FolderList + ".new"));
+}
+
+TEST_F(SettingsTest, ASaveRewritesTheWholeListDroppingOldEntries) {
+  machine.WriteFile(FolderList, "[Folders]\r\nTotal=3\r\nFolder1=a\r\nFolder2=b\r\nFolder3=c\r\n[Other]\r\nk=v\r\n");
+  muralto::SaveFolderList(state);
+  EXPECT_EQ(machine.ReadFile(FolderList), "[Folders]\r\nTotal=0\r\n");
+}
+
+TEST_F(SettingsTest, AFailedFolderListSaveLeavesTheOldFileIntact) {
+  const std::string old = "[Folders]\r\nTotal=1\r\nFolder1=C:\\Keep\r\nChecked Folder1=1\r\n";
+  machine.WriteFile(FolderList, old);
+  AddFolder("C:\\New", true);
+  sim::DenyWritesUnder("C:\\Muralto\\data");
+  try {
+    muralto::SaveFolderList(state);
+    FAIL() << "no error";
+  } catch (const vcl::EIniFileException& e) {
+    EXPECT_EQ(e.Message(), "Unable to write to " + FolderList);
+  }
+  EXPECT_EQ(machine.ReadFile(FolderList), old);
+  EXPECT_FALSE(machine.Exists(FolderList + ".new"));
+}
+
+TEST_F(SettingsTest, AFailedReplaceLeavesTheOldFileAndNoHalfFile) {
+  // A folder in the file's place cannot be replaced by a file.
+  machine.MakeDir(FolderList);
+  AddFolder("C:\\New", true);
+  try {
+    muralto::SaveFolderList(state);
+    FAIL() << "no error";
+  } catch (const vcl::EIniFileException& e) {
+    EXPECT_EQ(e.Message(), "Unable to write to " + FolderList);
+  }
+  EXPECT_FALSE(machine.Exists(FolderList + ".new"));
+}
+
+TEST_F(SettingsTest, WithoutTheDataFolderEverySaveFails) {
+  machine.Remove("C:\\Muralto\\data");
+  EXPECT_THROW(muralto::SaveFolderList(state), vcl::EIniFileException);
+  EXPECT_FALSE(machine.Exists("C:\\Muralto\\data")) << "never created";
+}
+
+TEST_F(SettingsTest, LoadingTakesTotalEntriesWithDefaults) {
+  machine.WriteFile(FolderList,
+                    "[Folders]\r\nTotal=3\r\nFolder1=  C:\\Pictures  \r\nChecked Folder2=0\r\nFolder9=ignored\r\n");
+  muralto::LoadFolderList(state);
+  EXPECT_EQ(state.folderTotal, 3);
+  ASSERT_EQ(folders.Count(), 3);
+  EXPECT_EQ(folders.Item(0)->Caption(), "C:\\Pictures");
+  EXPECT_TRUE(folders.Item(0)->Checked());
+  EXPECT_EQ(folders.Item(1)->Caption(), "");
+  EXPECT_FALSE(folders.Item(1)->Checked());
+  EXPECT_EQ(folders.Item(2)->Caption(), "");
+  EXPECT_TRUE(folders.Item(2)->Checked());
+}
+
+TEST_F(SettingsTest, LoadingARoundTripGivesTheSameList) {
+  AddFolder("C:\\Pictures", true);
+  AddFolder("D:\\Photos\\Holiday", false);
+  AddFolder("C:\\Pictures", true);
+  muralto::SaveFolderList(state);
+  vcl::TListItems loaded;
+  MainWindowState other;
+  other.SetFolders(&loaded);
+  other.folderListPath = FolderList;
+  muralto::LoadFolderList(other);
+  ASSERT_EQ(loaded.Count(), 3);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(loaded.Item(i)->Caption(), folders.Item(i)->Caption()) << "entry " << i;
+    EXPECT_EQ(loaded.Item(i)->Checked(), folders.Item(i)->Checked()) << "entry " << i;
+  }
+}
+
+TEST_F(SettingsTest, ADamagedTotalIsBounded) {
+  struct Row {
+    const char* total;
+    int expected;
+  };
+  const Row rows[] = {{"0", 0}, {"-5", 0}, {"junk", 0}, {"2147483647", muralto::MaxFolderEntries}};
+  for (const Row& row : rows) {
+    folders.Clear();
+    machine.WriteFile(FolderList, std::string("[Folders]\r\nTotal=") + row.total + "\r\n");
+    muralto::LoadFolderList(state);
+    EXPECT_EQ(folders.Count(), row.expected) << "Total=" << row.total;
+  }
+}
+
+TEST_F(SettingsTest, LoadingIntoAListThatIsNotEmptyAppendsWithoutTouchingTheOld) {
+  AddFolder("C:\\Already", false);
+  machine.WriteFile(FolderList, "[Folders]\r\nTotal=1\r\nFolder1=C:\\New\r\n");
+  muralto::LoadFolderList(state);
+  ASSERT_EQ(folders.Count(), 2);
+  EXPECT_EQ(folders.Item(0)->Caption(), "C:\\Already");
+  EXPECT_FALSE(folders.Item(0)->Checked());
+  EXPECT_EQ(folders.Item(1)->Caption(), "C:\\New");
+}
+
+}  // namespace

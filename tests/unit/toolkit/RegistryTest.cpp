@@ -1,0 +1,124 @@
+#include "toolkit/Registry.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "platform/sim/world.h"
+#include "support/SimMachine.h"
+#include "toolkit/Exceptions.h"
+
+namespace {
+
+const std::string Key = "Software\\Muralto-test";
+
+sim::RegValue Raw(std::uint32_t type, const std::string& bytes) {
+  sim::RegValue value;
+  value.type = type;
+  value.data.assign(bytes.begin(), bytes.end());
+  return value;
+}
+
+std::string ReadError(vcl::TRegistry& registry, const std::string& name) {
+  try {
+    registry.ReadString(name);
+  } catch (const vcl::ERegistryException& e) {
+    return e.Message();
+  }
+  return "no error";
+}
+
+TEST(Registry, ReadStringByValueType) {
+  support::SimMachine machine;
+  sim::RegCreateKey(Key);
+  sim::RegSetString(Key, "plain", "text");
+  sim::RegSetRaw(Key, "expand", Raw(platform::RegExpandSz, std::string("%WINDIR%\\x", 11) + '\0'));
+  sim::RegSetRaw(Key, "unterminated", Raw(platform::RegSz, "abc"));
+  sim::RegSetRaw(Key, "inner zero", Raw(platform::RegSz, std::string("ab\0cd\0", 6)));
+  sim::RegSetRaw(Key, "dword", Raw(platform::RegDword, std::string("\x01\0\0\0", 4)));
+  sim::RegSetRaw(Key, "binary", Raw(platform::RegBinary, "xyz"));
+  sim::RegSetRaw(Key, "empty binary", Raw(platform::RegBinary, ""));
+
+  vcl::TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey("\\" + Key, false));
+  EXPECT_EQ(registry.ReadString("plain"), "text");
+  EXPECT_EQ(registry.ReadString("expand"), "%WINDIR%\\x");
+  EXPECT_EQ(registry.ReadString("unterminated"), "abc");
+  EXPECT_EQ(registry.ReadString("inner zero"), "ab");
+  EXPECT_EQ(registry.ReadString("missing"), "");
+  EXPECT_EQ(registry.ReadString("empty binary"), "") << "nothing to read, so no type check";
+  EXPECT_EQ(ReadError(registry, "dword"), "Invalid data type for 'dword'");
+  EXPECT_EQ(ReadError(registry, "binary"), "Invalid data type for 'binary'");
+}
+
+TEST(Registry, WriteStringStoresTheTerminatingZero) {
+  support::SimMachine machine;
+  vcl::TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey("\\" + Key, true));
+  registry.WriteString("Name", "abc");
+  sim::RegValue value;
+  ASSERT_TRUE(sim::RegGet(Key, "Name", &value));
+  EXPECT_EQ(value.type, platform::RegSz);
+  EXPECT_EQ(std::string(value.data.begin(), value.data.end()), std::string("abc\0", 4));
+}
+
+TEST(Registry, RefusedWriteNamesTheValue) {
+  support::SimMachine machine;
+  sim::RegCreateKey(Key);
+  vcl::TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey("\\" + Key, false));
+  sim::RegFailWritesUnder(Key, platform::ErrorAccessDenied);
+  try {
+    registry.WriteString("Wallpaper", "x");
+    FAIL() << "no error";
+  } catch (const vcl::ERegistryException& e) {
+    EXPECT_EQ(e.Message(), "Failed to set data for 'Wallpaper'");
+  }
+}
+
+TEST(Registry, OpenKeyWithoutCreateLeavesMissingKeysMissing) {
+  support::SimMachine machine;
+  vcl::TRegistry registry;
+  EXPECT_FALSE(registry.OpenKey("\\" + Key, false));
+  EXPECT_FALSE(sim::RegKeyExists(Key));
+  EXPECT_TRUE(registry.OpenKey("\\" + Key, true));
+  EXPECT_TRUE(sim::RegKeyExists(Key));
+}
+
+TEST(Registry, RelativeKeysFollowTheOpenKeyAndOnlyOneStaysOpen) {
+  support::SimMachine machine;
+  sim::RegCreateKey(Key + "\\Inner");
+  sim::RegSetString(Key + "\\Inner", "v", "inner");
+  vcl::TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey("\\" + Key, false));
+  EXPECT_EQ(registry.CurrentPath(), Key);
+  ASSERT_TRUE(registry.OpenKey("Inner", false));
+  EXPECT_EQ(registry.CurrentPath(), Key + "\\Inner");
+  EXPECT_EQ(registry.ReadString("v"), "inner");
+  registry.CloseKey();
+  EXPECT_EQ(registry.CurrentKey(), 0u);
+  EXPECT_EQ(registry.CurrentPath(), "");
+}
+
+TEST(Registry, IntegersValueTestsAndDeletes) {
+  support::SimMachine machine;
+  vcl::TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey("\\" + Key, true));
+  registry.WriteInteger("n", -7);
+  EXPECT_EQ(registry.ReadInteger("n"), -7);
+  registry.WriteString("s", "1");
+  EXPECT_THROW(registry.ReadInteger("s"), vcl::ERegistryException);
+  EXPECT_TRUE(registry.ValueExists("n"));
+  EXPECT_TRUE(registry.DeleteValue("n"));
+  EXPECT_FALSE(registry.ValueExists("n"));
+  EXPECT_FALSE(registry.DeleteValue("n"));
+  try {
+    registry.ReadInteger("n");
+    FAIL() << "no error";
+  } catch (const vcl::ERegistryException& e) {
+    EXPECT_EQ(e.Message(), "Failed to get data for 'n'");
+  }
+}
+
+}  // namespace

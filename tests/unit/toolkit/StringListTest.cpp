@@ -1,0 +1,69 @@
+#include "toolkit/StringList.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "toolkit/Exceptions.h"
+
+namespace {
+
+using vcl::TStringList;
+
+TEST(StringList, KeepsOrderAndDuplicates) {
+  TStringList list;
+  EXPECT_EQ(list.Add("b"), 0);
+  EXPECT_EQ(list.Add("a"), 1);
+  EXPECT_EQ(list.Add("b"), 2);
+  list.Insert(1, "c");
+  list.Insert(4, "end");
+  ASSERT_EQ(list.Count(), 5);
+  const char* expected[] = {"b", "c", "a", "b", "end"};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(list.Strings(i), expected[i]) << "index " << i;
+  list.Delete(0);
+  EXPECT_EQ(list.Strings(0), "c");
+  EXPECT_EQ(list.IndexOf("B"), 2);
+  EXPECT_EQ(list.IndexOf("zz"), -1);
+  list.Clear();
+  EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(StringList, ObjectsAreKeptButNotOwned) {
+  TStringList list;
+  vcl::TObject marker;
+  list.Add("x", &marker);
+  list.Add("y");
+  EXPECT_EQ(list.Objects(0), &marker);
+  EXPECT_EQ(list.Objects(1), nullptr);
+  list.SetObjects(1, &marker);
+  EXPECT_EQ(list.Objects(1), &marker);
+}
+
+TEST(StringList, BadIndexNamesTheIndex) {
+  TStringList list;
+  list.Add("only");
+  struct Case {
+    const char* what;
+    std::function<void()> call;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"read past the end", [&] { list.Strings(1); }, "List index out of bounds (1)"},
+      {"read below zero", [&] { list.Strings(-1); }, "List index out of bounds (-1)"},
+      {"delete past the end", [&] { list.Delete(1); }, "List index out of bounds (1)"},
+      {"insert beyond the end", [&] { list.Insert(2, "z"); }, "List index out of bounds (2)"},
+      {"write past the end", [&] { list.SetStrings(5, "z"); }, "List index out of bounds (5)"},
+      {"object past the end", [&] { list.Objects(1); }, "List index out of bounds (1)"},
+  };
+  for (const Case& c : cases) {
+    try {
+      c.call();
+      ADD_FAILURE() << c.what << ": no error";
+    } catch (const vcl::EStringListError& e) {
+      EXPECT_STREQ(e.what(), c.message) << c.what;
+    }
+  }
+  EXPECT_EQ(list.Count(), 1);
+}
+
+}  // namespace

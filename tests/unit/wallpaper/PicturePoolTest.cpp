@@ -1,0 +1,113 @@
+#include "wallpaper/PicturePool.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+#include "platform/sim/world.h"
+#include "support/SimMachine.h"
+#include "toolkit/ListItems.h"
+#include "toolkit/StringList.h"
+
+namespace {
+
+std::vector<std::string> Entries(const vcl::TStringList& pool) {
+  std::vector<std::string> out;
+  for (int i = 0; i < pool.Count(); ++i) out.push_back(pool.Strings(i));
+  return out;
+}
+
+class PicturePoolTest : public ::testing::Test {
+ protected:
+  PicturePoolTest() {
+    for (const char* name : {"a.jpg", "B.JPG", "c.Jpeg", "d.bmp", "e.jpe", "f.gif", "g.png", "jpg", "y.jpgx",
+                             ".hidden.jpg", "sys.bmp", "sub\\x.jpg", "sub\\deeper\\y.bmp",
+                             "holiday.jpg\\inner.jpg", ".hiddendir\\z.jpg", "system dir\\s.jpg"}) {
+      const std::string path = std::string("C:\\Pics\\") + name;
+      machine.MakeDir(path.substr(0, path.find_last_of('\\')));
+      machine.WriteFile(path, "x");
+    }
+    sim::SetExtraAttributes("C:\\Pics\\sys.bmp", platform::FileAttributeSystem);
+    sim::SetExtraAttributes("C:\\Pics\\holiday.jpg", platform::FileAttributeReadonly);
+    sim::SetExtraAttributes("C:\\Pics\\system dir", platform::FileAttributeSystem);
+    std::filesystem::create_directory_symlink(machine.Host("C:\\Pics\\sub"), machine.Host("C:\\Pics\\link.jpg"));
+  }
+
+  vcl::TListItem* AddFolder(const std::string& caption, bool checked) {
+    vcl::TListItem* item = folders.Add();
+    item->SetCaption(caption);
+    item->SetChecked(checked);
+    return item;
+  }
+
+  support::SimMachine machine;
+  vcl::TListItems folders;
+  vcl::TStringList pool;
+};
+
+TEST_F(PicturePoolTest, ScanFindsPicturesDepthFirstAndEntersOnlyPlainFolders) {
+  muralto::ScanFolder("C:\\Pics", pool);
+  const std::vector<std::string> expected = {
+      "C:\\Pics\\.hidden.jpg",        // hidden files count
+      "C:\\Pics\\a.jpg",
+      "C:\\Pics\\B.JPG",              // extension compared lower-cased
+      "C:\\Pics\\c.Jpeg",
+      "C:\\Pics\\d.bmp",
+      "C:\\Pics\\holiday.jpg",        // read-only folder: taken for a file
+      "C:\\Pics\\link.jpg",           // junction: not entered, named like a picture
+      "C:\\Pics\\sub\\deeper\\y.bmp", // a subfolder's tree comes where the subfolder is met
+      "C:\\Pics\\sub\\x.jpg",
+      "C:\\Pics\\sys.bmp",            // system files count
+  };
+  EXPECT_EQ(Entries(pool), expected);
+}
+
+TEST_F(PicturePoolTest, PathsAreNormalised) {
+  muralto::ScanFolder("C:\\Pics\\sub\\", pool);
+  EXPECT_EQ(Entries(pool), (std::vector<std::string>{"C:\\Pics\\sub\\deeper\\y.bmp", "C:\\Pics\\sub\\x.jpg"}))
+      << "no second backslash";
+
+  const std::string driveD = machine.HostRoot() + "/driveD";
+  std::filesystem::create_directories(driveD + "/sub");
+  machine.WriteFile("C:\\driveD\\root.bmp", "x");
+  machine.WriteFile("C:\\driveD\\sub\\b.jpg", "x");
+  sim::MapDrive('D', driveD);
+  pool.Clear();
+  muralto::ScanFolder("D", pool);
+  EXPECT_EQ(Entries(pool), (std::vector<std::string>{"D:\\root.bmp", "D:\\sub\\b.jpg"})) << "a drive letter";
+}
+
+TEST_F(PicturePoolTest, AFolderThatCannotBeReadAddsNothing) {
+  muralto::ScanFolder("C:\\NoSuchFolder", pool);
+  muralto::ScanFolder("Q", pool);  // unmapped drive
+  muralto::ScanFolder("C:\\Pics\\a.jpg", pool);
+  EXPECT_EQ(pool.Count(), 0);
+}
+
+TEST_F(PicturePoolTest, RebuildScansCheckedItemsInListOrderWithDuplicates) {
+  pool.Add("stale entry");
+  AddFolder("C:\\Pics\\sub", true);
+  AddFolder("C:\\Pics", false);
+  AddFolder("C:\\Pics\\sub\\deeper", true);
+  AddFolder("C:\\Pics\\sub\\", true);
+  muralto::RebuildPool(folders, pool);
+  const std::vector<std::string> expected = {
+      "C:\\Pics\\sub\\deeper\\y.bmp", "C:\\Pics\\sub\\x.jpg",
+      "C:\\Pics\\sub\\deeper\\y.bmp",
+      "C:\\Pics\\sub\\deeper\\y.bmp", "C:\\Pics\\sub\\x.jpg",
+  };
+  EXPECT_EQ(Entries(pool), expected);
+}
+
+TEST_F(PicturePoolTest, NoCheckedItemLeavesAnEmptyPool) {
+  pool.Add("stale entry");
+  AddFolder("C:\\Pics", false);
+  muralto::RebuildPool(folders, pool);
+  EXPECT_EQ(pool.Count(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/sim/world.h"
+#include "support/SimMachine.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/Exceptions.h"
+#include "wallpaper/WPChanger.h"
+
+namespace {
+
+using muralto::TWPChanger;
+
+constexpr std::uintptr_t SomeWindow = 0x7A7A0;
+
+std::vector<std::uint8_t> Bgra(const std::vector<std::uint32_t>& rgb) {
+  std::vector<std::uint8_t> out;
+  for (std::uint32_t p : rgb) {
+    out.push_back(static_cast<std::uint8_t>(p));
+    out.push_back(static_cast<std::uint8_t>(p >> 8));
+    out.push_back(static_cast<std::uint8_t>(p >> 16));
+    out.push_back(0);
+  }
+  return out;
+}
+
+class CaptureTest : public ::testing::Test {
+ protected:
+  CaptureTest() {
+    sim::Screen& screen = sim::TheScreen();
+    screen.width = 4;
+    screen.height = 3;
+    screen.pixels = {0x112233, 0x445566, 0x778899, 0xAABBCC, 0x010203, 0x040506,
+                     0x070809, 0x0A0B0C, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
+  }
+  support::SimMachine machine;
+};
+
+TEST_F(CaptureTest, TheScreenIsCopiedAtItsSizeInThePixelFormat) {
+  TWPChanger changer(nullptr);
+  vcl::TBitmap bitmap;
+  changer.CaptureScreen(bitmap, 0);
+  EXPECT_EQ(bitmap.Width(), 4);
+  EXPECT_EQ(bitmap.Height(), 3);
+  EXPECT_EQ(bitmap.PixelFormat(), vcl::pf24bit);
+  EXPECT_EQ(bitmap.ToBgra(), Bgra(sim::TheScreen().pixels));
+
+  changer.SetPixelFormat(vcl::pf32bit);
+  changer.CaptureScreen(bitmap, 0);
+  EXPECT_EQ(bitmap.PixelFormat(), vcl::pf32bit);
+}
+
+TEST_F(CaptureTest, AWindowIsCopiedAtItsClientSize) {
+  static bool added = false;
+  if (!added) {
+    sim::AddClientRectProvider([](std::uintptr_t window, platform::Rect* rect) {
+      if (window != SomeWindow) return false;
+      *rect = platform::Rect{0, 0, 2, 1};
+      return true;
+    });
+    added = true;
+  }
+  TWPChanger changer(nullptr);
+  vcl::TBitmap bitmap;
+  changer.CaptureScreen(bitmap, SomeWindow);
+  EXPECT_EQ(bitmap.Width(), 2);
+  EXPECT_EQ(bitmap.Height(), 1);
+  EXPECT_EQ(bitmap.ToBgra(), Bgra({0x112233, 0x445566}));
+}
+
+TEST_F(CaptureTest, TheScreenCopyBecomesTheWallpaper) {
+  TWPChanger changer(nullptr);
+  changer.SetScreenAsWallpaper(muralto::wpTiled);
+  const std::string path = "C:\\Windows\\WPCWallpaper.bmp";
+  EXPECT_EQ(machine.ReadFile(path).substr(0, 2), "BM");
+  vcl::TBitmap saved;
+  saved.LoadFromFile(path);
+  EXPECT_EQ(saved.ToBgra(), Bgra(sim::TheScreen().pixels));
+  EXPECT_EQ(sim::RegGetString("Control Panel\\desktop", "Wallpaper"), path);
+  EXPECT_EQ(sim::RegGetString("Control Panel\\desktop", "TileWallpaper"), "1");
+}
+
+TEST_F(CaptureTest, WithoutAWindowsFolderThereIsNoPlaceForTheCopy) {
+  sim::SetWindowsDirectory("");
+  TWPChanger changer(nullptr);
+  EXPECT_EQ(changer.CaptureFolder(), "");
+  EXPECT_THROW(changer.SetScreenAsWallpaper(muralto::wpCentered), vcl::EInvalidOperation);
+  EXPECT_TRUE(sim::WallpaperCalls().empty());
+}
+
+TEST_F(CaptureTest, AFailedSaveChangesNothing) {
+  machine.Remove("C:\\Windows");
+  TWPChanger changer(nullptr);
+  EXPECT_THROW(changer.SetScreenAsWallpaper(muralto::wpCentered), vcl::EFCreateError);
+  EXPECT_TRUE(sim::WallpaperCalls().empty());
+}
+
+}  // namespace

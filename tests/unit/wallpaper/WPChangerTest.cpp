@@ -1,0 +1,261 @@
+#include "wallpaper/WPChanger.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/registry.h"
+#include "platform/sim/world.h"
+#include "support/SimMachine.h"
+#include "toolkit/Exceptions.h"
+
+namespace {
+
+using muralto::TWallpaperPosition;
+using muralto::TWPChanger;
+
+const std::string Desktop = "Control Panel\\desktop";
+const std::string Picture = "C:\\Muralto\\data\\wallpaper.bmp";
+
+// Records the events of a changer, in order.
+struct EventLog {
+  explicit EventLog(TWPChanger& changer) {
+    auto record = [this, &changer](const char* name) {
+      return [this, &changer, name](vcl::TObject* sender) {
+        EXPECT_EQ(sender, &changer) << name;
+        events.push_back(name);
+      };
+    };
+    changer.OnBeginChange = record("begin");
+    changer.OnFinishChange = record("finish");
+    changer.OnFileNotFound = record("not found");
+    changer.OnRegistryError = record("registry error");
+  }
+  std::vector<std::string> events;
+};
+
+class WPChangerTest : public ::testing::Test {
+ protected:
+  WPChangerTest() {
+    machine.WriteFile(Picture, "BM");
+    sim::RegSetString(Desktop, "Wallpaper", "C:\\old.bmp");
+  }
+  support::SimMachine machine;
+};
+
+TEST_F(WPChangerTest, EachPlacementWritesItsValuesInOrder) {
+  struct Row {
+    TWallpaperPosition position;
+    const char* tile;
+    const char* style;
+  };
+  const Row rows[] = {{muralto::wpCentered, "0", "0"}, {muralto::wpTiled, "1", "0"}, {muralto::wpStretched, "0", "2"}};
+  for (const Row& row : rows) {
+    for (bool systemRecords : {true, false}) {
+      sim::RegSetString(Desktop, "Wallpaper", "C:\\old.bmp");
+      sim::SetWallpaperCallRecordsPath(systemRecords);
+      sim::WallpaperCalls().clear();
+      TWPChanger changer(nullptr);
+      EventLog log(changer);
+      sim::RegJournal().clear();
+
+      changer.ChangeWallPaper(Picture, row.position);
+
+      const std::string label = "placement " + std::to_string(row.position) + (systemRecords ? "" : ", not recorded");
+      // With the system recording the path, "PrevWallpaper" shows that it is
+      // read after the call; without, it keeps the path from before.
+      const std::string previous = systemRecords ? Picture : "C:\\old.bmp";
+      std::vector<std::string> changerWrites;
+      for (const std::string& entry : sim::RegJournal()) {
+        if (entry.rfind("set TileWallpaper", 0) == 0 || entry.rfind("set WallpaperStyle", 0) == 0 ||
+            entry.rfind("set PrevWallpaper", 0) == 0 || entry == "set Wallpaper=" + Picture) {
+          changerWrites.push_back(entry);
+        }
+      }
+      const std::vector<std::string> expected = {std::string("set TileWallpaper=") + row.tile,
+                                                 std::string("set WallpaperStyle=") + row.style,
+                                                 "set PrevWallpaper=" + previous, "set Wallpaper=" + Picture};
+      // The system's own record of the path may come between: only the
+      // changer's writes are compared, and they are the last ones.
+      ASSERT_GE(changerWrites.size(), 4u) << label;
+      EXPECT_EQ(std::vector<std::string>(changerWrites.end() - 4, changerWrites.end()), expected) << label;
+      EXPECT_EQ(sim::RegJournal().back(), "set Wallpaper=" + Picture) << label;
+      ASSERT_EQ(sim::WallpaperCalls().size(), 1u) << label;
+      EXPECT_EQ(sim::WallpaperCalls()[0].param, 1u) << label;
+      EXPECT_EQ(sim::WallpaperCalls()[0].path, Picture) << label;
+      EXPECT_EQ(sim::WallpaperCalls()[0].winIni, 1u) << label;
+      EXPECT_EQ(sim::RegGetString(Desktop, "PrevWallpaper"), previous) << label;
+      sim::RegValue tile;
+      ASSERT_TRUE(sim::RegGet(Desktop, "TileWallpaper", &tile));
+      EXPECT_EQ(tile.type, platform::RegSz) << label << ": strings, not numbers";
+      EXPECT_EQ(log.events, (std::vector<std::string>{"begin", "finish"})) << label;
+      EXPECT_EQ(changer.Wallpaper(), "C:\\old.bmp") << label << ": the property is not updated";
+    }
+  }
+  sim::SetWallpaperCallRecordsPath(true);
+}
+
+TEST_F(WPChangerTest, AMissingFileRaisesOnlyFileNotFound) {
+  TWPChanger changer(nullptr);
+  EventLog log(changer);
+  sim::RegJournal().clear();
+  changer.ChangeWallPaper("C:\\nothing.bmp", muralto::wpTiled);
+  changer.ChangeWallPaper("C:\\Muralto\\data", muralto::wpTiled);  // a folder is no file
+  EXPECT_EQ(log.events, (std::vector<std::string>{"not found", "not found"}));
+  EXPECT_TRUE(sim::RegJournal().empty());
+  EXPECT_TRUE(sim::WallpaperCalls().empty());
+}
+
+TEST_F(WPChangerTest, AMissingDesktopKeyStillBeginsAndFinishes) {
+  TWPChanger changer(nullptr);
+  EventLog log(changer);
+  sim::RegDeleteKey(Desktop);
+  sim::RegJournal().clear();
+  changer.ChangeWallPaper(Picture, muralto::wpStretched);
+  EXPECT_EQ(log.events, (std::vector<std::string>{"begin", "finish"}));
+  EXPECT_TRUE(sim::RegJournal().empty());
+  EXPECT_TRUE(sim::WallpaperCalls().empty());
+  EXPECT_FALSE(sim::RegKeyExists(Desktop)) << "never created";
+  EXPECT_EQ(changer.GetCurrentWallpaper(), "");
+  EXPECT_EQ(changer.GetCurrentPosition(), muralto::wpCentered);
+}
+
+TEST_F(WPChangerTest, ARegistryFailureIsAbsorbedAndReported) {
+  TWPChanger changer(nullptr);
+  EventLog log(changer);
+  sim::RegFailWritesUnder(Desktop, platform::ErrorAccessDenied);
+  changer.ChangeWallPaper(Picture, muralto::wpTiled);
+  EXPECT_EQ(log.events, (std::vector<std::string>{"begin", "registry error", "finish"}));
+  EXPECT_TRUE(sim::WallpaperCalls().empty()) << "the steps after the failing write are skipped";
+}
+
+TEST_F(WPChangerTest, ANonStringWallpaperInTheMiddleOfAChangeIsAbsorbed) {
+  TWPChanger changer(nullptr);
+  EventLog log(changer);
+  sim::SetWallpaperCallRecordsPath(false);
+  sim::RegValue dword;
+  dword.type = platform::RegDword;
+  dword.data = {1, 0, 0, 0};
+  sim::RegSetRaw(Desktop, "Wallpaper", dword);
+  changer.ChangeWallPaper(Picture, muralto::wpCentered);
+  sim::SetWallpaperCallRecordsPath(true);
+  EXPECT_EQ(log.events, (std::vector<std::string>{"begin", "registry error", "finish"}));
+  EXPECT_EQ(sim::WallpaperCalls().size(), 1u);
+  EXPECT_EQ(sim::RegGetString(Desktop, "PrevWallpaper"), "") << "not written";
+}
+
+TEST_F(WPChangerTest, APathTheSystemBufferCannotHoldIsRefusedBeforeAnythingHappens) {
+  const std::string folder = "C:\\" + std::string(200, 'd') + "\\";
+  machine.MakeDir(folder);
+  const std::string exactly255 = folder + std::string(255 - folder.size() - 4, 'p') + ".bmp";
+  const std::string is256 = folder + std::string(256 - folder.size() - 4, 'q') + ".bmp";
+  machine.WriteFile(exactly255, "BM");
+  machine.WriteFile(is256, "BM");
+  ASSERT_EQ(exactly255.size(), 255u);
+  ASSERT_EQ(is256.size(), 256u);
+
+  TWPChanger changer(nullptr);
+  EventLog log(changer);
+  sim::RegJournal().clear();
+  try {
+    changer.ChangeWallPaper(is256, muralto::wpTiled);
+    FAIL() << "no error";
+  } catch (const muralto::EWallpaperPathTooLong& e) {
+    EXPECT_EQ(e.Message(), "The wallpaper path is longer than 255 characters: " + is256);
+  }
+  EXPECT_TRUE(log.events.empty());
+  EXPECT_TRUE(sim::RegJournal().empty());
+  EXPECT_TRUE(sim::WallpaperCalls().empty());
+
+  changer.ChangeWallPaper(exactly255, muralto::wpTiled);
+  ASSERT_EQ(sim::WallpaperCalls().size(), 1u);
+  EXPECT_EQ(sim::WallpaperCalls()[0].path, exactly255);
+  EXPECT_EQ(sim::RegGetString(Desktop, "Wallpaper"), exactly255);
+}
+
+TEST_F(WPChangerTest, ConstructionReadsTheWallpaperWithoutChecks) {
+  sim::RegSetString(Desktop, "Wallpaper", "C:\\gone.bmp");
+  TWPChanger changer(nullptr);
+  EXPECT_EQ(changer.Wallpaper(), "C:\\gone.bmp");
+  EXPECT_EQ(changer.Position(), muralto::wpCentered);
+  EXPECT_EQ(changer.PixelFormat(), vcl::pf24bit);
+  EXPECT_EQ(changer.About(), nullptr);
+  EXPECT_EQ(changer.CaptureFolder(), "C:\\Windows\\");
+}
+
+TEST_F(WPChangerTest, ANonStringWallpaperValueLeavesTheConstructionWorking) {
+  sim::RegValue dword;
+  dword.type = platform::RegDword;
+  dword.data = {5, 0, 0, 0};
+  sim::RegSetRaw(Desktop, "Wallpaper", dword);
+  vcl::TComponent owner(nullptr);
+  TWPChanger* changer = vcl::TComponent::Create<TWPChanger>(&owner);
+  EXPECT_EQ(changer->Wallpaper(), "");
+  try {
+    changer->GetCurrentWallpaper();
+    FAIL() << "no error";
+  } catch (const vcl::ERegistryException& e) {
+    EXPECT_EQ(e.Message(), "Invalid data type for 'Wallpaper'");
+  }
+  // The key is closed again, so the next operation works.
+  sim::RegSetString(Desktop, "Wallpaper", "C:\\x.bmp");
+  EXPECT_EQ(changer->GetCurrentWallpaper(), "C:\\x.bmp");
+}
+
+TEST_F(WPChangerTest, AnEmptyWallpaperMakesChangeNowReportFileNotFound) {
+  sim::RegSetString(Desktop, "Wallpaper", "");
+  TWPChanger changer(nullptr);
+  EventLog log(changer);
+  changer.ChangeNow();
+  EXPECT_EQ(log.events, (std::vector<std::string>{"not found"}));
+}
+
+TEST_F(WPChangerTest, ChangeNowUsesThePropertiesAndSetWallpaperChecksTheFile) {
+  TWPChanger changer(nullptr);
+  EventLog log(changer);
+  changer.SetWallpaper("C:\\missing.bmp");
+  EXPECT_EQ(changer.Wallpaper(), "C:\\old.bmp");
+  EXPECT_EQ(log.events, (std::vector<std::string>{"not found"}));
+  changer.SetWallpaper(Picture);
+  changer.SetPosition(muralto::wpStretched);
+  EXPECT_EQ(changer.Wallpaper(), Picture);
+  EXPECT_TRUE(sim::WallpaperCalls().empty()) << "setting the property changes nothing";
+  changer.ChangeNow();
+  EXPECT_EQ(sim::RegGetString(Desktop, "WallpaperStyle"), "2");
+  EXPECT_EQ(sim::WallpaperCalls().size(), 1u);
+
+  changer.SetDesigning(true);
+  log.events.clear();
+  changer.SetWallpaper("C:\\missing.bmp");
+  EXPECT_EQ(changer.Wallpaper(), "C:\\missing.bmp") << "stored silently while designing";
+  EXPECT_TRUE(log.events.empty());
+}
+
+TEST_F(WPChangerTest, GetCurrentPositionAddsStyleAndTile) {
+  struct Row {
+    const char* style;
+    const char* tile;
+    TWallpaperPosition expected;
+  };
+  const Row rows[] = {{"0", "0", muralto::wpCentered}, {"0", "1", muralto::wpTiled}, {"2", "0", muralto::wpStretched},
+                      {"2", "1", muralto::wpCentered}, {"-1", "0", muralto::wpCentered},
+                      {"2147483647", "2147483647", muralto::wpCentered}};
+  TWPChanger changer(nullptr);
+  for (const Row& row : rows) {
+    sim::RegSetString(Desktop, "WallpaperStyle", row.style);
+    sim::RegSetString(Desktop, "TileWallpaper", row.tile);
+    EXPECT_EQ(changer.GetCurrentPosition(), row.expected) << "style " << row.style << ", tile " << row.tile;
+  }
+  sim::RegSetString(Desktop, "WallpaperStyle", "2");
+  sim::RegSetString(Desktop, "TileWallpaper", "");
+  try {
+    changer.GetCurrentPosition();
+    FAIL() << "no error";
+  } catch (const vcl::EConvertError& e) {
+    EXPECT_EQ(e.Message(), "'' is not a valid integer value");
+  }
+}
+
+}  // namespace
