@@ -1,0 +1,60 @@
+#pragma once
+// Drawing in windows: painting, fonts, text measures.
+#include <cstdint>
+
+#include "platform/windowing.h"
+
+namespace platform {
+
+using Hgdiobj = std::uintptr_t;
+
+struct PaintStruct {
+  Hdc dc = 0;
+  Rect paint;
+  std::uintptr_t opaque[12] = {};  // room for what the system keeps
+};
+
+struct TextMetric {
+  std::int32_t height = 0;
+  std::int32_t ascent = 0;
+  std::int32_t descent = 0;
+  std::int32_t averageWidth = 0;
+};
+
+// Edges of DrawEdge.
+inline constexpr std::uint32_t EdgeRaised = 0x5;
+inline constexpr std::uint32_t EdgeSunken = 0xA;
+inline constexpr std::uint32_t EdgeEtched = 0x6;
+inline constexpr std::uint32_t BdrRaisedOuter = 0x1;
+inline constexpr std::uint32_t BdrSunkenOuter = 0x2;
+inline constexpr std::uint32_t BfRect = 0xF;
+inline constexpr std::uint32_t BfAdjust = 0x2000;
+inline constexpr int SystemFont = 13;
+inline constexpr int DefaultGuiFont = 17;
+inline constexpr int FwNormal = 400;
+inline constexpr int FwBold = 700;
+
+Hdc BeginPaint(Hwnd window, PaintStruct* paint);
+bool EndPaint(Hwnd window, const PaintStruct* paint);
+// Fills with the system colour of index.
+bool FillRectSysColor(Hdc dc, const Rect* rect, int colorIndex);
+bool DrawEdge(Hdc dc, Rect* rect, std::uint32_t edge, std::uint32_t flags);
+bool DrawFocusRect(Hdc dc, const Rect* rect);
+bool InflateRect(Rect* rect, int dx, int dy);
+bool OffsetRect(Rect* rect, int dx, int dy);
+// color is 0x00BBGGRR.
+bool SetPixelV(Hdc dc, int x, int y, std::uint32_t color);
+std::uint32_t GetSysColor(int index);
+Hgdiobj GetStockObject(int object);
+Hgdiobj SelectObject(Hdc dc, Hgdiobj object);
+bool DeleteObject(Hgdiobj object);
+bool GetTextMetricsA(Hdc dc, TextMetric* metric);
+// height < 0: character height in pixels.
+Hfont CreateFontA(int height, int weight, bool italic, bool underline, const char* face);
+std::uint32_t SetTextColor(Hdc dc, std::uint32_t color);
+int SetBkMode(Hdc dc, int mode);
+inline constexpr int Transparent = 1;
+// The brush of a system colour, owned by the system.
+std::uintptr_t GetSysColorBrush(int index);
+
+}  // namespace platform

@@ -1,0 +1,110 @@
+#pragma once
+// The state of the simulated window system, shared by its files.
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/commctrl.h"
+#include "platform/sim/windows_world.h"
+#include "platform/windowing.h"
+
+namespace sim::detail {
+
+struct ListItem {
+  std::string text;
+  std::uint32_t state = 0;
+};
+
+struct Window {
+  platform::Hwnd handle = 0;
+  std::string className;  // as registered
+  std::string title;
+  std::uint32_t style = 0;
+  std::uint32_t exStyle = 0;
+  platform::Hwnd parent = 0;
+  std::intptr_t id = 0;
+  bool visible = false;
+  bool enabled = true;
+  bool iconic = false;
+  platform::Rect rect;
+  platform::WndProc proc = nullptr;
+  platform::Hmenu menu = 0;
+  bool destroying = false;
+  // Predefined controls.
+  std::uint32_t check = 0;
+  int selStart = 0, selEnd = 0;
+  bool hasFormatRect = false;
+  platform::Rect formatRect;
+  std::uint32_t listExStyle = 0;
+  std::vector<ListItem> items;
+  std::vector<std::pair<std::string, int>> columns;
+};
+
+struct WindowClass {
+  std::string name;
+  platform::WndProc proc = nullptr;
+  std::uint32_t style = 0;
+};
+
+struct Timer {
+  std::uint32_t interval = 0;
+  std::uint32_t due = 0;
+  bool pending = false;  // a tick waits in the queue
+};
+
+struct Menu {
+  bool popup = false;
+  std::vector<MenuItemInfo> items;
+};
+
+struct State {
+  std::map<platform::Hwnd, Window> windows;
+  std::vector<platform::Hwnd> order;  // creation order
+  std::vector<platform::Hwnd> zorder;  // top-level windows, topmost first
+  std::map<std::string, WindowClass> classes;  // key: upper-cased name
+  platform::Hwnd nextHandle = 0x100020;  // clear of the desktop window's handle
+  platform::Hwnd focus = 0, foreground = 0, active = 0, capture = 0;
+  std::deque<platform::Msg> queue;
+  bool quitPosted = false;
+  int quitCode = 0;
+  std::uint32_t clock = 0;
+  std::map<std::pair<platform::Hwnd, std::uintptr_t>, Timer> timers;
+  int timerLimit = -1;
+  std::function<void()> idle;
+  std::vector<MessageBoxCall> boxes;
+  std::function<int(const MessageBoxCall&)> boxHandler;
+  std::vector<std::uint32_t> beeps;
+  std::vector<ShowCall> shows;
+  std::map<platform::Hmenu, Menu> menus;
+  platform::Hmenu nextMenu = 0x20010;
+  std::vector<PopupCall> popups;
+  std::uintptr_t popupChoice = 0;
+  std::string clipboard;
+  std::set<int> keysDown;
+};
+
+// What a simulated WM_NOTIFY's lParam points at.
+struct SimListViewChange {
+  platform::NotifyHeader header;
+  platform::ListViewChange change;
+};
+struct SimListViewLabelEdit {
+  platform::NotifyHeader header;
+  platform::ListViewLabelEdit edit;
+};
+
+State& S();
+Window* Find(platform::Hwnd window);
+std::string Upper(const std::string& text);
+void RegisterPredefinedClasses();
+// Takes a due timer tick into the queue; true when one was taken.
+bool QueueDueTimer();
+bool IsChildOf(platform::Hwnd window, platform::Hwnd parent);
+// Notification from a control to its parent (WM_COMMAND).
+void NotifyParent(const Window& control, std::uint32_t code);
+
+}  // namespace sim::detail

@@ -1,0 +1,118 @@
+#pragma once
+// The simulated window system, seen from a test: windows and their state,
+// the virtual clock behind the GUI timers, message boxes with scripted
+// answers, beeps, ShowWindow commands, pop-up menus and the clipboard.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/types.h"
+#include "platform/windowing.h"
+
+namespace sim {
+
+// Back to no windows, an empty queue, clock 0, no timers and empty records.
+void ResetWindows();
+// Client rectangle of a simulated window; false for an unknown handle.
+bool WindowClientRect(platform::Hwnd window, platform::Rect* rect);
+
+struct WindowInfo {
+  platform::Hwnd handle = 0;
+  std::string className;
+  std::string title;
+  std::uint32_t style = 0;
+  std::uint32_t exStyle = 0;
+  platform::Hwnd parent = 0;
+  bool visible = false;
+  bool enabled = true;
+  bool iconic = false;
+  platform::Rect rect;  // in the parent's client coordinates
+};
+// Every live window, in order of creation.
+std::vector<WindowInfo> Windows();
+bool GetWindowInfo(platform::Hwnd window, WindowInfo* info);
+// The first live child (at any depth) of parent with this class (any when
+// empty) and title, or 0.
+platform::Hwnd FindChild(platform::Hwnd parent, const std::string& className, const std::string& title);
+
+// Every ShowWindow call, in order.
+struct ShowCall {
+  platform::Hwnd window;
+  int command;
+};
+std::vector<ShowCall>& ShowCalls();
+
+// The virtual clock in milliseconds (GetTickCount). AdvanceClock lets time
+// pass with the thread idle in its message loop: the queue is dispatched and
+// every timer ticks when it comes due. AdvanceClockBusy lets it pass while
+// the thread is busy: nothing is dispatched, and each timer that came due
+// has one tick waiting.
+std::uint32_t Now();
+void AdvanceClock(std::uint32_t ms);
+void AdvanceClockBusy(std::uint32_t ms);
+// Dispatches everything queued (and ticks that are due) until the queue is empty.
+void DispatchPending();
+// How many more timers the system grants (-1: no limit, the default).
+void SetTimerLimit(int remaining);
+struct TimerInfo {
+  platform::Hwnd window;
+  std::uintptr_t id;
+  std::uint32_t interval;
+  std::uint32_t due;  // clock time of the next tick
+};
+std::vector<TimerInfo> Timers();
+
+// Called when a message loop has nothing left to do; it may post, advance
+// the clock or close windows. Without a handler, or when it leaves the queue
+// empty, GetMessageA fails (-1) instead of waiting forever.
+void SetIdleHandler(std::function<void()> handler);
+
+struct MessageBoxCall {
+  platform::Hwnd owner;
+  std::string text;
+  std::string caption;
+  std::uint32_t type;
+};
+// Every message box, in order of opening.
+std::vector<MessageBoxCall>& MessageBoxes();
+// Answers each box while it is open (it may dispatch messages, which is what
+// the box's own loop does). Without one, boxes answer OK or Yes.
+void SetMessageBoxHandler(std::function<int(const MessageBoxCall&)> handler);
+// Every MessageBeep type, in order.
+std::vector<std::uint32_t>& Beeps();
+
+// Pop-up menus shown, and the command the next one returns (0: cancelled).
+struct PopupCall {
+  platform::Hmenu menu;
+  int x, y;
+  platform::Hwnd owner;
+};
+std::vector<PopupCall>& PopupCalls();
+void SetPopupChoice(std::uintptr_t commandId);
+// Items of a simulated menu: caption ("-" for a separator), id, flags.
+struct MenuItemInfo {
+  std::string caption;
+  std::uintptr_t id;
+  std::uint32_t flags;
+  platform::Hmenu submenu;
+};
+std::vector<MenuItemInfo> MenuItems(platform::Hmenu menu);
+
+// The text clipboard of WM_PASTE and WM_CUT in simulated edits.
+void SetClipboardText(const std::string& text);
+std::string ClipboardText();
+// Keys and mouse buttons held down (GetKeyState).
+void SetKeyDown(int virtualKey, bool down);
+
+}  // namespace sim
+
+namespace sim {
+// What the user does to a list view, with the notifications Windows sends to
+// its parent: a click on an item's check box toggles it (LVN_ITEMCHANGED,
+// then NM_CLICK); a click on an item selects it alone (or adds it with
+// Ctrl); an in-place edit ends with a new text, or cancelled.
+void ClickListViewCheckBox(platform::Hwnd list, int index);
+void ClickListViewItem(platform::Hwnd list, int index, bool addToSelection);
+void EditListViewLabel(platform::Hwnd list, int index, const std::string* newText);
+}  // namespace sim

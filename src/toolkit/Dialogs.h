@@ -1,0 +1,14 @@
+#pragma once
+// Message boxes of the program, titled with the application title.
+#include <cstdint>
+#include <string>
+
+namespace vcl {
+
+// A modal message box with the given buttons and icon (MB_ values);
+// returns the button chosen.
+int MessageBox(const std::string& text, std::uint32_t type);
+// One OK button, no icon.
+void ShowMessage(const std::string& text);
+
+}  // namespace vcl

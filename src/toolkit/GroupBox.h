@@ -1,0 +1,15 @@
+#pragma once
+// TGroupBox: a captioned frame that holds other controls.
+#include "toolkit/WinControl.h"
+
+namespace vcl {
+
+class TGroupBox : public TWinControl {
+ public:
+  explicit TGroupBox(TComponent* owner);
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+};
+
+}  // namespace vcl
