@@ -1,0 +1,109 @@
+// TBitmap in memory: size, pixel formats, shared pixels and the screen copy.
+#include "toolkit/Bitmap.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "toolkit/Exceptions.h"
+
+namespace {
+
+std::vector<std::uint8_t> Bgra(std::initializer_list<std::uint32_t> rgb) {
+  std::vector<std::uint8_t> out;
+  for (std::uint32_t c : rgb) {
+    out.push_back(static_cast<std::uint8_t>(c));
+    out.push_back(static_cast<std::uint8_t>(c >> 8));
+    out.push_back(static_cast<std::uint8_t>(c >> 16));
+    out.push_back(0);
+  }
+  return out;
+}
+
+TEST(Bitmap, StartsEmptyInTheDeviceFormat) {
+  vcl::TBitmap bitmap;
+  EXPECT_TRUE(bitmap.Empty());
+  EXPECT_EQ(bitmap.PixelFormat(), vcl::pfDevice);
+  EXPECT_EQ(bitmap.Width(), 0);
+}
+
+TEST(Bitmap, CaptureIntoEachFormatKeepsTheFormatAndColours) {
+  // Pure colours survive every format that can hold them.
+  const auto colours = Bgra({0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00});
+  const vcl::TPixelFormat rows[] = {vcl::pf4bit, vcl::pf8bit, vcl::pf15bit, vcl::pf16bit, vcl::pf24bit, vcl::pf32bit};
+  for (vcl::TPixelFormat format : rows) {
+    vcl::TBitmap bitmap;
+    bitmap.SetPixelFormat(format);
+    bitmap.CopyFromBgra(colours.data(), 3, 2);
+    EXPECT_EQ(bitmap.PixelFormat(), format) << "format " << format;
+    EXPECT_EQ(bitmap.Width(), 3);
+    EXPECT_EQ(bitmap.Height(), 2);
+    EXPECT_EQ(bitmap.ToBgra(), colours) << "format " << format;
+  }
+}
+
+TEST(Bitmap, OneBitCaptureTakesTheNearestOfBlackAndWhite) {
+  const auto colours = Bgra({0x202020, 0xE0E0E0});
+  vcl::TBitmap bitmap;
+  bitmap.SetPixelFormat(vcl::pf1bit);
+  bitmap.CopyFromBgra(colours.data(), 2, 1);
+  EXPECT_EQ(bitmap.ToBgra(), Bgra({0x000000, 0xFFFFFF}));
+}
+
+TEST(Bitmap, ChangingTheFormatConvertsThePixels) {
+  const auto colours = Bgra({0x123456, 0xABCDEF});
+  vcl::TBitmap bitmap;
+  bitmap.SetPixelFormat(vcl::pf24bit);
+  bitmap.CopyFromBgra(colours.data(), 2, 1);
+  bitmap.SetPixelFormat(vcl::pf32bit);
+  EXPECT_EQ(bitmap.BitsPerPixel(), 32);
+  EXPECT_EQ(bitmap.ToBgra(), colours);
+  bitmap.SetPixelFormat(vcl::pf15bit);
+  EXPECT_EQ(bitmap.BitsPerPixel(), 16);
+  const auto approx = bitmap.ToBgra();
+  for (std::size_t i = 0; i < approx.size(); ++i) EXPECT_NEAR(approx[i], colours[i], 8) << i;
+}
+
+TEST(Bitmap, ResizingKeepsTheTopLeftPixelsAndBlackensTheRest) {
+  const auto colours = Bgra({0x010203, 0x040506, 0x070809, 0x0A0B0C});
+  vcl::TBitmap bitmap;
+  bitmap.SetPixelFormat(vcl::pf24bit);
+  bitmap.CopyFromBgra(colours.data(), 2, 2);
+  bitmap.SetWidth(3);
+  bitmap.SetHeight(1);
+  EXPECT_EQ(bitmap.ToBgra(), Bgra({0x010203, 0x040506, 0x000000}));
+  bitmap.SetSize(-4, 2);
+  EXPECT_TRUE(bitmap.Empty());
+}
+
+TEST(Bitmap, AssignedBitmapsSharePixelsUntilOneWrites) {
+  const auto colours = Bgra({0x112233});
+  vcl::TBitmap a;
+  a.SetPixelFormat(vcl::pf24bit);
+  a.CopyFromBgra(colours.data(), 1, 1);
+  vcl::TBitmap b;
+  b.Assign(a);
+  EXPECT_EQ(static_cast<const vcl::TBitmap&>(a).ScanLine(0), static_cast<const vcl::TBitmap&>(b).ScanLine(0));
+  b.ScanLine(0)[0] = 0x99;
+  EXPECT_EQ(a.ToBgra(), colours);
+  EXPECT_EQ(b.ToBgra(), Bgra({0x112299}));
+}
+
+TEST(Bitmap, ScanLineOutsideThePictureIsRefused) {
+  vcl::TBitmap bitmap;
+  bitmap.SetSize(2, 2);
+  EXPECT_THROW(bitmap.ScanLine(2), vcl::EInvalidGraphic);
+  EXPECT_THROW(bitmap.ScanLine(-1), vcl::EInvalidGraphic);
+}
+
+TEST(Bitmap, RowsArePaddedToFourBytes) {
+  const std::pair<int, std::size_t> rows[] = {{1, 4}, {3, 12}, {1001, 3004}, {4, 12}};
+  for (const auto& [width, rowSize] : rows) {
+    vcl::TBitmap bitmap;
+    bitmap.SetPixelFormat(vcl::pf24bit);
+    bitmap.SetSize(width, 1);
+    EXPECT_EQ(bitmap.RowSize(), rowSize) << "width " << width;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,193 @@
+// TJPEGImage against what djpeg makes of the same files with the same
+// settings, and its failures.
+#include "toolkit/JPEGImage.h"
+
+#include <gtest/gtest.h>
+#include <jpeglib.h>
+#include <jerror.h>
+
+#include <cstdlib>
+
+#include "toolkit/Bitmap.h"
+#include "toolkit/Exceptions.h"
+#include "toolkit/MemoryStream.h"
+#include "toolkit/ScreenDepth.h"
+#include "unit/toolkit/PictureFiles.h"
+
+namespace {
+
+using pictures::Bytes;
+
+class ScreenBits {
+ public:
+  explicit ScreenBits(int bits) { vcl::SetScreenBitsPerPixel(bits); }
+  ~ScreenBits() { vcl::SetScreenBitsPerPixel(24); }
+};
+
+void Load(vcl::TJPEGImage& jpeg, const std::string& name) {
+  vcl::TMemoryStream stream(Bytes(name));
+  jpeg.LoadFromStream(stream);
+}
+
+std::vector<std::uint8_t> Convert(const std::string& name) {
+  vcl::TJPEGImage jpeg;
+  Load(jpeg, name);
+  vcl::TBitmap bitmap;
+  bitmap.Assign(jpeg);
+  vcl::TMemoryStream out;
+  bitmap.SaveToStream(out);
+  return out.TakeBytes();
+}
+
+std::string Failure(const std::vector<std::uint8_t>& bytes) {
+  try {
+    vcl::TJPEGImage jpeg;
+    vcl::TMemoryStream stream(bytes);
+    jpeg.LoadFromStream(stream);
+    vcl::TBitmap bitmap;
+    bitmap.Assign(jpeg);
+  } catch (const vcl::Exception& e) {
+    return e.Message();
+  }
+  return "decoded";
+}
+
+// The same picture, written the same way, as djpeg's BMP: it leaves the
+// image size field 0 and pads its colour table to 256 entries.
+void ExpectSameAsReference(const std::vector<std::uint8_t>& ours, const std::vector<std::uint8_t>& ref,
+                           const std::string& row) {
+  using pictures::Le16;
+  using pictures::Le32;
+  ASSERT_GE(ours.size(), 54u) << row;
+  ASSERT_GE(ref.size(), 54u) << row;
+  for (std::size_t field : {18u, 22u, 30u}) EXPECT_EQ(Le32(ours, field), Le32(ref, field)) << row << " field " << field;
+  EXPECT_EQ(Le16(ours, 28), Le16(ref, 28)) << row << " bits";
+  const std::uint32_t ourTable = Le32(ours, 10) - 54, refTable = Le32(ref, 10) - 54;
+  ASSERT_LE(ourTable, refTable) << row;
+  EXPECT_TRUE(std::equal(ours.begin() + 54, ours.begin() + 54 + ourTable, ref.begin() + 54)) << row << " table";
+  EXPECT_TRUE(std::equal(ours.begin() + 54 + ourTable, ours.end(), ref.begin() + 54 + refTable, ref.end()))
+      << row << " pixels";
+}
+
+TEST(JPEGImage, DecodesLikeDjpegWithTheSameSettings) {
+  const auto cases = pictures::Cases("jpeg-cases.txt");
+  ASSERT_GE(cases.size(), 20u);
+  for (const auto& row : cases) {
+    const std::string label = row[0] + " on a " + row[1] + "-bit screen";
+    ScreenBits screen(std::atoi(row[1].c_str()));
+    ExpectSameAsReference(Convert(row[0]), Bytes(row[2]), label);
+  }
+}
+
+TEST(JPEGImage, HeaderIsReadOnLoadWithoutDecoding) {
+  vcl::TJPEGImage jpeg;
+  EXPECT_TRUE(jpeg.Empty());
+  Load(jpeg, "progressive.jpg");
+  EXPECT_EQ(jpeg.Width(), 160);
+  EXPECT_EQ(jpeg.Height(), 120);
+  EXPECT_TRUE(jpeg.ProgressiveEncoding());
+  EXPECT_EQ(jpeg.ColorSpace(), vcl::TJPEGColorSpace::jcYCbCr);
+  EXPECT_TRUE(jpeg.Decoded().Empty());
+  Load(jpeg, "gray.jpg");
+  EXPECT_TRUE(jpeg.Grayscale());
+  EXPECT_FALSE(jpeg.ProgressiveEncoding());
+}
+
+TEST(JPEGImage, OutputFormatFollowsTheScreenDepthAtCreation) {
+  const std::pair<int, vcl::TJPEGPixelFormat> rows[] = {
+      {4, vcl::TJPEGPixelFormat::jf8Bit}, {8, vcl::TJPEGPixelFormat::jf8Bit},
+      {16, vcl::TJPEGPixelFormat::jf24Bit}, {32, vcl::TJPEGPixelFormat::jf24Bit}};
+  for (const auto& [bits, format] : rows) {
+    ScreenBits screen(bits);
+    EXPECT_EQ(vcl::TJPEGImage().PixelFormat(), format) << bits << " bits";
+  }
+}
+
+TEST(JPEGImage, GrayscaleGivesEightBitsWithAGrayTableOfAtMost236) {
+  vcl::TJPEGImage jpeg;
+  Load(jpeg, "gray.jpg");
+  vcl::TBitmap bitmap;
+  bitmap.Assign(jpeg);
+  EXPECT_EQ(bitmap.PixelFormat(), vcl::pf8bit);
+  ASSERT_FALSE(bitmap.Palette().empty());
+  EXPECT_LE(bitmap.Palette().size(), 236u);
+  for (const auto& c : bitmap.Palette()) {
+    EXPECT_EQ(c.rgbRed, c.rgbGreen);
+    EXPECT_EQ(c.rgbGreen, c.rgbBlue);
+  }
+}
+
+TEST(JPEGImage, DecodedPixelsAreSharedWithTheBitmap) {
+  vcl::TJPEGImage jpeg;
+  Load(jpeg, "color.jpg");
+  vcl::TBitmap bitmap;
+  bitmap.Assign(jpeg);
+  EXPECT_EQ(bitmap.Image().pixels.get(), jpeg.Decoded().pixels.get());
+  vcl::TBitmap second;
+  second.Assign(jpeg);  // no second decode
+  EXPECT_EQ(second.Image().pixels.get(), jpeg.Decoded().pixels.get());
+}
+
+// CMYK pictures follow the Adobe convention (inverted inks): the result must
+// look like the picture that was separated, within the JPEG's own loss.
+TEST(JPEGImage, CmykPictureLooksLikeItsSource) {
+  vcl::TJPEGImage jpeg;
+  Load(jpeg, "cmyk.jpg");
+  // ImageMagick stores its CMYK as YCCK; the library turns that into CMYK.
+  EXPECT_TRUE(jpeg.ColorSpace() == vcl::TJPEGColorSpace::jcCMYK || jpeg.ColorSpace() == vcl::TJPEGColorSpace::jcYCCK);
+  vcl::TBitmap bitmap;
+  bitmap.Assign(jpeg);
+  ASSERT_EQ(bitmap.PixelFormat(), vcl::pf24bit);
+  const auto ppm = Bytes("source.ppm");
+  const std::size_t header = ppm.size() - 160u * 120u * 3u;
+  const auto bgra = bitmap.ToBgra();
+  double total = 0;
+  for (std::size_t i = 0; i < 160u * 120u; ++i) {
+    for (int c = 0; c < 3; ++c) total += std::abs(int(bgra[i * 4 + 2 - c]) - int(ppm[header + i * 3 + c]));
+  }
+  EXPECT_LT(total / (160.0 * 120.0 * 3.0), 12.0);
+}
+
+TEST(JPEGImage, BrokenDataFailWithTheLibraryCode) {
+  EXPECT_EQ(Failure(Bytes("not-a-jpeg.jpg")), "JPEG error #" + std::to_string(JERR_NO_SOI));
+  EXPECT_EQ(Failure({}), "JPEG error #" + std::to_string(JERR_INPUT_EMPTY));
+  // The start of a picture and nothing else: the header never ends.
+  const auto color = Bytes("color.jpg");
+  EXPECT_EQ(Failure({color.begin(), color.begin() + 2}).rfind("JPEG error #", 0), 0u);
+}
+
+TEST(JPEGImage, TruncatedPictureStillDecodes) {
+  EXPECT_EQ(Failure(Bytes("truncated.jpg")), "decoded");
+  EXPECT_EQ(Failure(Bytes("truncated-progressive.jpg")), "decoded");
+}
+
+TEST(JPEGImage, PictureBeyondTheSizeLimitFailsBeforeAllocating) {
+  const std::uint64_t saved = vcl::TJPEGImage::MaxDecodedBytes();
+  vcl::TJPEGImage::SetMaxDecodedBytes(1000);
+  EXPECT_EQ(Failure(Bytes("color.jpg")), "JPEG error #" + std::to_string(JERR_OUT_OF_MEMORY));
+  vcl::TJPEGImage::SetMaxDecodedBytes(saved);
+}
+
+TEST(JPEGImage, FailedDecodeKeepsTheBitmap) {
+  vcl::TJPEGImage jpeg;
+  Load(jpeg, "small.jpg");
+  vcl::TBitmap bitmap;
+  bitmap.Assign(jpeg);
+  const auto before = bitmap.ToBgra();
+  const std::uint64_t saved = vcl::TJPEGImage::MaxDecodedBytes();
+  vcl::TJPEGImage::SetMaxDecodedBytes(1000);
+  Load(jpeg, "color.jpg");
+  EXPECT_THROW(bitmap.Assign(jpeg), vcl::EJPEG);
+  vcl::TJPEGImage::SetMaxDecodedBytes(saved);
+  EXPECT_EQ(bitmap.ToBgra(), before);
+}
+
+TEST(JPEGImage, FailedLoadKeepsThePicture) {
+  vcl::TJPEGImage jpeg;
+  Load(jpeg, "small.jpg");
+  vcl::TMemoryStream junk(Bytes("not-a-jpeg.jpg"));
+  EXPECT_THROW(jpeg.LoadFromStream(junk), vcl::EJPEG);
+  EXPECT_EQ(jpeg.Width(), 64);
+}
+
+}  // namespace

@@ -1,0 +1,169 @@
+// A pick's conversion over the simulated Windows: the wallpaper file, the
+// objects it reuses and every failure with its message.
+#include "wallpaper/ConvertPicture.h"
+
+#include <gtest/gtest.h>
+
+#include "support/SimMachine.h"
+#include "toolkit/Exceptions.h"
+#include "toolkit/ScreenDepth.h"
+#include "unit/toolkit/PictureFiles.h"
+
+namespace {
+
+using support::SimMachine;
+
+std::vector<std::uint8_t> AsBytes(const std::string& s) { return {s.begin(), s.end()}; }
+
+class ConvertPictureTest : public ::testing::Test {
+ protected:
+  ConvertPictureTest() {
+    vcl::SetScreenBitsPerPixel(24);
+    machine.MakeDir("C:\\Pics");
+    workBitmap.SetPixelFormat(vcl::pf24bit);
+  }
+
+  void Put(const std::string& name, const std::string& generated) {
+    const auto bytes = pictures::Bytes(generated);
+    machine.WriteFile("C:\\Pics\\" + name, std::string(bytes.begin(), bytes.end()));
+  }
+
+  void Convert(const std::string& picture) {
+    muralto::ConvertPicture(picture, SimMachine::DataDir, "wallpaper.bmp", currentExtension, wallpaperPath,
+                            jpegImage, workBitmap);
+  }
+
+  std::string Failure(const std::string& picture) {
+    try {
+      Convert(picture);
+    } catch (const vcl::Exception& e) {
+      return e.Message();
+    }
+    return "converted";
+  }
+
+  std::vector<std::uint8_t> Wallpaper() { return AsBytes(machine.ReadFile(Wallpaper_)); }
+
+  SimMachine machine;
+  vcl::TJPEGImage jpegImage;
+  vcl::TBitmap workBitmap;
+  std::string currentExtension;
+  std::string wallpaperPath;
+  const std::string Wallpaper_ = "C:\\Muralto\\data\\wallpaper.bmp";
+};
+
+TEST_F(ConvertPictureTest, ColourJpegBecomesA24BitWallpaperFile) {
+  Put("photo.JPG", "color.jpg");
+  Convert("C:\\Pics\\photo.JPG");
+  EXPECT_EQ(currentExtension, ".jpg");
+  EXPECT_EQ(wallpaperPath, Wallpaper_);
+  const auto file = Wallpaper();
+  EXPECT_EQ(pictures::Le16(file, 28), 24);
+  EXPECT_EQ(pictures::Le32(file, 18), 160u);
+  EXPECT_EQ(pictures::Le32(file, 34), 160u * 3u * 120u);
+  EXPECT_EQ(pictures::Le32(file, 2), file.size());
+}
+
+TEST_F(ConvertPictureTest, JpegOf1001PixelsHasRowsOf3004Bytes) {
+  Put("wide.jpeg", "wide1001.jpg");
+  Convert("C:\\Pics\\wide.jpeg");
+  const auto file = Wallpaper();
+  EXPECT_EQ(pictures::Le32(file, 34), 3004u * 9u);
+  EXPECT_EQ(file.size(), 54u + 3004u * 9u);
+  for (std::size_t row = 0; row < 9; ++row) EXPECT_EQ(file[54 + row * 3004 + 3003], 0) << "padding of row " << row;
+}
+
+TEST_F(ConvertPictureTest, GrayscaleJpegAndEightBitBmpGiveEightBitFiles) {
+  const std::pair<const char*, const char*> rows[] = {{"g.jpg", "gray.jpg"}, {"p.bmp", "pal8.bmp"}};
+  for (const auto& [name, generated] : rows) {
+    Put(name, generated);
+    Convert(std::string("C:\\Pics\\") + name);
+    const auto file = Wallpaper();
+    EXPECT_EQ(pictures::Le16(file, 28), 8) << name;
+    const std::uint32_t colours = pictures::Le32(file, 46);
+    EXPECT_GT(colours, 0u) << name;
+    EXPECT_EQ(pictures::Le32(file, 10), 54u + 4u * colours) << name;
+  }
+}
+
+TEST_F(ConvertPictureTest, BmpIsWrittenBackWithItsSizeAndDepth) {
+  Put("a.bmp", "rgb24.bmp");
+  Convert("C:\\Pics\\a.bmp");
+  const auto original = pictures::Bytes("rgb24.bmp");
+  const auto file = Wallpaper();
+  ASSERT_EQ(file.size(), original.size());
+  EXPECT_TRUE(std::equal(file.begin() + 54, file.end(), original.begin() + 54));
+  EXPECT_EQ(workBitmap.Width(), 37);
+  EXPECT_EQ(workBitmap.PixelFormat(), vcl::pf24bit);
+}
+
+TEST_F(ConvertPictureTest, FailuresCarryTheirMessages) {
+  Put("junk.jpg", "not-a-jpeg.jpg");
+  Put("empty.bmp", "empty.bmp");
+  Put("text.bmp", "not-a-bitmap.bmp");
+  Put("planes.bmp", "planes2.bmp");
+  Put("short.bmp", "cut-in-pixels.bmp");
+  machine.MakeDir("C:\\Pics\\folder.jpg");
+  const std::pair<std::string, std::string> rows[] = {
+      {"C:\\Pics\\missing.jpg", "Cannot open file C:\\Pics\\missing.jpg"},
+      {"C:\\Pics\\folder.jpg", "Cannot open file C:\\Pics\\folder.jpg"},
+      {"C:\\Pics\\junk.jpg", "JPEG error #53"},
+      {"C:\\Pics\\empty.bmp", "Stream read error"},
+      {"C:\\Pics\\text.bmp", "Bitmap image is not valid"},
+      {"C:\\Pics\\planes.bmp", "Bitmap image is not valid"},
+      {"C:\\Pics\\short.bmp", "Stream read error"},
+  };
+  for (const auto& [picture, message] : rows) EXPECT_EQ(Failure(picture), message) << picture;
+}
+
+// A failed load leaves the previous wallpaper file, byte for byte, and the
+// previous picture in the work bitmap; an empty .bmp never produces an empty
+// wallpaper file.
+TEST_F(ConvertPictureTest, FailedLoadKeepsTheWallpaperFileAndTheBitmap) {
+  Put("good.jpg", "small.jpg");
+  Put("empty.bmp", "empty.bmp");
+  Put("junk.jpg", "not-a-jpeg.jpg");
+  Put("trunc.bmp", "cut-in-pixels.bmp");
+  Convert("C:\\Pics\\good.jpg");
+  const auto before = Wallpaper();
+  const auto pixels = workBitmap.ToBgra();
+  for (const char* bad : {"C:\\Pics\\empty.bmp", "C:\\Pics\\junk.jpg", "C:\\Pics\\trunc.bmp", "C:\\Pics\\gone.bmp"}) {
+    EXPECT_NE(Failure(bad), "converted") << bad;
+    EXPECT_EQ(Wallpaper(), before) << bad;
+    EXPECT_EQ(workBitmap.ToBgra(), pixels) << bad;
+  }
+}
+
+TEST_F(ConvertPictureTest, TruncatedJpegStillGivesAWallpaper) {
+  Put("t.jpg", "truncated.jpg");
+  Convert("C:\\Pics\\t.jpg");
+  EXPECT_EQ(Wallpaper().size(), 54u + 480u * 120u);
+}
+
+TEST_F(ConvertPictureTest, MissingDataFolderFailsToCreateTheFile) {
+  Put("good.jpg", "small.jpg");
+  machine.Remove("C:\\Muralto\\data");
+  EXPECT_EQ(Failure("C:\\Pics\\good.jpg"), "Cannot create file C:\\Muralto\\data\\wallpaper.bmp");
+}
+
+TEST_F(ConvertPictureTest, SamePictureTwiceRewritesTheFile) {
+  Put("good.jpg", "small.jpg");
+  Convert("C:\\Pics\\good.jpg");
+  machine.WriteFile(Wallpaper_, "stale");
+  Convert("C:\\Pics\\good.jpg");
+  EXPECT_EQ(Wallpaper().size(), 54u + 64u * 3u * 48u);
+}
+
+TEST_F(ConvertPictureTest, EightBitScreenQuantizesColourJpegs) {
+  vcl::SetScreenBitsPerPixel(8);
+  vcl::TJPEGImage eightBit;
+  vcl::SetScreenBitsPerPixel(24);
+  Put("c.jpg", "color.jpg");
+  muralto::ConvertPicture("C:\\Pics\\c.jpg", SimMachine::DataDir, "wallpaper.bmp", currentExtension, wallpaperPath,
+                          eightBit, workBitmap);
+  const auto file = Wallpaper();
+  EXPECT_EQ(pictures::Le16(file, 28), 8);
+  EXPECT_LE(pictures::Le32(file, 46), 236u);
+}
+
+}  // namespace
