@@ -1,0 +1,55 @@
+#pragma once
+// What the fuzz targets do with one input, shared with the unit test that
+// replays the inputs they once broke on. Any failure other than the
+// library's own exceptions is a fault (sanitizers report the rest).
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+#include "toolkit/BmpFormat.h"
+#include "toolkit/Exceptions.h"
+#include "toolkit/JpegDecoder.h"
+#include "toolkit/MemoryStream.h"
+#include "toolkit/PixelCodec.h"
+
+namespace harness {
+
+// Decoded pictures stay small enough that a run spends its time on parsing.
+inline constexpr std::uint64_t kMaxDecodedBytes = 16u << 20;
+
+inline void Require(bool condition) {
+  if (!condition) std::abort();
+}
+
+// Reads a BMP; what reads must write, read back to the same colours.
+inline void BmpInput(const std::uint8_t* data, std::size_t size) {
+  vcl::TMemoryStream in(std::vector<std::uint8_t>(data, data + size));
+  vcl::TDibImage image;
+  try {
+    image = vcl::ReadBmp(in);
+  } catch (const vcl::Exception&) {
+    return;
+  }
+  Require(image.pixels != nullptr && image.pixels->Size() == image.ImageSize());
+  vcl::TMemoryStream out;
+  vcl::WriteBmp(out, image);
+  out.SetPosition(0);
+  const vcl::TDibImage again = vcl::ReadBmp(out);
+  Require(again.width == image.width && again.height == image.height && again.bitCount == image.bitCount);
+  if (image.ImageSize() <= kMaxDecodedBytes / 8) Require(vcl::DibToBgra(again) == vcl::DibToBgra(image));
+}
+
+// Decodes a JPEG, quantized or not by the input's length, and writes it.
+inline void JpegInput(const std::uint8_t* data, std::size_t size) {
+  try {
+    vcl::ReadJpegHeader(data, size);
+    const vcl::TDibImage image = vcl::DecodeJpeg(data, size, size % 2 == 1, kMaxDecodedBytes);
+    Require(image.pixels != nullptr && image.pixels->Size() == image.ImageSize());
+    vcl::TMemoryStream out;
+    vcl::WriteBmp(out, image);
+  } catch (const vcl::EJPEG&) {
+  }
+}
+
+}  // namespace harness
