@@ -1,5 +1,6 @@
 // A small window for the driver to work on while the real program cannot be
-// started: a button, a label, an edit, a checked list view and a menu. Every
+// started: a button, a label, an edit, a checked list view and a menu; it
+// wears the program's icon, so its screenshot shows that too. Every
 // way of poking it leaves a mark in the label; closing it ends the process
 // with exit code 7.
 //
@@ -102,6 +103,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show)
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hIcon = LoadIconA(instance, "MAINICON");
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = "MuraltoE2ETarget";
     if (!RegisterClassA(&windowClass))
