@@ -31,6 +31,9 @@ int SysCloseCommand(const Args& args);      // WINDOW
 // List views (read across processes through the target's memory).
 int ListItemsCommand(const Args& args);     // WINDOW
 
+// Fonts.
+int FontCommand(const Args& args);          // FACE HEIGHT
+
 // Registry.
 int RegGetCommand(const Args& args);        // KEY VALUE
 

@@ -46,6 +46,8 @@ const Command commands[] = {
      e2e::SysCloseCommand},
     {"list-items", 1, false, "WINDOW               items of a list view: checked flag, tab, text",
      e2e::ListItemsCommand},
+    {"font", 2, false, "FACE HEIGHT          the face, cell height and average width the mapper gives",
+     e2e::FontCommand},
     {"reg-get", 2, false, "KEY VALUE            print a registry value (HKCU\\... or HKLM\\...)",
      e2e::RegGetCommand},
     {"run", 2, true, "SECONDS PROGRAM ARG... start, wait, print \"exit N\"", e2e::RunCommand},
