@@ -53,6 +53,7 @@ bool GetTextMetricsA(Hdc dc, TextMetric* metric);
 Hfont CreateFontA(int height, int weight, bool italic, bool underline, const char* face);
 std::uint32_t SetTextColor(Hdc dc, std::uint32_t color);
 int SetBkMode(Hdc dc, int mode);
+std::uint32_t SetBkColor(Hdc dc, std::uint32_t color);
 inline constexpr int Transparent = 1;
 // The brush of a system colour, owned by the system.
 std::uintptr_t GetSysColorBrush(int index);

@@ -7,6 +7,7 @@ namespace vcl {
 class TGroupBox : public TWinControl {
  public:
   explicit TGroupBox(TComponent* owner);
+  void WndProc(TMessage& message) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;

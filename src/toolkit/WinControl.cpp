@@ -339,6 +339,12 @@ void TWinControl::WndProc(TMessage& m) {
       if (TWinControl* child = FindControl(static_cast<Hwnd>(m.LParam))) {
         if (child->CNCtlColor(static_cast<Hdc>(m.WParam), &m.Result)) return;
       }
+      if (m.Msg != WmCtlColorEdit) {
+        // Static texts and buttons sit on the form's face colour.
+        SetBkColor(static_cast<Hdc>(m.WParam), GetSysColor(ColorBtnFace));
+        m.Result = static_cast<Lresult>(GetSysColorBrush(ColorBtnFace));
+        return;
+      }
       break;
     case WmKeyDown: {
       auto key = static_cast<std::uint16_t>(m.WParam);

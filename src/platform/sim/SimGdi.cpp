@@ -95,6 +95,7 @@ Hfont CreateFontA(int, int, bool, bool, const char* face) {
 
 std::uint32_t SetTextColor(Hdc, std::uint32_t) { return 0; }
 int SetBkMode(Hdc, int) { return 2; }
+std::uint32_t SetBkColor(Hdc, std::uint32_t) { return 0xFFFFFF; }
 std::uintptr_t GetSysColorBrush(int index) { return 0x60000 + static_cast<std::uintptr_t>(index); }
 
 }  // namespace platform

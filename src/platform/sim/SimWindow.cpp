@@ -437,6 +437,7 @@ void ResetWindows() {
   order = st.order;
   for (auto it = order.rbegin(); it != order.rend(); ++it) platform::DestroyWindow(*it);
   st = State{};
+  SetDecimalSeparator(".");
 }
 
 }  // namespace sim

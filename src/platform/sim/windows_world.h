@@ -116,3 +116,8 @@ void ClickListViewCheckBox(platform::Hwnd list, int index);
 void ClickListViewItem(platform::Hwnd list, int index, bool addToSelection);
 void EditListViewLabel(platform::Hwnd list, int index, const std::string* newText);
 }  // namespace sim
+
+namespace sim {
+// The user's decimal separator (GetLocaleInfoA LOCALE_SDECIMAL); "." after ResetWindows.
+void SetDecimalSeparator(const std::string& separator);
+}  // namespace sim

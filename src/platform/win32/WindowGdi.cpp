@@ -90,6 +90,7 @@ Hfont CreateFontA(int height, int weight, bool italic, bool underline, const cha
 
 std::uint32_t SetTextColor(Hdc dc, std::uint32_t color) { return ::SetTextColor(D(dc), color); }
 int SetBkMode(Hdc dc, int mode) { return ::SetBkMode(D(dc), mode); }
+std::uint32_t SetBkColor(Hdc dc, std::uint32_t color) { return ::SetBkColor(D(dc), color); }
 std::uintptr_t GetSysColorBrush(int index) { return reinterpret_cast<std::uintptr_t>(::GetSysColorBrush(index)); }
 
 }  // namespace platform

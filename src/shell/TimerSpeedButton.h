@@ -1,0 +1,34 @@
+#pragma once
+// TTimerSpeedButton: a speed button that repeats its click while held down
+// (first after 400 ms, then every 100 ms) and can draw a focus rectangle.
+#include "toolkit/SpeedButton.h"
+#include "toolkit/Timer.h"
+
+namespace muralto {
+
+class TTimerSpeedButton : public vcl::TSpeedButton {
+ public:
+  explicit TTimerSpeedButton(vcl::TComponent* owner);
+
+  bool AutoRepeat() const { return autoRepeat_; }
+  void SetAutoRepeat(bool on) { autoRepeat_ = on; }
+  bool FocusRectVisible() const { return focusRectVisible_; }
+  void SetFocusRectVisible(bool on);
+  // Created on the first press.
+  vcl::TTimer* AutoRepeatTimer() const { return autoRepeatTimer_; }
+
+  void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int x, int y) override;
+  void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int x, int y) override;
+  void Paint(platform::Hdc dc) override;
+  void TimerExpired(vcl::TObject* sender);
+
+  static constexpr std::uint32_t kInitialRepeatPause = 400;
+  static constexpr std::uint32_t kRepeatPause = 100;
+
+ private:
+  bool autoRepeat_ = false;
+  bool focusRectVisible_ = false;
+  vcl::TTimer* autoRepeatTimer_ = nullptr;
+};
+
+}  // namespace muralto

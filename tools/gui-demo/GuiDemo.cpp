@@ -1,0 +1,19 @@
+// gui-demo: shows the main window's layout with the real controls.
+#include "DemoForm.h"
+#include "shell/LayoutClasses.h"
+#include "toolkit/Application.h"
+
+int main() {
+  vcl::TApplication app(nullptr);
+  try {
+    app.Initialize();
+    muralto::RegisterShellLayoutClasses();
+    demo::TDemoForm* form = nullptr;
+    app.CreateForm(form);
+    app.SetTitle(form->Caption());
+    app.Run();
+  } catch (...) {
+    vcl::HandleCurrentException();
+  }
+  return 0;
+}
