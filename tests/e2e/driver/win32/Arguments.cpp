@@ -10,7 +10,8 @@ std::uint32_t ParseNumber(const std::string& text)
     std::size_t used = 0;
     unsigned long value = 0;
     try {
-        value = std::stoul(text, &used, 0);
+        const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+        value = std::stoul(text, &used, hex ? 16 : 10);
     } catch (const std::exception&) {
         throw UsageError("not a number: \"" + text + "\"");
     }
