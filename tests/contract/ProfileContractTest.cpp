@@ -6,6 +6,7 @@
 #include <string>
 
 #include "contract/ContractChecks.h"
+#include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/types.h"
 
@@ -209,6 +210,40 @@ TEST_F(ProfileContract, RefusedWrites) {
   SetLastError(PoisonError);
   EXPECT_FALSE(WritePrivateProfileStringA("S", "k", "v", folder.c_str()));
   EXPECT_EQ(GetLastError(), static_cast<std::uint32_t>(ErrorAccessDenied)) << "a folder in the file's place";
+}
+
+TEST_F(ProfileContract, ListingSectionsAndKeys) {
+  const std::string file = scratch_ / "list.ini";
+  contract::WriteBytes(file, "[One]\r\na=1\r\nbb=2\r\n[Two]\r\n[Three]\r\nc=3\r\n");
+  struct Row {
+    const char* section;
+    std::uint32_t size;
+    std::string expected;  // with its NULs
+    std::uint32_t count;
+    const char* why;
+  };
+  const Row rows[] = {
+      {nullptr, 64, std::string("One\0Two\0Three\0\0", 15), 14, "section names, each with a NUL, then one more"},
+      {"one", 64, std::string("a\0bb\0\0", 6), 5, "the keys of a section"},
+      {"Missing", 64, std::string("dflt\0", 5), 4, "a missing section gives the default"},
+  };
+  for (const Row& row : rows) {
+    std::string buffer(row.size + 8, static_cast<char>(Poison));
+    const std::uint32_t count =
+        GetPrivateProfileStringA(row.section, nullptr, "dflt", buffer.data(), row.size, file.c_str());
+    EXPECT_EQ(count, row.count) << row.why;
+    ExpectText(buffer.substr(0, row.expected.size()), row.expected, row.why);
+  }
+}
+
+TEST_F(ProfileContract, ABareFileNameLiesInTheWindowsFolder) {
+  const std::string name = "muralto-contract-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + ".ini";
+  ASSERT_TRUE(WritePrivateProfileStringA("S", "k", "v", name.c_str()));
+  char folder[260] = {};
+  ASSERT_GT(GetWindowsDirectoryA(folder, sizeof folder), 0u);
+  const std::string path = std::string(folder) + "\\" + name;
+  ExpectText(contract::ReadBytes(path), "[S]\r\nk=v\r\n", "the file in the Windows folder");
+  EXPECT_TRUE(DeleteFileA(path.c_str()));
 }
 
 }  // namespace
