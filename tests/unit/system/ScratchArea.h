@@ -1,0 +1,28 @@
+#pragma once
+// A scratch folder for the tests that run both natively and under Wine: on
+// the simulated machine a fresh one, under Wine a new folder in the temporary
+// folder. Both go when the object goes.
+#include <memory>
+#include <string>
+
+namespace systemtest {
+
+class ScratchArea {
+ public:
+  ScratchArea();
+  ~ScratchArea();
+  ScratchArea(const ScratchArea&) = delete;
+  ScratchArea& operator=(const ScratchArea&) = delete;
+
+  // A Windows path ending in "\".
+  const std::string& Folder() const { return folder_; }
+  // Creates a file of these bytes in the scratch folder; returns its path.
+  std::string MakeFile(const std::string& name, const std::string& bytes);
+
+ private:
+  struct Host;
+  std::unique_ptr<Host> host_;
+  std::string folder_;
+};
+
+}  // namespace systemtest
