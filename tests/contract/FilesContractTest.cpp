@@ -123,6 +123,26 @@ TEST_F(FilesContract, FindingOneName) {
   }
 }
 
+TEST_F(FilesContract, PatternsMatchShortNamesToo) {
+  for (const char* name : {"b.jpg", "D.JPG", "y.jpgx", "e.tar.jpg", "longname.jpg", "a.jpeg", "c", "f.jp"}) {
+    contract::WriteBytes(scratch_ / name, "");
+  }
+  auto names = [&](const std::string& mask) {
+    std::vector<std::string> found;
+    for (const Listed& entry : List(scratch_ / mask)) found.push_back(entry.name);
+    return found;
+  };
+  using Names = std::vector<std::string>;
+  EXPECT_EQ(names("*.jpg"), (Names{"b.jpg", "D.JPG", "e.tar.jpg", "longname.jpg", "y.jpgx"}))
+      << "y.jpgx through its short name Y~1.JPG: callers test the extension themselves";
+  EXPECT_EQ(names("*.jpe"), (Names{"a.jpeg"})) << "a.jpeg through its short name";
+  EXPECT_EQ(names("?.jpg"), (Names{"b.jpg", "D.JPG"}));
+  const Names all = names("*.*");
+  const Names dotted = names("*.");
+  contract::KnownWineDeviation(dotted == Names{".", "..", "c"}, dotted == all,
+                               "\"*.\" lists only names without an extension on Windows, everything under Wine");
+}
+
 TEST_F(FilesContract, AttributeWords) {
   contract::WriteBytes(scratch_ / "hidden.jpg", "");
   contract::AddAttributes(scratch_ / "hidden.jpg", FileAttributeHidden);

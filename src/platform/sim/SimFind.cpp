@@ -24,8 +24,7 @@ bool EndsWithSeparator(const std::string& path) {
 }
 
 // "*" any run, "?" one character; compared without regard to case.
-bool Matches(const std::string& pattern, const std::string& name) {
-  if (pattern == "*.*" || pattern == "*") return true;
+bool MatchesText(const std::string& pattern, const std::string& name) {
   const std::string p = LowerAnsi(pattern);
   const std::string n = LowerAnsi(name);
   std::size_t pi = 0, ni = 0, star = std::string::npos, resume = 0;
@@ -45,6 +44,30 @@ bool Matches(const std::string& pattern, const std::string& name) {
   }
   while (pi < p.size() && p[pi] == '*') ++pi;
   return pi == p.size();
+}
+
+// The part of an 8.3 short name that a pattern can meaningfully match: a
+// placeholder stem and the first three characters of the extension. Only
+// names that are no valid 8.3 name have one.
+std::string ShortNameOf(const std::string& name) {
+  const auto dot = name.find_last_of('.');
+  const std::string stem = dot == std::string::npos ? name : name.substr(0, dot);
+  const std::string extension = dot == std::string::npos ? "" : name.substr(dot + 1);
+  const bool valid83 = !stem.empty() && stem.size() <= 8 && extension.size() <= 3 &&
+                       stem.find_first_of(". +,;=[]") == std::string::npos;
+  if (valid83) return "";
+  const std::string placeholder = "~~~~~~~~";
+  return extension.empty() ? placeholder : placeholder + "." + extension.substr(0, 3);
+}
+
+// As Wine matches: trailing dots of the pattern do not count, and a name
+// matches through its short name too ("*.jpg" finds "y.jpgx").
+bool Matches(std::string pattern, const std::string& name) {
+  while (pattern.size() > 1 && pattern.back() == '.') pattern.pop_back();
+  if (pattern == "*.*" || pattern == "*") return true;
+  if (MatchesText(pattern, name)) return true;
+  const std::string shortName = ShortNameOf(name);
+  return !shortName.empty() && name != "." && name != ".." && MatchesText(pattern, shortName);
 }
 
 FindDataA Entry(const std::string& name, std::uint32_t attributes, std::uint64_t size) {
