@@ -64,17 +64,19 @@ e2e_expect_contains() {
   esac
 }
 
-# Waits for a Linux background process (e2e_start) and prints its exit status.
+# Waits for a Linux background process (e2e_start) and sets E2E_EXIT_STATUS;
+# returns 1 if it still runs after SECONDS. Call it in the scenario's own
+# shell, never inside $(...): only the shell that started a process can
+# collect its exit status.
 e2e_wait_exit() {
-  local pid=$1 seconds=$2 deadline status
+  local pid=$1 seconds=$2 deadline
   deadline=$((SECONDS + seconds))
-  while kill -0 "$pid" 2>/dev/null; do
+  while kill -0 "$pid" 2>/dev/null && [ "$(ps -o stat= -p "$pid" 2>/dev/null | cut -c1)" != Z ]; do
     [ $SECONDS -lt $deadline ] || return 1
     sleep 0.1
   done
-  status=0
-  wait "$pid" || status=$?
-  echo "$status"
+  E2E_EXIT_STATUS=0
+  wait "$pid" || E2E_EXIT_STATUS=$?
 }
 
 # Polls a file until it holds TEXT, for at most SECONDS.
