@@ -182,6 +182,14 @@ TEST_F(ProfileContract, WritingIntoAnExistingFile) {
   }
 }
 
+TEST_F(ProfileContract, WritingTheSameValueLeavesTheFileAlone) {
+  const std::string file = scratch_ / "same.ini";
+  const std::string before = "[A]\n\nx=1\n";
+  contract::WriteBytes(file, before);
+  EXPECT_TRUE(WritePrivateProfileStringA("a", "X", "1", file.c_str()));
+  ExpectText(contract::ReadBytes(file), before, "nothing changed, nothing rewritten");
+}
+
 TEST_F(ProfileContract, BlankLinesAreDroppedByWine) {
   const std::string file = scratch_ / "blank.ini";
   contract::WriteBytes(file, "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");

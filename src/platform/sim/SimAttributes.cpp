@@ -6,7 +6,7 @@
 #include "platform/sim/SimState.h"
 #include "platform/sim/SimText.h"
 
-namespace sim::detail {
+namespace sim::machine {
 
 std::optional<std::uint32_t> AttributesOf(const std::string& hostPath, const std::string& name) {
   struct stat link {};
@@ -34,4 +34,4 @@ std::uint64_t FileSizeOf(const std::string& hostPath) {
   return static_cast<std::uint64_t>(st.st_size);
 }
 
-}  // namespace sim::detail
+}  // namespace sim::machine

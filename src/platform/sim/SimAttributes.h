@@ -5,11 +5,11 @@
 #include <optional>
 #include <string>
 
-namespace sim::detail {
+namespace sim::machine {
 
 // nullopt when the entry does not exist or is a broken symlink. The name
 // decides the hidden bit: a name starting with "." other than "." and "..".
 std::optional<std::uint32_t> AttributesOf(const std::string& hostPath, const std::string& name);
 std::uint64_t FileSizeOf(const std::string& hostPath);
 
-}  // namespace sim::detail
+}  // namespace sim::machine

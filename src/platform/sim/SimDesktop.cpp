@@ -20,11 +20,11 @@ std::vector<ClientRectProvider>& Providers() {
 
 }  // namespace
 
-Screen& TheScreen() { return detail::TheState().screen; }
+Screen& TheScreen() { return machine::TheState().screen; }
 
-std::vector<WallpaperCall>& WallpaperCalls() { return detail::TheState().wallpaperCalls; }
+std::vector<WallpaperCall>& WallpaperCalls() { return machine::TheState().wallpaperCalls; }
 
-void SetWallpaperCallRecordsPath(bool on) { detail::TheState().wallpaperCallRecordsPath = on; }
+void SetWallpaperCallRecordsPath(bool on) { machine::TheState().wallpaperCallRecordsPath = on; }
 
 void AddClientRectProvider(ClientRectProvider provider) { Providers().push_back(std::move(provider)); }
 
@@ -41,7 +41,7 @@ namespace platform {
 
 namespace {
 
-using sim::detail::TheState;
+using sim::machine::TheState;
 
 // A fixed pattern, so that a capture of an untouched screen is still checkable.
 std::uint32_t PatternPixel(int x, int y) {

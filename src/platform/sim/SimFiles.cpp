@@ -12,13 +12,12 @@
 #include "platform/sim/SimHostIo.h"
 #include "platform/sim/SimPaths.h"
 #include "platform/sim/SimState.h"
-#include "platform/sim/SimText.h"
 
 namespace platform {
 
 namespace {
 
-using sim::detail::TheState;
+using sim::machine::TheState;
 
 constexpr long ErrorNotSameDevice = 17;
 
@@ -32,25 +31,20 @@ bool Fail(long error) {
   return false;
 }
 
-Handle Remember(int fd, const std::string& hostPath, bool forWrite) {
+Handle Remember(int fd, bool forWrite) {
+  struct stat st {};
+  fstat(fd, &st);
   auto& state = TheState();
   const Handle handle = state.nextHandle++;
-  state.files[handle] = sim::detail::OpenFile{fd, sim::detail::LowerAnsi(hostPath), forWrite};
+  state.files[handle] = sim::machine::OpenFile{fd, static_cast<std::uint64_t>(st.st_dev),
+                                              static_cast<std::uint64_t>(st.st_ino), forWrite};
   return handle;
 }
 
-sim::detail::OpenFile* FileOf(Handle handle) {
+sim::machine::OpenFile* FileOf(Handle handle) {
   auto& files = TheState().files;
   const auto found = files.find(handle);
   return found == files.end() ? nullptr : &found->second;
-}
-
-bool IsOpen(const std::string& hostPath) {
-  const std::string key = sim::detail::LowerAnsi(hostPath);
-  for (const auto& [handle, file] : TheState().files) {
-    if (file.hostPath == key) return true;
-  }
-  return false;
 }
 
 bool IsRealFolder(const std::string& hostPath) {
@@ -62,25 +56,25 @@ bool IsRealFolder(const std::string& hostPath) {
 
 Handle OpenFileForReadDenyWrite(const char* path) {
   if (path == nullptr) return FailHandle(ErrorInvalidParameter);
-  const auto host = sim::detail::ToHostPath(path);
+  const auto host = sim::machine::ToHostPath(path);
   if (!host) return FailHandle(ErrorPathNotFound);
-  if (!sim::detail::HostExists(*host)) return FailHandle(sim::detail::MissingPathError(*host));
-  if (sim::detail::HostIsFolder(*host)) return FailHandle(ErrorAccessDenied);
-  if (const long conflict = sim::detail::SharingConflict(*host, false)) return FailHandle(conflict);
+  if (!sim::machine::HostExists(*host)) return FailHandle(sim::machine::MissingPathError(*host));
+  if (sim::machine::HostIsFolder(*host)) return FailHandle(ErrorAccessDenied);
+  if (const long conflict = sim::machine::SharingConflict(*host, false)) return FailHandle(conflict);
   const int fd = open(host->c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return FailHandle(sim::detail::ErrorFromErrno(errno));
-  return Remember(fd, *host, false);
+  if (fd < 0) return FailHandle(sim::machine::ErrorFromErrno(errno));
+  return Remember(fd, false);
 }
 
 Handle CreateFileAnew(const char* path) {
   if (path == nullptr) return FailHandle(ErrorInvalidParameter);
-  const auto host = sim::detail::ToHostPath(path);
-  if (!host || !sim::detail::HostIsFolder(sim::detail::HostParent(*host))) return FailHandle(ErrorPathNotFound);
-  if (sim::detail::HostIsFolder(*host) || sim::detail::WritesDenied(*host)) return FailHandle(ErrorAccessDenied);
-  if (const long conflict = sim::detail::SharingConflict(*host, true)) return FailHandle(conflict);
+  const auto host = sim::machine::ToHostPath(path);
+  if (!host || !sim::machine::HostIsFolder(sim::machine::HostParent(*host))) return FailHandle(ErrorPathNotFound);
+  if (sim::machine::HostIsFolder(*host) || sim::machine::WritesDenied(*host)) return FailHandle(ErrorAccessDenied);
+  if (const long conflict = sim::machine::SharingConflict(*host, true)) return FailHandle(conflict);
   const int fd = open(host->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return FailHandle(sim::detail::ErrorFromErrno(errno));
-  return Remember(fd, *host, true);
+  if (fd < 0) return FailHandle(sim::machine::ErrorFromErrno(errno));
+  return Remember(fd, true);
 }
 
 bool ReadFile(Handle file, void* buffer, std::uint32_t toRead, std::uint32_t* read) {
@@ -93,7 +87,7 @@ bool ReadFile(Handle file, void* buffer, std::uint32_t toRead, std::uint32_t* re
   while (done < toRead) {
     const ssize_t got = ::read(open->fd, static_cast<char*>(buffer) + done, toRead - done);
     if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return Fail(sim::detail::ErrorFromErrno(errno));
+    if (got < 0) return Fail(sim::machine::ErrorFromErrno(errno));
     if (got == 0) break;
     done += static_cast<std::uint32_t>(got);
   }
@@ -111,7 +105,7 @@ bool WriteFile(Handle file, const void* buffer, std::uint32_t toWrite, std::uint
   while (done < toWrite) {
     const ssize_t put = ::write(open->fd, static_cast<const char*>(buffer) + done, toWrite - done);
     if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) return Fail(sim::detail::ErrorFromErrno(errno));
+    if (put <= 0) return Fail(sim::machine::ErrorFromErrno(errno));
     done += static_cast<std::uint32_t>(put);
   }
   if (written != nullptr) *written = done;
@@ -139,31 +133,31 @@ bool CloseHandle(Handle handle) {
 
 bool DeleteFileA(const char* path) {
   if (path == nullptr) return Fail(ErrorInvalidParameter);
-  const auto host = sim::detail::ToHostPath(path);
+  const auto host = sim::machine::ToHostPath(path);
   if (!host) return Fail(ErrorPathNotFound);
-  if (!sim::detail::HostExists(*host)) return Fail(sim::detail::MissingPathError(*host));
-  if (IsRealFolder(*host) || sim::detail::WritesDenied(*host)) return Fail(ErrorAccessDenied);
-  if (IsOpen(*host)) return Fail(ErrorSharingViolation);
-  if (unlink(host->c_str()) != 0) return Fail(sim::detail::ErrorFromErrno(errno));
+  if (!sim::machine::HostExists(*host)) return Fail(sim::machine::MissingPathError(*host));
+  if (IsRealFolder(*host) || sim::machine::WritesDenied(*host)) return Fail(ErrorAccessDenied);
+  if (sim::machine::IsOpen(*host)) return Fail(ErrorSharingViolation);
+  if (unlink(host->c_str()) != 0) return Fail(sim::machine::ErrorFromErrno(errno));
   return true;
 }
 
 bool MoveFileExA(const char* from, const char* to, std::uint32_t flags) {
   if (from == nullptr || to == nullptr) return Fail(ErrorInvalidParameter);
-  const auto source = sim::detail::ToHostPath(from);
+  const auto source = sim::machine::ToHostPath(from);
   if (!source) return Fail(ErrorPathNotFound);
-  if (!sim::detail::HostExists(*source)) return Fail(sim::detail::MissingPathError(*source));
-  const auto target = sim::detail::ToHostPath(to);
-  if (!target || !sim::detail::HostIsFolder(sim::detail::HostParent(*target))) return Fail(ErrorPathNotFound);
-  if (IsOpen(*source)) return Fail(ErrorSharingViolation);
-  if (sim::detail::HostExists(*target)) {
+  if (!sim::machine::HostExists(*source)) return Fail(sim::machine::MissingPathError(*source));
+  const auto target = sim::machine::ToHostPath(to);
+  if (!target || !sim::machine::HostIsFolder(sim::machine::HostParent(*target))) return Fail(ErrorPathNotFound);
+  if (sim::machine::IsOpen(*source)) return Fail(ErrorSharingViolation);
+  if (sim::machine::HostExists(*target)) {
     if ((flags & MoveFileReplaceExisting) == 0) return Fail(ErrorAlreadyExists);
     if (IsRealFolder(*target)) return Fail(ErrorAccessDenied);
-    if (IsOpen(*target)) return Fail(ErrorSharingViolation);
+    if (sim::machine::IsOpen(*target)) return Fail(ErrorSharingViolation);
   }
-  if (sim::detail::WritesDenied(*source) || sim::detail::WritesDenied(*target)) return Fail(ErrorAccessDenied);
+  if (sim::machine::WritesDenied(*source) || sim::machine::WritesDenied(*target)) return Fail(ErrorAccessDenied);
   if (std::rename(source->c_str(), target->c_str()) != 0) {
-    return Fail(errno == EXDEV ? ErrorNotSameDevice : sim::detail::ErrorFromErrno(errno));
+    return Fail(errno == EXDEV ? ErrorNotSameDevice : sim::machine::ErrorFromErrno(errno));
   }
   return true;
 }

@@ -16,8 +16,8 @@ namespace platform {
 
 namespace {
 
-using sim::detail::LowerAnsi;
-using sim::detail::TheState;
+using sim::machine::LowerAnsi;
+using sim::machine::TheState;
 
 bool EndsWithSeparator(const std::string& path) {
   return !path.empty() && (path.back() == '\\' || path.back() == '/');
@@ -109,16 +109,16 @@ Handle FindFirstFileA(const char* pattern, FindDataA* data) {
                                                         : text.substr(0, split + 1);
   const std::string mask = split == std::string::npos ? text.substr(folder.size()) : text.substr(split + 1);
   if (mask.empty()) return Fail(ErrorFileNotFound);
-  const auto parts = sim::detail::ParseWindowsPath(folder);
-  const auto host = sim::detail::ToHostPath(folder);
-  if (!parts || !host || !sim::detail::HostIsFolder(*host)) return Fail(ErrorPathNotFound);
+  const auto parts = sim::machine::ParseWindowsPath(folder);
+  const auto host = sim::machine::ToHostPath(folder);
+  if (!parts || !host || !sim::machine::HostIsFolder(*host)) return Fail(ErrorPathNotFound);
 
-  sim::detail::FindState find;
+  sim::machine::FindState find;
   if (!parts->components.empty()) {
     for (const char* dot : {".", ".."}) {
       if (!Matches(mask, dot)) continue;
-      const std::string target = std::string(dot) == "." ? *host : sim::detail::HostParent(*host);
-      find.entries.push_back(Entry(dot, sim::detail::AttributesOf(target, dot).value_or(FileAttributeDirectory), 0));
+      const std::string target = std::string(dot) == "." ? *host : sim::machine::HostParent(*host);
+      find.entries.push_back(Entry(dot, sim::machine::AttributesOf(target, dot).value_or(FileAttributeDirectory), 0));
     }
   }
   std::vector<std::string> names;
@@ -126,9 +126,9 @@ Handle FindFirstFileA(const char* pattern, FindDataA* data) {
   for (const std::string& name : names) {
     if (!Matches(mask, name)) continue;
     const std::string path = *host == "/" ? "/" + name : *host + "/" + name;
-    const auto attributes = sim::detail::AttributesOf(path, name);
+    const auto attributes = sim::machine::AttributesOf(path, name);
     if (!attributes) continue;
-    find.entries.push_back(Entry(name, *attributes, sim::detail::FileSizeOf(path)));
+    find.entries.push_back(Entry(name, *attributes, sim::machine::FileSizeOf(path)));
   }
   if (find.entries.empty()) return Fail(ErrorFileNotFound);
   *data = find.entries[0];
@@ -165,16 +165,16 @@ std::uint32_t GetFileAttributesA(const char* path) {
     SetLastError(ErrorInvalidParameter);
     return InvalidFileAttributes;
   }
-  const auto parts = sim::detail::ParseWindowsPath(path);
-  const auto host = sim::detail::ToHostPath(path);
+  const auto parts = sim::machine::ParseWindowsPath(path);
+  const auto host = sim::machine::ToHostPath(path);
   if (!parts || !host) {
     SetLastError(ErrorPathNotFound);
     return InvalidFileAttributes;
   }
   const std::string name = parts->components.empty() ? "" : parts->components.back();
-  const auto attributes = sim::detail::AttributesOf(*host, name);
+  const auto attributes = sim::machine::AttributesOf(*host, name);
   if (!attributes) {
-    SetLastError(static_cast<std::uint32_t>(sim::detail::MissingPathError(*host)));
+    SetLastError(static_cast<std::uint32_t>(sim::machine::MissingPathError(*host)));
     return InvalidFileAttributes;
   }
   if (EndsWithSeparator(path) && (*attributes & FileAttributeDirectory) == 0) {

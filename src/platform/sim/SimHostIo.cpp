@@ -8,10 +8,9 @@
 
 #include "platform/sim/SimPaths.h"
 #include "platform/sim/SimState.h"
-#include "platform/sim/SimText.h"
 #include "platform/types.h"
 
-namespace sim::detail {
+namespace sim::machine {
 
 namespace {
 
@@ -78,13 +77,23 @@ long WriteWholeFile(const std::string& hostPath, const std::string& text) {
 }
 
 long SharingConflict(const std::string& hostPath, bool forWrite) {
-  const std::string key = LowerAnsi(hostPath);
+  struct stat st {};
+  if (stat(hostPath.c_str(), &st) != 0) return 0;
   for (const auto& [handle, file] : TheState().files) {
-    if (file.hostPath != key) continue;
+    if (file.device != st.st_dev || file.inode != st.st_ino) continue;
     // A reader shares reading only; a writer shares nothing.
     if (file.forWrite || forWrite) return platform::ErrorSharingViolation;
   }
   return 0;
 }
 
-}  // namespace sim::detail
+bool IsOpen(const std::string& hostPath) {
+  struct stat st {};
+  if (lstat(hostPath.c_str(), &st) != 0) return false;
+  for (const auto& [handle, file] : TheState().files) {
+    if (file.device == st.st_dev && file.inode == st.st_ino) return true;
+  }
+  return false;
+}
+
+}  // namespace sim::machine

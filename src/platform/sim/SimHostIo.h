@@ -2,7 +2,7 @@
 // Whole-file reads and writes on the host, with failures as Windows error codes.
 #include <string>
 
-namespace sim::detail {
+namespace sim::machine {
 
 long ErrorFromErrno(int error);
 // 0, or the Windows error: ErrorFileNotFound / ErrorPathNotFound for a
@@ -10,8 +10,11 @@ long ErrorFromErrno(int error);
 long ReadWholeFile(const std::string& hostPath, std::string* text);
 long WriteWholeFile(const std::string& hostPath, const std::string& text);
 
-// Whether a handle of this process holds the file open in a way that
-// conflicts with opening it again (for writing, or at all when exclusive).
+// ErrorSharingViolation when a handle of this process holds the file open
+// in a way that conflicts with opening it again (for writing, or at all
+// when the open handle writes); 0 otherwise.
 long SharingConflict(const std::string& hostPath, bool forWrite);
+// Whether any handle holds this entry open (which bars deleting or moving it).
+bool IsOpen(const std::string& hostPath);
 
-}  // namespace sim::detail
+}  // namespace sim::machine

@@ -9,7 +9,7 @@
 #include "platform/sim/SimText.h"
 #include "platform/types.h"
 
-namespace sim::detail {
+namespace sim::machine {
 
 namespace {
 
@@ -149,4 +149,4 @@ bool WritesDenied(const std::string& hostPath) {
   return false;
 }
 
-}  // namespace sim::detail
+}  // namespace sim::machine

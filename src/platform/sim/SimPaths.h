@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace sim::detail {
+namespace sim::machine {
 
 struct WindowsPathParts {
   char drive = 'C';                     // upper case
@@ -40,4 +40,4 @@ bool IsUnderFolder(const std::string& hostPath, const std::string& hostFolder);
 // Whether writes to this host path are refused (sim::DenyWritesUnder).
 bool WritesDenied(const std::string& hostPath);
 
-}  // namespace sim::detail
+}  // namespace sim::machine

@@ -15,15 +15,15 @@ namespace platform {
 
 namespace {
 
-using sim::detail::ProfileDocument;
+using sim::machine::ProfileDocument;
 
 // A bare file name lies in the Windows folder.
 std::optional<std::string> ProfileHostPath(const char* fileName) {
   std::string path = fileName;
   if (path.find_first_of("\\/:") == std::string::npos) {
-    path = sim::detail::TheState().windowsDirectory + "\\" + path;
+    path = sim::machine::TheState().windowsDirectory + "\\" + path;
   }
-  return sim::detail::ToHostPath(path);
+  return sim::machine::ToHostPath(path);
 }
 
 std::string StripQuotes(const std::string& value) {
@@ -81,7 +81,7 @@ std::uint32_t GetPrivateProfileStringA(const char* section, const char* key, con
     return CopyOut(fallback, buffer, size);
   }
   std::string text;
-  const long error = sim::detail::ReadWholeFile(*host, &text);
+  const long error = sim::machine::ReadWholeFile(*host, &text);
   if (error == ErrorPathNotFound) {
     SetLastError(static_cast<std::uint32_t>(error));
     return CopyOut(fallback, buffer, size);
@@ -120,12 +120,12 @@ bool WritePrivateProfileStringA(const char* section, const char* key, const char
     SetLastError(ErrorPathNotFound);
     return false;
   }
-  if (sim::detail::WritesDenied(*host)) {
+  if (sim::machine::WritesDenied(*host)) {
     SetLastError(ErrorAccessDenied);
     return false;
   }
   std::string text;
-  const long error = sim::detail::ReadWholeFile(*host, &text);
+  const long error = sim::machine::ReadWholeFile(*host, &text);
   if (error != 0 && error != ErrorFileNotFound) {
     SetLastError(static_cast<std::uint32_t>(error));
     return false;
@@ -140,7 +140,7 @@ bool WritePrivateProfileStringA(const char* section, const char* key, const char
     changed = document.Set(section, key, value);
   }
   if (!changed) return true;
-  if (const long failure = sim::detail::WriteWholeFile(*host, document.Serialize())) {
+  if (const long failure = sim::machine::WriteWholeFile(*host, document.Serialize())) {
     SetLastError(static_cast<std::uint32_t>(failure));
     return false;
   }

@@ -4,7 +4,7 @@
 
 #include "platform/sim/SimText.h"
 
-namespace sim::detail {
+namespace sim::machine {
 
 namespace {
 
@@ -124,4 +124,4 @@ bool ProfileDocument::DeleteSection(std::string_view section) {
   return true;
 }
 
-}  // namespace sim::detail
+}  // namespace sim::machine

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace sim::detail {
+namespace sim::machine {
 
 struct ProfileEntry {
   std::string key;
@@ -44,4 +44,4 @@ class ProfileDocument {
 // Blanks and tabs (and line-end characters) cut from both ends.
 std::string_view TrimBlanks(std::string_view text);
 
-}  // namespace sim::detail
+}  // namespace sim::machine

@@ -10,9 +10,9 @@ namespace platform {
 
 namespace {
 
-using sim::detail::RegistryKey;
-using sim::detail::RegistryTree;
-using sim::detail::TheState;
+using sim::machine::RegistryKey;
+using sim::machine::RegistryTree;
+using sim::machine::TheState;
 
 constexpr long ErrorBadPathname = 161;
 constexpr long ErrorKeyDeleted = 1018;
@@ -77,9 +77,9 @@ long RegCreateKeyExA(Hkey root, const char* subKey, std::uint32_t, Hkey* result,
   auto& registry = TheState().registry;
   const bool exists = registry.Find(path) != nullptr;
   if (!exists) {
-    if (const long refused = sim::detail::RefusedWrite(path)) return refused;
+    if (const long refused = sim::machine::RefusedWrite(path)) return refused;
     registry.Create(path, nullptr);
-    sim::detail::Journal("create key " + path);
+    sim::machine::Journal("create key " + path);
   }
   if (disposition != nullptr) *disposition = exists ? RegOpenedExistingKey : RegCreatedNewKey;
   *result = NewHandle(path);
@@ -109,13 +109,13 @@ long RegSetValueExA(Hkey key, const char* name, std::uint32_t type, const std::u
   std::string path;
   if (const long error = KeyOf(key, &found, &path)) return error;
   if (data == nullptr && size > 0) return ErrorInvalidParameter;
-  if (const long refused = sim::detail::RefusedWrite(path)) return refused;
+  if (const long refused = sim::machine::RefusedWrite(path)) return refused;
   sim::RegValue value;
   value.type = type;
   if (size > 0) value.data.assign(data, data + size);
   const std::string valueName = name == nullptr ? "" : name;
   found->SetValue(valueName, value);
-  sim::detail::Journal("set " + valueName + "=" + sim::detail::JournalText(value));
+  sim::machine::Journal("set " + valueName + "=" + sim::machine::JournalText(value));
   return ErrorSuccess;
 }
 
@@ -125,9 +125,9 @@ long RegDeleteValueA(Hkey key, const char* name) {
   if (const long error = KeyOf(key, &found, &path)) return error;
   const std::string valueName = name == nullptr ? "" : name;
   if (found->FindValue(valueName) == nullptr) return ErrorFileNotFound;
-  if (const long refused = sim::detail::RefusedWrite(path)) return refused;
+  if (const long refused = sim::machine::RefusedWrite(path)) return refused;
   found->DeleteValue(valueName);
-  sim::detail::Journal("delete " + valueName);
+  sim::machine::Journal("delete " + valueName);
   return ErrorSuccess;
 }
 
@@ -141,9 +141,9 @@ long RegDeleteKeyA(Hkey root, const char* subKey) {
   RegistryKey* found = registry.Find(path);
   if (found == nullptr) return ErrorFileNotFound;
   if (!found->children.empty()) return ErrorAccessDenied;
-  if (const long refused = sim::detail::RefusedWrite(path)) return refused;
+  if (const long refused = sim::machine::RefusedWrite(path)) return refused;
   registry.Delete(path);
-  sim::detail::Journal("delete key " + path);
+  sim::machine::Journal("delete key " + path);
   return ErrorSuccess;
 }
 

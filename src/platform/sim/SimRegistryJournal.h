@@ -5,7 +5,7 @@
 
 #include "platform/sim/world.h"
 
-namespace sim::detail {
+namespace sim::machine {
 
 void Journal(const std::string& entry);
 // A value as the journal shows it: strings as text, REG_DWORD in decimal,
@@ -14,4 +14,4 @@ std::string JournalText(const RegValue& value);
 // The error a write to this key path is refused with, or 0.
 long RefusedWrite(const std::string& keyPath);
 
-}  // namespace sim::detail
+}  // namespace sim::machine

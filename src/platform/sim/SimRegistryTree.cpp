@@ -4,7 +4,7 @@
 
 #include "platform/sim/SimText.h"
 
-namespace sim::detail {
+namespace sim::machine {
 
 namespace {
 
@@ -112,4 +112,4 @@ std::string RegistryTree::Canonical(const std::string& path) {
   return result;
 }
 
-}  // namespace sim::detail
+}  // namespace sim::machine

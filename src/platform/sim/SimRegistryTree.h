@@ -9,7 +9,7 @@
 
 #include "platform/sim/world.h"
 
-namespace sim::detail {
+namespace sim::machine {
 
 struct RegistryKey {
   std::string name;
@@ -40,4 +40,4 @@ class RegistryTree {
   RegistryKey root_;
 };
 
-}  // namespace sim::detail
+}  // namespace sim::machine

@@ -7,10 +7,10 @@
 
 namespace sim {
 
-using detail::RegistryTree;
-using detail::TheState;
+using machine::RegistryTree;
+using machine::TheState;
 
-namespace detail {
+namespace machine {
 
 void Journal(const std::string& entry) { TheState().journal.push_back(entry); }
 
@@ -44,7 +44,7 @@ long RefusedWrite(const std::string& keyPath) {
   return 0;
 }
 
-}  // namespace detail
+}  // namespace machine
 
 bool RegKeyExists(const std::string& key) { return TheState().registry.Find(key) != nullptr; }
 
@@ -65,7 +65,7 @@ void RegSetRaw(const std::string& key, const std::string& name, const RegValue& 
 }
 
 bool RegGet(const std::string& key, const std::string& name, RegValue* value) {
-  detail::RegistryKey* found = TheState().registry.Find(key);
+  machine::RegistryKey* found = TheState().registry.Find(key);
   if (found == nullptr) return false;
   const RegValue* stored = found->FindValue(name);
   if (stored == nullptr) return false;

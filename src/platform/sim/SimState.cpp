@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-namespace sim::detail {
+namespace sim::machine {
 
 namespace {
 
@@ -55,4 +55,4 @@ State& TheState() {
   return state;
 }
 
-}  // namespace sim::detail
+}  // namespace sim::machine

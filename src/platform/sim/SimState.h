@@ -13,12 +13,15 @@
 #include "platform/sim/world.h"
 #include "platform/types.h"
 
-namespace sim::detail {
+namespace sim::machine {
 
 // A file opened through OpenFileForReadDenyWrite or CreateFileAnew.
+// Files are told apart by device and inode, so that two paths of one file
+// (another drive letter, a symlink, another case) share one fate.
 struct OpenFile {
   int fd = -1;
-  std::string hostPath;  // lower-cased, to compare handles of one file
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
   bool forWrite = false;
 };
 
@@ -60,4 +63,4 @@ struct State {
 
 State& TheState();
 
-}  // namespace sim::detail
+}  // namespace sim::machine

@@ -7,7 +7,7 @@
 namespace platform {
 
 std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) {
-  const std::string& path = sim::detail::TheState().moduleFileName;
+  const std::string& path = sim::machine::TheState().moduleFileName;
   if (buffer == nullptr) {
     SetLastError(ErrorInvalidParameter);
     return 0;
@@ -23,7 +23,7 @@ std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) {
 }
 
 std::uint32_t GetWindowsDirectoryA(char* buffer, std::uint32_t size) {
-  const std::string& path = sim::detail::TheState().windowsDirectory;
+  const std::string& path = sim::machine::TheState().windowsDirectory;
   if (path.empty()) {
     SetLastError(ErrorPathNotFound);
     return 0;

@@ -2,7 +2,7 @@
 
 #include "platform/files.h"
 
-namespace sim::detail {
+namespace sim::machine {
 
 char LowerAnsi(char c) {
   const auto b = static_cast<unsigned char>(c);
@@ -33,13 +33,13 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-}  // namespace sim::detail
+}  // namespace sim::machine
 
 namespace platform {
 
 std::uint32_t CharLowerBuffA(char* buffer, std::uint32_t len) {
   if (buffer == nullptr) return 0;
-  for (std::uint32_t i = 0; i < len; ++i) buffer[i] = sim::detail::LowerAnsi(buffer[i]);
+  for (std::uint32_t i = 0; i < len; ++i) buffer[i] = sim::machine::LowerAnsi(buffer[i]);
   return len;
 }
 

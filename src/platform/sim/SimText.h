@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-namespace sim::detail {
+namespace sim::machine {
 
 char LowerAnsi(char c);
 std::string LowerAnsi(std::string_view text);
 bool EqualNoCase(std::string_view a, std::string_view b);
 
-}  // namespace sim::detail
+}  // namespace sim::machine

@@ -9,7 +9,7 @@
 
 namespace sim {
 
-using detail::TheState;
+using machine::TheState;
 
 void Reset() { TheState().Fresh(); }
 
@@ -21,23 +21,23 @@ void MapDrive(char letter, const std::string& hostFolder) {
 
 void UnmapDrive(char letter) { TheState().drives.erase(static_cast<char>(letter & ~0x20)); }
 
-std::string HostPath(const std::string& windowsPath) { return detail::ToHostPath(windowsPath).value_or(""); }
+std::string HostPath(const std::string& windowsPath) { return machine::ToHostPath(windowsPath).value_or(""); }
 
-std::string WindowsPath(const std::string& hostPath) { return detail::ToWindowsPath(hostPath); }
+std::string WindowsPath(const std::string& hostPath) { return machine::ToWindowsPath(hostPath); }
 
 void SetExtraAttributes(const std::string& windowsPath, std::uint32_t bits) {
-  const auto host = detail::ToHostPath(windowsPath);
+  const auto host = machine::ToHostPath(windowsPath);
   if (!host) return;
   if (bits == 0) {
-    TheState().extraAttributes.erase(detail::LowerAnsi(*host));
+    TheState().extraAttributes.erase(machine::LowerAnsi(*host));
   } else {
-    TheState().extraAttributes[detail::LowerAnsi(*host)] = bits;
+    TheState().extraAttributes[machine::LowerAnsi(*host)] = bits;
   }
 }
 
 void DenyWritesUnder(const std::string& windowsFolder) {
-  const auto host = detail::ToHostPath(windowsFolder);
-  if (host) TheState().deniedWriteFolders.push_back(detail::LowerAnsi(*host));
+  const auto host = machine::ToHostPath(windowsFolder);
+  if (host) TheState().deniedWriteFolders.push_back(machine::LowerAnsi(*host));
 }
 
 void SetModuleFileName(const std::string& windowsPath) { TheState().moduleFileName = windowsPath; }

@@ -190,6 +190,20 @@ TEST_F(SimWorld, ResetClosesOpenFiles) {
   EXPECT_TRUE(DeleteFileA("C:\\a.jpg")) << "no handle holds it any more";
 }
 
+TEST_F(SimWorld, SharingHoldsForEveryPathOfOneFile) {
+  Write("a.jpg", "x");
+  sim::MapDrive('D', host_);
+  const Handle reader = OpenFileForReadDenyWrite("C:\\a.jpg");
+  ASSERT_NE(reader, InvalidHandleValue);
+  SetLastError(0);
+  EXPECT_EQ(CreateFileAnew("D:\\A.JPG"), InvalidHandleValue) << "another drive letter and case, the same file";
+  EXPECT_EQ(GetLastError(), static_cast<std::uint32_t>(ErrorSharingViolation));
+  EXPECT_FALSE(DeleteFileA("D:\\a.jpg"));
+  EXPECT_FALSE(WritePrivateProfileStringA("S", "k", "v", "D:\\a.jpg")) << "profile writes respect open files";
+  EXPECT_TRUE(CloseHandle(reader));
+  EXPECT_TRUE(DeleteFileA("D:\\a.jpg"));
+}
+
 TEST_F(SimWorld, ANewUserHasTheDesktopAndRunKeys) {
   EXPECT_TRUE(sim::RegKeyExists("CONTROL PANEL\\Desktop"));
   sim::RegValue value;
