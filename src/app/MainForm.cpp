@@ -1,0 +1,173 @@
+#include "app/MainForm.h"
+
+#include <exception>
+
+#include "app/ProcessCommandLine.h"
+#include "app/CommandLine.h"
+#include "app/ProgramReferences.h"
+#include "app/RestoreRequest.h"
+#include "app/Settings.h"
+#include "platform/dialogs.h"
+#include "resources/layouts/Layouts.h"
+#include "shell/LayoutClasses.h"
+#include "shell/SpinEdit.h"
+#include "toolkit/Application.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/Button.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/JPEGImage.h"
+#include "toolkit/Layout.h"
+#include "toolkit/ListView.h"
+#include "toolkit/PathNames.h"
+#include "toolkit/RadioGroup.h"
+#include "toolkit/StatusBar.h"
+#include "toolkit/Timer.h"
+#include "ui/AboutBox.h"
+#include "ui/FormOptions.h"
+#include "wallpaper/PicturePool.h"
+
+namespace muralto {
+
+namespace {
+
+template <class T>
+T* Find(TForm1* form, const char* name) {
+  auto* component = dynamic_cast<T*>(form->FindComponent(name));
+  if (!component) throw vcl::EComponentError(std::string("The main window's layout has no ") + name);
+  return component;
+}
+
+vcl::TLayoutHandlers MainHandlers(TForm1* f) {
+  using Method = void (TForm1::*)(vcl::TObject*);
+  const std::pair<const char*, Method> notify[] = {
+      {"FormCreate", &TForm1::FormCreate},
+      {"ButtonStartClick", &TForm1::ButtonStartClick},
+      {"ButtonAddClick", &TForm1::ButtonAddClick},
+      {"ButtonDeleteClick", &TForm1::ButtonDeleteClick},
+      {"ButtonClearClick", &TForm1::ButtonClearClick},
+      {"RadioGroupPositionClick", &TForm1::RadioGroupPositionClick},
+      {"RadioGroupSelectionClick", &TForm1::RadioGroupSelectionClick},
+      {"ListViewFoldersClick", &TForm1::ListViewFoldersClick},
+      {"CSpinEditHourChange", &TForm1::CSpinEditHourChange},
+      {"CSpinEditMinChange", &TForm1::CSpinEditMinChange},
+      {"CSpinEditSecChange", &TForm1::CSpinEditSecChange},
+      {"Timer1Timer", &TForm1::Timer1Timer},
+      {"PRestoreClick", &TForm1::PRestoreClick},
+      {"PMChangeClick", &TForm1::PMChangeClick},
+      {"PMShowIconsClick", &TForm1::PMShowIconsClick},
+      {"PMHideIconsClick", &TForm1::PMHideIconsClick},
+      {"PExitClick", &TForm1::PExitClick},
+      {"MExitClick", &TForm1::MExitClick},
+      {"MOptionsClick", &TForm1::MOptionsClick},
+      {"MLangEnglishClick", &TForm1::MLangEnglishClick},
+      {"MLangRussianClick", &TForm1::MLangRussianClick},
+      {"MAboutClick", &TForm1::MAboutClick},
+  };
+  vcl::TLayoutHandlers handlers;
+  for (const auto& [name, method] : notify) {
+    handlers.notify[name] = [f, method](vcl::TObject* sender) { (f->*method)(sender); };
+  }
+  handlers.close["FormClose"] = [f](vcl::TObject* sender, vcl::TCloseAction& action) { f->FormClose(sender, action); };
+  handlers.key["FormKeyDown"] = [f](vcl::TObject* sender, std::uint16_t& key, vcl::TShiftState shift) {
+    f->FormKeyDown(sender, key, shift);
+  };
+  return handlers;
+}
+
+}  // namespace
+
+TForm1::TForm1(vcl::TComponent* owner) : vcl::TForm(owner) {
+  RegisterShellLayoutClasses();
+  vcl::LoadLayout(this, LayoutText("main"), MainHandlers(this));
+  ButtonStart = Find<vcl::TButton>(this, "ButtonStart");
+  ButtonAdd = Find<vcl::TButton>(this, "ButtonAdd");
+  ButtonDelete = Find<vcl::TButton>(this, "ButtonDelete");
+  ButtonClear = Find<vcl::TButton>(this, "ButtonClear");
+  StatusBar1 = Find<vcl::TStatusBar>(this, "StatusBar1");
+  RadioGroupPosition = Find<vcl::TRadioGroup>(this, "RadioGroupPosition");
+  RadioGroupSelection = Find<vcl::TRadioGroup>(this, "RadioGroupSelection");
+  ListViewFolders = Find<vcl::TListView>(this, "ListViewFolders");
+  CSpinEditHour = Find<TCSpinEdit>(this, "CSpinEditHour");
+  CSpinEditMin = Find<TCSpinEdit>(this, "CSpinEditMin");
+  CSpinEditSec = Find<TCSpinEdit>(this, "CSpinEditSec");
+  Timer1 = Find<vcl::TTimer>(this, "Timer1");
+  SetFolders(&ListViewFolders->Items());
+
+  wallpaperChanger = vcl::TComponent::Create<TWPChanger>(this);
+  workBitmap = std::make_unique<vcl::TBitmap>();
+  workBitmap->SetPixelFormat(vcl::pf24bit);
+  jpegImage = std::make_unique<vcl::TJPEGImage>();
+  // Dispatching stops when the window is destroyed, so the hook goes first.
+  InstallRestoreRequestHandler();
+  // The window exists from the start, also when it is not shown: a hidden
+  // copy is found and reached through it.
+  HandleNeeded();
+}
+
+TForm1::~TForm1() {
+  RemoveRestoreRequestHandler();
+  // The changer is owned by this window; the reference must not outlive it.
+  wallpaperChanger = nullptr;
+  if (Form1 == this) Form1 = nullptr;
+  // The list's items go with the list view: nothing may reach them later.
+  SetFolders(nullptr);
+}
+
+void TForm1::FormCreate(vcl::TObject*) {
+  vcl::TApplication* app = vcl::Application();
+  // 1: the title a second copy looks for.
+  if (app) app->SetTitle(Form1->Caption());
+  // 2 to 5: where the program and its files live.
+  appDir = vcl::ExtractFilePath(app ? app->ExeName() : vcl::ModuleFileName());
+  SetTrayHint(Form1->Caption());
+  dataDir = appDir + "data\\";
+  folderListPath = dataDir + "folders.ini";
+  // 6: both dialogs before the language, which sets their texts too.
+  if (app) {
+    app->CreateForm(FormOptions);
+    app->CreateForm(AboutBox);
+  }
+  // 7 to 10: the stored state.
+  LoadSettings(*this);
+  LoadLanguage(languageName);
+  LoadFolderList(*this);
+  RebuildPool(Folders(), picturePool);
+  // 11 and 12: the controls from the stored values; their handlers copy the
+  // clamped values back and save them.
+  RadioGroupSelection->SetItemIndex(selectionMode);
+  RadioGroupPosition->SetItemIndex(positionMode);
+  CSpinEditHour->SetValue(hours);
+  CSpinEditMin->SetValue(minutes);
+  CSpinEditSec->SetValue(seconds);
+  // 13 and 14.
+  SetTrayActive(showTray);
+  UpdateAutoStart();
+  // 15: the hidden start with the rotation running.
+  if (IsAutoStartCommandLine(ProcessCommandLine())) {
+    if (app) app->SetShowMainForm(false);
+    ButtonStartClick(this);
+  }
+}
+
+void TForm1::FormClose(vcl::TObject*, vcl::TCloseAction& action) {
+  try {
+    SaveSettings(*this);
+    SaveFolderList(*this);
+  } catch (const std::exception&) {
+    vcl::HandleCurrentException();
+    // Without a way out here the program could not be ended at all while
+    // its folder is not writable.
+    int answer = vcl::MessageBox("The settings could not be saved. Exit without saving them?",
+                                 platform::MbYesNo | platform::MbIconQuestion);
+    if (answer != platform::IdYes) action = vcl::TCloseAction::caNone;
+  }
+}
+
+void TForm1::FormKeyDown(vcl::TObject*, std::uint16_t& key, unsigned) {
+  if (key == 27) Close();
+}
+
+void TForm1::MExitClick(vcl::TObject*) { Close(); }
+void TForm1::PExitClick(vcl::TObject*) { Close(); }
+
+}  // namespace muralto

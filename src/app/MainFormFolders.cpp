@@ -1,0 +1,76 @@
+// The folder list: Add through the shell's folder browser, Delete, Clear and
+// clicks in the list.
+#include <vector>
+
+#include "app/MainForm.h"
+#include "app/Settings.h"
+#include "platform/shell.h"
+#include "toolkit/ListView.h"
+#include "wallpaper/PicturePool.h"
+
+namespace muralto {
+
+namespace {
+
+// The browser's item-ID list, freed however the browse ends.
+class ItemIdList {
+ public:
+  explicit ItemIdList(platform::Pidl item) : item_(item) {}
+  ~ItemIdList() {
+    if (item_) platform::CoTaskMemFree(item_);
+  }
+  ItemIdList(const ItemIdList&) = delete;
+  ItemIdList& operator=(const ItemIdList&) = delete;
+  platform::Pidl Get() const { return item_; }
+
+ private:
+  platform::Pidl item_;
+};
+
+}  // namespace
+
+std::string TForm1::BrowseForFolder() {
+  std::vector<char> path(platform::MaxPath, '\0');
+  std::vector<char> displayName(platform::MaxPath, '\0');
+  platform::BrowseInfo info;
+  info.owner = Handle();
+  info.root = 0;
+  info.displayName = displayName.data();
+  info.title = "Select Directory";
+  info.flags = 0;
+  ItemIdList item(platform::SHBrowseForFolderA(&info));
+  if (item.Get() && !platform::SHGetPathFromIDListA(item.Get(), path.data())) path.assign(path.size(), '\0');
+  path.back() = '\0';
+  return std::string(path.data());
+}
+
+void TForm1::ButtonAddClick(vcl::TObject*) {
+  pickedFolder = BrowseForFolder();
+  if (pickedFolder.empty()) return;
+  newItem = ListViewFolders->Items().Add();
+  newItem->SetCaption(pickedFolder);
+  newItem->SetChecked(true);
+  SaveFolderList(*this);
+  RebuildPool(Folders(), picturePool);
+}
+
+void TForm1::ButtonDeleteClick(vcl::TObject*) {
+  vcl::TListItems& items = ListViewFolders->Items();
+  for (int i = items.Count() - 1; i >= 0; --i) {
+    if (items.Item(i)->Selected()) {
+      if (newItem == items.Item(i)) newItem = nullptr;
+      items.Delete(i);
+    }
+  }
+  SaveFolderList(*this);
+}
+
+void TForm1::ButtonClearClick(vcl::TObject*) {
+  newItem = nullptr;
+  ListViewFolders->Items().Clear();
+  SaveFolderList(*this);
+}
+
+void TForm1::ListViewFoldersClick(vcl::TObject*) { SaveFolderList(*this); }
+
+}  // namespace muralto

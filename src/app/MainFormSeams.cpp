@@ -1,0 +1,45 @@
+// Operations of the main window whose behaviour belongs to the language,
+// tray-icon and desktop-icon parts of the program and to the dialogs. Each
+// is called in its place; until those parts exist they leave everything as
+// it is.
+#include "app/MainForm.h"
+#include "app/ProgramReferences.h"
+#include "toolkit/Application.h"
+#include "ui/AboutBox.h"
+#include "ui/FormOptions.h"
+
+namespace muralto {
+
+void TForm1::LoadLanguage(const std::string&) {}
+
+
+void TForm1::SetTrayHint(const std::string&) {}
+
+void TForm1::SetTrayActive(bool) {}
+
+void TForm1::MOptionsClick(vcl::TObject*) {
+  if (FormOptions) FormOptions->ShowModal();
+}
+
+void TForm1::MLangEnglishClick(vcl::TObject*) {}
+
+void TForm1::MLangRussianClick(vcl::TObject*) {}
+
+void TForm1::PMShowIconsClick(vcl::TObject*) {}
+
+void TForm1::PMHideIconsClick(vcl::TObject*) {}
+
+void TForm1::MAboutClick(vcl::TObject*) {
+  LoadLanguage(languageName);
+  if (AboutBox) AboutBox->ShowModal();
+}
+
+void TForm1::PRestoreClick(vcl::TObject*) { BringToFront(); }
+
+void TForm1::BringToFront() {
+  Show();
+  if (vcl::TApplication* app = vcl::Application()) app->Restore();
+  platform::SetForegroundWindow(Handle());
+}
+
+}  // namespace muralto

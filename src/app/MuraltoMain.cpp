@@ -1,0 +1,36 @@
+#include "app/MuraltoMain.h"
+
+#include "app/MainForm.h"
+#include "app/ProcessCommandLine.h"
+#include "app/ProgramReferences.h"
+#include "app/RestoreRequest.h"
+#include "platform/windowing.h"
+#include "toolkit/Application.h"
+
+namespace muralto {
+
+int MuraltoMain(const std::string& commandLine) {
+  try {
+    vcl::TApplication application(nullptr);
+    // Our own application window still has its default title here, so the
+    // lookup only ever finds another copy.
+    if (platform::Hwnd running = platform::FindWindowA("TApplication", ApplicationTitle)) {
+      platform::SetForegroundWindow(running);
+      PostRestoreRequest(running);
+      return 0;
+    }
+    try {
+      SetProcessCommandLine(commandLine);
+      application.Initialize();
+      application.CreateForm(Form1);
+      application.Run();
+    } catch (...) {
+      vcl::HandleCurrentException();
+    }
+  } catch (...) {
+    vcl::HandleCurrentException();
+  }
+  return 0;
+}
+
+}  // namespace muralto

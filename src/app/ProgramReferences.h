@@ -1,0 +1,20 @@
+#pragma once
+// The program-wide references, one each for the whole run.
+#include "toolkit/Registry.h"
+
+namespace muralto {
+
+class TForm1;
+class TFormOptions;
+class TAboutBox;
+class TWPChanger;
+
+extern TForm1* Form1;
+extern TFormOptions* FormOptions;
+extern TAboutBox* AboutBox;
+extern TWPChanger* wallpaperChanger;
+// The registry accessor of the auto-start value, made once when the program
+// is loaded and kept until the process ends.
+extern vcl::TRegistry* runRegistry;
+
+}  // namespace muralto

@@ -1,0 +1,74 @@
+// The folder browser with scripted answers, and a settable calendar clock.
+#include <algorithm>
+#include <cstring>
+#include <ctime>
+#include <map>
+
+#include "platform/shell.h"
+#include "platform/sim/shell_world.h"
+
+namespace {
+
+struct ShellState {
+  std::vector<sim::BrowseCall> calls;
+  std::function<std::optional<std::string>(const sim::BrowseCall&)> handler;
+  std::map<platform::Pidl, std::string> items;  // virtual items map to BrowseVirtualItem
+  platform::Pidl nextItem = 0x5000;
+  std::optional<std::int64_t> calendar;
+};
+
+ShellState& Shell() {
+  static ShellState state;
+  return state;
+}
+
+}  // namespace
+
+namespace sim {
+
+void ResetShell() { Shell() = ShellState{}; }
+std::vector<BrowseCall>& BrowseCalls() { return Shell().calls; }
+void SetBrowseHandler(std::function<std::optional<std::string>(const BrowseCall&)> handler) {
+  Shell().handler = std::move(handler);
+}
+int LiveItemIdLists() { return static_cast<int>(Shell().items.size()); }
+void SetCalendarTime(std::optional<std::int64_t> seconds) { Shell().calendar = seconds; }
+
+}  // namespace sim
+
+namespace platform {
+
+Pidl SHBrowseForFolderA(const BrowseInfo* info) {
+  if (!info) return 0;
+  sim::BrowseCall call{info->owner, info->root, info->title ? info->title : "", info->flags};
+  Shell().calls.push_back(call);
+  std::optional<std::string> answer;
+  if (auto handler = Shell().handler) answer = handler(call);
+  if (!answer) return 0;
+  if (info->displayName) {
+    std::string name = *answer == sim::BrowseVirtualItem ? "Virtual" : *answer;
+    std::size_t n = std::min<std::size_t>(name.size(), MaxPath - 1);
+    std::memcpy(info->displayName, name.data(), n);
+    info->displayName[n] = '\0';
+  }
+  Pidl item = Shell().nextItem++;
+  Shell().items[item] = *answer;
+  return item;
+}
+
+bool SHGetPathFromIDListA(Pidl item, char* path) {
+  auto found = Shell().items.find(item);
+  if (found == Shell().items.end() || !path || found->second == sim::BrowseVirtualItem) return false;
+  if (found->second.size() >= MaxPath) return false;
+  std::memcpy(path, found->second.c_str(), found->second.size() + 1);
+  return true;
+}
+
+void CoTaskMemFree(Pidl item) { Shell().items.erase(item); }
+
+std::int64_t CalendarTimeSeconds() {
+  if (Shell().calendar) return *Shell().calendar;
+  return static_cast<std::int64_t>(std::time(nullptr));
+}
+
+}  // namespace platform

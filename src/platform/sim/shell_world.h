@@ -1,0 +1,37 @@
+#pragma once
+// The simulated shell's folder browser and calendar clock, seen from a test.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/types.h"
+
+namespace sim {
+
+// No browser calls, no answer (every browse is cancelled) and the host's
+// clock. Not part of Reset: a test that uses the shell calls it.
+void ResetShell();
+
+struct BrowseCall {
+  platform::Hwnd owner;
+  std::uintptr_t root;
+  std::string title;
+  std::uint32_t flags;
+};
+// Every SHBrowseForFolderA call, in order.
+std::vector<BrowseCall>& BrowseCalls();
+// What the user picks in the browser while it is open: nullopt cancels; a
+// path is an item with that file-system path; BrowseVirtualItem is an item
+// without one (a virtual folder). The handler may dispatch messages, as the
+// browser's own loop does.
+inline const std::string BrowseVirtualItem = std::string("\x01virtual", 8);
+void SetBrowseHandler(std::function<std::optional<std::string>(const BrowseCall&)> handler);
+// Item-ID lists handed out and not yet freed.
+int LiveItemIdLists();
+
+// Fixes the calendar clock at seconds since 1970 (nullopt: the host's clock).
+void SetCalendarTime(std::optional<std::int64_t> seconds);
+
+}  // namespace sim
