@@ -90,6 +90,14 @@ TEST_F(DesktopContract, TheDesktopWindowCoversTheScreen) {
   EXPECT_EQ(rect.bottom, height);
 }
 
+TEST_F(DesktopContract, AnUnknownWindowHasNoClientRectangle) {
+  Rect rect{-1, -1, -1, -1};
+  SetLastError(contract::PoisonError);
+  EXPECT_FALSE(GetClientRect(0x7ff0u, &rect));
+  EXPECT_EQ(GetLastError(), 1400u) << "ERROR_INVALID_WINDOW_HANDLE";
+  EXPECT_EQ(rect.right, -1) << "the rectangle is left alone";
+}
+
 TEST_F(DesktopContract, ScreenDeviceContext) {
   const Hwnd desktop = GetDesktopWindow();
   const Hdc dc = GetDC(desktop);

@@ -31,7 +31,10 @@ std::string HostPath(const std::string& windowsPath);
 std::string WindowsPath(const std::string& hostPath);
 
 // Attribute bits POSIX cannot carry (hidden, system, read-only folder,
-// reparse point), added to what the host file gives.
+// reparse point), added to what the host file gives. Each call replaces the
+// bits of that path; 0 removes them. The host already gives: 0x20 file,
+// 0x10 folder, 0x1 without any write bit, 0x2 for a name starting with ".",
+// 0x400 for a symlinked folder; a broken symlink does not exist.
 void SetExtraAttributes(const std::string& windowsPath, std::uint32_t bits);
 
 // A write refused by the system (error 5), for paths under this Windows
