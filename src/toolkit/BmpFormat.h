@@ -18,8 +18,9 @@ TDibImage ReadBmp(TStream& stream);
 void WriteBmp(TStream& stream, const TDibImage& image);
 
 // The largest decoded picture a run-length file may ask for, per byte of its
-// run-length data: far beyond what real pictures need, far below what a
-// forged header could make us allocate.
-inline constexpr std::size_t kRleMaxExpansion = 1024;
+// run-length data: twice what runs of 255 pixels in two bytes give, so real
+// pictures fit, while a forged header cannot make a small file allocate
+// gigabytes.
+inline constexpr std::size_t kRleMaxExpansion = 256;
 
 }  // namespace vcl
