@@ -34,7 +34,9 @@ void TRadioGroup::SetItemIndex(int index) {
   if (index == itemIndex_) return;
   itemIndex_ = index;
   UpdateChecks();
-  Click();
+  // The click comes from the button that gets chosen: clearing the choice
+  // chooses none and raises nothing.
+  if (index >= 0) Click();
 }
 
 void TRadioGroup::InitializeWnd() { CreateButtons(); }

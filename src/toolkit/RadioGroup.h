@@ -1,8 +1,9 @@
 #pragma once
 // TRadioGroup: a group box with one radio button per item. ItemIndex runs
 // from -1 (nothing chosen) to the last item: a larger value chooses the
-// last item, a smaller one gives -1. A change of ItemIndex, by the program
-// or by the user, raises OnClick; no change raises nothing.
+// last item, a smaller one gives -1. Choosing another item, by the program
+// or by the user, raises OnClick; no change, and a change to -1 (no item
+// chosen), raise nothing.
 #include <string>
 #include <vector>
 

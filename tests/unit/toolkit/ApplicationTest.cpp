@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include "GuiTest.h"
+#include "platform/dialogs.h"
+#include "platform/windowing.h"
+#include "toolkit/Button.h"
+
+namespace {
+
+using guitest::GuiTest;
+
+TEST(ApplicationTitle, DefaultIsTheFileNameUpToTheFirstDotWithTheRestLowerCased) {
+  struct Row {
+    const char* path;
+    const char* title;
+  } rows[] = {
+      {"C:\\Muralto\\Muralto.exe", "Muralto"},
+      {"C:\\PROGRA~1\\MURALTO.EXE", "Muralto"},
+      {"Z:\\work\\gui-demo.exe", "gui-demo"},
+      {"C:\\a.b\\my.app.exe", "my"},          // the first dot of the name, not of the folder
+      {"D:\\Tools\\ÄBC.exe", "Äbc"},          // upper-case first letter kept, ANSI letters lowered
+      {"C:\\x\\NoDot", "Nodot"},
+      {"C:\\x\\.hidden.exe", ""},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(vcl::DefaultApplicationTitle(row.path), row.title) << row.path;
+  }
+}
+
+TEST_F(GuiTest, ApplicationWindowCarriesTheDefaultTitleUntilTheTitleIsSet) {
+  sim::SetModuleFileName("C:\\Muralto\\MURALTO.EXE");
+  vcl::TApplication second(nullptr);
+  EXPECT_EQ(second.Title(), "Muralto");
+  EXPECT_EQ(platform::FindWindowA("TApplication", "Muralto"), second.Handle());
+  second.SetTitle("Muralto 1.2");
+  // Class and title compare without regard to case.
+  EXPECT_EQ(platform::FindWindowA("tapplication", "MURALTO 1.2"), second.Handle());
+  EXPECT_FALSE(platform::IsWindowVisible(second.Handle()));
+}
+
+TEST(FailureDisplay, FullStopOnlyWhenTheLastCharacterSortsAfterTheDot) {
+  struct Row {
+    const char* message;
+    const char* shown;
+  } rows[] = {
+      {"", ""},
+      {"Disk full", "Disk full."},
+      {"Done.", "Done."},
+      {"Really?", "Really?."},     // '?' sorts after '.'
+      {"Stop!", "Stop!"},          // '!' sorts before '.'
+      {"Cannot open file a,", "Cannot open file a,"},
+      {"Path C:\\", "Path C:\\."},
+      {"50%", "50%"},
+      {"a-", "a-"},
+      {"a/", "a/."},
+      {"Fin\xE9", "Fin\xE9."},    // ANSI letters sort after '.'
+  };
+  for (const Row& row : rows) EXPECT_EQ(vcl::FailureDisplayText(row.message), row.shown) << '"' << row.message << '"';
+}
+
+TEST_F(GuiTest, FailureDisplayIsAnErrorBoxWithOneOkButtonTitledWithTheTitle) {
+  app->SetTitle("Muralto 1.2");
+  app->HandleException(vcl::EFOpenError("Cannot open file C:\\a.jpg"));
+  ASSERT_EQ(sim::MessageBoxes().size(), 1u);
+  const auto& box = sim::MessageBoxes()[0];
+  EXPECT_EQ(box.text, "Cannot open file C:\\a.jpg.");
+  EXPECT_EQ(box.caption, "Muralto 1.2");
+  EXPECT_EQ(box.type & 0xF, platform::MbOk);
+  EXPECT_EQ(box.type & 0xF0, platform::MbIconError);
+}
+
+TEST_F(GuiTest, FailureInAHandlerReachesTheFailureDisplayAndTheProgramGoesOn) {
+  auto* button = vcl::TComponent::Create<vcl::TButton>(form);
+  button->SetParent(form);
+  int clicks = 0;
+  button->OnClick = [&](vcl::TObject*) {
+    ++clicks;
+    throw vcl::Exception("Unable to write to C:\\x");
+  };
+  form->Show();
+  platform::SendMessageA(button->Handle(), platform::BmClick, 0, 0);
+  platform::SendMessageA(button->Handle(), platform::BmClick, 0, 0);
+  EXPECT_EQ(clicks, 2);
+  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"Unable to write to C:\\x.", "Unable to write to C:\\x."}));
+}
+
+class ProbeForm;
+ProbeForm* probeRef = nullptr;
+
+class ProbeForm : public vcl::TForm {
+ public:
+  explicit ProbeForm(vcl::TComponent* owner) : vcl::TForm(owner) {
+    referenceWasSet = static_cast<void*>(probeRef) == static_cast<void*>(this);
+    SetCaption("Muralto 1.2");
+    OnCreate = [](vcl::TObject*) {
+      // The set-up reaches the window through the program-wide reference.
+      probeRef->steps.push_back("title from " + probeRef->Caption());
+      throw vcl::Exception("step 2 failed");
+    };
+  }
+  bool referenceWasSet = false;
+  std::vector<std::string> steps;
+};
+
+TEST_F(GuiTest, CreateFormStoresTheReferenceBeforeTheConstructorAndShowsAFailureOfOnCreate) {
+  probeRef = nullptr;
+  app->CreateForm(probeRef);
+  ASSERT_NE(probeRef, nullptr);
+  EXPECT_TRUE(probeRef->referenceWasSet);
+  EXPECT_EQ(probeRef->steps, std::vector<std::string>{"title from Muralto 1.2"});
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"step 2 failed."});
+  EXPECT_EQ(static_cast<vcl::TForm*>(probeRef), app->MainForm());
+}
+
+class FailingForm : public vcl::TForm {
+ public:
+  explicit FailingForm(vcl::TComponent* owner) : vcl::TForm(owner) { throw vcl::Exception("no window"); }
+};
+
+TEST_F(GuiTest, AFailingConstructorLeavesNoReferenceBehindAndReachesTheCaller) {
+  FailingForm* failing = nullptr;
+  EXPECT_THROW(app->CreateForm(failing), vcl::Exception);
+  EXPECT_EQ(failing, nullptr);
+  EXPECT_EQ(app->MainForm(), nullptr);
+}
+
+TEST_F(GuiTest, RunShowsTheMainFormUnlessToldNotToAndEndsWhenItCloses) {
+  for (bool show : {true, false}) {
+    sim::ResetWindows();
+    app = std::make_unique<vcl::TApplication>(nullptr);
+    vcl::TForm* main = nullptr;
+    app->CreateForm(main);
+    app->SetShowMainForm(show);
+    bool wasVisible = false;
+    sim::SetIdleHandler([&] {
+      wasVisible = main->HandleAllocated() && platform::IsWindowVisible(main->Handle());
+      main->Close();
+    });
+    app->Run();
+    sim::SetIdleHandler(nullptr);
+    EXPECT_EQ(wasVisible, show) << "ShowMainForm " << show;
+    EXPECT_TRUE(app->Terminated());
+  }
+}
+
+TEST_F(GuiTest, CloseActionNoneKeepsTheMainFormOpen) {
+  vcl::TForm* main = nullptr;
+  app = std::make_unique<vcl::TApplication>(nullptr);
+  app->CreateForm(main);
+  int closes = 0;
+  main->OnClose = [&](vcl::TObject*, vcl::TCloseAction& action) {
+    if (++closes == 1) action = vcl::TCloseAction::caNone;
+  };
+  main->Show();
+  platform::SendMessageA(main->Handle(), platform::WmClose, 0, 0);
+  EXPECT_FALSE(app->Terminated());
+  EXPECT_TRUE(platform::IsWindow(main->Handle()));
+  platform::SendMessageA(main->Handle(), platform::WmClose, 0, 0);
+  EXPECT_TRUE(app->Terminated());
+  EXPECT_EQ(closes, 2);
+}
+
+TEST_F(GuiTest, AFailingCloseHandlerLeavesTheProgramRunning) {
+  vcl::TForm* main = nullptr;
+  app = std::make_unique<vcl::TApplication>(nullptr);
+  app->CreateForm(main);
+  main->OnClose = [](vcl::TObject*, vcl::TCloseAction&) { throw vcl::Exception("Unable to write to C:\\d\\f.ini"); };
+  main->Show();
+  platform::SendMessageA(main->Handle(), platform::WmClose, 0, 0);
+  EXPECT_FALSE(app->Terminated());
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Unable to write to C:\\d\\f.ini."});
+}
+
+}  // namespace

@@ -1,0 +1,40 @@
+#pragma once
+// A fresh simulated machine with no windows, an application object and a
+// shown form to put controls on.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/sim/windows_world.h"
+#include "platform/sim/world.h"
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
+
+namespace guitest {
+
+class GuiTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    sim::Reset();
+    sim::ResetWindows();
+    app = std::make_unique<vcl::TApplication>(nullptr);
+    app->Initialize();
+    form = vcl::TComponent::Create<vcl::TForm>(app.get());
+    form->SetClientSize(300, 200);
+  }
+  void TearDown() override {
+    app.reset();
+    sim::ResetWindows();
+  }
+  // Texts of the message boxes shown so far.
+  static std::vector<std::string> BoxTexts() {
+    std::vector<std::string> texts;
+    for (const auto& box : sim::MessageBoxes()) texts.push_back(box.text);
+    return texts;
+  }
+
+  std::unique_ptr<vcl::TApplication> app;
+  vcl::TForm* form = nullptr;
+};
+
+}  // namespace guitest

@@ -1,0 +1,66 @@
+// Modal forms: the loop keeps dispatching timer ticks; a button's modal
+// result or a close ends it.
+#include <gtest/gtest.h>
+
+#include "GuiTest.h"
+#include "toolkit/Button.h"
+#include "toolkit/Timer.h"
+
+namespace {
+
+class ModalTest : public guitest::GuiTest {
+ protected:
+  void SetUp() override {
+    GuiTest::SetUp();
+    dialog = vcl::TComponent::Create<vcl::TForm>(app.get());
+    dialog->SetBorderStyle(vcl::TFormBorderStyle::bsDialog);
+    dialog->SetClientSize(200, 100);
+    ok = vcl::TComponent::Create<vcl::TButton>(dialog);
+    ok->SetModalResult(vcl::mrOk);
+    ok->SetParent(dialog);
+    form->Show();
+  }
+  vcl::TForm* dialog = nullptr;
+  vcl::TButton* ok = nullptr;
+};
+
+TEST_F(ModalTest, TimerTicksAreDispatchedWhileTheDialogIsOpen) {
+  auto* timer = vcl::TComponent::Create<vcl::TTimer>(form);
+  std::vector<std::uint32_t> ticks;
+  timer->SetInterval(1000);
+  timer->SetOnTimer([&](vcl::TObject*) { ticks.push_back(sim::Now()); });
+  bool ownerDisabled = false;
+  sim::SetIdleHandler([&] {
+    ownerDisabled = !platform::IsWindowEnabled(form->Handle());
+    sim::AdvanceClock(3000);
+    platform::PostMessageA(ok->Handle(), platform::BmClick, 0, 0);
+  });
+  EXPECT_EQ(dialog->ShowModal(), vcl::mrOk);
+  sim::SetIdleHandler(nullptr);
+  EXPECT_EQ(ticks, (std::vector<std::uint32_t>{1000, 2000, 3000}));
+  EXPECT_TRUE(ownerDisabled);
+  EXPECT_TRUE(platform::IsWindowEnabled(form->Handle()));
+  EXPECT_FALSE(dialog->Visible());
+}
+
+TEST_F(ModalTest, TheCloseBoxEndsTheLoopWithCancelUnlessOnCloseRefuses) {
+  int refusals = 1;
+  dialog->OnClose = [&](vcl::TObject*, vcl::TCloseAction& action) {
+    if (refusals-- > 0) action = vcl::TCloseAction::caNone;
+  };
+  int idles = 0;
+  sim::SetIdleHandler([&] {
+    ++idles;
+    platform::PostMessageA(dialog->Handle(), platform::WmClose, 0, 0);
+  });
+  EXPECT_EQ(dialog->ShowModal(), vcl::mrCancel);
+  sim::SetIdleHandler(nullptr);
+  EXPECT_EQ(idles, 2);
+}
+
+TEST_F(ModalTest, AVisibleFormCannotBeShownModally) {
+  dialog->Show();
+  EXPECT_THROW(dialog->ShowModal(), vcl::EInvalidOperation);
+}
+
+}  // namespace
