@@ -1,0 +1,244 @@
+// The set-up in its fixed order, the hidden start, the saves at close and
+// the entry routine with its running-copy check.
+#include <vector>
+
+#include "MainFormFixture.h"
+#include "app/MuraltoMain.h"
+#include "app/RestoreRequest.h"
+#include "app/Settings.h"
+#include "platform/dialogs.h"
+#include "shell/SpinEdit.h"
+#include "toolkit/Button.h"
+#include "toolkit/ListView.h"
+#include "toolkit/RadioGroup.h"
+#include "toolkit/Timer.h"
+#include "ui/AboutBox.h"
+#include "ui/FormOptions.h"
+
+namespace {
+
+using testing_app::MainFormTest;
+using testing_app::MainIni;
+using testing_app::FolderList;
+using testing_app::RunKey;
+
+TEST_F(MainFormTest, AFirstStartWritesTheDefaultsAndMovesTheHourEditToOne) {
+  Start();
+  EXPECT_EQ(machine.ReadFile(MainIni), testing_app::DefaultIni);
+  EXPECT_EQ(form->CSpinEditHour->Text(), "1");
+  EXPECT_EQ(form->CSpinEditMin->Text(), "0");
+  EXPECT_EQ(form->hours, 1);
+  EXPECT_EQ(app->Title(), "Muralto 1.2");
+  EXPECT_EQ(form->appDir, "C:\\Muralto\\");
+  EXPECT_EQ(form->dataDir, "C:\\Muralto\\data\\");
+  EXPECT_EQ(form->folderListPath, FolderList);
+  EXPECT_NE(muralto::FormOptions, nullptr);
+  EXPECT_NE(muralto::AboutBox, nullptr);
+  EXPECT_EQ(muralto::wallpaperChanger->Owner(), form);
+  EXPECT_EQ(form->workBitmap->PixelFormat(), vcl::pf24bit);
+  EXPECT_EQ(form->ListViewFolders->Items().Count(), 0);
+  EXPECT_EQ(sim::RegGetString(RunKey, "Muralto 1.2"), "C:\\Muralto\\Muralto.exe -a");
+  EXPECT_FALSE(form->running);
+  EXPECT_EQ(form->ButtonStart->Caption(), "Start");
+  EXPECT_TRUE(app->ShowMainForm());
+  EXPECT_FALSE(machine.Exists(FolderList)) << "the folder list is written at close, not at start";
+}
+
+TEST_F(MainFormTest, StoredValuesComeBackAsTheControlsHoldThem) {
+  struct Row {
+    const char* name;
+    int selection, position, hour;
+    int wantSelection, wantPosition, wantHours;
+    int wantSelectionItem, wantPositionItem;
+    const char* wantHourText;
+  };
+  const Row rows[] = {
+      // An hour beyond the edit's range changes its text: the clamped value is stored back.
+      {"hour 30", 0, 0, 30, 0, 0, 24, 0, 0, "24"},
+      // A negative hour shows as the "0" the edit already shows: no event, the field keeps it.
+      {"hour -2", 0, 0, -2, 0, 0, -2, 0, 0, "0"},
+      // Selection 5 chooses the last item, whose click stores 1.
+      {"selection 5", 5, 0, 1, 1, 0, 1, 1, 0, "1"},
+      // A negative mode leaves no item chosen and raises no click.
+      {"selection -3", -3, 0, 1, -3, 0, 1, -1, 0, "1"},
+      {"position 7", 0, 7, 1, 0, 2, 1, 0, 2, "1"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    machine.WriteFile(MainIni, "[Options]\r\nAuto Start=0\r\nSelection=" + std::to_string(row.selection) +
+                                 "\r\nPosition=" + std::to_string(row.position) + "\r\n[Pause]\r\nHour=" +
+                                 std::to_string(row.hour) + "\r\n");
+    Start();
+    EXPECT_EQ(form->selectionMode, row.wantSelection);
+    EXPECT_EQ(form->positionMode, row.wantPosition);
+    EXPECT_EQ(form->hours, row.wantHours);
+    EXPECT_EQ(form->RadioGroupSelection->ItemIndex(), row.wantSelectionItem);
+    EXPECT_EQ(form->RadioGroupPosition->ItemIndex(), row.wantPositionItem);
+    EXPECT_EQ(form->CSpinEditHour->Text(), row.wantHourText);
+    // Closing writes back what the fields hold.
+    form->Close();
+    EXPECT_TRUE(app->Terminated());
+    muralto::MainWindowState saved;
+    muralto::LoadSettings(saved);
+    EXPECT_EQ(saved.hours, row.wantHours);
+    EXPECT_EQ(saved.selectionMode, row.wantSelection);
+    EXPECT_EQ(saved.positionMode, row.wantPosition);
+    app.reset();
+  }
+}
+
+TEST_F(MainFormTest, AFailingStepLeavesTheLaterStepsUndone) {
+  WriteSettings(1, 2, 0, 0, 5);
+  sim::RegSetString(RunKey, "Muralto 1.2", "old");
+  // Writing the main settings file fails: the selection's click in step 11 fails.
+  sim::DenyWritesUnder("C:\\Muralto");
+  Start("Muralto.exe -a");
+  ASSERT_EQ(sim::MessageBoxes().size(), 1u);
+  EXPECT_EQ(sim::MessageBoxes()[0].text, "Unable to write to C:\\Muralto\\Muralto.ini.");
+  EXPECT_EQ(sim::MessageBoxes()[0].caption, "Muralto 1.2");
+  EXPECT_EQ(sim::MessageBoxes()[0].type & 0xF0u, platform::MbIconError);
+  EXPECT_EQ(form->RadioGroupSelection->ItemIndex(), 1);
+  EXPECT_EQ(form->RadioGroupPosition->ItemIndex(), 0) << "step 11's second half is skipped";
+  EXPECT_EQ(form->CSpinEditSec->Text(), "0") << "step 12 is skipped";
+  EXPECT_EQ(sim::RegGetString(RunKey, "Muralto 1.2"), "old") << "step 14 is skipped";
+  EXPECT_FALSE(form->running) << "-a has no effect";
+  EXPECT_TRUE(app->ShowMainForm());
+}
+
+TEST_F(MainFormTest, OnlyAFirstArgumentOfExactlyDashAStartsHiddenAndRunning) {
+  struct Row {
+    const char* commandLine;
+    bool hidden;
+  };
+  const Row rows[] = {
+      {"Muralto.exe -a", true},
+      {"\"C:\\Program Files\\Muralto\\Muralto.exe\" -a", true},
+      {"Muralto.exe -A", false},
+      {"Muralto.exe x -a", false},
+      // An unquoted path with a blank makes its second piece the first argument.
+      {"C:\\Program Files\\Muralto\\Muralto.exe -a", false},
+      {"Muralto.exe", false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.commandLine);
+    Start(row.commandLine);
+    EXPECT_EQ(form->running, row.hidden);
+    EXPECT_EQ(app->ShowMainForm(), !row.hidden);
+    EXPECT_EQ(form->ButtonStart->Caption(), row.hidden ? "Stop" : "Start");
+    EXPECT_EQ(form->Timer1->Enabled(), row.hidden);
+    app.reset();
+  }
+}
+
+TEST_F(MainFormTest, ClosingWritesBothFilesAndEndsTheProgram) {
+  Start();
+  form->Close();
+  EXPECT_TRUE(app->Terminated());
+  EXPECT_EQ(machine.ReadFile(MainIni), testing_app::DefaultIni);
+  EXPECT_EQ(machine.ReadFile(FolderList), "[Folders]\r\nTotal=0\r\n");
+  EXPECT_TRUE(sim::WallpaperCalls().empty()) << "no pick at exit";
+}
+
+TEST_F(MainFormTest, AFailedSaveAtCloseOffersToExitWithoutSaving) {
+  Start();
+  sim::DenyWritesUnder("C:\\Muralto");
+  int answer = platform::IdNo;
+  sim::SetMessageBoxHandler([&](const sim::MessageBoxCall& box) {
+    return (box.type & 0xF) == platform::MbYesNo ? answer : platform::IdOk;
+  });
+  form->Close();
+  EXPECT_FALSE(app->Terminated()) << "No keeps the program running";
+  ASSERT_EQ(sim::MessageBoxes().size(), 2u);
+  EXPECT_EQ(sim::MessageBoxes()[0].text, "Unable to write to C:\\Muralto\\Muralto.ini.");
+  EXPECT_EQ(sim::MessageBoxes()[1].caption, "Muralto 1.2");
+  EXPECT_EQ(sim::MessageBoxes()[1].type & 0xF, platform::MbYesNo);
+  answer = platform::IdYes;
+  form->Close();
+  EXPECT_TRUE(app->Terminated()) << "Yes ends it";
+}
+
+TEST_F(MainFormTest, TheFailureDisplayAddsAFullStopAfterCharactersBeyondIt) {
+  struct Row {
+    const char* message;
+    const char* shown;
+  };
+  const Row rows[] = {{"Cannot open file C:\\a.bmp", "Cannot open file C:\\a.bmp."},
+                      {"Done.", "Done."},
+                      {"Ends in a dash -", "Ends in a dash -"},
+                      {"Ends in a slash/", "Ends in a slash/."},
+                      {"", ""}};
+  Start();
+  for (const Row& row : rows) {
+    sim::MessageBoxes().clear();
+    app->ShowException(row.message);
+    ASSERT_EQ(sim::MessageBoxes().size(), 1u);
+    EXPECT_EQ(sim::MessageBoxes()[0].text, row.shown) << row.message;
+    EXPECT_EQ(sim::MessageBoxes()[0].caption, "Muralto 1.2");
+  }
+}
+
+TEST_F(MainFormTest, EscapeClosesOnlyWhenTheKeyReachesTheWindowItself) {
+  Start();
+  form->Show();
+  platform::SendMessageA(form->ButtonAdd->Handle(), platform::WmKeyDown, platform::VkEscape, 0);
+  platform::SendMessageA(form->ListViewFolders->Handle(), platform::WmKeyDown, platform::VkEscape, 0);
+  EXPECT_FALSE(app->Terminated());
+  platform::SendMessageA(form->Handle(), platform::WmKeyDown, 'A', 0);
+  EXPECT_FALSE(app->Terminated());
+  platform::SendMessageA(form->Handle(), platform::WmKeyDown, platform::VkEscape, 0);
+  EXPECT_TRUE(app->Terminated());
+  EXPECT_TRUE(machine.Exists(FolderList));
+}
+
+// A stand-in for the running copy's application window that records what it is sent.
+std::vector<std::uint32_t> received;
+platform::WndProc original = nullptr;
+platform::Lresult MURALTO_WINAPI Recorder(platform::Hwnd w, std::uint32_t m, platform::Wparam wp, platform::Lparam lp) {
+  received.push_back(m);
+  return platform::CallWindowProcA(original, w, m, wp, lp);
+}
+
+TEST_F(MainFormTest, ASecondCopyHandsOverToTheRunningOneAndTouchesNothing) {
+  vcl::TApplication running(nullptr);
+  running.SetTitle("Muralto 1.2");
+  received.clear();
+  original = reinterpret_cast<platform::WndProc>(
+      platform::SetWindowLongA(running.Handle(), platform::GwlWndProc, reinterpret_cast<std::intptr_t>(&Recorder)));
+  sim::RegJournal().clear();
+  EXPECT_EQ(muralto::MuraltoMain("C:\\Muralto\\Muralto.exe -a"), 0);
+  EXPECT_FALSE(machine.Exists(MainIni));
+  EXPECT_TRUE(sim::RegJournal().empty());
+  EXPECT_EQ(muralto::Form1, nullptr);
+  EXPECT_EQ(platform::GetForegroundWindow(), running.Handle());
+  sim::DispatchPending();
+  EXPECT_EQ(received, std::vector<std::uint32_t>{muralto::RestoreRequestMessage});
+}
+
+TEST_F(MainFormTest, TheRestoreRequestShowsAHiddenCopy) {
+  Start("Muralto.exe -a");
+  EXPECT_FALSE(form->Visible());
+  muralto::PostRestoreRequest(app->Handle());
+  sim::DispatchPending();
+  EXPECT_TRUE(form->Visible());
+  EXPECT_EQ(platform::GetForegroundWindow(), form->Handle());
+  EXPECT_TRUE(form->running) << "the rotation goes on";
+}
+
+TEST_F(MainFormTest, TheEntryRoutineRunsUntilTheWindowClosesAndReturnsZero) {
+  bool closed = false;
+  sim::SetIdleHandler([&] {
+    if (!closed && muralto::Form1) {
+      closed = true;
+      EXPECT_TRUE(muralto::Form1->Visible());
+      platform::PostMessageA(muralto::Form1->Handle(), platform::WmClose, 0, 0);
+    }
+  });
+  EXPECT_EQ(muralto::MuraltoMain("C:\\Muralto\\Muralto.exe"), 0);
+  for (auto& b : sim::MessageBoxes()) ADD_FAILURE() << b.text << " / " << b.caption;
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(machine.ReadFile(FolderList), "[Folders]\r\nTotal=0\r\n");
+  EXPECT_EQ(muralto::Form1, nullptr);
+  EXPECT_EQ(muralto::wallpaperChanger, nullptr);
+}
+
+}  // namespace
