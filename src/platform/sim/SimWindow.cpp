@@ -107,7 +107,11 @@ Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* t
     return 0;
   }
   if (!Find(handle)) return 0;
-  SendMessageA(handle, WmSize, SizeRestored, MakeLparam(width, height));
+  if (style & (WsChild | WsPopup)) {
+    SendMessageA(handle, WmSize, SizeRestored, MakeLparam(width, height));
+  } else if (Window* created = Find(handle)) {
+    created->needSize = true;
+  }
   if (style & WsVisible) {
     if (Window* created = Find(handle)) {
       created->style |= WsVisible;
@@ -202,6 +206,13 @@ bool ShowWindow(Hwnd window, int command) {
     S().foreground = S().active = window;
   }
   if (command == SwHide && S().foreground == window) S().foreground = 0;
+  if (w->needSize && w->visible) {
+    w->needSize = false;
+    Window copy = *w;
+    SendMessageA(window, WmSize, w->iconic ? SizeMinimized : SizeRestored,
+                 MakeLparam(copy.rect.right - copy.rect.left, copy.rect.bottom - copy.rect.top));
+    return was;
+  }
   if (w->iconic != wasIconic) {
     Window copy = *w;
     SendMessageA(window, WmSize, w->iconic ? SizeMinimized : SizeRestored,

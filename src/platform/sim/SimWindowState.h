@@ -34,6 +34,7 @@ struct Window {
   platform::WndProc proc = nullptr;
   platform::Hmenu menu = 0;
   bool destroying = false;
+  bool needSize = false;  // an overlapped window learns its size when first shown
   // Predefined controls.
   std::uint32_t check = 0;
   int selStart = 0, selEnd = 0;

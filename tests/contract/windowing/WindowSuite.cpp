@@ -1,0 +1,53 @@
+#include "WindowSuite.h"
+
+namespace windowsuite {
+
+std::vector<Seen>& Log() {
+  static std::vector<Seen> log;
+  return log;
+}
+
+std::vector<std::uint32_t> Messages(platform::Hwnd window, const std::vector<std::uint32_t>& interesting) {
+  std::vector<std::uint32_t> result;
+  for (const Seen& s : Log()) {
+    if (s.window != window) continue;
+    for (std::uint32_t m : interesting) {
+      if (s.message == m) result.push_back(m);
+    }
+  }
+  return result;
+}
+
+platform::Lresult MURALTO_WINAPI RecordingProc(platform::Hwnd window, std::uint32_t message, platform::Wparam wParam,
+                                               platform::Lparam lParam) {
+  Log().push_back({window, message, wParam, lParam});
+  return platform::DefWindowProcA(window, message, wParam, lParam);
+}
+
+Window::Window(const char* title, std::uint32_t style, platform::Hwnd parent, const char* className,
+               std::uintptr_t id) {
+  h = platform::CreateWindowExA(0, className, title, style, 10, 10, 200, 120, parent, id);
+}
+
+Window::~Window() {
+  if (h && platform::IsWindow(h)) platform::DestroyWindow(h);
+}
+
+void WindowSuite::SetUp() {
+  windowenv::Fresh();
+  platform::InitCommonControls();
+  platform::WndClass wc;
+  wc.proc = RecordingProc;
+  wc.className = kClass;
+  ASSERT_TRUE(platform::RegisterClassA(&wc));
+  Log().clear();
+}
+
+void WindowSuite::TearDown() {
+  platform::Msg msg;
+  while (platform::PeekMessageA(&msg, 0, 0, 0, platform::PmRemove)) {
+  }
+  Log().clear();
+}
+
+}  // namespace windowsuite

@@ -1,0 +1,42 @@
+#pragma once
+// A window class whose procedure records every message, and windows that go
+// when the test ends.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "WindowEnv.h"
+#include "platform/windowing.h"
+
+namespace windowsuite {
+
+struct Seen {
+  platform::Hwnd window;
+  std::uint32_t message;
+  platform::Wparam wParam;
+  platform::Lparam lParam;
+};
+std::vector<Seen>& Log();
+// The messages of interest, in order, for one window.
+std::vector<std::uint32_t> Messages(platform::Hwnd window, const std::vector<std::uint32_t>& interesting);
+inline constexpr const char* kClass = "MuraltoContractWindow";
+platform::Lresult MURALTO_WINAPI RecordingProc(platform::Hwnd, std::uint32_t, platform::Wparam, platform::Lparam);
+
+class Window {
+ public:
+  Window(const char* title, std::uint32_t style = platform::WsOverlapped | platform::WsCaption,
+         platform::Hwnd parent = 0, const char* className = kClass, std::uintptr_t id = 0);
+  ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  platform::Hwnd h = 0;
+};
+
+class WindowSuite : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+};
+
+}  // namespace windowsuite

@@ -1,0 +1,7 @@
+#include "WindowEnv.h"
+#include "platform/sim/windows_world.h"
+
+namespace windowenv {
+void Fresh() { sim::ResetWindows(); }
+void LetTimePassBusy(unsigned ms) { sim::AdvanceClockBusy(ms); }
+}  // namespace windowenv

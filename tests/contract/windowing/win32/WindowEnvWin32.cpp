@@ -1,0 +1,8 @@
+#include <windows.h>
+
+#include "WindowEnv.h"
+
+namespace windowenv {
+void Fresh() {}
+void LetTimePassBusy(unsigned ms) { ::Sleep(ms); }
+}  // namespace windowenv
