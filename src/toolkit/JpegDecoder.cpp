@@ -31,8 +31,14 @@ struct ErrorManager {
 struct Session {
   jpeg_decompress_struct cinfo;
   ErrorManager error;
+  jpeg_progress_mgr progress;
   bool created;
 };
+
+// Real progressive files have a dozen scans or so. Each scan costs a pass
+// over the whole picture even when its data are a few bytes, so a forged file
+// with thousands of them would hold the program for minutes.
+constexpr int kMaxScans = 500;
 
 extern "C" {
 static void ErrorExit(j_common_ptr cinfo) {
@@ -41,6 +47,12 @@ static void ErrorExit(j_common_ptr cinfo) {
   std::longjmp(manager->jump, 1);
 }
 static void EmitMessage(j_common_ptr, int) {}
+static void LimitScans(j_common_ptr cinfo) {
+  if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxScans) {
+    cinfo->err->msg_code = JERR_BAD_PROGRESSION;
+    cinfo->err->error_exit(cinfo);
+  }
+}
 static void OutputMessage(j_common_ptr) {}
 }
 
@@ -73,6 +85,8 @@ int OpenAndReadHeader(Session* s, const std::uint8_t* data, std::size_t size) {
   if (setjmp(s->error.jump)) return s->error.code;
   jpeg_create_decompress(&s->cinfo);
   s->created = true;
+  s->progress.progress_monitor = LimitScans;
+  s->cinfo.progress = &s->progress;
   jpeg_mem_src(&s->cinfo, data, static_cast<unsigned long>(size));
   jpeg_read_header(&s->cinfo, TRUE);
   return 0;

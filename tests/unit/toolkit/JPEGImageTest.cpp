@@ -190,4 +190,13 @@ TEST(JPEGImage, FailedLoadKeepsThePicture) {
   EXPECT_EQ(jpeg.Width(), 64);
 }
 
+// A forged progressive file repeating one scan hundreds of times is refused
+// instead of being decoded pass after pass.
+TEST(JPEGImage, EndlessScansAreRefused) {
+  const auto bytes = pictures::ReadHostFile(std::string(MURALTO_SOURCE_DIR) +
+                                            "/tests/data/regressions/jpeg/six-hundred-scans.jpg");
+  EXPECT_EQ(Failure(bytes), "JPEG error #" + std::to_string(JERR_BAD_PROGRESSION));
+}
+
+
 }  // namespace
