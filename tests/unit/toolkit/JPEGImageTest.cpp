@@ -198,5 +198,4 @@ TEST(JPEGImage, EndlessScansAreRefused) {
   EXPECT_EQ(Failure(bytes), "JPEG error #" + std::to_string(JERR_BAD_PROGRESSION));
 }
 
-
 }  // namespace
