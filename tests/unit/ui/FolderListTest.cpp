@@ -1,0 +1,131 @@
+// The folder list of the main window: Add through the folder browser,
+// Delete, Clear and clicks in the list, each writing the folder list file.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/MainFormFixture.h"
+#include "toolkit/Button.h"
+#include "toolkit/ListView.h"
+#include "toolkit/StatusBar.h"
+
+namespace {
+
+using testing_app::FolderList;
+using testing_app::MainFormTest;
+
+class FolderListTest : public MainFormTest {
+ protected:
+  void SetUp() override {
+    machine.MakeDir("C:\\Pics");
+    MakePicture("C:\\Pics\\a.bmp", 10);
+    Start();
+  }
+  void Answer(std::optional<std::string> answer) {
+    sim::SetBrowseHandler([answer](const sim::BrowseCall&) { return answer; });
+  }
+  void AddFolders(const std::vector<std::string>& folders) {
+    for (const std::string& folder : folders) {
+      Answer(folder);
+      form->ButtonAddClick(form->ButtonAdd);
+    }
+  }
+  std::vector<std::string> Captions() {
+    std::vector<std::string> out;
+    vcl::TListItems& items = form->ListViewFolders->Items();
+    for (int i = 0; i < items.Count(); ++i) {
+      out.push_back(items.Item(i)->Caption() + (items.Item(i)->Checked() ? "+" : "-"));
+    }
+    return out;
+  }
+};
+
+TEST_F(FolderListTest, AddAsksTheBrowserAndAppendsTheFolderTicked) {
+  Answer("C:\\Pics");
+  form->ButtonAdd->Click();
+  ASSERT_EQ(sim::BrowseCalls().size(), 1u);
+  EXPECT_EQ(sim::BrowseCalls()[0].title, "Select Directory");
+  EXPECT_EQ(sim::BrowseCalls()[0].flags, 0u);
+  EXPECT_EQ(sim::BrowseCalls()[0].root, 0u);
+  EXPECT_EQ(sim::BrowseCalls()[0].owner, form->Handle());
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"C:\\Pics+"}));
+  EXPECT_EQ(form->newItem, form->ListViewFolders->Items().Item(0));
+  EXPECT_EQ(form->pickedFolder, "C:\\Pics");
+  EXPECT_EQ(machine.ReadFile(FolderList),
+            "[Folders]\r\nTotal=1\r\nFolder1=C:\\Pics\r\nChecked Folder1=1\r\n");
+  EXPECT_EQ(form->picturePool.Count(), 1) << "the pool is rebuilt";
+  EXPECT_EQ(sim::LiveItemIdLists(), 0) << "the browser's item is freed";
+  // The same folder again: two entries, its pictures twice in the pool.
+  form->ButtonAdd->Click();
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"C:\\Pics+", "C:\\Pics+"}));
+  EXPECT_EQ(form->picturePool.Count(), 2);
+}
+
+TEST_F(FolderListTest, CancelOrAVirtualItemAddsNothing) {
+  const std::optional<std::string> answers[] = {std::nullopt, sim::BrowseVirtualItem};
+  for (const auto& answer : answers) {
+    Answer(answer);
+    form->ButtonAdd->Click();
+    EXPECT_TRUE(Captions().empty());
+    EXPECT_EQ(form->pickedFolder, "");
+    EXPECT_FALSE(machine.Exists(FolderList)) << "nothing is written";
+    EXPECT_EQ(sim::LiveItemIdLists(), 0);
+  }
+}
+
+TEST_F(FolderListTest, ADriveRootIsTakenAsTheBrowserReturnsIt) {
+  AddFolders({"D:\\"});
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"D:\\+"}));
+}
+
+TEST_F(FolderListTest, DeleteRemovesEverySelectedEntryAndKeepsThePool) {
+  AddFolders({"C:\\A", "C:\\B", "C:\\Pics", "C:\\D"});
+  vcl::TListItems& items = form->ListViewFolders->Items();
+  items.Item(3)->SetChecked(false);
+  items.Item(0)->SetSelected(true);
+  items.Item(1)->SetSelected(true);
+  form->ButtonDelete->Click();
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"C:\\Pics+", "C:\\D-"}));
+  EXPECT_EQ(machine.ReadFile(FolderList),
+            "[Folders]\r\nTotal=2\r\nFolder1=C:\\Pics\r\nChecked Folder1=1\r\nFolder2=C:\\D\r\n"
+            "Checked Folder2=0\r\n");
+  // Nothing selected: the list stays and the file is written again.
+  machine.Remove(FolderList);
+  form->ButtonDelete->Click();
+  EXPECT_EQ(Captions().size(), 2u);
+  EXPECT_TRUE(machine.Exists(FolderList));
+  form->ButtonClear->Click();
+  EXPECT_TRUE(Captions().empty());
+  EXPECT_EQ(machine.ReadFile(FolderList), "[Folders]\r\nTotal=0\r\n");
+  EXPECT_EQ(form->picturePool.Count(), 1) << "only Add, a drop and a start rebuild the pool";
+}
+
+TEST_F(FolderListTest, AClickInTheListWritesTheFolderListOnly) {
+  AddFolders({"C:\\Pics"});
+  sim::ClickListViewCheckBox(form->ListViewFolders->Handle(), 0);
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"C:\\Pics-"}));
+  EXPECT_EQ(machine.ReadFile(FolderList),
+            "[Folders]\r\nTotal=1\r\nFolder1=C:\\Pics\r\nChecked Folder1=0\r\n");
+  EXPECT_EQ(form->picturePool.Count(), 1) << "the unticked folder's pictures stay until the next rebuild";
+}
+
+TEST_F(FolderListTest, AFailedSaveStopsAddBeforeThePoolIsRebuilt) {
+  sim::DenyWritesUnder("C:\\Muralto\\data");
+  Answer("C:\\Pics");
+  // Through the message loop, whose handler shows the failure.
+  platform::PostMessageA(form->ButtonAdd->Handle(), platform::BmClick, 0, 0);
+  sim::DispatchPending();
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"C:\\Pics+"}));
+  EXPECT_EQ(form->picturePool.Count(), 0);
+  ASSERT_EQ(sim::MessageBoxes().size(), 1u);
+  EXPECT_EQ(sim::MessageBoxes()[0].text, "Unable to write to C:\\Muralto\\data\\folders.ini.");
+}
+
+TEST_F(FolderListTest, TheStatusBarStaysEmpty) {
+  AddFolders({"C:\\Pics"});
+  form->PMChangeClick(nullptr);
+  form->ButtonDelete->Click();
+  EXPECT_EQ(form->StatusBar1->Text(), "");
+}
+
+}  // namespace
