@@ -81,7 +81,7 @@ void HandleCurrentException() {
   }
 }
 
-TApplication::TApplication(TComponent* owner) : TComponent(owner) {
+TApplication::TApplication(TComponent* owner) : TComponent(owner), previous_(current) {
   current = this;
   title_ = DefaultApplicationTitle(ExeName());
   platform::WndClass wc;
@@ -101,7 +101,7 @@ TApplication::~TApplication() {
   // Forms go before the window that stands for the program.
   DestroyComponents();
   if (handle_) platform::DestroyWindow(handle_);
-  if (current == this) current = nullptr;
+  if (current == this) current = previous_;
 }
 
 void TApplication::SetTitle(const std::string& title) {

@@ -71,6 +71,7 @@ class TApplication : public TComponent {
   platform::Hicon icon_ = 0;
   void (*pendingStore_)(void*, TForm*) = nullptr;
   void* pendingSlot_ = nullptr;
+  TApplication* previous_ = nullptr;  // the application object before this one
 
   friend class TForm;
 };
