@@ -4,14 +4,11 @@
 // it is.
 #include "app/MainForm.h"
 #include "app/ProgramReferences.h"
-#include "toolkit/Application.h"
-#include "ui/AboutBox.h"
 #include "ui/FormOptions.h"
 
 namespace muralto {
 
 void TForm1::LoadLanguage(const std::string&) {}
-
 
 void TForm1::SetTrayHint(const std::string&) {}
 
@@ -28,18 +25,5 @@ void TForm1::MLangRussianClick(vcl::TObject*) {}
 void TForm1::PMShowIconsClick(vcl::TObject*) {}
 
 void TForm1::PMHideIconsClick(vcl::TObject*) {}
-
-void TForm1::MAboutClick(vcl::TObject*) {
-  LoadLanguage(languageName);
-  if (AboutBox) AboutBox->ShowModal();
-}
-
-void TForm1::PRestoreClick(vcl::TObject*) { BringToFront(); }
-
-void TForm1::BringToFront() {
-  Show();
-  if (vcl::TApplication* app = vcl::Application()) app->Restore();
-  platform::SetForegroundWindow(Handle());
-}
 
 }  // namespace muralto
