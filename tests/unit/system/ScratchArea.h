@@ -18,6 +18,12 @@ class ScratchArea {
   const std::string& Folder() const { return folder_; }
   // Creates a file of these bytes in the scratch folder; returns its path.
   std::string MakeFile(const std::string& name, const std::string& bytes);
+  // Names are relative to Folder(). Each returns false when the system
+  // cannot do it, so the test can say why it skips.
+  void MakeFolder(const std::string& name);
+  bool MarkHidden(const std::string& name);
+  bool MarkReadOnlyFolder(const std::string& name);
+  bool MakeFolderLink(const std::string& linkName, const std::string& targetName);
 
  private:
   struct Host;

@@ -1,0 +1,80 @@
+// The settings files through the real profile functions under Wine and the
+// simulated ones natively: the same bytes in both runs.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/Settings.h"
+#include "platform/files.h"
+#include "system/ScratchArea.h"
+#include "toolkit/Exceptions.h"
+
+namespace {
+
+std::string ReadAll(const std::string& path) {
+  const platform::Handle file = platform::OpenFileForReadDenyWrite(path.c_str());
+  if (file == platform::InvalidHandleValue) return "<missing>";
+  std::string out;
+  char buffer[4096];
+  std::uint32_t read = 0;
+  while (platform::ReadFile(file, buffer, sizeof buffer, &read) && read > 0) out.append(buffer, read);
+  platform::CloseHandle(file);
+  return out;
+}
+
+TEST(SettingsOnTheSystem, TwoFoldersAreWrittenInTheirExactFormAndReadBack) {
+  systemtest::ScratchArea scratch;
+  vcl::TListItems folders;
+  muralto::MainWindowState state;
+  state.SetFolders(&folders);
+  state.folderListPath = scratch.Folder() + "folders.ini";
+  vcl::TListItem* first = folders.Add();
+  first->SetCaption("C:\\Pictures");
+  first->SetChecked(true);
+  vcl::TListItem* second = folders.Add();
+  second->SetCaption("D:\\Photos\\Holiday");
+  second->SetChecked(false);
+
+  muralto::SaveFolderList(state);
+  EXPECT_EQ(ReadAll(state.folderListPath),
+            "[Folders]\r\nTotal=2\r\nFolder1=C:\\Pictures\r\nChecked Folder1=1\r\n"
+            "Folder2=D:\\Photos\\Holiday\r\nChecked Folder2=0\r\n");
+  EXPECT_EQ(ReadAll(state.folderListPath + ".new"), "<missing>");
+
+  vcl::TListItems loaded;
+  muralto::MainWindowState other;
+  other.SetFolders(&loaded);
+  other.folderListPath = state.folderListPath;
+  muralto::LoadFolderList(other);
+  ASSERT_EQ(loaded.Count(), 2);
+  EXPECT_EQ(loaded.Item(1)->Caption(), "D:\\Photos\\Holiday");
+  EXPECT_FALSE(loaded.Item(1)->Checked());
+
+  folders.Clear();
+  muralto::SaveFolderList(state);
+  EXPECT_EQ(ReadAll(state.folderListPath), "[Folders]\r\nTotal=0\r\n");
+}
+
+TEST(SettingsOnTheSystem, AFolderListThatCannotBeWrittenKeepsTheOldFile) {
+  systemtest::ScratchArea scratch;
+  vcl::TListItems folders;
+  folders.Add()->SetCaption("C:\\New");
+  muralto::MainWindowState state;
+  state.SetFolders(&folders);
+  state.folderListPath = scratch.Folder() + "missing folder\\folders.ini";
+  try {
+    muralto::SaveFolderList(state);
+    FAIL() << "no error";
+  } catch (const vcl::EIniFileException& e) {
+    EXPECT_EQ(e.Message(), "Unable to write to " + state.folderListPath);
+  }
+
+  // A folder standing where the file should be cannot be replaced.
+  scratch.MakeFolder("taken.ini");
+  state.folderListPath = scratch.Folder() + "taken.ini";
+  EXPECT_THROW(muralto::SaveFolderList(state), vcl::EIniFileException);
+  EXPECT_EQ(ReadAll(state.folderListPath + ".new"), "<missing>");
+}
+
+}  // namespace
