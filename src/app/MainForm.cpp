@@ -99,9 +99,6 @@ TForm1::TForm1(vcl::TComponent* owner) : vcl::TForm(owner) {
   jpegImage = std::make_unique<vcl::TJPEGImage>();
   // Dispatching stops when the window is destroyed, so the hook goes first.
   InstallRestoreRequestHandler();
-  // The window exists from the start, also when it is not shown: a hidden
-  // copy is found and reached through it.
-  HandleNeeded();
 }
 
 TForm1::~TForm1() {

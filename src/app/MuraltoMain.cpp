@@ -23,6 +23,9 @@ int MuraltoMain(const std::string& commandLine) {
       SetProcessCommandLine(commandLine);
       application.Initialize();
       application.CreateForm(Form1);
+      // The window exists once the set-up is done, also when it is not
+      // shown: a hidden copy is reached through it.
+      if (Form1) Form1->HandleNeeded();
       application.Run();
     } catch (...) {
       vcl::HandleCurrentException();
