@@ -9,6 +9,7 @@
 #include "platform/gdi.h"
 #include "toolkit/Application.h"
 #include "toolkit/Exceptions.h"
+#include "toolkit/Form.h"
 #include "toolkit/MenuCommands.h"
 
 namespace vcl {
@@ -348,6 +349,13 @@ void TWinControl::WndProc(TMessage& m) {
       break;
     case WmKeyDown: {
       auto key = static_cast<std::uint16_t>(m.WParam);
+      // A form with key preview sees its controls' key presses first.
+      TControl* top = this;
+      while (top->Parent()) top = top->Parent();
+      if (auto* form = dynamic_cast<TForm*>(top); form && form != this && form->KeyPreview()) {
+        form->KeyDown(key, KeyboardShiftState());
+        if (key == 0) return;
+      }
       KeyDown(key, KeyboardShiftState());
       if (key == 0) return;
       m.WParam = key;

@@ -3,6 +3,7 @@
 
 #include "GuiTest.h"
 #include "platform/commctrl.h"
+#include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/ListView.h"
 #include "toolkit/RadioGroup.h"
@@ -150,6 +151,25 @@ TEST_F(ListViewTest, SelectionAndInPlaceEditsAreTakenBack) {
   EXPECT_EQ(list->Items().Item(2)->Caption(), "D:\\C");
   EXPECT_EQ(Shown(), "[x] C:\\A;[x] C:\\Renamed;[ ] D:\\C;");
   EXPECT_EQ(clicks, 2);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ControlEventsTest, TheFormSeesAControlsKeysOnlyWithKeyPreview) {
+  auto* button = vcl::TComponent::Create<vcl::TButton>(form);
+  button->SetParent(form);
+  form->Show();
+  std::vector<int> formKeys;
+  form->OnKeyDown = [&](vcl::TObject*, std::uint16_t& key, vcl::TShiftState) { formKeys.push_back(key); };
+  platform::SendMessageA(button->Handle(), platform::WmKeyDown, platform::VkEscape, 0);
+  EXPECT_TRUE(formKeys.empty()) << "key preview off: the key is the button's";
+  platform::SendMessageA(form->Handle(), platform::WmKeyDown, platform::VkEscape, 0);
+  EXPECT_EQ(formKeys, std::vector<int>{platform::VkEscape});
+  form->SetKeyPreview(true);
+  platform::SendMessageA(button->Handle(), platform::WmKeyDown, platform::VkReturn, 0);
+  EXPECT_EQ(formKeys, (std::vector<int>{platform::VkEscape, platform::VkReturn}));
 }
 
 }  // namespace
