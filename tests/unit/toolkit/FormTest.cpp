@@ -1,0 +1,106 @@
+// Forms: outer size and placement, tab order, default and cancel buttons,
+// edits' change events.
+#include <gtest/gtest.h>
+
+#include "GuiTest.h"
+#include "toolkit/Button.h"
+#include "toolkit/Edit.h"
+
+namespace {
+
+class FormTest : public guitest::GuiTest {
+ protected:
+  vcl::TButton* AddButton(const char* caption, int tabOrder) {
+    auto* b = vcl::TComponent::Create<vcl::TButton>(form);
+    b->SetCaption(caption);
+    b->SetTabOrder(tabOrder);
+    b->SetParent(form);
+    return b;
+  }
+  void PressKey(platform::Hwnd window, int vk) {
+    platform::PostMessageA(window, platform::WmKeyDown, static_cast<platform::Wparam>(vk), 0);
+    platform::Msg msg;
+    // The loop sees the key before the control does (dialog navigation).
+    sim::SetIdleHandler(nullptr);
+    while (platform::PeekMessageA(&msg, 0, 0, 0, platform::PmNoRemove)) app->HandleMessage();
+  }
+};
+
+TEST_F(FormTest, ClientSizeGivesTheOuterSizeAndTheFirstShowCentresOnTheScreen) {
+  form->SetBorderStyle(vcl::TFormBorderStyle::bsSingle);
+  form->SetBorderIcons(vcl::biSystemMenu | vcl::biMinimize);
+  form->SetClientSize(386, 310);
+  form->SetPosition(vcl::TPosition::poScreenCenter);
+  form->Show();
+  platform::Rect client;
+  ASSERT_TRUE(sim::WindowClientRect(form->Handle(), &client));
+  EXPECT_EQ(client.right, 386);
+  EXPECT_EQ(client.bottom, 310);
+  sim::WindowInfo info;
+  ASSERT_TRUE(sim::GetWindowInfo(form->Handle(), &info));
+  EXPECT_EQ(info.rect.left, (1024 - form->Width()) / 2);
+  EXPECT_EQ(info.rect.top, (768 - form->Height()) / 2);
+  EXPECT_TRUE(info.style & platform::WsMinimizeBox);
+  EXPECT_FALSE(info.style & platform::WsMaximizeBox);
+  EXPECT_FALSE(info.style & platform::WsThickFrame);
+  EXPECT_EQ(platform::GetForegroundWindow(), form->Handle());
+}
+
+TEST_F(FormTest, TabMovesThroughTheControlsInTabOrder) {
+  auto* third = AddButton("third", 2);
+  auto* first = AddButton("first", 0);
+  auto* second = AddButton("second", 1);
+  second->SetEnabled(false);
+  form->Show();
+  EXPECT_EQ(platform::GetFocus(), first->Handle());
+  PressKey(first->Handle(), platform::VkTab);
+  EXPECT_EQ(platform::GetFocus(), third->Handle()) << "a disabled control is passed over";
+  PressKey(third->Handle(), platform::VkTab);
+  EXPECT_EQ(platform::GetFocus(), first->Handle()) << "round to the first again";
+}
+
+TEST_F(FormTest, EnterClicksTheDefaultButtonAndEscapeTheCancelButton) {
+  auto* edit = vcl::TComponent::Create<vcl::TEdit>(form);
+  edit->SetParent(form);
+  edit->SetTabOrder(0);
+  auto* ok = AddButton("OK", 1);
+  auto* cancel = AddButton("Cancel", 2);
+  ok->SetDefault(true);
+  cancel->SetCancel(true);
+  std::vector<std::string> clicks;
+  ok->OnClick = [&](vcl::TObject*) { clicks.push_back("ok"); };
+  cancel->OnClick = [&](vcl::TObject*) { clicks.push_back("cancel"); };
+  form->Show();
+  PressKey(edit->Handle(), platform::VkReturn);
+  PressKey(edit->Handle(), platform::VkEscape);
+  EXPECT_EQ(clicks, (std::vector<std::string>{"ok", "cancel"}));
+}
+
+TEST_F(FormTest, AProgrammaticTextChangeRaisesOnChangeOnceAndTypingRaisesItPerKey) {
+  auto* edit = vcl::TComponent::Create<vcl::TEdit>(form);
+  edit->SetParent(form);
+  std::vector<std::string> seen;
+  edit->OnChange = [&](vcl::TObject*) { seen.push_back(edit->Text()); };
+  edit->SetText("x");  // without a window
+  form->Show();
+  edit->SetText("12");
+  edit->SetText("12");
+  edit->SelectAll();
+  platform::SendMessageA(edit->Handle(), platform::WmChar, '7', 0);
+  EXPECT_EQ(seen, (std::vector<std::string>{"x", "12", "7"}));
+}
+
+TEST_F(FormTest, HideAndShowRaiseTheirEventsOnlyOnAChange) {
+  int shows = 0, hides = 0;
+  form->OnShow = [&](vcl::TObject*) { ++shows; };
+  form->OnHide = [&](vcl::TObject*) { ++hides; };
+  form->Show();
+  form->Show();
+  form->Hide();
+  form->Hide();
+  EXPECT_EQ(shows, 1);
+  EXPECT_EQ(hides, 1);
+  EXPECT_FALSE(platform::IsWindowVisible(form->Handle()));
+}
+
+}  // namespace
