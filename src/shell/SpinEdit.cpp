@@ -158,6 +158,24 @@ void TCSpinEdit::DoExit() {
 void TCSpinEdit::WndProc(vcl::TMessage& m) {
   if ((m.Msg == platform::WmPaste || m.Msg == platform::WmCut) && (!editorEnabled_ || ReadOnly())) return;
   vcl::TEdit::WndProc(m);
+  // Wine's edit control paints its whole client area, the arrow pair's
+  // included, when it draws text, the caret or a selection: the arrows are
+  // drawn again after it.
+  switch (m.Msg) {
+    case platform::WmPaint:
+    case platform::WmSetFocus:
+    case platform::WmKillFocus:
+    case platform::WmChar:
+    case platform::WmKeyDown:
+    case platform::WmSetText:
+    case platform::EmSetSel:
+    case platform::WmPaste:
+    case platform::WmCut:
+      if (button_ && button_->HandleAllocated()) platform::InvalidateRect(button_->Handle(), nullptr, false);
+      break;
+    default:
+      break;
+  }
 }
 
 }  // namespace muralto
