@@ -8,6 +8,7 @@ namespace muralto {
 class TAboutBox : public vcl::TForm {
  public:
   explicit TAboutBox(vcl::TComponent* owner);
+  ~TAboutBox() override;
 };
 
 }  // namespace muralto

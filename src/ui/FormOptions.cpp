@@ -1,5 +1,7 @@
 #include "ui/FormOptions.h"
 
+#include "app/ProgramReferences.h"
+
 namespace muralto {
 
 TFormOptions::TFormOptions(vcl::TComponent* owner) : vcl::TForm(owner) {
@@ -10,6 +12,11 @@ TFormOptions::TFormOptions(vcl::TComponent* owner) : vcl::TForm(owner) {
   SetBorderIcons(vcl::biSystemMenu);
   SetPosition(vcl::TPosition::poScreenCenter);
   SetClientSize(200, 80);
+}
+
+TFormOptions::~TFormOptions() {
+  // The program-wide reference must not outlive the dialog.
+  if (FormOptions == this) FormOptions = nullptr;
 }
 
 }  // namespace muralto

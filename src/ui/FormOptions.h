@@ -8,6 +8,7 @@ namespace muralto {
 class TFormOptions : public vcl::TForm {
  public:
   explicit TFormOptions(vcl::TComponent* owner);
+  ~TFormOptions() override;
 };
 
 }  // namespace muralto

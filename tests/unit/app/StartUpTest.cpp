@@ -239,6 +239,8 @@ TEST_F(MainFormTest, TheEntryRoutineRunsUntilTheWindowClosesAndReturnsZero) {
   EXPECT_EQ(machine.ReadFile(FolderList), "[Folders]\r\nTotal=0\r\n");
   EXPECT_EQ(muralto::Form1, nullptr);
   EXPECT_EQ(muralto::wallpaperChanger, nullptr);
+  EXPECT_EQ(muralto::FormOptions, nullptr);
+  EXPECT_EQ(muralto::AboutBox, nullptr);
 }
 
 }  // namespace
