@@ -78,3 +78,30 @@ TEST(SettingsOnTheSystem, AFolderListThatCannotBeWrittenKeepsTheOldFile) {
 }
 
 }  // namespace
+
+namespace {
+
+// The main settings file lies beside the executable: under Wine beside this
+// test program, which the test removes again.
+TEST(SettingsOnTheSystem, AFirstSaveWritesTheTenDefaultLines) {
+  systemtest::ScratchArea scratch;
+  const std::string path = muralto::MainSettingsPath();
+  ASSERT_GT(path.size(), 4u);
+  EXPECT_EQ(path.substr(path.size() - 4), ".ini");
+  if (ReadAll(path) != "<missing>") GTEST_SKIP() << path << " exists already; left alone";
+  muralto::MainWindowState state;
+  muralto::LoadSettings(state);
+  try {
+    muralto::SaveSettings(state);
+  } catch (...) {
+    platform::DeleteFileA(path.c_str());
+    throw;
+  }
+  const std::string written = ReadAll(path);
+  platform::DeleteFileA(path.c_str());
+  EXPECT_EQ(written,
+            "[Options]\r\nLanguage=English\r\nAuto Start=1\r\ntray=1\r\nSelection=0\r\nPosition=0\r\n"
+            "[Pause]\r\nHour=1\r\nMin=0\r\nSec=0\r\n");
+}
+
+}  // namespace
