@@ -60,14 +60,19 @@ std::string ShortNameOf(const std::string& name) {
   return extension.empty() ? placeholder : placeholder + "." + extension.substr(0, 3);
 }
 
-// As Wine matches: trailing dots of the pattern do not count, and a name
-// matches through its short name too ("*.jpg" finds "y.jpgx").
-bool Matches(std::string pattern, const std::string& name) {
+// As Wine matches: trailing dots of the pattern do not count (see
+// TrimmedMask), and a name matches through its short name too ("*.jpg"
+// finds "y.jpgx").
+std::string TrimmedMask(std::string pattern) {
   while (pattern.size() > 1 && pattern.back() == '.') pattern.pop_back();
-  if (pattern == "*.*" || pattern == "*") return true;
-  if (MatchesText(pattern, name)) return true;
+  return pattern;
+}
+
+bool Matches(const std::string& mask, const std::string& name) {
+  if (mask == "*.*" || mask == "*") return true;
+  if (MatchesText(mask, name)) return true;
   const std::string shortName = ShortNameOf(name);
-  return !shortName.empty() && name != "." && name != ".." && MatchesText(pattern, shortName);
+  return !shortName.empty() && name != "." && name != ".." && MatchesText(mask, shortName);
 }
 
 FindDataA Entry(const std::string& name, std::uint32_t attributes, std::uint64_t size) {
@@ -80,18 +85,28 @@ FindDataA Entry(const std::string& name, std::uint32_t attributes, std::uint64_t
   return data;
 }
 
-bool FolderEntries(const std::string& hostFolder, std::vector<std::string>* names) {
-  const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(hostFolder.c_str()), closedir);
-  if (!dir) return false;
-  while (const dirent* entry = readdir(dir.get())) {
-    const std::string name = entry->d_name;
-    if (name != "." && name != "..") names->push_back(name);
+using Dir = std::unique_ptr<DIR, int (*)(DIR*)>;
+
+// The names in the folder, sorted without regard to case (ties by the bytes).
+// Each name is lower-cased once, not on every comparison.
+std::vector<std::string> SortedNames(DIR* dir) {
+  struct Keyed {
+    std::string key;
+    std::string name;
+  };
+  std::vector<Keyed> keyed;
+  while (const dirent* entry = readdir(dir)) {
+    const char* name = entry->d_name;
+    if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
+    keyed.push_back({LowerAnsi(name), name});
   }
-  std::sort(names->begin(), names->end(), [](const std::string& a, const std::string& b) {
-    const std::string la = LowerAnsi(a), lb = LowerAnsi(b);
-    return la != lb ? la < lb : a < b;
+  std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+    return a.key != b.key ? a.key < b.key : a.name < b.name;
   });
-  return true;
+  std::vector<std::string> names;
+  names.reserve(keyed.size());
+  for (Keyed& entry : keyed) names.push_back(std::move(entry.name));
+  return names;
 }
 
 Handle Fail(long error) {
@@ -107,7 +122,7 @@ Handle FindFirstFileA(const char* pattern, FindDataA* data) {
   const auto split = text.find_last_of("\\/");
   const std::string folder = split == std::string::npos ? (text.size() >= 2 && text[1] == ':' ? text.substr(0, 2) : "")
                                                         : text.substr(0, split + 1);
-  const std::string mask = split == std::string::npos ? text.substr(folder.size()) : text.substr(split + 1);
+  const std::string mask = TrimmedMask(split == std::string::npos ? text.substr(folder.size()) : text.substr(split + 1));
   if (mask.empty()) return Fail(ErrorFileNotFound);
   const auto parts = sim::machine::ParseWindowsPath(folder);
   const auto host = sim::machine::ToHostPath(folder);
@@ -121,14 +136,15 @@ Handle FindFirstFileA(const char* pattern, FindDataA* data) {
       find.entries.push_back(Entry(dot, sim::machine::AttributesOf(target, dot).value_or(FileAttributeDirectory), 0));
     }
   }
-  std::vector<std::string> names;
-  if (!FolderEntries(*host, &names)) return Fail(ErrorAccessDenied);
+  const Dir dir(opendir(host->c_str()), closedir);
+  if (!dir) return Fail(ErrorAccessDenied);
+  const std::vector<std::string> names = SortedNames(dir.get());
+  find.entries.reserve(find.entries.size() + names.size());
   for (const std::string& name : names) {
     if (!Matches(mask, name)) continue;
-    const std::string path = *host == "/" ? "/" + name : *host + "/" + name;
-    const auto attributes = sim::machine::AttributesOf(path, name);
-    if (!attributes) continue;
-    find.entries.push_back(Entry(name, *attributes, sim::machine::FileSizeOf(path)));
+    const auto facts = sim::machine::FactsOfEntry(dirfd(dir.get()), *host, name);
+    if (!facts) continue;
+    find.entries.push_back(Entry(name, facts->attributes, facts->size));
   }
   if (find.entries.empty()) return Fail(ErrorFileNotFound);
   *data = find.entries[0];

@@ -72,7 +72,12 @@ std::optional<std::string> ToHostPath(std::string_view windowsPath) {
   const auto& drives = TheState().drives;
   const auto drive = drives.find(parts->drive);
   if (drive == drives.end()) return std::nullopt;
+  // Most paths are spelt as on the host: then every component exists as
+  // written, and one check replaces a lookup per component.
   std::string host = drive->second;
+  for (const std::string& component : parts->components) host = Join(host, component);
+  if (HostExists(host)) return host;
+  host = drive->second;
   bool exists = true;
   for (const std::string& component : parts->components) {
     const std::string name = exists ? FindEntryNoCase(host, component) : component;

@@ -28,7 +28,7 @@ void State::Fresh() {
   finds.clear();
 
   drives.clear();
-  drives['Z'] = "/";
+  drives['Z'] = std::string(1, '/');
   extraAttributes.clear();
   deniedWriteFolders.clear();
   moduleFileName = "C:\\Program Files\\Muralto\\Muralto.exe";
