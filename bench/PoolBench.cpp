@@ -9,8 +9,8 @@
 
 #include "PlainWalk.h"
 #include "platform/sim/world.h"
-#include "toolkit/ListItems.h"
-#include "toolkit/StringList.h"
+#include "toolkit/controls/ListItems.h"
+#include "toolkit/core/StringList.h"
 #include "wallpaper/PicturePool.h"
 
 namespace {

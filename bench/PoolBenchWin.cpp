@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "PlainWalk.h"
-#include "toolkit/StringList.h"
+#include "toolkit/core/StringList.h"
 #include "wallpaper/PicturePool.h"
 
 namespace {

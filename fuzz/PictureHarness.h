@@ -7,11 +7,11 @@
 #include <stdexcept>
 #include <vector>
 
-#include "toolkit/BmpFormat.h"
-#include "toolkit/Exceptions.h"
-#include "toolkit/JpegDecoder.h"
-#include "toolkit/MemoryStream.h"
-#include "toolkit/PixelCodec.h"
+#include "toolkit/graphics/BmpFormat.h"
+#include "toolkit/core/Exceptions.h"
+#include "toolkit/graphics/JpegDecoder.h"
+#include "toolkit/io/MemoryStream.h"
+#include "toolkit/graphics/PixelCodec.h"
 
 namespace harness {
 

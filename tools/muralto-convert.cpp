@@ -12,7 +12,7 @@
 #include <string>
 
 #include "ToolPaths.h"
-#include "toolkit/ScreenDepth.h"
+#include "toolkit/graphics/ScreenDepth.h"
 #include "wallpaper/ConvertPicture.h"
 
 namespace {

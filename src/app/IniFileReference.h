@@ -3,7 +3,7 @@
 // or language operation under way, and nothing in between.
 #include <string>
 
-#include "toolkit/IniFile.h"
+#include "toolkit/io/IniFile.h"
 
 namespace muralto {
 

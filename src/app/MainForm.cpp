@@ -11,17 +11,17 @@
 #include "resources/layouts/Layouts.h"
 #include "shell/LayoutClasses.h"
 #include "shell/SpinEdit.h"
-#include "toolkit/Application.h"
-#include "toolkit/Bitmap.h"
-#include "toolkit/Button.h"
-#include "toolkit/Dialogs.h"
-#include "toolkit/JPEGImage.h"
-#include "toolkit/Layout.h"
-#include "toolkit/ListView.h"
-#include "toolkit/PathNames.h"
-#include "toolkit/RadioGroup.h"
-#include "toolkit/StatusBar.h"
-#include "toolkit/Timer.h"
+#include "toolkit/forms/Application.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/controls/Button.h"
+#include "toolkit/forms/Dialogs.h"
+#include "toolkit/graphics/JPEGImage.h"
+#include "toolkit/forms/Layout.h"
+#include "toolkit/controls/ListView.h"
+#include "toolkit/core/PathNames.h"
+#include "toolkit/controls/RadioGroup.h"
+#include "toolkit/controls/StatusBar.h"
+#include "toolkit/forms/Timer.h"
 #include "ui/AboutBox.h"
 #include "ui/FormOptions.h"
 #include "wallpaper/PicturePool.h"
@@ -122,7 +122,9 @@ void TForm1::FormCreate(vcl::TObject*) {
   // 6: both dialogs before the language, which sets their texts too.
   if (app) {
     app->CreateForm(FormOptions);
+    ClearReferenceWhenDestroyed<FormOptions>();
     app->CreateForm(AboutBox);
+    ClearReferenceWhenDestroyed<AboutBox>();
   }
   // 7 to 10: the stored state.
   LoadSettings(*this);

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/MainWindowState.h"
-#include "toolkit/Form.h"
+#include "toolkit/forms/Form.h"
 #include "wallpaper/RuntimeRandom.h"
 #include "wallpaper/WPChanger.h"
 

@@ -3,8 +3,8 @@
 #include "app/MainForm.h"
 #include "app/ProgramReferences.h"
 #include "platform/registry.h"
-#include "toolkit/Application.h"
-#include "toolkit/PathNames.h"
+#include "toolkit/forms/Application.h"
+#include "toolkit/core/PathNames.h"
 
 namespace muralto {
 

@@ -5,7 +5,7 @@
 #include "app/MainForm.h"
 #include "app/Settings.h"
 #include "platform/shell.h"
-#include "toolkit/ListView.h"
+#include "toolkit/controls/ListView.h"
 #include "wallpaper/PicturePool.h"
 
 namespace muralto {

@@ -1,7 +1,7 @@
 // Help > About and bringing the main window to the front.
 #include "app/MainForm.h"
 #include "app/ProgramReferences.h"
-#include "toolkit/Application.h"
+#include "toolkit/forms/Application.h"
 #include "ui/AboutBox.h"
 
 namespace muralto {

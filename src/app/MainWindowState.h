@@ -4,9 +4,9 @@
 // items belong to the list view, which hands them over through SetFolders.
 #include <string>
 
-#include "toolkit/Exceptions.h"
-#include "toolkit/ListItems.h"
-#include "toolkit/StringList.h"
+#include "toolkit/core/Exceptions.h"
+#include "toolkit/controls/ListItems.h"
+#include "toolkit/core/StringList.h"
 
 namespace muralto {
 

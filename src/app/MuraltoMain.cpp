@@ -5,7 +5,7 @@
 #include "app/ProgramReferences.h"
 #include "app/RestoreRequest.h"
 #include "platform/windowing.h"
-#include "toolkit/Application.h"
+#include "toolkit/forms/Application.h"
 
 namespace muralto {
 

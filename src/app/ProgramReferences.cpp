@@ -1,6 +1,10 @@
 #include "app/ProgramReferences.h"
 
 #include <memory>
+#include <utility>
+#include <vector>
+
+#include "toolkit/core/Component.h"
 
 namespace muralto {
 
@@ -16,8 +20,42 @@ std::unique_ptr<vcl::TRegistry>& RunRegistryObject() {
   static std::unique_ptr<vcl::TRegistry> object = std::make_unique<vcl::TRegistry>();
   return object;
 }
+
+// Hears of the watched windows' destruction through the components' own
+// free notification.
+class TReferenceKeeper : public vcl::TComponent {
+ public:
+  TReferenceKeeper() : vcl::TComponent(nullptr) {}
+
+  void Watch(vcl::TComponent* component, void (*clear)()) {
+    watched_.emplace_back(component, clear);
+    FreeNotification(component);
+  }
+
+  void Notification(vcl::TComponent* component, vcl::TOperation operation) override {
+    vcl::TComponent::Notification(component, operation);
+    if (operation != vcl::TOperation::opRemove) return;
+    std::erase_if(watched_, [component](const auto& entry) {
+      if (entry.first != component) return false;
+      entry.second();
+      return true;
+    });
+  }
+
+ private:
+  std::vector<std::pair<vcl::TComponent*, void (*)()>> watched_;
+};
+
+TReferenceKeeper& Keeper() {
+  static TReferenceKeeper keeper;
+  return keeper;
+}
 }  // namespace
 
 vcl::TRegistry* runRegistry = RunRegistryObject().get();
+
+void ClearWhenDestroyed(vcl::TComponent* component, void (*clear)()) {
+  if (component) Keeper().Watch(component, clear);
+}
 
 }  // namespace muralto

@@ -1,6 +1,10 @@
 #pragma once
 // The program-wide references, one each for the whole run.
-#include "toolkit/Registry.h"
+#include "toolkit/io/Registry.h"
+
+namespace vcl {
+class TComponent;
+}
 
 namespace muralto {
 
@@ -16,5 +20,14 @@ extern TWPChanger* wallpaperChanger;
 // The registry accessor of the auto-start value, made once when the program
 // is loaded and kept until the process ends.
 extern vcl::TRegistry* runRegistry;
+
+// Clears reference when the component it names now is destroyed, so that a
+// program-wide reference never outlives its window.
+void ClearWhenDestroyed(vcl::TComponent* component, void (*clear)());
+
+template <auto& Reference>
+void ClearReferenceWhenDestroyed() {
+  ClearWhenDestroyed(Reference, [] { Reference = nullptr; });
+}
 
 }  // namespace muralto

@@ -2,7 +2,7 @@
 
 #include "app/MainForm.h"
 #include "app/ProgramReferences.h"
-#include "toolkit/Application.h"
+#include "toolkit/forms/Application.h"
 
 namespace muralto {
 

@@ -3,7 +3,7 @@
 #include "app/IniFileReference.h"
 #include "app/Settings.h"
 #include "platform/files.h"
-#include "toolkit/Exceptions.h"
+#include "toolkit/core/Exceptions.h"
 
 namespace muralto {
 

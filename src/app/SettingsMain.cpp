@@ -1,6 +1,6 @@
 #include "app/IniFileReference.h"
 #include "app/Settings.h"
-#include "toolkit/PathNames.h"
+#include "toolkit/core/PathNames.h"
 
 namespace muralto {
 

@@ -6,8 +6,6 @@
 
 namespace platform {
 
-inline constexpr std::uint32_t MaxPath = 260;
-
 inline constexpr std::uint32_t FileAttributeReadonly = 0x1;
 inline constexpr std::uint32_t FileAttributeHidden = 0x2;
 inline constexpr std::uint32_t FileAttributeSystem = 0x4;
@@ -51,6 +49,8 @@ std::uint32_t CharLowerBuffA(char* buffer, std::uint32_t len);
 // The executable's full path. Like the real call, a buffer that is too small
 // is filled without a terminating NUL and the result equals size.
 std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size);
+// The command line the process was started with, as one text.
+const char* GetCommandLineA();
 // The Windows folder without a trailing backslash; 0 on failure, or the size
 // needed when the buffer is too small.
 std::uint32_t GetWindowsDirectoryA(char* buffer, std::uint32_t size);

@@ -2,14 +2,13 @@
 // The shell's folder browser and the calendar clock.
 #include <cstdint>
 
+#include "platform/types.h"
 #include "platform/windowing.h"
 
 namespace platform {
 
 // An item-ID list the shell hands out; 0 is none. Freed with CoTaskMemFree.
 using Pidl = std::uintptr_t;
-
-inline constexpr std::uint32_t MaxPath = 260;
 
 // BROWSEINFOA without the callback, which the program never sets.
 struct BrowseInfo {

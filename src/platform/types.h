@@ -12,6 +12,9 @@ using Hdc = std::uintptr_t;
 
 inline constexpr Handle InvalidHandleValue = ~Handle{0};
 
+// MAX_PATH: the longest path the ANSI calls take, its NUL included.
+inline constexpr std::uint32_t MaxPath = 260;
+
 // Error codes as GetLastError and the registry functions report them.
 inline constexpr long ErrorSuccess = 0;
 inline constexpr long ErrorFileNotFound = 2;

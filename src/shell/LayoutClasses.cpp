@@ -1,7 +1,7 @@
 #include "shell/LayoutClasses.h"
 
 #include "shell/SpinEdit.h"
-#include "toolkit/Layout.h"
+#include "toolkit/forms/Layout.h"
 
 namespace muralto {
 

@@ -4,7 +4,7 @@
 
 #include "platform/gdi.h"
 #include "resources/Glyphs.h"
-#include "toolkit/MemoryStream.h"
+#include "toolkit/io/MemoryStream.h"
 
 namespace muralto {
 

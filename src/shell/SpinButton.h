@@ -2,7 +2,7 @@
 // TCSpinButton: the pair of arrow buttons at the right edge of a spin edit,
 // a windowed control holding two auto-repeating speed buttons.
 #include "shell/TimerSpeedButton.h"
-#include "toolkit/WinControl.h"
+#include "toolkit/controls/WinControl.h"
 
 namespace muralto {
 

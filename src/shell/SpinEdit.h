@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "shell/SpinButton.h"
-#include "toolkit/Edit.h"
+#include "toolkit/controls/Edit.h"
 
 namespace muralto {
 

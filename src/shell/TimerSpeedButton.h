@@ -1,8 +1,8 @@
 #pragma once
 // TTimerSpeedButton: a speed button that repeats its click while held down
 // (first after 400 ms, then every 100 ms) and can draw a focus rectangle.
-#include "toolkit/SpeedButton.h"
-#include "toolkit/Timer.h"
+#include "toolkit/controls/SpeedButton.h"
+#include "toolkit/forms/Timer.h"
 
 namespace muralto {
 

@@ -1,7 +1,5 @@
 #include "ui/AboutBox.h"
 
-#include "app/ProgramReferences.h"
-
 namespace muralto {
 
 TAboutBox::TAboutBox(vcl::TComponent* owner) : vcl::TForm(owner) {
@@ -12,11 +10,6 @@ TAboutBox::TAboutBox(vcl::TComponent* owner) : vcl::TForm(owner) {
   SetBorderIcons(vcl::biSystemMenu);
   SetPosition(vcl::TPosition::poScreenCenter);
   SetClientSize(200, 80);
-}
-
-TAboutBox::~TAboutBox() {
-  // The program-wide reference must not outlive the dialog.
-  if (AboutBox == this) AboutBox = nullptr;
 }
 
 }  // namespace muralto

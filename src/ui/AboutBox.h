@@ -1,14 +1,13 @@
 #pragma once
 // TAboutBox: the About box, created once at start-up and shown modally from
 // Help > About.
-#include "toolkit/Form.h"
+#include "toolkit/forms/Form.h"
 
 namespace muralto {
 
 class TAboutBox : public vcl::TForm {
  public:
   explicit TAboutBox(vcl::TComponent* owner);
-  ~TAboutBox() override;
 };
 
 }  // namespace muralto

@@ -1,7 +1,5 @@
 #include "ui/FormOptions.h"
 
-#include "app/ProgramReferences.h"
-
 namespace muralto {
 
 TFormOptions::TFormOptions(vcl::TComponent* owner) : vcl::TForm(owner) {
@@ -12,11 +10,6 @@ TFormOptions::TFormOptions(vcl::TComponent* owner) : vcl::TForm(owner) {
   SetBorderIcons(vcl::biSystemMenu);
   SetPosition(vcl::TPosition::poScreenCenter);
   SetClientSize(200, 80);
-}
-
-TFormOptions::~TFormOptions() {
-  // The program-wide reference must not outlive the dialog.
-  if (FormOptions == this) FormOptions = nullptr;
 }
 
 }  // namespace muralto

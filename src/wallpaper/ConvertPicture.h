@@ -3,8 +3,8 @@
 // wallpaper file of the data folder.
 #include <string>
 
-#include "toolkit/Bitmap.h"
-#include "toolkit/JPEGImage.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/JPEGImage.h"
 
 namespace muralto {
 

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "platform/files.h"
-#include "toolkit/ListItems.h"
-#include "toolkit/StringList.h"
+#include "toolkit/controls/ListItems.h"
+#include "toolkit/core/StringList.h"
 #include "wallpaper/Extension.h"
 
 namespace muralto {

@@ -7,10 +7,10 @@
 
 #include "platform/desktop.h"
 #include "platform/files.h"
-#include "toolkit/Bitmap.h"
-#include "toolkit/Conversions.h"
-#include "toolkit/FileExists.h"
-#include "toolkit/Registry.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/core/Conversions.h"
+#include "toolkit/core/FileExists.h"
+#include "toolkit/io/Registry.h"
 
 namespace muralto {
 

@@ -7,10 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "toolkit/Component.h"
-#include "toolkit/Exceptions.h"
-#include "toolkit/NotifyEvent.h"
-#include "toolkit/PixelFormat.h"
+#include "toolkit/core/Component.h"
+#include "toolkit/core/Exceptions.h"
+#include "toolkit/core/NotifyEvent.h"
+#include "toolkit/graphics/PixelFormat.h"
 
 namespace vcl {
 class TBitmap;

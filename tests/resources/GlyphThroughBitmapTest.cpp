@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/Bitmap.h"
-#include "toolkit/MemoryStream.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/io/MemoryStream.h"
 
 namespace muralto {
 namespace {

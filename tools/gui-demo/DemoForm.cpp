@@ -4,12 +4,12 @@
 
 #include "resources/layouts/Layouts.h"
 #include "shell/SpinEdit.h"
-#include "toolkit/Application.h"
-#include "toolkit/Button.h"
-#include "toolkit/Dialogs.h"
-#include "toolkit/Layout.h"
-#include "toolkit/ListView.h"
-#include "toolkit/RadioGroup.h"
+#include "toolkit/forms/Application.h"
+#include "toolkit/controls/Button.h"
+#include "toolkit/forms/Dialogs.h"
+#include "toolkit/forms/Layout.h"
+#include "toolkit/controls/ListView.h"
+#include "toolkit/controls/RadioGroup.h"
 
 namespace demo {
 

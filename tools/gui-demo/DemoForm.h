@@ -1,7 +1,7 @@
 #pragma once
 // The main window's layout with stand-in handlers: Add appends a made-up
 // folder, Delete and Clear edit the list, Start toggles, Esc and Exit close.
-#include "toolkit/Form.h"
+#include "toolkit/forms/Form.h"
 
 namespace demo {
 

@@ -1,7 +1,7 @@
 // gui-demo: shows the main window's layout with the real controls.
 #include "DemoForm.h"
 #include "shell/LayoutClasses.h"
-#include "toolkit/Application.h"
+#include "toolkit/forms/Application.h"
 
 int main() {
   vcl::TApplication app(nullptr);

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "platform/files.h"
-#include "toolkit/Bitmap.h"
-#include "toolkit/JPEGImage.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/JPEGImage.h"
 #include "wallpaper/ConvertPicture.h"
 #include "wallpaper/WPChanger.h"
 

@@ -35,6 +35,7 @@ struct State {
   std::map<std::string, std::uint32_t> extraAttributes;  // lower-cased host path -> bits
   std::vector<std::string> deniedWriteFolders;        // lower-cased host folders
   std::string moduleFileName;
+  std::string commandLine;
   std::string windowsDirectory;
 
   RegistryTree registry;

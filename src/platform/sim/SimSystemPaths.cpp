@@ -22,6 +22,8 @@ std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) {
   return static_cast<std::uint32_t>(path.size());
 }
 
+const char* GetCommandLineA() { return sim::machine::TheState().commandLine.c_str(); }
+
 std::uint32_t GetWindowsDirectoryA(char* buffer, std::uint32_t size) {
   const std::string& path = sim::machine::TheState().windowsDirectory;
   if (path.empty()) {

@@ -11,6 +11,8 @@ std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) {
   return ::GetModuleFileNameA(nullptr, buffer, size);
 }
 
+const char* GetCommandLineA() { return ::GetCommandLineA(); }
+
 std::uint32_t GetWindowsDirectoryA(char* buffer, std::uint32_t size) { return ::GetWindowsDirectoryA(buffer, size); }
 
 }  // namespace platform

@@ -13,8 +13,8 @@
 #include "platform/sim/windows_world.h"
 #include "platform/sim/world.h"
 #include "support/SimMachine.h"
-#include "toolkit/Application.h"
-#include "toolkit/Bitmap.h"
+#include "toolkit/forms/Application.h"
+#include "toolkit/graphics/Bitmap.h"
 
 namespace testing_app {
 

@@ -5,10 +5,10 @@
 
 #include "MainFormFixture.h"
 #include "shell/SpinEdit.h"
-#include "toolkit/Button.h"
-#include "toolkit/Exceptions.h"
-#include "toolkit/RadioGroup.h"
-#include "toolkit/Timer.h"
+#include "toolkit/controls/Button.h"
+#include "toolkit/core/Exceptions.h"
+#include "toolkit/controls/RadioGroup.h"
+#include "toolkit/forms/Timer.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "app/IniFileReference.h"
 #include "platform/sim/world.h"
 #include "support/SimMachine.h"
-#include "toolkit/Exceptions.h"
+#include "toolkit/core/Exceptions.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "platform/registry.h"
 #include "system/ScratchArea.h"
-#include "toolkit/Registry.h"
+#include "toolkit/io/Registry.h"
 #include "wallpaper/WPChanger.h"
 
 namespace {

@@ -10,8 +10,8 @@
 
 #include "platform/files.h"
 #include "system/ScratchArea.h"
-#include "toolkit/ListItems.h"
-#include "toolkit/StringList.h"
+#include "toolkit/controls/ListItems.h"
+#include "toolkit/core/StringList.h"
 #include "wallpaper/PicturePool.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "app/Settings.h"
 #include "platform/files.h"
 #include "system/ScratchArea.h"
-#include "toolkit/Exceptions.h"
+#include "toolkit/core/Exceptions.h"
 
 namespace {
 

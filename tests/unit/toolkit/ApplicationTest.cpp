@@ -3,7 +3,7 @@
 #include "GuiTest.h"
 #include "platform/dialogs.h"
 #include "platform/windowing.h"
-#include "toolkit/Button.h"
+#include "toolkit/controls/Button.h"
 
 namespace {
 

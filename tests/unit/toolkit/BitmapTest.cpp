@@ -1,11 +1,11 @@
 // TBitmap in memory: size, pixel formats, shared pixels and the screen copy.
-#include "toolkit/Bitmap.h"
+#include "toolkit/graphics/Bitmap.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "toolkit/Exceptions.h"
+#include "toolkit/core/Exceptions.h"
 
 namespace {
 

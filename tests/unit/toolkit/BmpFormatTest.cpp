@@ -2,9 +2,9 @@
 // written back and read again; broken files give their exact failure.
 #include <gtest/gtest.h>
 
-#include "toolkit/Bitmap.h"
-#include "toolkit/Exceptions.h"
-#include "toolkit/MemoryStream.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/core/Exceptions.h"
+#include "toolkit/io/MemoryStream.h"
 #include "unit/toolkit/PictureFiles.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "toolkit/Component.h"
+#include "toolkit/core/Component.h"
 
 #include <gtest/gtest.h>
 

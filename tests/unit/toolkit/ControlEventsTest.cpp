@@ -3,10 +3,10 @@
 
 #include "GuiTest.h"
 #include "platform/commctrl.h"
-#include "toolkit/Button.h"
-#include "toolkit/CheckBox.h"
-#include "toolkit/ListView.h"
-#include "toolkit/RadioGroup.h"
+#include "toolkit/controls/Button.h"
+#include "toolkit/controls/CheckBox.h"
+#include "toolkit/controls/ListView.h"
+#include "toolkit/controls/RadioGroup.h"
 
 namespace {
 

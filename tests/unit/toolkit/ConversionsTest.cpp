@@ -1,10 +1,10 @@
-#include "toolkit/Conversions.h"
+#include "toolkit/core/Conversions.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 
-#include "toolkit/Exceptions.h"
+#include "toolkit/core/Exceptions.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "GuiTest.h"
-#include "toolkit/Button.h"
-#include "toolkit/Edit.h"
+#include "toolkit/controls/Button.h"
+#include "toolkit/controls/Edit.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "platform/sim/windows_world.h"
 #include "platform/sim/world.h"
-#include "toolkit/Application.h"
-#include "toolkit/Form.h"
+#include "toolkit/forms/Application.h"
+#include "toolkit/forms/Form.h"
 
 namespace guitest {
 

@@ -1,11 +1,11 @@
-#include "toolkit/IniFile.h"
+#include "toolkit/io/IniFile.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "support/SimMachine.h"
-#include "toolkit/Exceptions.h"
+#include "toolkit/core/Exceptions.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // TJPEGImage against what djpeg makes of the same files with the same
 // settings, and its failures.
-#include "toolkit/JPEGImage.h"
+#include "toolkit/graphics/JPEGImage.h"
 
 #include <gtest/gtest.h>
 #include <jpeglib.h>
@@ -8,10 +8,10 @@
 
 #include <cstdlib>
 
-#include "toolkit/Bitmap.h"
-#include "toolkit/Exceptions.h"
-#include "toolkit/MemoryStream.h"
-#include "toolkit/ScreenDepth.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/core/Exceptions.h"
+#include "toolkit/io/MemoryStream.h"
+#include "toolkit/graphics/ScreenDepth.h"
 #include "unit/toolkit/PictureFiles.h"
 
 namespace {

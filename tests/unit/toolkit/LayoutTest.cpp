@@ -5,12 +5,12 @@
 #include "resources/layouts/Layouts.h"
 #include "shell/LayoutClasses.h"
 #include "shell/SpinEdit.h"
-#include "toolkit/Button.h"
-#include "toolkit/Layout.h"
-#include "toolkit/ListView.h"
-#include "toolkit/Menus.h"
-#include "toolkit/RadioGroup.h"
-#include "toolkit/Timer.h"
+#include "toolkit/controls/Button.h"
+#include "toolkit/forms/Layout.h"
+#include "toolkit/controls/ListView.h"
+#include "toolkit/forms/Menus.h"
+#include "toolkit/controls/RadioGroup.h"
+#include "toolkit/forms/Timer.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "toolkit/ListItems.h"
+#include "toolkit/controls/ListItems.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "toolkit/Exceptions.h"
+#include "toolkit/core/Exceptions.h"
 
 namespace {
 

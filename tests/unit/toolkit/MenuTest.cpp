@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "GuiTest.h"
-#include "toolkit/Menus.h"
+#include "toolkit/forms/Menus.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "GuiTest.h"
-#include "toolkit/Button.h"
-#include "toolkit/Timer.h"
+#include "toolkit/controls/Button.h"
+#include "toolkit/forms/Timer.h"
 
 namespace {
 

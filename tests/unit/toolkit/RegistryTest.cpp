@@ -1,4 +1,4 @@
-#include "toolkit/Registry.h"
+#include "toolkit/io/Registry.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 
 #include "platform/sim/world.h"
 #include "support/SimMachine.h"
-#include "toolkit/Exceptions.h"
+#include "toolkit/core/Exceptions.h"
 
 namespace {
 

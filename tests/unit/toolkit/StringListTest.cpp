@@ -1,10 +1,10 @@
-#include "toolkit/StringList.h"
+#include "toolkit/core/StringList.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "toolkit/Exceptions.h"
+#include "toolkit/core/Exceptions.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "GuiTest.h"
-#include "toolkit/Timer.h"
+#include "toolkit/forms/Timer.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "app/MainFormFixture.h"
-#include "toolkit/Button.h"
-#include "toolkit/ListView.h"
-#include "toolkit/StatusBar.h"
+#include "toolkit/controls/Button.h"
+#include "toolkit/controls/ListView.h"
+#include "toolkit/controls/StatusBar.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "support/SimMachine.h"
-#include "toolkit/Exceptions.h"
-#include "toolkit/ScreenDepth.h"
+#include "toolkit/core/Exceptions.h"
+#include "toolkit/graphics/ScreenDepth.h"
 #include "unit/toolkit/PictureFiles.h"
 
 namespace {

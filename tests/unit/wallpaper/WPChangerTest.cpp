@@ -9,7 +9,7 @@
 #include "platform/registry.h"
 #include "platform/sim/world.h"
 #include "support/SimMachine.h"
-#include "toolkit/Exceptions.h"
+#include "toolkit/core/Exceptions.h"
 
 namespace {
 

@@ -1,0 +1,16 @@
+#pragma once
+// TGroupBox: a captioned frame that holds other controls.
+#include "toolkit/controls/WinControl.h"
+
+namespace vcl {
+
+class TGroupBox : public TWinControl {
+ public:
+  explicit TGroupBox(TComponent* owner);
+  void WndProc(TMessage& message) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+};
+
+}  // namespace vcl

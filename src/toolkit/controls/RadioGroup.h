@@ -1,0 +1,44 @@
+#pragma once
+// TRadioGroup: a group box with one radio button per item. ItemIndex runs
+// from -1 (nothing chosen) to the last item: a larger value chooses the
+// last item, a smaller one gives -1. Choosing another item, by the program
+// or by the user, raises OnClick; no change, and a change to -1 (no item
+// chosen), raise nothing.
+#include <string>
+#include <vector>
+
+#include "toolkit/controls/GroupBox.h"
+
+namespace vcl {
+
+class TRadioGroup : public TGroupBox {
+ public:
+  explicit TRadioGroup(TComponent* owner);
+  ~TRadioGroup() override;
+
+  const std::vector<std::string>& Items() const { return items_; }
+  void SetItems(const std::vector<std::string>& items);
+  void SetItem(int index, const std::string& caption);
+  int ItemIndex() const { return itemIndex_; }
+  void SetItemIndex(int index);
+
+  void WndProc(TMessage& message) override;
+
+ protected:
+  void InitializeWnd() override;
+  void DestroyWnd() override;
+  void BoundsChanged() override;
+  void FontChanged() override;
+
+ private:
+  void CreateButtons();
+  void DestroyButtons();
+  void ArrangeButtons();
+  void UpdateChecks();
+
+  std::vector<std::string> items_;
+  int itemIndex_ = -1;
+  std::vector<platform::Hwnd> buttons_;
+};
+
+}  // namespace vcl

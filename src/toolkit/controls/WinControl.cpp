@@ -1,0 +1,412 @@
+#include "toolkit/controls/WinControl.h"
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+#include "platform/commctrl.h"
+#include "platform/desktop.h"
+#include "platform/gdi.h"
+#include "toolkit/forms/Application.h"
+#include "toolkit/core/Exceptions.h"
+#include "toolkit/forms/Form.h"
+#include "toolkit/forms/MenuCommands.h"
+
+namespace vcl {
+
+namespace {
+
+std::map<platform::Hwnd, TWinControl*>& Bindings() {
+  static std::map<platform::Hwnd, TWinControl*> bindings;
+  return bindings;
+}
+
+// The object whose window is being created: its first messages arrive
+// before CreateWindowExA returns the handle.
+TWinControl* creating = nullptr;
+
+platform::Lresult MURALTO_WINAPI StdWndProc(platform::Hwnd window, std::uint32_t msg, platform::Wparam wParam,
+                                            platform::Lparam lParam) {
+  TWinControl* control = FindControl(window);
+  if (!control && creating) {
+    control = creating;
+    Bindings()[window] = control;
+    control->AttachCreatingWindow(window);
+  }
+  if (!control) return platform::DefWindowProcA(window, msg, wParam, lParam);
+  TMessage message{msg, wParam, lParam, 0};
+  // No exception may cross the system's frames.
+  try {
+    control->WndProc(message);
+  } catch (...) {
+    HandleCurrentException();
+  }
+  return message.Result;
+}
+
+}  // namespace
+
+TWinControl* FindControl(platform::Hwnd window) {
+  auto it = Bindings().find(window);
+  return it == Bindings().end() ? nullptr : it->second;
+}
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+  for (TControl* c : std::vector<TControl*>(controls_)) c->SetParent(nullptr);
+  DestroyHandle();
+}
+
+platform::Hwnd TWinControl::Handle() {
+  if (!handle_) {
+    if (Parent()) Parent()->HandleNeeded();
+    if (!handle_) CreateWnd();
+  }
+  return handle_;
+}
+
+void TWinControl::DestroyHandle() {
+  if (handle_) DestroyWnd();
+}
+
+void TWinControl::CreateParams(TCreateParams& params) {
+  params.Caption = text_;
+  params.X = Left();
+  params.Y = Top();
+  params.Width = Width();
+  params.Height = Height();
+  if (Parent()) {
+    params.Style |= platform::WsChild | platform::WsClipSiblings;
+    params.WndParent = Parent()->Handle();
+  }
+  if (Visible()) params.Style |= platform::WsVisible;
+  if (!Enabled()) params.Style |= platform::WsDisabled;
+  if (tabStop_) params.Style |= platform::WsTabStop;
+}
+
+void TWinControl::CreateWnd() {
+  TCreateParams params;
+  CreateParams(params);
+  if (params.OwnClass) {
+    platform::WndClass wc;
+    wc.style = params.ClassStyle;
+    wc.proc = StdWndProc;
+    wc.background = params.ClassBackground;
+    wc.className = params.WinClassName.c_str();
+    platform::RegisterClassA(&wc);
+  }
+  TWinControl* outer = creating;
+  creating = params.OwnClass ? this : nullptr;
+  platform::Hwnd window =
+      platform::CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
+                                params.X, params.Y, params.Width, params.Height, params.WndParent, 0);
+  creating = outer;
+  if (!window) throw EOutOfResources("Error creating window");
+  handle_ = window;
+  Bindings()[window] = this;
+  if (!params.OwnClass) {
+    defProc_ = reinterpret_cast<platform::WndProc>(
+        platform::SetWindowLongA(window, platform::GwlWndProc, reinterpret_cast<std::intptr_t>(&StdWndProc)));
+  }
+  platform::SendMessageA(window, platform::WmSetFont, Font().Handle(), 0);
+  InitializeWnd();
+  CreateChildHandles();
+}
+
+void TWinControl::CreateChildHandles() {
+  for (TControl* c : std::vector<TControl*>(controls_)) {
+    if (c->IsWindowed()) static_cast<TWinControl*>(c)->HandleNeeded();
+  }
+}
+
+void TWinControl::DestroyWnd() {
+  for (TControl* c : controls_) {
+    if (c->IsWindowed()) static_cast<TWinControl*>(c)->DestroyHandle();
+  }
+  platform::Hwnd window = handle_;
+  // Keep what the user typed, then stop dispatch, unhook, destroy.
+  text_ = Text();
+  Bindings().erase(window);
+  if (defProc_) {
+    platform::SetWindowLongA(window, platform::GwlWndProc, reinterpret_cast<std::intptr_t>(defProc_));
+    defProc_ = nullptr;
+  }
+  handle_ = 0;
+  platform::DestroyWindow(window);
+}
+
+void TWinControl::InsertControl(TControl* control) {
+  controls_.push_back(control);
+  if (handle_ && control->IsWindowed()) static_cast<TWinControl*>(control)->HandleNeeded();
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+  if (mouseControl_ == control) mouseControl_ = nullptr;
+  if (control->IsWindowed()) static_cast<TWinControl*>(control)->DestroyHandle();
+  controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+}
+
+void TWinControl::SetTabStop(bool on) {
+  tabStop_ = on;
+  if (handle_) {
+    auto style = platform::GetWindowLongA(handle_, platform::GwlStyle);
+    style = on ? (style | platform::WsTabStop) : (style & ~static_cast<std::intptr_t>(platform::WsTabStop));
+    platform::SetWindowLongA(handle_, platform::GwlStyle, style);
+  }
+}
+
+std::vector<TWinControl*> TWinControl::TabList() {
+  std::vector<TWinControl*> direct;
+  for (TControl* c : controls_) {
+    if (c->IsWindowed()) direct.push_back(static_cast<TWinControl*>(c));
+  }
+  std::stable_sort(direct.begin(), direct.end(), [](TWinControl* a, TWinControl* b) {
+    return static_cast<unsigned>(a->TabOrder()) < static_cast<unsigned>(b->TabOrder());
+  });
+  std::vector<TWinControl*> result;
+  for (TWinControl* c : direct) {
+    if (c->TabStop()) result.push_back(c);
+    for (TWinControl* inner : c->TabList()) result.push_back(inner);
+  }
+  return result;
+}
+
+bool TWinControl::CanFocus() const {
+  for (const TControl* c = this; c; c = c->Parent()) {
+    if (!c->Visible() || !c->Enabled()) return false;
+  }
+  return true;
+}
+
+bool TWinControl::Focused() const { return handle_ && platform::GetFocus() == handle_; }
+
+void TWinControl::SetFocus() { platform::SetFocus(Handle()); }
+
+std::string TWinControl::Text() const {
+  if (!handle_) return text_;
+  int length = platform::GetWindowTextLengthA(handle_);
+  std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+  int copied = platform::GetWindowTextA(handle_, buffer.data(), length + 1);
+  return std::string(buffer.data(), static_cast<std::size_t>(std::max(copied, 0)));
+}
+
+void TWinControl::SetText(const std::string& text) {
+  text_ = text;
+  if (handle_ && Text() != text) platform::SetWindowTextA(handle_, text.c_str());
+}
+
+void TWinControl::SetBounds(int left, int top, int width, int height) {
+  bool changed = left != Left() || top != Top() || width != Width() || height != Height();
+  TControl::SetBounds(left, top, width, height);
+  if (changed && handle_) platform::MoveWindow(handle_, Left(), Top(), Width(), Height(), true);
+}
+
+void TWinControl::SetVisible(bool visible) {
+  TControl::SetVisible(visible);
+  if (handle_ && Parent()) platform::ShowWindow(handle_, visible ? platform::SwShowNoActivate : platform::SwHide);
+}
+
+void TWinControl::SetEnabled(bool enabled) {
+  TControl::SetEnabled(enabled);
+  if (handle_) platform::EnableWindow(handle_, enabled);
+}
+
+void TWinControl::FontChanged() {
+  if (handle_) platform::SendMessageA(handle_, platform::WmSetFont, Font().Handle(), 1);
+  for (TControl* c : controls_) c->ParentFontChanged(Font());
+}
+
+void TWinControl::ParentFontChanged(const TFont& font) { TControl::ParentFontChanged(font); }
+
+void TWinControl::Invalidate() {
+  if (handle_) platform::InvalidateRect(handle_, nullptr, true);
+}
+
+int TWinControl::ClientWidth() const {
+  platform::Rect r;
+  if (handle_ && platform::GetClientRect(handle_, &r)) return r.right - r.left;
+  return Width();
+}
+
+int TWinControl::ClientHeight() const {
+  platform::Rect r;
+  if (handle_ && platform::GetClientRect(handle_, &r)) return r.bottom - r.top;
+  return Height();
+}
+
+platform::Lresult TWinControl::Perform(std::uint32_t msg, platform::Wparam wParam, platform::Lparam lParam) {
+  if (handle_) return platform::SendMessageA(handle_, msg, wParam, lParam);
+  TMessage message{msg, wParam, lParam, 0};
+  WndProc(message);
+  return message.Result;
+}
+
+void TWinControl::DefaultHandler(TMessage& m) {
+  if (!handle_) return;
+  m.Result = defProc_ ? platform::CallWindowProcA(defProc_, handle_, m.Msg, m.WParam, m.LParam)
+                      : platform::DefWindowProcA(handle_, m.Msg, m.WParam, m.LParam);
+}
+
+void TWinControl::KeyDown(std::uint16_t& key, TShiftState shift) {
+  if (OnKeyDown) OnKeyDown(this, key, shift);
+}
+
+void TWinControl::KeyUp(std::uint16_t& key, TShiftState shift) {
+  if (OnKeyUp) OnKeyUp(this, key, shift);
+}
+
+void TWinControl::KeyPress(char& key) {
+  if (OnKeyPress) OnKeyPress(this, key);
+}
+
+void TWinControl::DoEnter() { Fire(OnEnter, this); }
+void TWinControl::DoExit() { Fire(OnExit, this); }
+
+TControl* TWinControl::GraphicControlAt(int x, int y) {
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    TControl* c = *it;
+    if (c->IsWindowed() || !c->Visible()) continue;
+    platform::Rect r = c->BoundsRect();
+    if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return c;
+  }
+  return nullptr;
+}
+
+bool TWinControl::RouteMouse(TMessage& m) {
+  int x = platform::XFromLparam(m.LParam), y = platform::YFromLparam(m.LParam);
+  TShiftState shift = MouseShiftState(m.WParam);
+  bool down = m.Msg == platform::WmLButtonDown || m.Msg == platform::WmRButtonDown;
+  bool up = m.Msg == platform::WmLButtonUp || m.Msg == platform::WmRButtonUp;
+  TMouseButton button = (m.Msg == platform::WmRButtonDown || m.Msg == platform::WmRButtonUp) ? TMouseButton::mbRight
+                                                                                            : TMouseButton::mbLeft;
+  TControl* target = mouseControl_ ? mouseControl_ : GraphicControlAt(x, y);
+  if (target && !target->Enabled()) target = nullptr;
+  if (!target) {
+    if (down) MouseDown(button, shift, x, y);
+    if (up) MouseUp(button, shift, x, y);
+    if (m.Msg == platform::WmMouseMove) MouseMove(shift, x, y);
+    return false;
+  }
+  int cx = x - target->Left(), cy = y - target->Top();
+  if (down) {
+    mouseControl_ = target;
+    platform::SetCapture(handle_);
+    target->MouseDown(button, shift, cx, cy);
+  } else if (up) {
+    mouseControl_ = nullptr;
+    if (handle_ && platform::GetCapture() == handle_) platform::ReleaseCapture();
+    target->MouseUp(button, shift, cx, cy);
+  } else {
+    target->MouseMove(shift, cx, cy);
+  }
+  return true;
+}
+
+void TWinControl::PaintHandler() {
+  platform::PaintStruct ps;
+  platform::Hdc dc = platform::BeginPaint(handle_, &ps);
+  PaintWindow(dc);
+  for (TControl* c : controls_) {
+    if (!c->IsWindowed() && c->Visible()) c->Paint(dc);
+  }
+  platform::EndPaint(handle_, &ps);
+}
+
+void TWinControl::WndProc(TMessage& m) {
+  using namespace platform;
+  switch (m.Msg) {
+    case WmCommand:
+      if (m.LParam) {
+        if (TWinControl* child = FindControl(static_cast<Hwnd>(m.LParam))) {
+          child->CNCommand(HiWord(m.WParam));
+          return;
+        }
+      } else if (HiWord(m.WParam) == 0 && DispatchMenuCommand(LoWord(m.WParam))) {
+        return;
+      }
+      break;
+    case WmNotify: {
+      NotifyHeader header = ReadNotifyHeader(m.LParam);
+      if (TWinControl* child = FindControl(header.from)) {
+        m.Result = child->CNNotify(m.LParam);
+        return;
+      }
+      break;
+    }
+    case WmCtlColorStatic:
+    case WmCtlColorBtn:
+    case WmCtlColorEdit:
+      if (TWinControl* child = FindControl(static_cast<Hwnd>(m.LParam))) {
+        if (child->CNCtlColor(static_cast<Hdc>(m.WParam), &m.Result)) return;
+      }
+      if (m.Msg != WmCtlColorEdit) {
+        // Static texts and buttons sit on the form's face colour.
+        SetBkColor(static_cast<Hdc>(m.WParam), GetSysColor(ColorBtnFace));
+        m.Result = static_cast<Lresult>(GetSysColorBrush(ColorBtnFace));
+        return;
+      }
+      break;
+    case WmKeyDown: {
+      auto key = static_cast<std::uint16_t>(m.WParam);
+      // A form with key preview sees its controls' key presses first.
+      TControl* top = this;
+      while (top->Parent()) top = top->Parent();
+      if (auto* form = dynamic_cast<TForm*>(top); form && form != this && form->KeyPreview()) {
+        form->KeyDown(key, KeyboardShiftState());
+        if (key == 0) return;
+      }
+      KeyDown(key, KeyboardShiftState());
+      if (key == 0) return;
+      m.WParam = key;
+      break;
+    }
+    case WmKeyUp: {
+      auto key = static_cast<std::uint16_t>(m.WParam);
+      KeyUp(key, KeyboardShiftState());
+      if (key == 0) return;
+      m.WParam = key;
+      break;
+    }
+    case WmChar: {
+      char key = static_cast<char>(m.WParam);
+      KeyPress(key);
+      if (key == 0) return;
+      m.WParam = static_cast<unsigned char>(key);
+      break;
+    }
+    case WmSetFocus:
+      DefaultHandler(m);
+      DoEnter();
+      return;
+    case WmKillFocus:
+      DefaultHandler(m);
+      DoExit();
+      return;
+    case WmLButtonDown:
+    case WmLButtonUp:
+    case WmRButtonDown:
+    case WmRButtonUp:
+    case WmMouseMove:
+      if (RouteMouse(m)) return;
+      break;
+    case WmSetCursor:
+      if (Cursor() == TCursor::crHandPoint) {
+        SetCursorShape(IdcHand);
+        m.Result = 1;
+        return;
+      }
+      break;
+    case WmPaint:
+      if (!defProc_) {
+        PaintHandler();
+        return;
+      }
+      break;
+    default:
+      break;
+  }
+  DefaultHandler(m);
+}
+
+}  // namespace vcl

@@ -1,0 +1,46 @@
+#include "toolkit/core/StringList.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "toolkit/core/Exceptions.h"
+
+namespace vcl {
+
+std::size_t TStringList::Checked(int index) const {
+  if (index < 0 || index >= Count()) throw EStringListError(msg::ListIndexError(index));
+  return static_cast<std::size_t>(index);
+}
+
+int TStringList::Add(const std::string& s, TObject* object) {
+  items_.emplace_back(s, object);
+  return Count() - 1;
+}
+
+void TStringList::Insert(int index, const std::string& s, TObject* object) {
+  if (index < 0 || index > Count()) throw EStringListError(msg::ListIndexError(index));
+  items_.emplace(items_.begin() + index, s, object);
+}
+
+void TStringList::Delete(int index) { items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(Checked(index))); }
+
+const std::string& TStringList::Strings(int index) const { return items_[Checked(index)].first; }
+
+void TStringList::SetStrings(int index, const std::string& s) { items_[Checked(index)].first = s; }
+
+TObject* TStringList::Objects(int index) const { return items_[Checked(index)].second; }
+
+void TStringList::SetObjects(int index, TObject* object) { items_[Checked(index)].second = object; }
+
+int TStringList::IndexOf(const std::string& s) const {
+  auto same = [&s](const auto& item) {
+    const std::string& t = item.first;
+    return t.size() == s.size() && std::equal(t.begin(), t.end(), s.begin(), [](char a, char b) {
+             return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+           });
+  };
+  auto it = std::find_if(items_.begin(), items_.end(), same);
+  return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+}
+
+}  // namespace vcl

@@ -1,0 +1,105 @@
+#pragma once
+// TApplication: the program's application object. It owns the forms, runs
+// the message loop, carries the title (also the title of its own hidden
+// top-level window of class "TApplication") and shows failures.
+#include <exception>
+#include <string>
+
+#include "platform/windowing.h"
+#include "toolkit/core/Component.h"
+#include "toolkit/core/Exceptions.h"
+
+namespace vcl {
+
+class TForm;
+
+class TApplication : public TComponent {
+ public:
+  explicit TApplication(TComponent* owner);
+  ~TApplication() override;
+
+  const std::string& Title() const { return title_; }
+  void SetTitle(const std::string& title);
+  // The executable's full path as the system reports it.
+  std::string ExeName() const;
+  platform::Hwnd Handle() const { return handle_; }
+  TForm* MainForm() const { return mainForm_; }
+  bool ShowMainForm() const { return showMainForm_; }
+  void SetShowMainForm(bool show) { showMainForm_ = show; }
+  bool Terminated() const { return terminated_; }
+  platform::Hicon Icon() const { return icon_; }
+  void SetIcon(platform::Hicon icon);
+
+  void Initialize();
+  // Creates a form owned by the application. The reference is set before
+  // the form's constructor runs; OnCreate runs once it has finished, and a
+  // failure inside OnCreate is shown and ends OnCreate only.
+  template <class T>
+  void CreateForm(T*& reference);
+  // Shows the main form (unless ShowMainForm was cleared) and dispatches
+  // messages until the main form closes.
+  void Run();
+  // Dispatches one message, waiting for one when none is there.
+  void HandleMessage();
+  // Dispatches what is queued now.
+  void ProcessMessages();
+  void Terminate();
+  void Minimize();
+  void Restore();
+  TNotifyEvent OnMinimize;
+  TNotifyEvent OnRestore;
+
+  // The failure display: a modal error box with one OK button, titled with
+  // the title; a full stop is added when the message is not empty and its
+  // last character sorts after ".".
+  void ShowException(const std::string& message);
+  void HandleException(const std::exception& error);
+
+  // Used by CreateForm and the form's constructor.
+  void BeginFormCreation(void (*store)(void* slot, TForm* form), void* slot);
+  void FormConstructed(TForm* form);
+
+ private:
+  bool ProcessMessage(platform::Msg& msg);
+  bool IsDialogKey(platform::Msg& msg);
+
+  std::string title_;
+  platform::Hwnd handle_ = 0;
+  TForm* mainForm_ = nullptr;
+  bool showMainForm_ = true;
+  bool terminated_ = false;
+  platform::Hicon icon_ = 0;
+  void (*pendingStore_)(void*, TForm*) = nullptr;
+  void* pendingSlot_ = nullptr;
+  TApplication* previous_ = nullptr;  // the application object before this one
+
+  friend class TForm;
+};
+
+// The application object of the running program (the last one created), or null.
+TApplication* Application();
+// Shows the exception being handled with the application's failure display
+// (a plain error box when there is no application object).
+void HandleCurrentException();
+// The default title of an executable: its file name up to the first ".",
+// every character after the first lower-cased.
+std::string DefaultApplicationTitle(const std::string& exePath);
+// The message the failure display shows.
+std::string FailureDisplayText(const std::string& message);
+
+template <class T>
+void TApplication::CreateForm(T*& reference) {
+  // The base sub-object of a form is its first: its address is the object's.
+  BeginFormCreation([](void* slot, TForm* form) { *static_cast<T**>(slot) = reinterpret_cast<T*>(form); }, &reference);
+  try {
+    T* form = TComponent::Create<T>(this);
+    reference = form;
+    FormConstructed(form);
+  } catch (...) {
+    pendingStore_ = nullptr;
+    reference = nullptr;
+    throw;
+  }
+}
+
+}  // namespace vcl

@@ -1,0 +1,322 @@
+#include "toolkit/forms/Form.h"
+
+#include <vector>
+
+#include "platform/desktop.h"
+#include "toolkit/forms/Application.h"
+#include "toolkit/controls/Button.h"
+#include "toolkit/forms/Menus.h"
+
+namespace vcl {
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) {
+  TControl::SetVisible(false);
+  if (TApplication* app = Application()) {
+    if (app->pendingStore_) {
+      auto store = app->pendingStore_;
+      app->pendingStore_ = nullptr;
+      store(app->pendingSlot_, this);
+    }
+  }
+}
+
+TForm::~TForm() {
+  // Controls refer to the form's window; they go before it.
+  DestroyComponents();
+  DestroyHandle();
+}
+
+std::uint32_t TForm::WindowStyle() const {
+  std::uint32_t style = platform::WsClipChildren | platform::WsClipSiblings;
+  switch (borderStyle_) {
+    case TFormBorderStyle::bsNone: style |= platform::WsPopup; break;
+    case TFormBorderStyle::bsSingle: style |= platform::WsCaption | platform::WsBorder; break;
+    case TFormBorderStyle::bsSizeable: style |= platform::WsCaption | platform::WsThickFrame; break;
+    case TFormBorderStyle::bsDialog: style |= platform::WsPopup | platform::WsCaption | platform::WsDlgFrame; break;
+  }
+  if (borderStyle_ != TFormBorderStyle::bsNone && (borderIcons_ & biSystemMenu)) {
+    style |= platform::WsSysMenu;
+    if (borderStyle_ != TFormBorderStyle::bsDialog) {
+      if (borderIcons_ & biMinimize) style |= platform::WsMinimizeBox;
+      if (borderIcons_ & biMaximize) style |= platform::WsMaximizeBox;
+    }
+  }
+  return style;
+}
+
+std::uint32_t TForm::WindowExStyle() const {
+  std::uint32_t ex = platform::WsExControlParent;
+  if (borderStyle_ == TFormBorderStyle::bsDialog) ex |= platform::WsExDlgModalFrame | platform::WsExWindowEdge;
+  return ex;
+}
+
+void TForm::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.WinClassName = className_;
+  params.OwnClass = true;
+  params.ClassStyle = platform::CsDblClks;
+  params.Style = WindowStyle();
+  params.ExStyle = WindowExStyle();
+  if (Visible()) params.Style |= platform::WsVisible;
+}
+
+void TForm::InitializeWnd() {
+  if (menu_) platform::SetMenu(Handle(), menu_->Handle());
+  if (icon_) {
+    platform::SendMessageA(Handle(), platform::WmSetIcon, 1, static_cast<platform::Lparam>(icon_));
+    platform::SendMessageA(Handle(), platform::WmSetIcon, 0, static_cast<platform::Lparam>(icon_));
+  }
+  UpdateOuterSize();
+}
+
+void TForm::UpdateOuterSize() {
+  platform::Rect r{0, 0, clientWidth_, clientHeight_};
+  platform::AdjustWindowRectEx(&r, WindowStyle(), menu_ != nullptr, WindowExStyle());
+  SetBounds(Left(), Top(), r.right - r.left, r.bottom - r.top);
+}
+
+void TForm::SetClientSize(int width, int height) {
+  clientWidth_ = width;
+  clientHeight_ = height;
+  UpdateOuterSize();
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+  borderStyle_ = style;
+  UpdateOuterSize();
+}
+
+void TForm::SetBorderIcons(unsigned icons) { borderIcons_ = icons; }
+
+void TForm::SetIcon(platform::Hicon icon) {
+  icon_ = icon;
+  if (HandleAllocated()) {
+    platform::SendMessageA(Handle(), platform::WmSetIcon, 1, static_cast<platform::Lparam>(icon));
+    platform::SendMessageA(Handle(), platform::WmSetIcon, 0, static_cast<platform::Lparam>(icon));
+  }
+}
+
+void TForm::SetMenu(TMainMenu* menu) {
+  if (menu_ && menu_ != menu) {
+    menu_->SetWindow(nullptr);
+    if (HandleAllocated()) platform::SetMenu(Handle(), 0);
+  }
+  menu_ = menu;
+  if (menu_) {
+    menu_->SetWindow(this);
+    menu_->FreeNotification(this);
+  }
+  UpdateOuterSize();
+  MenuChanged();
+}
+
+void TForm::MenuChanged() {
+  if (!HandleAllocated()) return;
+  platform::SetMenu(Handle(), menu_ ? menu_->Handle() : 0);
+  platform::DrawMenuBar(Handle());
+}
+
+void TForm::SetActiveControl(TWinControl* control) {
+  activeControl_ = control;
+  if (control && HandleAllocated() && Visible() && control->CanFocus()) control->SetFocus();
+}
+
+void TForm::SetWindowState(TWindowState state) {
+  windowState_ = state;
+  if (!HandleAllocated() || !Visible()) return;
+  platform::ShowWindow(Handle(), state == TWindowState::wsMinimized ? platform::SwMinimize : platform::SwRestore);
+}
+
+void TForm::Show() {
+  HandleNeeded();
+  if (!placed_) {
+    placed_ = true;
+    if (position_ == TPosition::poScreenCenter) {
+      int x = (platform::GetSystemMetrics(platform::SmCxScreen) - Width()) / 2;
+      int y = (platform::GetSystemMetrics(platform::SmCyScreen) - Height()) / 2;
+      SetBounds(x < 0 ? 0 : x, y < 0 ? 0 : y, Width(), Height());
+    }
+  }
+  bool wasVisible = Visible();
+  TControl::SetVisible(true);
+  platform::ShowWindow(Handle(), windowState_ == TWindowState::wsMinimized ? platform::SwShowMinimized
+                                                                           : platform::SwShowNormal);
+  platform::SetForegroundWindow(Handle());
+  FocusFirstControl();
+  if (!wasVisible) Fire(OnShow, this);
+}
+
+void TForm::Hide() {
+  bool wasVisible = Visible();
+  TControl::SetVisible(false);
+  if (HandleAllocated()) platform::ShowWindow(Handle(), platform::SwHide);
+  if (wasVisible) Fire(OnHide, this);
+}
+
+void TForm::FocusFirstControl() {
+  if (activeControl_ && activeControl_->CanFocus()) {
+    activeControl_->SetFocus();
+    return;
+  }
+  for (TWinControl* c : TabList()) {
+    if (c->CanFocus()) {
+      c->SetFocus();
+      return;
+    }
+  }
+  platform::SetFocus(Handle());
+}
+
+void TForm::SelectNext(TWinControl* current, bool forward) {
+  std::vector<TWinControl*> list;
+  for (TWinControl* c : TabList()) {
+    if (c->CanFocus() || c == current) list.push_back(c);
+  }
+  if (list.empty()) return;
+  std::size_t n = list.size(), at = n;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (list[i] == current) at = i;
+  }
+  std::size_t next = at == n ? 0 : (forward ? (at + 1) % n : (at + n - 1) % n);
+  if (list[next] != current) {
+    activeControl_ = list[next];
+    list[next]->SetFocus();
+  }
+}
+
+TButton* TForm::FindButton(bool wantDefault, const TWinControl* within) const {
+  for (int i = 0; i < within->ControlCount(); ++i) {
+    TControl* c = within->Controls(i);
+    if (auto* button = dynamic_cast<TButton*>(c)) {
+      if (wantDefault ? button->Default() : button->Cancel()) return button;
+    }
+    if (auto* container = dynamic_cast<TWinControl*>(c)) {
+      if (TButton* found = FindButton(wantDefault, container)) return found;
+    }
+  }
+  return nullptr;
+}
+
+TButton* TForm::DefaultButton() const { return FindButton(true, this); }
+TButton* TForm::CancelButton() const { return FindButton(false, this); }
+
+void TForm::DoCreate() {
+  try {
+    Fire(OnCreate, this);
+  } catch (...) {
+    HandleCurrentException();
+  }
+}
+
+void TForm::Close() {
+  if (modal_) {
+    modalResult_ = mrCancel;
+    return;
+  }
+  TCloseAction action = TCloseAction::caHide;
+  if (OnClose) OnClose(this, action);
+  if (action == TCloseAction::caNone) return;
+  TApplication* app = Application();
+  if (app && app->MainForm() == this) {
+    app->Terminate();
+    return;
+  }
+  if (action == TCloseAction::caMinimize) {
+    SetWindowState(TWindowState::wsMinimized);
+  } else {
+    Hide();
+  }
+}
+
+bool TForm::CloseModal() {
+  TCloseAction action = TCloseAction::caHide;
+  if (OnClose) OnClose(this, action);
+  if (action == TCloseAction::caNone) {
+    modalResult_ = mrNone;
+    return false;
+  }
+  return true;
+}
+
+int TForm::ShowModal() {
+  if (Visible() || modal_) throw EInvalidOperation("Cannot make a visible window modal");
+  TApplication* app = Application();
+  // The other windows of the program wait while this one is open.
+  std::vector<platform::Hwnd> disabled;
+  if (app) {
+    for (int i = 0; i < app->ComponentCount(); ++i) {
+      auto* form = dynamic_cast<TForm*>(app->Components(i));
+      if (form && form != this && form->HandleAllocated() && platform::IsWindowEnabled(form->Handle())) {
+        platform::EnableWindow(form->Handle(), false);
+        disabled.push_back(form->Handle());
+      }
+    }
+  }
+  struct Reenable {
+    std::vector<platform::Hwnd>& windows;
+    ~Reenable() {
+      for (platform::Hwnd w : windows) {
+        if (platform::IsWindow(w)) platform::EnableWindow(w, true);
+      }
+    }
+  } reenable{disabled};
+  modalResult_ = mrNone;
+  modal_ = true;
+  try {
+    Show();
+    while (true) {
+      if (app) {
+        app->HandleMessage();
+        if (app->Terminated() && modalResult_ == mrNone) modalResult_ = mrCancel;
+      } else if (modalResult_ == mrNone) {
+        modalResult_ = mrCancel;  // nothing could ever end the loop
+      }
+      if (modalResult_ != mrNone && (CloseModal() || (app && app->Terminated()))) break;
+    }
+  } catch (...) {
+    modal_ = false;
+    Hide();
+    throw;
+  }
+  modal_ = false;
+  int result = modalResult_ == mrNone ? mrCancel : modalResult_;
+  Hide();
+  return result;
+}
+
+void TForm::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation != TOperation::opRemove) return;
+  if (component == menu_) {
+    // The window must not keep a menu that is about to be destroyed.
+    if (HandleAllocated()) platform::SetMenu(Handle(), 0);
+    menu_ = nullptr;
+  }
+  if (component == activeControl_) activeControl_ = nullptr;
+}
+
+void TForm::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case platform::WmClose:
+      Close();
+      return;
+    case platform::WmSysCommand:
+      if ((m.WParam & 0xFFF0) == platform::ScMinimize && Application() && Application()->MainForm() == this) {
+        Application()->Minimize();
+        return;
+      }
+      break;
+    case platform::WmSize:
+      if (m.WParam == platform::SizeMinimized) {
+        windowState_ = TWindowState::wsMinimized;
+      } else if (m.WParam == platform::SizeRestored) {
+        windowState_ = TWindowState::wsNormal;
+      }
+      break;
+    default:
+      break;
+  }
+  TWinControl::WndProc(m);
+}
+
+}  // namespace vcl

@@ -1,0 +1,83 @@
+#include "toolkit/forms/Timer.h"
+
+#include <map>
+
+#include "platform/timers.h"
+#include "toolkit/forms/Application.h"
+#include "toolkit/core/Exceptions.h"
+
+namespace vcl {
+
+namespace {
+constexpr const char* kTimerWindowClass = "TPUtilWindow";
+constexpr std::uintptr_t kTimerId = 1;
+
+std::map<platform::Hwnd, TTimer*>& TimerWindows() {
+  static std::map<platform::Hwnd, TTimer*> windows;
+  return windows;
+}
+}  // namespace
+
+TTimer::TTimer(TComponent* owner) : TComponent(owner) {
+  platform::WndClass wc;
+  wc.proc = &TTimer::WindowProc;
+  wc.className = kTimerWindowClass;
+  platform::RegisterClassA(&wc);
+  // A hidden window of its own receives the ticks.
+  window_ = platform::CreateWindowExA(platform::WsExToolWindow, kTimerWindowClass, "", platform::WsPopup, 0, 0, 0, 0,
+                                      0, 0);
+  if (!window_) throw EOutOfResources(msg::NoTimers);
+  TimerWindows()[window_] = this;
+}
+
+TTimer::~TTimer() {
+  if (running_) platform::KillTimer(window_, kTimerId);
+  TimerWindows().erase(window_);
+  platform::DestroyWindow(window_);
+}
+
+void TTimer::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  UpdateTimer();
+}
+
+void TTimer::SetInterval(std::uint32_t interval) {
+  if (interval == interval_) return;
+  interval_ = interval;
+  UpdateTimer();
+}
+
+void TTimer::SetOnTimer(TNotifyEvent handler) {
+  onTimer_ = std::move(handler);
+  UpdateTimer();
+}
+
+void TTimer::UpdateTimer() {
+  if (running_) platform::KillTimer(window_, kTimerId);
+  running_ = false;
+  if (enabled_ && interval_ != 0 && onTimer_) {
+    if (platform::SetTimer(window_, kTimerId, interval_) == 0) throw EOutOfResources(msg::NoTimers);
+    running_ = true;
+  }
+}
+
+void TTimer::Timer() { Fire(onTimer_, this); }
+
+platform::Lresult MURALTO_WINAPI TTimer::WindowProc(platform::Hwnd window, std::uint32_t msg, platform::Wparam wParam,
+                                                    platform::Lparam lParam) {
+  if (msg == platform::WmTimer) {
+    auto it = TimerWindows().find(window);
+    if (it != TimerWindows().end()) {
+      try {
+        it->second->Timer();
+      } catch (...) {
+        HandleCurrentException();
+      }
+    }
+    return 0;
+  }
+  return platform::DefWindowProcA(window, msg, wParam, lParam);
+}
+
+}  // namespace vcl

@@ -1,0 +1,188 @@
+#include "toolkit/graphics/Bitmap.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "toolkit/graphics/BmpFormat.h"
+#include "toolkit/core/Exceptions.h"
+#include "toolkit/io/FileStream.h"
+#include "toolkit/graphics/JPEGImage.h"
+#include "toolkit/graphics/Palette.h"
+#include "toolkit/graphics/PixelCodec.h"
+
+namespace vcl {
+
+namespace {
+
+constexpr std::array<std::uint32_t, 3> kMasks555 = {0x7C00, 0x03E0, 0x001F};
+constexpr std::array<std::uint32_t, 3> kMasks565 = {0xF800, 0x07E0, 0x001F};
+constexpr std::array<std::uint32_t, 3> kMasks888 = {0xFF0000, 0x00FF00, 0x0000FF};
+
+TPixelFormat FormatOf(const TDibImage& image) {
+  switch (image.bitCount) {
+    case 1: return pf1bit;
+    case 4: return pf4bit;
+    case 8: return pf8bit;
+    case 16:
+      if (!image.hasMasks || image.masks == kMasks555) return pf15bit;
+      return image.masks == kMasks565 ? pf16bit : pfCustom;
+    case 32:
+      return !image.hasMasks || image.masks == kMasks888 ? pf32bit : pfCustom;
+    default: return pf24bit;
+  }
+}
+
+// The stored layout of a chosen format.
+void ApplyFormat(TPixelFormat format, TDibImage& image) {
+  image.hasMasks = false;
+  image.masks = {};
+  switch (format) {
+    case pf1bit: image.bitCount = 1; break;
+    case pf4bit: image.bitCount = 4; break;
+    case pf8bit: image.bitCount = 8; break;
+    case pf15bit: image.bitCount = 16; break;
+    case pf16bit:
+      image.bitCount = 16;
+      image.hasMasks = true;
+      image.masks = kMasks565;
+      break;
+    case pf32bit: image.bitCount = 32; break;
+    default: image.bitCount = 24; break;
+  }
+  image.palette = DefaultPalette(image.bitCount);
+}
+
+std::shared_ptr<TPixelBuffer> Allocate(int width, int height, int bitCount) {
+  if (width <= 0 || height <= 0) return nullptr;
+  const std::uint64_t size = TDibImage::RowSize64(width, bitCount) * static_cast<std::uint64_t>(height);
+  if (size > SIZE_MAX / 2) throw EOutOfResources("Out of system resources");
+  auto pixels = std::make_shared<TPixelBuffer>(static_cast<std::size_t>(size));
+  std::memset(pixels->Data(), 0, pixels->Size());
+  return pixels;
+}
+
+}  // namespace
+
+void TBitmap::SetWidth(int width) { SetSize(width, image_.height); }
+void TBitmap::SetHeight(int height) { SetSize(image_.width, height); }
+
+void TBitmap::SetSize(int width, int height) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  if (width == image_.width && height == image_.height) return;
+  Reshape(width, height);
+}
+
+void TBitmap::Reshape(int width, int height) {
+  TDibImage next;
+  next.width = width;
+  next.height = height;
+  next.bitCount = image_.bitCount;
+  next.hasMasks = image_.hasMasks;
+  next.masks = image_.masks;
+  next.palette = image_.palette;
+  next.pixels = Allocate(width, height, next.bitCount);
+  if (next.pixels && image_.pixels) {
+    // Rows are stored bottom-up: the top rows, which stay, sit at the end.
+    const std::size_t oldRow = image_.RowSize(), newRow = next.RowSize();
+    const std::size_t bytes = std::min(oldRow, newRow);
+    for (int y = 0; y < std::min(height, image_.height); ++y) {
+      std::memcpy(next.pixels->Data() + static_cast<std::size_t>(height - 1 - y) * newRow,
+                  image_.pixels->Data() + static_cast<std::size_t>(image_.height - 1 - y) * oldRow, bytes);
+    }
+  }
+  image_ = std::move(next);
+}
+
+void TBitmap::SetPixelFormat(TPixelFormat format) {
+  if (format == pfCustom || format == pixelFormat_) return;
+  TDibImage next;
+  next.width = image_.width;
+  next.height = image_.height;
+  ApplyFormat(format, next);
+  next.pixels = Allocate(next.width, next.height, next.bitCount);
+  if (next.pixels && image_.pixels) {
+    const std::vector<std::uint8_t> bgra = DibToBgra(image_);
+    BgraToDib(bgra.data(), next);
+  }
+  image_ = std::move(next);
+  pixelFormat_ = format;
+}
+
+void TBitmap::SetPalette(std::vector<TRGBQuad> palette) {
+  if (image_.bitCount <= 8 && palette.size() > (std::size_t{1} << image_.bitCount)) {
+    palette.resize(std::size_t{1} << image_.bitCount);
+  }
+  image_.palette = std::move(palette);
+  image_.encoded.reset();
+  image_.compression = BiRgb;
+}
+
+void TBitmap::MakePixelsOwn() {
+  image_.encoded.reset();
+  image_.compression = BiRgb;
+  if (!image_.pixels || image_.pixels.use_count() == 1) return;
+  auto own = std::make_shared<TPixelBuffer>(image_.pixels->Size());
+  std::memcpy(own->Data(), image_.pixels->Data(), own->Size());
+  image_.pixels = std::move(own);
+}
+
+std::uint8_t* TBitmap::ScanLine(int row) {
+  if (row < 0 || row >= image_.height || !image_.pixels) throw EInvalidGraphic("Scan line index out of range");
+  MakePixelsOwn();
+  return image_.pixels->Data() + static_cast<std::size_t>(image_.height - 1 - row) * image_.RowSize();
+}
+
+const std::uint8_t* TBitmap::ScanLine(int row) const {
+  if (row < 0 || row >= image_.height || !image_.pixels) throw EInvalidGraphic("Scan line index out of range");
+  return image_.pixels->Data() + static_cast<std::size_t>(image_.height - 1 - row) * image_.RowSize();
+}
+
+void TBitmap::CopyFromBgra(const std::uint8_t* bgra, int width, int height) {
+  TDibImage next;
+  next.width = std::max(width, 0);
+  next.height = std::max(height, 0);
+  next.bitCount = image_.bitCount;
+  next.hasMasks = image_.hasMasks;
+  next.masks = image_.masks;
+  next.palette = image_.bitCount <= 8 && !image_.palette.empty() ? image_.palette : DefaultPalette(image_.bitCount);
+  next.pixels = Allocate(next.width, next.height, next.bitCount);
+  if (next.pixels) BgraToDib(bgra, next);
+  image_ = std::move(next);
+}
+
+std::vector<std::uint8_t> TBitmap::ToBgra() const { return DibToBgra(image_); }
+
+void TBitmap::LoadFromFile(const std::string& path) {
+  TFileStream stream(path, TFileMode::fmOpenReadDenyWrite);
+  LoadFromStream(stream);
+}
+
+void TBitmap::LoadFromStream(TStream& stream) { AdoptImage(ReadBmp(stream)); }
+
+void TBitmap::SaveToFile(const std::string& path) const {
+  if (Empty()) throw EInvalidGraphic(msg::InvalidBitmap);
+  TFileStream stream(path, TFileMode::fmCreate);
+  SaveToStream(stream);
+}
+
+void TBitmap::SaveToStream(TStream& stream) const { WriteBmp(stream, image_); }
+
+void TBitmap::Assign(const TBitmap& source) {
+  image_ = source.image_;
+  pixelFormat_ = source.pixelFormat_;
+}
+
+void TBitmap::Assign(TJPEGImage& source) {
+  source.DIBNeeded();
+  AdoptImage(source.Decoded());
+}
+
+void TBitmap::AdoptImage(TDibImage image) {
+  const bool consistent = image.Empty() ? true : image.pixels && image.pixels->Size() == image.ImageSize();
+  if (!consistent) throw EInvalidGraphic(msg::InvalidBitmap);
+  image_ = std::move(image);
+  pixelFormat_ = FormatOf(image_);
+}
+
+}  // namespace vcl

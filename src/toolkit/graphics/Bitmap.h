@@ -1,0 +1,77 @@
+#pragma once
+// TBitmap: a picture in memory with a size, a pixel format, a colour table and
+// pixel rows, read from and written to Windows BMP files.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "toolkit/graphics/DibImage.h"
+#include "toolkit/core/NotifyEvent.h"
+#include "toolkit/graphics/PixelFormat.h"
+
+namespace vcl {
+
+class TStream;
+class TJPEGImage;
+
+class TBitmap : public TObject {
+ public:
+  TBitmap() = default;
+
+  int Width() const { return image_.width; }
+  int Height() const { return image_.height; }
+  // Resizing keeps the pixels that stay inside; new pixels are black.
+  void SetWidth(int width);
+  void SetHeight(int height);
+  void SetSize(int width, int height);
+  bool Empty() const { return image_.Empty(); }
+
+  TPixelFormat PixelFormat() const { return pixelFormat_; }
+  // Changing the format converts the pixels already there. pfDevice keeps
+  // pixels as 24-bit ones; pfCustom cannot be chosen and is ignored.
+  void SetPixelFormat(TPixelFormat format);
+  int BitsPerPixel() const { return image_.bitCount; }
+
+  const std::vector<TRGBQuad>& Palette() const { return image_.palette; }
+  void SetPalette(std::vector<TRGBQuad> palette);
+
+  // Bytes of one stored row, padding included.
+  std::size_t RowSize() const { return image_.RowSize(); }
+  // Row 0 is the top row. The mutable form makes the pixels this bitmap's own.
+  std::uint8_t* ScanLine(int row);
+  const std::uint8_t* ScanLine(int row) const;
+
+  // Takes width x height pixels of 4 bytes each (blue, green, red, unused),
+  // top row first, as a screen copy delivers them: the bitmap gets that size
+  // and keeps its pixel format, the colours converted into it.
+  void CopyFromBgra(const std::uint8_t* bgra, int width, int height);
+  // The pixels as 4-byte blue, green, red, 0 values, top row first.
+  std::vector<std::uint8_t> ToBgra() const;
+
+  // "Cannot open file %s", "Bitmap image is not valid", "Stream read error".
+  // On failure the bitmap keeps what it had.
+  void LoadFromFile(const std::string& path);
+  void LoadFromStream(TStream& stream);
+  // "Cannot create file %s" (an empty bitmap is refused with
+  // "Bitmap image is not valid" before the file is touched).
+  void SaveToFile(const std::string& path) const;
+  void SaveToStream(TStream& stream) const;
+
+  // Takes the other bitmap's picture; the pixels are shared until one side writes.
+  void Assign(const TBitmap& source);
+  // Decodes the JPEG (once) and takes its picture, sharing the decoded pixels.
+  void Assign(TJPEGImage& source);
+
+  const TDibImage& Image() const { return image_; }
+  void AdoptImage(TDibImage image);
+
+ private:
+  void MakePixelsOwn();
+  void Reshape(int width, int height);
+
+  TDibImage image_;
+  TPixelFormat pixelFormat_ = pfDevice;
+};
+
+}  // namespace vcl

@@ -1,0 +1,26 @@
+#pragma once
+// Reading and writing Windows BMP files.
+#include "toolkit/graphics/DibImage.h"
+
+namespace vcl {
+
+class TStream;
+
+// Reads one BMP file from the stream's position. A file that does not begin
+// with "BM" or whose header is not valid: EInvalidGraphic "Bitmap image is not
+// valid"; a file that ends before its header or pixel data: EReadError
+// "Stream read error". Nothing is allocated beyond what the file can fill.
+TDibImage ReadBmp(TStream& stream);
+
+// Writes the image with the 40-byte header (or the 12-byte one for a picture
+// read in that form), its colour table, masks and rows. An empty image is
+// refused with EInvalidGraphic before anything is written.
+void WriteBmp(TStream& stream, const TDibImage& image);
+
+// The largest decoded picture a run-length file may ask for, per byte of its
+// run-length data: twice what runs of 255 pixels in two bytes give, so real
+// pictures fit, while a forged header cannot make a small file allocate
+// gigabytes.
+inline constexpr std::size_t kRleMaxExpansion = 256;
+
+}  // namespace vcl

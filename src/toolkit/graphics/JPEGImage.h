@@ -1,0 +1,63 @@
+#pragma once
+// TJPEGImage: a JPEG file held whole in memory, its header parsed on load and
+// its pixels decoded on the first assignment to a bitmap.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "toolkit/graphics/DibImage.h"
+#include "toolkit/core/NotifyEvent.h"
+
+namespace vcl {
+
+class TStream;
+class TBitmap;
+
+enum class TJPEGPixelFormat { jf24Bit, jf8Bit };
+
+enum class TJPEGColorSpace { jcUnknown, jcGrayscale, jcRGB, jcYCbCr, jcCMYK, jcYCCK };
+
+class TJPEGImage : public TObject {
+ public:
+  // 8-bit output when the screen had 8 bits per pixel or fewer at start.
+  TJPEGImage();
+
+  // "Cannot open file %s", "Stream read error", "JPEG error #%d". On failure
+  // the object keeps the picture it had.
+  void LoadFromFile(const std::string& path);
+  void LoadFromStream(TStream& stream);
+
+  bool Empty() const { return data_ == nullptr; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  TJPEGColorSpace ColorSpace() const { return colorSpace_; }
+  bool Grayscale() const { return colorSpace_ == TJPEGColorSpace::jcGrayscale; }
+  bool ProgressiveEncoding() const { return progressive_; }
+
+  TJPEGPixelFormat PixelFormat() const { return pixelFormat_; }
+  void SetPixelFormat(TJPEGPixelFormat format);
+
+  // Decodes now unless already decoded; "JPEG error #%d" when the data are
+  // broken beyond recovery.
+  void DIBNeeded();
+  // The decoded picture (after DIBNeeded); its pixels are shared, not copied.
+  const TDibImage& Decoded() const { return decoded_; }
+
+  // Largest decoded picture, in bytes, that a decode may allocate. A larger
+  // one fails with the library's out-of-memory code.
+  static void SetMaxDecodedBytes(std::uint64_t bytes);
+  static std::uint64_t MaxDecodedBytes();
+
+ private:
+  std::shared_ptr<const std::vector<std::uint8_t>> data_;
+  int width_ = 0;
+  int height_ = 0;
+  TJPEGColorSpace colorSpace_ = TJPEGColorSpace::jcUnknown;
+  bool progressive_ = false;
+  TJPEGPixelFormat pixelFormat_ = TJPEGPixelFormat::jf24Bit;
+  TDibImage decoded_;
+  bool haveDecoded_ = false;
+};
+
+}  // namespace vcl

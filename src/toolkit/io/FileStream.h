@@ -1,0 +1,39 @@
+#pragma once
+// A stream over a file of the operating system, open for the life of the object.
+#include <cstdint>
+#include <string>
+
+#include "platform/types.h"
+#include "toolkit/io/Stream.h"
+
+namespace vcl {
+
+enum class TFileMode {
+  fmOpenReadDenyWrite,  // read an existing file; others may read but not write
+  fmCreate,             // a new file for writing, replacing an older one
+};
+
+class TFileStream : public TStream {
+ public:
+  // EFOpenError "Cannot open file %s" or EFCreateError "Cannot create file %s".
+  TFileStream(const std::string& path, TFileMode mode);
+  ~TFileStream() override;
+  TFileStream(const TFileStream&) = delete;
+  TFileStream& operator=(const TFileStream&) = delete;
+
+  std::int64_t Read(void* buffer, std::int64_t count) override;
+  std::int64_t Write(const void* buffer, std::int64_t count) override;
+  std::int64_t Seek(std::int64_t offset, TSeekOrigin origin) override;
+  std::int64_t Size() override;
+
+  const std::string& FileName() const { return path_; }
+
+ private:
+  std::string path_;
+  platform::Handle handle_;
+  std::int64_t position_ = 0;
+  std::int64_t size_ = 0;  // known for a file opened for reading
+  bool writing_ = false;
+};
+
+}  // namespace vcl

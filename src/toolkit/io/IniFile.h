@@ -1,0 +1,32 @@
+#pragma once
+// TIniFile: typed reads and writes of one profile file through the
+// platform's profile-string functions. Reads never fail; a refused write
+// throws EIniFileException naming the file.
+#include <string>
+
+#include "toolkit/core/NotifyEvent.h"
+
+namespace vcl {
+
+class TIniFile : public TObject {
+ public:
+  explicit TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
+
+  const std::string& FileName() const { return fileName_; }
+
+  // Cut at 2047 characters, as the profile reader's 2048-byte buffer allows.
+  std::string ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
+  // "0x"/"0X" before at least one more character means hexadecimal; anything
+  // that is no 32-bit integer gives the default.
+  int ReadInteger(const std::string& section, const std::string& key, int defaultValue) const;
+  bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
+
+  void WriteString(const std::string& section, const std::string& key, const std::string& value);
+  void WriteInteger(const std::string& section, const std::string& key, int value);
+  void WriteBool(const std::string& section, const std::string& key, bool value);
+
+ private:
+  std::string fileName_;
+};
+
+}  // namespace vcl

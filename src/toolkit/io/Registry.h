@@ -1,0 +1,49 @@
+#pragma once
+// TRegistry: one open key at a time under a root key, with typed values.
+// Failures of value reads and writes throw ERegistryException.
+#include <cstdint>
+#include <string>
+
+#include "platform/registry.h"
+#include "toolkit/core/NotifyEvent.h"
+
+namespace vcl {
+
+class TRegistry : public TObject {
+ public:
+  explicit TRegistry(std::uint32_t access = platform::KeyAllAccess) : access_(access) {}
+  ~TRegistry() override { CloseKey(); }
+  TRegistry(const TRegistry&) = delete;
+  TRegistry& operator=(const TRegistry&) = delete;
+
+  platform::Hkey RootKey() const { return rootKey_; }
+  // Closes any open key first, since its path would belong to the old root.
+  void SetRootKey(platform::Hkey root);
+  platform::Hkey CurrentKey() const { return currentKey_; }
+  const std::string& CurrentPath() const { return currentPath_; }
+
+  // A leading "\" makes key absolute from the root; otherwise it is relative
+  // to the open key (or the root when none is open). On success the new key
+  // replaces the open one.
+  bool OpenKey(const std::string& key, bool canCreate);
+  // Closes the handle without forcing a flush.
+  void CloseKey();
+
+  // REG_SZ or REG_EXPAND_SZ; a missing value reads as "".
+  std::string ReadString(const std::string& name);
+  // REG_SZ with its terminating zero.
+  void WriteString(const std::string& name, const std::string& value);
+  // REG_DWORD.
+  int ReadInteger(const std::string& name);
+  void WriteInteger(const std::string& name, int value);
+  bool ValueExists(const std::string& name);
+  bool DeleteValue(const std::string& name);
+
+ private:
+  std::uint32_t access_;
+  platform::Hkey rootKey_ = platform::HkeyCurrentUser;
+  platform::Hkey currentKey_ = 0;
+  std::string currentPath_;
+};
+
+}  // namespace vcl
