@@ -123,6 +123,7 @@ void TForm1::FormCreate(vcl::TObject*) {
   if (app) {
     app->CreateForm(FormOptions);
     ClearReferenceWhenDestroyed<FormOptions>();
+    FormOptions->SetHost(this);
     app->CreateForm(AboutBox);
     ClearReferenceWhenDestroyed<AboutBox>();
   }

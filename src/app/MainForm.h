@@ -8,6 +8,7 @@
 
 #include "app/MainWindowState.h"
 #include "toolkit/forms/Form.h"
+#include "ui/OptionsHost.h"
 #include "wallpaper/RuntimeRandom.h"
 #include "wallpaper/WPChanger.h"
 
@@ -27,7 +28,7 @@ class TCSpinEdit;
 
 // The form's own base sub-object comes first: the library's form creation
 // relies on the form's address being the TForm's.
-class TForm1 : public vcl::TForm, public MainWindowState {
+class TForm1 : public vcl::TForm, public MainWindowState, public TOptionsHost {
  public:
   explicit TForm1(vcl::TComponent* owner);
   ~TForm1() override;
@@ -79,11 +80,18 @@ class TForm1 : public vcl::TForm, public MainWindowState {
   // request of a second copy.
   void BringToFront();
 
+  // What the Options dialog works on.
+  bool AutoStartSetting() const override { return autoStart; }
+  void SetAutoStartSetting(bool on) override { autoStart = on; }
+  bool ShowTraySetting() const override { return showTray; }
+  void SetShowTraySetting(bool on) override { showTray = on; }
+  void SaveMainSettings() override;
+
   // Operations filled by the options, language, tray and desktop-icon parts.
   void LoadLanguage(const std::string& name);
-  void UpdateAutoStart();
+  void UpdateAutoStart() override;
   void SetTrayHint(const std::string& hint);
-  void SetTrayActive(bool active);
+  void SetTrayActive(bool active) override;
   void MOptionsClick(vcl::TObject* sender);
   void MLangEnglishClick(vcl::TObject* sender);
   void MLangRussianClick(vcl::TObject* sender);

@@ -2,6 +2,7 @@
 // and the executable's current place.
 #include "app/MainForm.h"
 #include "app/ProgramReferences.h"
+#include "app/Settings.h"
 #include "platform/registry.h"
 #include "toolkit/forms/Application.h"
 #include "toolkit/core/PathNames.h"
@@ -20,5 +21,7 @@ void TForm1::UpdateAutoStart() {
     runRegistry->DeleteValue(Caption());
   }
 }
+
+void TForm1::SaveMainSettings() { SaveSettings(*this); }
 
 }  // namespace muralto

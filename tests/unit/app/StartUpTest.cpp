@@ -34,6 +34,7 @@ TEST_F(MainFormTest, AFirstStartWritesTheDefaultsAndMovesTheHourEditToOne) {
   EXPECT_EQ(form->folderListPath, FolderList);
   EXPECT_NE(muralto::FormOptions, nullptr);
   EXPECT_NE(muralto::AboutBox, nullptr);
+  EXPECT_EQ(muralto::FormOptions->Host(), form) << "the dialog works on the main window's switches";
   EXPECT_EQ(muralto::wallpaperChanger->Owner(), form);
   EXPECT_EQ(form->workBitmap->PixelFormat(), vcl::pf24bit);
   EXPECT_EQ(form->ListViewFolders->Items().Count(), 0);
