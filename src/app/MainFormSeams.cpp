@@ -1,5 +1,5 @@
-// Operations of the main window whose behaviour belongs to the language,
-// tray-icon and desktop-icon parts of the program and to the dialogs. Each
+// Operations of the main window whose behaviour belongs to the language and
+// tray-icon parts of the program and to the dialogs. Each
 // is called in its place; until those parts exist they leave everything as
 // it is.
 #include "app/MainForm.h"
@@ -21,9 +21,5 @@ void TForm1::MOptionsClick(vcl::TObject*) {
 void TForm1::MLangEnglishClick(vcl::TObject*) {}
 
 void TForm1::MLangRussianClick(vcl::TObject*) {}
-
-void TForm1::PMShowIconsClick(vcl::TObject*) {}
-
-void TForm1::PMHideIconsClick(vcl::TObject*) {}
 
 }  // namespace muralto
