@@ -11,15 +11,9 @@ bool IsSeparator(char c) {
 
 // Reads one item starting at pos; returns false at the end of the line.
 bool NextItem(const std::string& line, std::size_t& pos, std::string& item) {
-  // Blanks, and empty quoted pairs in front of an item, are passed over.
-  for (;;) {
-    while (pos < line.size() && IsSeparator(line[pos])) ++pos;
-    if (pos + 1 < line.size() && line[pos] == '"' && line[pos + 1] == '"') {
-      pos += 2;
-      continue;
-    }
-    break;
-  }
+  // An empty quoted pair is an item of its own (an empty one), so only
+  // separators are passed over.
+  while (pos < line.size() && IsSeparator(line[pos])) ++pos;
   if (pos >= line.size() || line[pos] == '\0') return false;
   item.clear();
   while (pos < line.size() && line[pos] != '\0' && !IsSeparator(line[pos])) {

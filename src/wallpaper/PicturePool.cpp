@@ -34,8 +34,12 @@ class FolderEnumeration {
 }  // namespace
 
 void ScanFolder(std::string folder, vcl::TStringList& pool) {
+  // An empty caption (an entry missing from a damaged folder list file) names
+  // no folder; normalised it would be the root of the current drive, and every
+  // such entry would scan that whole drive.
+  if (folder.empty()) return;
   if (folder.size() == 1) folder += ":\\";
-  if (folder.empty() || folder.back() != '\\') folder += '\\';
+  if (folder.back() != '\\') folder += '\\';
 
   FolderEnumeration entries(folder + "*.*");
   if (!entries.Valid()) return;

@@ -11,7 +11,8 @@ class TStringList;
 namespace muralto {
 
 // Appends the pictures of folder and of every plain subfolder (attribute word
-// exactly "directory") to pool. A folder that cannot be read adds nothing.
+// exactly "directory") to pool. A folder that cannot be read, and an empty
+// path, add nothing; a lone drive letter stands for its drive's root.
 void ScanFolder(std::string folder, vcl::TStringList& pool);
 // Empties pool and scans every checked item's caption, first to last.
 void RebuildPool(const vcl::TListItems& folders, vcl::TStringList& pool);

@@ -1,5 +1,6 @@
 // The rotation on the simulated clock: Start/Stop, the interval, the picks
 // in both modes, the placement map and failing picks.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -92,9 +93,18 @@ TEST_F(RotationTest, ChangingASpinEditWhileRunningRestartsTheCountdown) {
   form->RadioGroupPosition->SetItemIndex(2);
   EXPECT_EQ(form->positionMode, 2);
   EXPECT_EQ(sim::WallpaperCalls().size(), 1u);
-  sim::AdvanceClock(2000);
-  EXPECT_EQ(sim::WallpaperCalls().size(), 2u);
+  sim::AdvanceClock(1000);
+  form->RadioGroupSelection->SetItemIndex(0);
+  EXPECT_EQ(form->selectionMode, 0);
+  sim::AdvanceClock(500);
+  form->RadioGroupSelection->SetItemIndex(1);
+  EXPECT_EQ(form->selectionMode, 1);
+  EXPECT_EQ(sim::WallpaperCalls().size(), 1u);
+  sim::AdvanceClock(500);
+  EXPECT_EQ(sim::WallpaperCalls().size(), 2u) << "still 4 s after the last tick";
   EXPECT_EQ(sim::RegGetString(Desktop, "TileWallpaper"), "1");
+  EXPECT_NE(machine.ReadFile(testing_app::MainIni).find("Selection=1\r\nPosition=2\r\n"), std::string::npos)
+      << "both saved";
 }
 
 TEST_F(RotationTest, ThePlacementMapAndNoPlacement) {
@@ -122,34 +132,100 @@ TEST_F(RotationTest, ThePlacementMapAndNoPlacement) {
   EXPECT_EQ(WallpaperWidth(), (form->currentIndex + 1) * 10);
 }
 
-TEST_F(RotationTest, ChangeNowPicksWithoutStartingOrRestartingTheRotation) {
-  StartWithPictures(1, 0, 0, 0, 5);
-  form->PMChangeClick(nullptr);
-  EXPECT_EQ(WallpaperWidth(), 20);
-  EXPECT_FALSE(form->running);
-  form->ButtonStart->Click();
-  sim::AdvanceClock(3000);
-  form->PMChangeClick(nullptr);
-  EXPECT_EQ(sim::WallpaperCalls().size(), 2u);
-  sim::AdvanceClock(2000);
-  EXPECT_EQ(sim::WallpaperCalls().size(), 3u) << "the countdown went on from Start";
+TEST_F(RotationTest, ChangeNowTwiceInOneSecondPicksTwiceWithoutTouchingTheTimer) {
+  struct Row {
+    const char* name;
+    int selection;
+    std::vector<int> widths;
+  };
+  const Row rows[] = {
+      // Reseeded from the same clock second: the same draw (130 mod 3), the same picture.
+      {"random", 0, {20, 20}},
+      {"sequential", 1, {30, 10}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    StartWithPictures(row.selection, 0, 0, 0, 5);
+    sim::SetCalendarTime(1);
+    form->PMChangeClick(nullptr);
+    EXPECT_FALSE(form->running) << "Change Now does not start the rotation";
+    EXPECT_FALSE(form->Timer1->Enabled());
+    EXPECT_EQ(form->ButtonStart->Caption(), "Start");
+    form->ButtonStart->Click();
+    sim::AdvanceClock(3000);
+    std::vector<int> widths;
+    for (int i = 0; i < 2; ++i) {
+      form->PMChangeClick(nullptr);
+      widths.push_back(WallpaperWidth());
+    }
+    EXPECT_EQ(widths, row.widths);
+    EXPECT_EQ(sim::WallpaperCalls().size(), 3u) << "every Change Now hands the file over";
+    EXPECT_TRUE(form->running) << "nor does it stop it";
+    sim::AdvanceClock(1999);
+    EXPECT_EQ(sim::WallpaperCalls().size(), 3u);
+    sim::AdvanceClock(1);
+    EXPECT_EQ(sim::WallpaperCalls().size(), 4u) << "the countdown went on from Start";
+    app.reset();
+    sim::WallpaperCalls().clear();
+  }
 }
 
-TEST_F(RotationTest, APictureDeletedAfterTheScanFailsAndTheNextTickMovesOn) {
-  StartWithPictures(1, 0, 0, 0, 1);
-  machine.Remove("C:\\Pics\\b.bmp");
-  form->ButtonStart->Click();
-  sim::AdvanceClock(1000);
-  ASSERT_EQ(sim::MessageBoxes().size(), 1u);
-  EXPECT_EQ(sim::MessageBoxes()[0].text, "Cannot open file C:\\Pics\\b.bmp.");
-  EXPECT_EQ(sim::MessageBoxes()[0].caption, "Muralto 1.2");
-  EXPECT_TRUE(sim::WallpaperCalls().empty());
-  EXPECT_FALSE(machine.Exists(testing_app::WallpaperFile));
+TEST_F(RotationTest, RebuildingThePoolKeepsTheIndex) {
+  StartWithPictures(1, 0, 1, 0, 0);
+  form->PMChangeClick(nullptr);
+  ASSERT_EQ(form->currentIndex, 1);
+  machine.MakeDir("C:\\More");
+  MakePicture("C:\\More\\d.bmp", 40);
+  sim::SetBrowseHandler([](const sim::BrowseCall&) { return std::optional<std::string>("C:\\More"); });
+  form->ButtonAdd->Click();
+  ASSERT_EQ(form->picturePool.Count(), 4);
   EXPECT_EQ(form->currentIndex, 1);
-  EXPECT_EQ(form->currentPicture, "C:\\Pics\\b.bmp");
-  sim::AdvanceClock(1000);
-  EXPECT_EQ(WallpaperWidth(), 30);
-  EXPECT_EQ(sim::MessageBoxes().size(), 1u);
+  form->PMChangeClick(nullptr);
+  EXPECT_EQ(WallpaperWidth(), 30) << "the pick goes on from b";
+}
+
+TEST_F(RotationTest, AFailingPickLeavesTheWallpaperAndTheNextTickMovesOn) {
+  struct Row {
+    const char* name;
+    const char* removed;
+    const char* message;
+    int nextWidth;  // 0: the next pick fails too
+  };
+  const Row rows[] = {
+      {"picture deleted after the scan", "C:\\Pics\\b.bmp", "Cannot open file C:\\Pics\\b.bmp.", 30},
+      {"no data folder", "C:\\Muralto\\data", "Cannot create file C:\\Muralto\\data\\wallpaper.bmp.", 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    sim::WallpaperCalls().clear();
+    sim::RegSetString(Desktop, "Wallpaper", "C:\\old.bmp");
+    sim::RegSetString(Desktop, "TileWallpaper", "1");
+    StartWithPictures(1, 0, 0, 0, 1);
+    machine.Remove(row.removed);
+    form->ButtonStart->Click();
+    sim::AdvanceClock(1000);
+    ASSERT_EQ(sim::MessageBoxes().size(), 1u);
+    EXPECT_EQ(sim::MessageBoxes()[0].text, row.message);
+    EXPECT_EQ(sim::MessageBoxes()[0].caption, "Muralto 1.2");
+    EXPECT_TRUE(sim::WallpaperCalls().empty());
+    EXPECT_EQ(sim::RegGetString(Desktop, "Wallpaper"), "C:\\old.bmp");
+    EXPECT_EQ(sim::RegGetString(Desktop, "TileWallpaper"), "1") << "no placement written";
+    EXPECT_FALSE(machine.Exists(testing_app::WallpaperFile));
+    EXPECT_EQ(form->currentIndex, 1);
+    EXPECT_EQ(form->currentPicture, "C:\\Pics\\b.bmp");
+    sim::AdvanceClock(1000);
+    EXPECT_EQ(form->currentIndex, 2) << "the rotation goes on";
+    if (row.nextWidth) {
+      EXPECT_EQ(WallpaperWidth(), row.nextWidth);
+      EXPECT_EQ(sim::MessageBoxes().size(), 1u);
+    } else {
+      EXPECT_EQ(sim::MessageBoxes().size(), 2u);
+      EXPECT_TRUE(sim::WallpaperCalls().empty());
+    }
+    app.reset();
+    sim::MessageBoxes().clear();
+    machine.MakeDir("C:\\Muralto\\data");
+  }
 }
 
 TEST_F(RotationTest, AnEmptyPoolTicksAndDoesNothing) {

@@ -7,6 +7,7 @@
 #include "app/RestoreRequest.h"
 #include "app/Settings.h"
 #include "platform/dialogs.h"
+#include "platform/menus.h"
 #include "shell/SpinEdit.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/controls/ListView.h"
@@ -116,6 +117,8 @@ TEST_F(MainFormTest, OnlyAFirstArgumentOfExactlyDashAStartsHiddenAndRunning) {
       {"\"C:\\Program Files\\Muralto\\Muralto.exe\" -a", true},
       {"Muralto.exe -A", false},
       {"Muralto.exe x -a", false},
+      // An empty argument is the first argument.
+      {"Muralto.exe \"\" -a", false},
       // An unquoted path with a blank makes its second piece the first argument.
       {"C:\\Program Files\\Muralto\\Muralto.exe -a", false},
       {"Muralto.exe", false},
@@ -131,13 +134,57 @@ TEST_F(MainFormTest, OnlyAFirstArgumentOfExactlyDashAStartsHiddenAndRunning) {
   }
 }
 
-TEST_F(MainFormTest, ClosingWritesBothFilesAndEndsTheProgram) {
+TEST_F(MainFormTest, EveryCloseWritesBothFilesAndEndsTheProgram) {
+  struct Row {
+    const char* route;
+    void (*close)(muralto::TForm1* form);
+  };
+  const Row rows[] = {
+      {"close box", [](muralto::TForm1* form) { platform::SendMessageA(form->Handle(), platform::WmClose, 0, 0); }},
+      {"File > Exit",
+       [](muralto::TForm1* form) {
+         const auto file = sim::MenuItems(sim::MenuItems(platform::GetMenu(form->Handle())).at(0).submenu);
+         ASSERT_EQ(file.at(0).caption, "Exit");
+         platform::SendMessageA(form->Handle(), platform::WmCommand, file.at(0).id, 0);
+       }},
+      {"tray Exit", [](muralto::TForm1* form) { form->PExitClick(nullptr); }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.route);
+    WriteFolderList("C:\\Pics");
+    Start();
+    form->Show();
+    // Both files differ from what the fields hold, so only the saves at close can restore them.
+    machine.Remove(MainIni);
+    machine.WriteFile(FolderList, "[Folders]\r\nTotal=0\r\n");
+    row.close(form);
+    EXPECT_TRUE(app->Terminated());
+    EXPECT_EQ(machine.ReadFile(MainIni), testing_app::DefaultIni);
+    EXPECT_EQ(machine.ReadFile(FolderList), "[Folders]\r\nTotal=1\r\nFolder1=C:\\Pics\r\nChecked Folder1=1\r\n");
+    EXPECT_TRUE(sim::WallpaperCalls().empty()) << "no pick at exit";
+    app.reset();
+  }
+}
+
+TEST_F(MainFormTest, EntriesMissingBehindADamagedTotalScanNothingAndAreWrittenBack) {
+  machine.MakeDir("C:\\Pics");
+  MakePicture("C:\\Pics\\a.bmp", 10);
+  // On the current drive's root, where an empty path would lead.
+  MakePicture("C:\\stray.bmp", 20);
+  machine.WriteFile(FolderList, "[Folders]\r\nTotal=100\r\nFolder1=C:\\Pics\r\nChecked Folder1=1\r\n");
   Start();
+  vcl::TListItems& items = form->ListViewFolders->Items();
+  ASSERT_EQ(items.Count(), 100);
+  EXPECT_EQ(items.Item(99)->Caption(), "");
+  EXPECT_TRUE(items.Item(99)->Checked());
+  ASSERT_EQ(form->picturePool.Count(), 1);
+  EXPECT_EQ(form->picturePool.Strings(0), "C:\\Pics\\a.bmp");
   form->Close();
-  EXPECT_TRUE(app->Terminated());
-  EXPECT_EQ(machine.ReadFile(MainIni), testing_app::DefaultIni);
-  EXPECT_EQ(machine.ReadFile(FolderList), "[Folders]\r\nTotal=0\r\n");
-  EXPECT_TRUE(sim::WallpaperCalls().empty()) << "no pick at exit";
+  std::string expected = "[Folders]\r\nTotal=100\r\nFolder1=C:\\Pics\r\nChecked Folder1=1\r\n";
+  for (int n = 2; n <= 100; ++n) {
+    expected += "Folder" + std::to_string(n) + "=\r\nChecked Folder" + std::to_string(n) + "=1\r\n";
+  }
+  EXPECT_EQ(machine.ReadFile(FolderList), expected);
 }
 
 TEST_F(MainFormTest, AFailedSaveAtCloseOffersToExitWithoutSaving) {

@@ -100,6 +100,30 @@ TEST_F(FolderListTest, DeleteRemovesEverySelectedEntryAndKeepsThePool) {
   EXPECT_EQ(form->picturePool.Count(), 1) << "only Add, a drop and a start rebuild the pool";
 }
 
+TEST_F(FolderListTest, ClearOnAnEmptyListStillWritesTheFile) {
+  ASSERT_FALSE(machine.Exists(FolderList));
+  form->ButtonClear->Click();
+  EXPECT_EQ(machine.ReadFile(FolderList), "[Folders]\r\nTotal=0\r\n");
+}
+
+TEST_F(FolderListTest, AnInPlaceEditReachesTheFileAtTheNextSaveAndThePoolAtTheNextRebuild) {
+  machine.MakeDir("C:\\Other");
+  MakePicture("C:\\Other\\b.bmp", 20);
+  AddFolders({"C:\\Pics"});
+  const std::string renamed = "C:\\Other";
+  sim::EditListViewLabel(form->ListViewFolders->Handle(), 0, &renamed);
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"C:\\Other+"}));
+  EXPECT_EQ(machine.ReadFile(FolderList), "[Folders]\r\nTotal=1\r\nFolder1=C:\\Pics\r\nChecked Folder1=1\r\n")
+      << "an edit writes nothing by itself";
+  sim::ClickListViewItem(form->ListViewFolders->Handle(), 0, false);
+  EXPECT_EQ(machine.ReadFile(FolderList), "[Folders]\r\nTotal=1\r\nFolder1=C:\\Other\r\nChecked Folder1=1\r\n");
+  ASSERT_EQ(form->picturePool.Count(), 1);
+  EXPECT_EQ(form->picturePool.Strings(0), "C:\\Pics\\a.bmp") << "not rebuilt by the edit or the click";
+  AddFolders({"C:\\Missing"});
+  ASSERT_EQ(form->picturePool.Count(), 1);
+  EXPECT_EQ(form->picturePool.Strings(0), "C:\\Other\\b.bmp") << "the next Add scans the new text";
+}
+
 TEST_F(FolderListTest, AClickInTheListWritesTheFolderListOnly) {
   AddFolders({"C:\\Pics"});
   sim::ClickListViewCheckBox(form->ListViewFolders->Handle(), 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -101,6 +102,29 @@ TEST_F(PicturePoolTest, RebuildScansCheckedItemsInListOrderWithDuplicates) {
       "C:\\Pics\\sub\\deeper\\y.bmp", "C:\\Pics\\sub\\x.jpg",
   };
   EXPECT_EQ(Entries(pool), expected);
+}
+
+TEST_F(PicturePoolTest, AnEmptyCaptionScansNothingWhileADriveStillScansItsRoot) {
+  machine.WriteFile("C:\\root.bmp", "x");
+  muralto::ScanFolder("C:\\", pool);
+  const std::vector<std::string> wholeDrive = Entries(pool);
+  ASSERT_NE(std::find(wholeDrive.begin(), wholeDrive.end(), "C:\\root.bmp"), wholeDrive.end());
+  struct Row {
+    const char* caption;
+    std::vector<std::string> expected;
+  };
+  const Row rows[] = {
+      // A missing folder list entry: normalised it would be the current drive's root.
+      {"", {}},
+      {"C", wholeDrive},
+      {"C:\\", wholeDrive},
+  };
+  for (const Row& row : rows) {
+    folders.Clear();
+    AddFolder(row.caption, true);
+    muralto::RebuildPool(folders, pool);
+    EXPECT_EQ(Entries(pool), row.expected) << "caption \"" << row.caption << "\"";
+  }
 }
 
 TEST_F(PicturePoolTest, NoCheckedItemLeavesAnEmptyPool) {

@@ -204,12 +204,30 @@ TEST_F(WPChangerTest, ANonStringWallpaperValueLeavesTheConstructionWorking) {
   EXPECT_EQ(changer->GetCurrentWallpaper(), "C:\\x.bmp");
 }
 
-TEST_F(WPChangerTest, AnEmptyWallpaperMakesChangeNowReportFileNotFound) {
-  sim::RegSetString(Desktop, "Wallpaper", "");
-  TWPChanger changer(nullptr);
-  EventLog log(changer);
-  changer.ChangeNow();
-  EXPECT_EQ(log.events, (std::vector<std::string>{"not found"}));
+TEST_F(WPChangerTest, AnEmptyOrMissingWallpaperReadsAsEmpty) {
+  for (bool missing : {false, true}) {
+    const char* label = missing ? "missing" : "empty";
+    // A desktop key without the value, or with it empty.
+    sim::RegDeleteKey(Desktop);
+    sim::RegCreateKey(Desktop);
+    if (!missing) sim::RegSetString(Desktop, "Wallpaper", "");
+    TWPChanger changer(nullptr);
+    EXPECT_EQ(changer.Wallpaper(), "") << label;
+    EXPECT_EQ(changer.GetCurrentWallpaper(), "") << label;
+    EventLog log(changer);
+    changer.ChangeNow();
+    EXPECT_EQ(log.events, (std::vector<std::string>{"not found"})) << label;
+    // Read again in the middle of a change: an empty text for "PrevWallpaper", no registry error.
+    sim::SetWallpaperCallRecordsPath(false);
+    log.events.clear();
+    changer.ChangeWallPaper(Picture, muralto::wpCentered);
+    sim::SetWallpaperCallRecordsPath(true);
+    EXPECT_EQ(log.events, (std::vector<std::string>{"begin", "finish"})) << label;
+    sim::RegValue previous;
+    ASSERT_TRUE(sim::RegGet(Desktop, "PrevWallpaper", &previous)) << label;
+    EXPECT_EQ(sim::RegGetString(Desktop, "PrevWallpaper"), "") << label;
+    EXPECT_EQ(sim::RegGetString(Desktop, "Wallpaper"), Picture) << label;
+  }
 }
 
 TEST_F(WPChangerTest, ChangeNowUsesThePropertiesAndSetWallpaperChecksTheFile) {
@@ -248,13 +266,31 @@ TEST_F(WPChangerTest, GetCurrentPositionAddsStyleAndTile) {
     sim::RegSetString(Desktop, "TileWallpaper", row.tile);
     EXPECT_EQ(changer.GetCurrentPosition(), row.expected) << "style " << row.style << ", tile " << row.tile;
   }
-  sim::RegSetString(Desktop, "WallpaperStyle", "2");
-  sim::RegSetString(Desktop, "TileWallpaper", "");
-  try {
-    changer.GetCurrentPosition();
-    FAIL() << "no error";
-  } catch (const vcl::EConvertError& e) {
-    EXPECT_EQ(e.Message(), "'' is not a valid integer value");
+  // A value that is no number, missing ones included, fails the conversion.
+  struct Failing {
+    const char* style;  // nullptr: the value is missing
+    const char* tile;
+    const char* message;
+  };
+  const Failing failing[] = {
+      {"2", "", "'' is not a valid integer value"},
+      {"2", nullptr, "'' is not a valid integer value"},
+      {nullptr, "1", "'' is not a valid integer value"},
+      {"x", "0", "'x' is not a valid integer value"},
+  };
+  for (const Failing& row : failing) {
+    const std::string label = std::string("style ") + (row.style ? row.style : "missing") + ", tile " +
+                              (row.tile ? row.tile : "missing");
+    sim::RegDeleteKey(Desktop);
+    sim::RegCreateKey(Desktop);
+    if (row.style) sim::RegSetString(Desktop, "WallpaperStyle", row.style);
+    if (row.tile) sim::RegSetString(Desktop, "TileWallpaper", row.tile);
+    try {
+      changer.GetCurrentPosition();
+      ADD_FAILURE() << label << ": no error";
+    } catch (const vcl::EConvertError& e) {
+      EXPECT_EQ(e.Message(), row.message) << label;
+    }
   }
 }
 
