@@ -41,6 +41,7 @@ inline constexpr std::uint32_t WmTimer = 0x0113;
 inline constexpr std::uint32_t WmCtlColorEdit = 0x0133;
 inline constexpr std::uint32_t WmCtlColorBtn = 0x0135;
 inline constexpr std::uint32_t WmCtlColorStatic = 0x0138;
+inline constexpr std::uint32_t WmChangeUiState = 0x0127;
 inline constexpr std::uint32_t WmMouseMove = 0x0200;
 inline constexpr std::uint32_t WmLButtonDown = 0x0201;
 inline constexpr std::uint32_t WmLButtonUp = 0x0202;
@@ -150,6 +151,10 @@ inline constexpr std::uintptr_t SizeMinimized = 1;
 // PeekMessageA.
 inline constexpr std::uint32_t PmNoRemove = 0;
 inline constexpr std::uint32_t PmRemove = 1;
+
+// WM_CHANGEUISTATE: what changes (low word) and which cues (high word).
+inline constexpr std::uint32_t UisClear = 2;
+inline constexpr std::uint32_t UisfHideFocus = 0x1;
 
 // WM_GETDLGCODE answers.
 inline constexpr std::intptr_t DlgcWantArrows = 0x1;

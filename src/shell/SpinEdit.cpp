@@ -144,8 +144,10 @@ void TCSpinEdit::BoundsChanged() {
   Resize();
 }
 
+// A press on the field itself places the caret where it lands; the focus
+// that comes with a press on an arrow selects like any other.
 void TCSpinEdit::DoEnter() {
-  if (AutoSelect() && platform::GetKeyState(platform::VkLButton) >= 0) SelectAll();
+  if (AutoSelect() && !LeftButtonDown()) SelectAll();
   vcl::TWinControl::DoEnter();
 }
 

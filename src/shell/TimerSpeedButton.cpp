@@ -29,6 +29,11 @@ void TTimerSpeedButton::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift
   vcl::TSpeedButton::MouseUp(button, shift, x, y);
 }
 
+void TTimerSpeedButton::MouseCaptureLost() {
+  if (autoRepeatTimer_) autoRepeatTimer_->SetEnabled(false);
+  vcl::TSpeedButton::MouseCaptureLost();
+}
+
 void TTimerSpeedButton::TimerExpired(vcl::TObject*) {
   autoRepeatTimer_->SetInterval(kRepeatPause);
   // Only while the arrow is held down with the pointer on it.

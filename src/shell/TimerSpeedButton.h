@@ -19,6 +19,8 @@ class TTimerSpeedButton : public vcl::TSpeedButton {
 
   void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int x, int y) override;
   void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int x, int y) override;
+  // No release will come: the repeats stop here.
+  void MouseCaptureLost() override;
   void Paint(platform::Hdc dc) override;
   void TimerExpired(vcl::TObject* sender);
 

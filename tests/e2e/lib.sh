@@ -88,3 +88,20 @@ e2e_wait_for_text() {
     sleep 0.1
   done
 }
+
+# Real key presses through the X server (xdotool's XTEST input, the way a
+# keyboard's arrive), e.g. `e2e_keys Tab shift+Tab Down`. The first call
+# gives the keyboard focus to the Wine desktop window, which passes the keys
+# on to its foreground window.
+e2e_keys() {
+  command -v xdotool >/dev/null || e2e_skip "xdotool is not installed"
+  if [ -z "${E2E_KEYS_FOCUSED:-}" ]; then
+    local desktop
+    desktop=$(xdotool search --onlyvisible --name 'Wine desktop' 2>/dev/null | head -1) ||
+      e2e_fail "no Wine desktop window to type into"
+    [ -n "$desktop" ] || e2e_fail "no Wine desktop window to type into"
+    xdotool windowfocus --sync "$desktop"
+    E2E_KEYS_FOCUSED=1
+  fi
+  xdotool key --delay 80 "$@"
+}

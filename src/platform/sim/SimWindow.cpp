@@ -320,10 +320,14 @@ Hwnd GetFocus() { return S().focus; }
 
 Hwnd SetCapture(Hwnd window) {
   Hwnd old = S().capture;
-  if (Find(window)) S().capture = window;
+  if (!Find(window)) return old;
+  S().capture = window;
+  if (old && old != window && Find(old)) SendMessageA(old, WmCaptureChanged, 0, static_cast<Lparam>(window));
   return old;
 }
 
+// The window that loses the capture is told, with the one that takes it
+// (0 when released).
 bool ReleaseCapture() {
   Hwnd old = S().capture;
   S().capture = 0;

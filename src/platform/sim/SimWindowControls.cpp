@@ -1,7 +1,8 @@
 // The predefined control classes of the simulated system: buttons, edits,
 // statics, the list view and the status bar. They keep what the program
 // relies on: check states, edit text and selection with the notifications
-// Windows sends, the formatting rectangle, list-view items.
+// Windows sends, the formatting rectangle, list-view items; a press on a
+// button or an edit takes the focus, and the space bar ticks a list item.
 #include <algorithm>
 #include <cstring>
 
@@ -26,6 +27,11 @@ Lresult MURALTO_WINAPI ButtonProc(Hwnd window, std::uint32_t message, Wparam wPa
   switch (message) {
     case BmGetCheck: return w->check;
     case BmSetCheck: w->check = static_cast<std::uint32_t>(wParam); return 0;
+    case WmLButtonDown:
+      // A press takes the focus; the release clicks.
+      if (S().focus != window) SetFocus(window);
+      return 0;
+    case WmLButtonUp:
     case BmClick: {
       if (!w->enabled) return 0;
       if (kind == BsAutoCheckBox) w->check = w->check == BstChecked ? BstUnchecked : BstChecked;
@@ -147,6 +153,10 @@ Lresult MURALTO_WINAPI EditProc(Hwnd window, std::uint32_t message, Wparam wPara
       w->style = wParam ? (w->style | EsReadOnly) : (w->style & ~EsReadOnly);
       return 1;
     case WmGetDlgCode: return DlgcWantChars;
+    case WmLButtonDown:
+      // A press on an edit takes the focus into it.
+      if (S().focus != window) SetFocus(window);
+      return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
   }
 }
@@ -160,6 +170,32 @@ Window* ListView(Hwnd list) {
   return w && Upper(w->className) == Upper(WcListView) ? w : nullptr;
 }
 
+// LVN_ITEMCHANGED to the list's parent.
+void SendItemChange(Hwnd list, int index, std::uint32_t oldState, std::uint32_t newState) {
+  Window* w = Find(list);
+  if (!w) return;
+  SimListViewChange change{{list, static_cast<std::uintptr_t>(w->id), LvnItemChanged}, {index, oldState, newState, true}};
+  SendMessageA(w->parent, WmNotify, static_cast<Wparam>(w->id), reinterpret_cast<Lparam>(&change));
+}
+
+// The space bar ticks or unticks the focused item's check box.
+Lresult MURALTO_WINAPI ListViewProc(Hwnd window, std::uint32_t message, Wparam wParam, Lparam lParam) {
+  Window* w = ListView(window);
+  if (!w) return 0;
+  if (message == WmKeyDown && wParam == static_cast<Wparam>(VkSpace) && (w->listExStyle & LvsExCheckBoxes)) {
+    for (std::size_t i = 0; i < w->items.size(); ++i) {
+      std::uint32_t old = w->items[i].state;
+      if (!(old & LvisFocused)) continue;
+      bool checked = (old & LvisStateImageMask) == StateImageChecked;
+      w->items[i].state = (old & ~LvisStateImageMask) | (checked ? StateImageUnchecked : StateImageChecked);
+      SendItemChange(window, static_cast<int>(i), old, w->items[i].state);
+      break;
+    }
+    return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
 }  // namespace
 
 void RegisterPredefinedClasses() {
@@ -168,7 +204,7 @@ void RegisterPredefinedClasses() {
   classes["BUTTON"] = {"Button", ButtonProc, 0};
   classes["EDIT"] = {"Edit", EditProc, 0};
   classes["STATIC"] = {"Static", PlainProc, 0};
-  classes[Upper(WcListView)] = {WcListView, PlainProc, 0};
+  classes[Upper(WcListView)] = {WcListView, ListViewProc, 0};
   classes[Upper(WcStatusBar)] = {WcStatusBar, PlainProc, 0};
 }
 
@@ -284,14 +320,6 @@ namespace sim {
 using namespace sim::detail;
 
 namespace {
-void SendChange(platform::Hwnd list, int index, std::uint32_t oldState, std::uint32_t newState) {
-  Window* w = Find(list);
-  if (!w) return;
-  SimListViewChange change{{list, static_cast<std::uintptr_t>(w->id), platform::LvnItemChanged},
-                           {index, oldState, newState, true}};
-  platform::SendMessageA(w->parent, platform::WmNotify, static_cast<platform::Wparam>(w->id),
-                         reinterpret_cast<platform::Lparam>(&change));
-}
 void SendClick(platform::Hwnd list) {
   Window* w = Find(list);
   if (!w) return;
@@ -304,7 +332,7 @@ void SendClick(platform::Hwnd list) {
 void ClickListViewCheckBox(platform::Hwnd list, int index) {
   std::uint32_t old = platform::ListViewGetItemState(list, index, 0xFFFFFFFFu);
   platform::ListViewSetCheckState(list, index, !platform::ListViewGetCheckState(list, index));
-  SendChange(list, index, old, platform::ListViewGetItemState(list, index, 0xFFFFFFFFu));
+  SendItemChange(list, index, old, platform::ListViewGetItemState(list, index, 0xFFFFFFFFu));
   SendClick(list);
 }
 
@@ -313,9 +341,10 @@ void ClickListViewItem(platform::Hwnd list, int index, bool addToSelection) {
   for (int i = 0; i < count; ++i) {
     std::uint32_t old = platform::ListViewGetItemState(list, i, 0xFFFFFFFFu);
     bool selected = i == index || (addToSelection && (old & platform::LvisSelected));
-    platform::ListViewSetItemState(list, i, selected ? platform::LvisSelected : 0, platform::LvisSelected);
+    std::uint32_t state = (selected ? platform::LvisSelected : 0) | (i == index ? platform::LvisFocused : 0);
+    platform::ListViewSetItemState(list, i, state, platform::LvisSelected | platform::LvisFocused);
     std::uint32_t now = platform::ListViewGetItemState(list, i, 0xFFFFFFFFu);
-    if (now != old) SendChange(list, i, old, now);
+    if (now != old) SendItemChange(list, i, old, now);
   }
   SendClick(list);
 }

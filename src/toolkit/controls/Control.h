@@ -67,6 +67,9 @@ class TControl : public TComponent {
   virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
   virtual void MouseMove(TShiftState shift, int x, int y);
+  // The parent's window lost the mouse capture while this control held the
+  // mouse (another window took it, Alt+Tab): no release will come.
+  virtual void MouseCaptureLost() {}
   // Drawing of a control without a window of its own, into its parent's
   // device context; origin at the parent's client origin.
   virtual void Paint(platform::Hdc) {}

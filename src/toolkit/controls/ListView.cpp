@@ -18,7 +18,7 @@ TListView::~TListView() {
 void TListView::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.WinClassName = platform::WcListView;
-  params.Style |= platform::LvsReport | platform::LvsShowSelAlways;
+  params.Style |= platform::LvsReport;
   if (!readOnly_) params.Style |= platform::LvsEditLabels;
   if (!multiSelect_) params.Style |= 0x4;  // LVS_SINGLESEL
   params.ExStyle |= platform::WsExClientEdge;
@@ -71,6 +71,16 @@ void TListView::Mirror(TItemChange change, TListItem* item) {
   mirroring_ = false;
 }
 
+void TListView::WndProc(TMessage& m) {
+  if (m.Msg != platform::WmKeyDown && m.Msg != platform::WmChar) {
+    TWinControl::WndProc(m);
+    return;
+  }
+  int before = userChecks_;
+  TWinControl::WndProc(m);
+  if (userChecks_ != before) Click();
+}
+
 platform::Lresult TListView::CNNotify(platform::Lparam lParam) {
   platform::NotifyHeader header = platform::ReadNotifyHeader(lParam);
   switch (header.code) {
@@ -81,7 +91,10 @@ platform::Lresult TListView::CNNotify(platform::Lparam lParam) {
       TListItem* item = items_.Item(change.item);
       taking_ = true;
       std::uint32_t image = change.newState & platform::LvisStateImageMask;
-      if (checkboxes_ && image != 0) item->SetChecked(image == platform::StateImageChecked);
+      if (checkboxes_ && image != 0 && item->Checked() != (image == platform::StateImageChecked)) {
+        item->SetChecked(image == platform::StateImageChecked);
+        ++userChecks_;
+      }
       item->SetSelected((change.newState & platform::LvisSelected) != 0);
       taking_ = false;
       return 0;

@@ -2,7 +2,9 @@
 // TListView: a report-style list with one column, showing the items of a
 // TListItems: caption, check box and selection. The items are the state;
 // the window shows them and the user's check-box clicks, selections and
-// in-place edits are taken back into them.
+// in-place edits are taken back into them. A key that ticks or unticks an
+// item's check box (the space bar) is a click on that check box: OnClick
+// follows, as it does for the mouse.
 #include <string>
 
 #include "toolkit/controls/ListItems.h"
@@ -27,6 +29,7 @@ class TListView : public TWinControl {
   void SetColumn(const std::string& caption, int width);
 
   platform::Lresult CNNotify(platform::Lparam lParam) override;
+  void WndProc(TMessage& message) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -44,6 +47,7 @@ class TListView : public TWinControl {
   int columnWidth_ = 50;
   bool mirroring_ = false;  // the window is being told: its notifications are echoes
   bool taking_ = false;     // the items take the user's change: nothing to show back
+  int userChecks_ = 0;      // check boxes the user ticked or unticked so far
 };
 
 }  // namespace vcl

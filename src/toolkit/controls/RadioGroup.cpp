@@ -2,29 +2,28 @@
 
 #include <algorithm>
 
+#include "toolkit/controls/GroupButton.h"
+
 namespace vcl {
 
-TRadioGroup::TRadioGroup(TComponent* owner) : TGroupBox(owner) {
-  SetTabStop(true);
-}
+TRadioGroup::TRadioGroup(TComponent* owner) : TGroupBox(owner) {}
 
-TRadioGroup::~TRadioGroup() { DestroyHandle(); }
+TRadioGroup::~TRadioGroup() {
+  DestroyButtons();
+  DestroyHandle();
+}
 
 void TRadioGroup::SetItems(const std::vector<std::string>& items) {
   items_ = items;
   if (itemIndex_ >= static_cast<int>(items_.size())) itemIndex_ = static_cast<int>(items_.size()) - 1;
-  if (HandleAllocated()) {
-    DestroyButtons();
-    CreateButtons();
-  }
+  DestroyButtons();
+  CreateButtons();
 }
 
 void TRadioGroup::SetItem(int index, const std::string& caption) {
   if (index < 0 || index >= static_cast<int>(items_.size())) return;
   items_[static_cast<std::size_t>(index)] = caption;
-  if (index < static_cast<int>(buttons_.size())) {
-    platform::SetWindowTextA(buttons_[static_cast<std::size_t>(index)], caption.c_str());
-  }
+  if (index < ButtonCount()) Buttons(index)->SetCaption(caption);
 }
 
 void TRadioGroup::SetItemIndex(int index) {
@@ -39,30 +38,20 @@ void TRadioGroup::SetItemIndex(int index) {
   if (index >= 0) Click();
 }
 
-void TRadioGroup::InitializeWnd() { CreateButtons(); }
-
-void TRadioGroup::DestroyWnd() {
-  DestroyButtons();
-  TGroupBox::DestroyWnd();
-}
-
 void TRadioGroup::CreateButtons() {
   for (std::size_t i = 0; i < items_.size(); ++i) {
-    std::uint32_t style = platform::WsChild | platform::WsVisible | platform::BsAutoRadioButton;
-    if (i == 0) style |= platform::WsGroup;
-    if (!Enabled()) style |= platform::WsDisabled;
-    platform::Hwnd button = platform::CreateWindowExA(0, "BUTTON", items_[i].c_str(), style, 0, 0, 0, 0, Handle(),
-                                                      static_cast<platform::Hmenu>(i + 1));
-    if (!button) continue;
-    platform::SendMessageA(button, platform::WmSetFont, Font().Handle(), 0);
+    auto* button = TComponent::Create<TGroupButton>(this, this, static_cast<int>(i));
+    button->SetCaption(items_[i]);
+    button->SetEnabled(Enabled());
     buttons_.push_back(button);
   }
   ArrangeButtons();
   UpdateChecks();
+  for (TGroupButton* button : buttons_) button->SetParent(this);
 }
 
 void TRadioGroup::DestroyButtons() {
-  for (platform::Hwnd button : buttons_) platform::DestroyWindow(button);
+  for (TGroupButton* button : buttons_) TComponent::Free(button);
   buttons_.clear();
 }
 
@@ -70,38 +59,23 @@ void TRadioGroup::DestroyButtons() {
 void TRadioGroup::ArrangeButtons() {
   if (buttons_.empty()) return;
   const int captionHeight = 14;
-  int count = static_cast<int>(buttons_.size());
+  int count = ButtonCount();
   int deltaY = std::max(1, (Height() - captionHeight - 5) / count);
   int buttonHeight = std::min(deltaY, 17);
   for (int i = 0; i < count; ++i) {
     int top = captionHeight + i * deltaY + (deltaY - buttonHeight) / 2;
-    platform::MoveWindow(buttons_[static_cast<std::size_t>(i)], 8, top, std::max(0, Width() - 16), buttonHeight, true);
+    Buttons(i)->SetBounds(8, top, std::max(0, Width() - 16), buttonHeight);
   }
 }
 
 void TRadioGroup::UpdateChecks() {
-  for (std::size_t i = 0; i < buttons_.size(); ++i) {
-    bool on = static_cast<int>(i) == itemIndex_;
-    platform::SendMessageA(buttons_[i], platform::BmSetCheck, on ? platform::BstChecked : platform::BstUnchecked, 0);
+  int tabStop = itemIndex_ >= 0 ? itemIndex_ : 0;
+  for (int i = 0; i < ButtonCount(); ++i) {
+    Buttons(i)->SetChecked(i == itemIndex_);
+    Buttons(i)->SetTabStop(i == tabStop);
   }
 }
 
 void TRadioGroup::BoundsChanged() { ArrangeButtons(); }
-
-void TRadioGroup::FontChanged() {
-  TGroupBox::FontChanged();
-  for (platform::Hwnd button : buttons_) platform::SendMessageA(button, platform::WmSetFont, Font().Handle(), 1);
-}
-
-void TRadioGroup::WndProc(TMessage& m) {
-  if (m.Msg == platform::WmCommand && m.LParam && platform::HiWord(m.WParam) == platform::BnClicked) {
-    auto it = std::find(buttons_.begin(), buttons_.end(), static_cast<platform::Hwnd>(m.LParam));
-    if (it != buttons_.end()) {
-      SetItemIndex(static_cast<int>(it - buttons_.begin()));
-      return;
-    }
-  }
-  TGroupBox::WndProc(m);
-}
 
 }  // namespace vcl

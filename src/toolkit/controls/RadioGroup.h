@@ -3,13 +3,16 @@
 // from -1 (nothing chosen) to the last item: a larger value chooses the
 // last item, a smaller one gives -1. Choosing another item, by the program
 // or by the user, raises OnClick; no change, and a change to -1 (no item
-// chosen), raise nothing.
+// chosen), raise nothing. The box itself takes no focus: its chosen button
+// is its place in the tab order (the first one while nothing is chosen).
 #include <string>
 #include <vector>
 
 #include "toolkit/controls/GroupBox.h"
 
 namespace vcl {
+
+class TGroupButton;
 
 class TRadioGroup : public TGroupBox {
  public:
@@ -21,14 +24,11 @@ class TRadioGroup : public TGroupBox {
   void SetItem(int index, const std::string& caption);
   int ItemIndex() const { return itemIndex_; }
   void SetItemIndex(int index);
-
-  void WndProc(TMessage& message) override;
+  int ButtonCount() const { return static_cast<int>(buttons_.size()); }
+  TGroupButton* Buttons(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
 
  protected:
-  void InitializeWnd() override;
-  void DestroyWnd() override;
   void BoundsChanged() override;
-  void FontChanged() override;
 
  private:
   void CreateButtons();
@@ -38,7 +38,7 @@ class TRadioGroup : public TGroupBox {
 
   std::vector<std::string> items_;
   int itemIndex_ = -1;
-  std::vector<platform::Hwnd> buttons_;
+  std::vector<TGroupButton*> buttons_;
 };
 
 }  // namespace vcl

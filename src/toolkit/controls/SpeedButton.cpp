@@ -40,6 +40,11 @@ void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
   if (inside) Click();
 }
 
+void TSpeedButton::MouseCaptureLost() {
+  dragging_ = false;
+  SetState(Enabled() ? TButtonState::bsUp : TButtonState::bsDisabled);
+}
+
 void TSpeedButton::Paint(platform::Hdc dc) {
   platform::Rect r{Left(), Top(), Left() + Width(), Top() + Height()};
   platform::FillRectSysColor(dc, &r, platform::ColorBtnFace);

@@ -20,6 +20,8 @@ class TSpeedButton : public TControl {
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  // Pops up without clicking.
+  void MouseCaptureLost() override;
   void Paint(platform::Hdc dc) override;
   void SetEnabled(bool enabled) override;
 

@@ -384,11 +384,23 @@ void TWinControl::WndProc(TMessage& m) {
       DoExit();
       return;
     case WmLButtonDown:
+    case WmLButtonDblClk:
     case WmLButtonUp:
     case WmRButtonDown:
     case WmRButtonUp:
     case WmMouseMove:
-      if (RouteMouse(m)) return;
+      // Set before the window's own handling, which may move the focus here.
+      if (m.Msg == WmLButtonDown || m.Msg == WmLButtonDblClk) leftButtonDown_ = true;
+      if (m.Msg == WmLButtonUp) leftButtonDown_ = false;
+      if (m.Msg != WmLButtonDblClk && RouteMouse(m)) return;
+      break;
+    case WmCaptureChanged:
+      leftButtonDown_ = false;
+      if (mouseControl_ && static_cast<Hwnd>(m.LParam) != handle_) {
+        TControl* holder = mouseControl_;
+        mouseControl_ = nullptr;
+        holder->MouseCaptureLost();
+      }
       break;
     case WmSetCursor:
       if (Cursor() == TCursor::crHandPoint) {

@@ -96,6 +96,12 @@ class TWinControl : public TControl {
   // Keys the control keeps for itself instead of dialog navigation.
   virtual bool WantsTab() const { return false; }
   virtual bool WantsReturn() const { return false; }
+  // One choice of a group (a radio button): the arrow keys move the focus
+  // between the group's choices and choose the one they reach.
+  virtual bool IsGroupChoice() const { return false; }
+  // The left mouse button went down on this control's own window and has
+  // not come up yet.
+  bool LeftButtonDown() const { return leftButtonDown_; }
 
  protected:
   virtual void CreateParams(TCreateParams& params);
@@ -119,6 +125,7 @@ class TWinControl : public TControl {
   int tabOrder_ = -1;
   bool tabStop_ = false;
   TControl* mouseControl_ = nullptr;  // a drawn child holding the mouse
+  bool leftButtonDown_ = false;
 };
 
 // The window's object, or null.

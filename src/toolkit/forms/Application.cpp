@@ -183,7 +183,16 @@ bool TApplication::IsDialogKey(platform::Msg& msg) {
   switch (static_cast<int>(msg.wParam)) {
     case platform::VkTab:
       if (control->WantsTab()) return false;
+      form->ShowFocusCues();
       form->SelectNext(control, platform::GetKeyState(platform::VkShift) >= 0);
+      return true;
+    case platform::VkLeft:
+    case platform::VkUp:
+    case platform::VkRight:
+    case platform::VkDown:
+      if (!control->IsGroupChoice()) return false;
+      form->ShowFocusCues();
+      form->SelectNextChoice(control, msg.wParam == platform::VkRight || msg.wParam == platform::VkDown);
       return true;
     case platform::VkReturn:
       if (control->WantsReturn() || dynamic_cast<TButton*>(control)) return false;

@@ -1,5 +1,6 @@
 #include "toolkit/forms/Form.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/desktop.h"
@@ -181,6 +182,33 @@ void TForm::SelectNext(TWinControl* current, bool forward) {
   if (list[next] != current) {
     activeControl_ = list[next];
     list[next]->SetFocus();
+  }
+}
+
+void TForm::SelectNextChoice(TWinControl* current, bool forward) {
+  TWinControl* group = current->Parent();
+  if (!group) return;
+  std::vector<TWinControl*> choices;
+  for (int i = 0; i < group->ControlCount(); ++i) {
+    auto* c = dynamic_cast<TWinControl*>(group->Controls(i));
+    if (c && c->IsGroupChoice() && (c == current || c->CanFocus())) choices.push_back(c);
+  }
+  std::stable_sort(choices.begin(), choices.end(), [](TWinControl* a, TWinControl* b) {
+    return static_cast<unsigned>(a->TabOrder()) < static_cast<unsigned>(b->TabOrder());
+  });
+  auto at = std::find(choices.begin(), choices.end(), current);
+  if (at == choices.end()) return;
+  std::size_t n = choices.size(), i = static_cast<std::size_t>(at - choices.begin());
+  TWinControl* next = choices[forward ? (i + 1) % n : (i + n - 1) % n];
+  activeControl_ = next;
+  next->SetFocus();
+  next->Click();
+}
+
+void TForm::ShowFocusCues() {
+  if (HandleAllocated()) {
+    platform::SendMessageA(Handle(), platform::WmChangeUiState,
+                           platform::MakeWparam(platform::UisClear, platform::UisfHideFocus), 0);
   }
 }
 

@@ -72,6 +72,12 @@ class TForm : public TWinControl {
   void DoCreate();
   // Moves the focus to the next (or previous) control in tab order.
   void SelectNext(TWinControl* current, bool forward);
+  // Moves the focus from a group's choice to the next (or previous) choice
+  // of its group, round at either end, and chooses it, as a click would.
+  void SelectNextChoice(TWinControl* current, bool forward);
+  // The keyboard is in use: focus rectangles show from now on, as in a
+  // dialog once a key moved the focus.
+  void ShowFocusCues();
   TButton* DefaultButton() const;
   TButton* CancelButton() const;
   // The menu changed: the window shows the new one.

@@ -119,6 +119,27 @@ TEST_F(WindowSuite, ListViewKeepsItemsTextsAndCheckStates) {
   EXPECT_EQ(ListViewGetItemCount(list.h), 0);
 }
 
+TEST_F(WindowSuite, SpaceTicksAndUnticksTheFocusedItemsCheckBox) {
+  Window top("List", WsOverlapped | WsCaption | WsVisible);
+  Window list("", WsChild | WsVisible | LvsReport, top.h, WcListView, 32);
+  ListViewSetExtendedListViewStyle(list.h, LvsExCheckBoxes);
+  ListViewInsertColumn(list.h, 0, "Folders", 225);
+  ListViewInsertItem(list.h, 0, "C:\\A");
+  ListViewInsertItem(list.h, 1, "C:\\B");
+  ListViewSetItemState(list.h, 1, LvisFocused, LvisFocused);
+  windowsuite::Log().clear();
+  SendMessageA(list.h, WmKeyDown, VkSpace, 0);
+  EXPECT_FALSE(ListViewGetCheckState(list.h, 0));
+  EXPECT_TRUE(ListViewGetCheckState(list.h, 1)) << "ticked";
+  int changes = 0;
+  for (const auto& s : windowsuite::Log()) {
+    if (s.window == top.h && s.message == WmNotify && s.notifyCode == LvnItemChanged) ++changes;
+  }
+  EXPECT_GE(changes, 1) << "the parent hears of it";
+  SendMessageA(list.h, WmKeyDown, VkSpace, 0);
+  EXPECT_FALSE(ListViewGetCheckState(list.h, 1)) << "unticked";
+}
+
 TEST_F(WindowSuite, MenusKeepCaptionsAndCheckMarks) {
   Hmenu popup = CreatePopupMenu();
   Hmenu sub = CreatePopupMenu();

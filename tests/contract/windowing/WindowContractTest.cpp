@@ -122,6 +122,24 @@ TEST_F(WindowSuite, FocusMovesWithKillFocusBeforeSetFocus) {
   EXPECT_EQ(order, expected);
 }
 
+TEST_F(WindowSuite, TheWindowLosingTheCaptureIsToldWhoTookIt) {
+  Window top("Capture", WsOverlapped | WsCaption | WsVisible);
+  Window a("a", WsChild | WsVisible, top.h);
+  Window b("b", WsChild | WsVisible, top.h);
+  SetCapture(a.h);
+  ASSERT_EQ(GetCapture(), a.h);
+  windowsuite::Log().clear();
+  EXPECT_EQ(SetCapture(b.h), a.h);
+  ReleaseCapture();
+  EXPECT_EQ(GetCapture(), 0u);
+  std::vector<std::pair<Hwnd, Lparam>> told;
+  for (const auto& s : windowsuite::Log()) {
+    if (s.message == WmCaptureChanged) told.push_back({s.window, s.lParam});
+  }
+  std::vector<std::pair<Hwnd, Lparam>> expected{{a.h, static_cast<Lparam>(b.h)}, {b.h, 0}};
+  EXPECT_EQ(told, expected);
+}
+
 std::vector<std::string>& Calls() {
   static std::vector<std::string> calls;
   return calls;

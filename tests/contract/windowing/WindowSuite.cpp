@@ -1,5 +1,7 @@
 #include "WindowSuite.h"
 
+#include "platform/commctrl.h"
+
 namespace windowsuite {
 
 std::vector<Seen>& Log() {
@@ -20,7 +22,8 @@ std::vector<std::uint32_t> Messages(platform::Hwnd window, const std::vector<std
 
 platform::Lresult MURALTO_WINAPI RecordingProc(platform::Hwnd window, std::uint32_t message, platform::Wparam wParam,
                                                platform::Lparam lParam) {
-  Log().push_back({window, message, wParam, lParam});
+  std::uint32_t code = message == platform::WmNotify ? platform::ReadNotifyHeader(lParam).code : 0;
+  Log().push_back({window, message, wParam, lParam, code});
   return platform::DefWindowProcA(window, message, wParam, lParam);
 }
 

@@ -16,6 +16,7 @@ struct Seen {
   std::uint32_t message;
   platform::Wparam wParam;
   platform::Lparam lParam;
+  std::uint32_t notifyCode = 0;  // of a WM_NOTIFY, read while its lParam was alive
 };
 std::vector<Seen>& Log();
 // The messages of interest, in order, for one window.

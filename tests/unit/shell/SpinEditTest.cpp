@@ -35,7 +35,9 @@ class SpinEditTest : public guitest::GuiTest {
     }
   }
   void Key(int vk) { platform::SendMessageA(edit->Handle(), platform::WmKeyDown, static_cast<platform::Wparam>(vk), 0); }
+  // The button's state follows the presses, as the system's does.
   void Mouse(std::uint32_t msg, int x, int y) {
+    if (msg != platform::WmMouseMove) sim::SetKeyDown(platform::VkLButton, msg == platform::WmLButtonDown);
     platform::SendMessageA(edit->Button()->Handle(), msg, msg == platform::WmLButtonDown ? platform::MkLButton : 0,
                            platform::MakeLparam(x, y));
   }
@@ -198,17 +200,34 @@ TEST_F(SpinEditTest, LeavingAFieldThatHoldsNoNumberShowsTheMinimum) {
   EXPECT_EQ(changes, (std::vector<std::string>{"", "0"}));
 }
 
-TEST_F(SpinEditTest, EnteringSelectsTheWholeTextUnlessTheMouseIsDown) {
-  other->SetFocus();
-  edit->SetValue(42);
-  edit->SetFocus();
-  EXPECT_EQ(edit->SelLength(), 2);
-  other->SetFocus();
-  edit->SetSelection(0, 0);
-  sim::SetKeyDown(platform::VkLButton, true);
-  edit->SetFocus();
-  sim::SetKeyDown(platform::VkLButton, false);
-  EXPECT_EQ(edit->SelLength(), 0);
+TEST_F(SpinEditTest, EnteringSelectsTheWholeTextUnlessTheButtonWentDownOnTheField) {
+  struct Row {
+    const char* how;
+    bool selected;
+  } rows[] = {
+      {"focus", true},  // by the keyboard or the program
+      {"press on the field", false},  // the caret goes where the press landed
+      {"press on an arrow", true},    // the button is down, but on the arrow pair
+  };
+  for (const Row& row : rows) {
+    other->SetFocus();
+    edit->SetValue(row.selected ? 59 : 42);  // at the maximum the arrow changes nothing
+    edit->SetSelection(0, 0);
+    std::string how = row.how;
+    if (how == "focus") {
+      edit->SetFocus();
+    } else if (how == "press on the field") {
+      sim::SetKeyDown(platform::VkLButton, true);
+      platform::SendMessageA(edit->Handle(), platform::WmLButtonDown, platform::MkLButton, platform::MakeLparam(5, 5));
+      sim::SetKeyDown(platform::VkLButton, false);
+      platform::SendMessageA(edit->Handle(), platform::WmLButtonUp, 0, platform::MakeLparam(5, 5));
+    } else {
+      Mouse(platform::WmLButtonDown, 7, 3);
+      Mouse(platform::WmLButtonUp, 7, 3);
+    }
+    ASSERT_EQ(platform::GetFocus(), edit->Handle()) << row.how;
+    EXPECT_EQ(edit->SelLength(), row.selected ? 2 : 0) << row.how;
+  }
 }
 
 TEST_F(SpinEditTest, PasteAndCutOnlyWhileTheEditorIsEnabledAndWritable) {
@@ -304,6 +323,30 @@ TEST_F(SpinEditTest, MovingOffTheArrowSuspendsTheRepeatsAndAReleaseOutsideGivesN
   Mouse(platform::WmMouseMove, 40, 3);
   Mouse(platform::WmLButtonUp, 40, 3);
   EXPECT_EQ(edit->Text(), "3");
+}
+
+TEST_F(SpinEditTest, LosingTheMouseCaptureStopsTheRepeats) {
+  struct Row {
+    const char* how;
+    void (*lose)(platform::Hwnd other);
+  } rows[] = {
+      {"another window takes it", [](platform::Hwnd other) { platform::SetCapture(other); }},
+      {"released", [](platform::Hwnd) { platform::ReleaseCapture(); }},  // Alt+Tab ends it so
+  };
+  for (const Row& row : rows) {
+    edit->SetValue(0);
+    Mouse(platform::WmLButtonDown, 7, 3);
+    sim::AdvanceClock(450);
+    ASSERT_EQ(edit->Text(), "1") << row.how;
+    row.lose(other->Handle());
+    sim::AdvanceClock(1000);
+    EXPECT_EQ(edit->Text(), "1") << row.how;
+    EXPECT_FALSE(edit->Button()->ArrowUp()->AutoRepeatTimer()->Enabled()) << row.how;
+    EXPECT_EQ(edit->Button()->ArrowUp()->State(), vcl::TButtonState::bsUp) << row.how;
+    Mouse(platform::WmLButtonUp, 7, 3);  // a late release, if any, gives no step
+    EXPECT_EQ(edit->Text(), "1") << row.how;
+    platform::ReleaseCapture();
+  }
 }
 
 TEST_F(SpinEditTest, AFailingStepStopsTheRepeatAndIsShown) {

@@ -18,6 +18,8 @@ int ListCommand(const Args& args);          // (none)
 int ForegroundCommand(const Args& args);    // (none)
 int WindowProcessCommand(const Args& args); // WINDOW
 int WaitTextCommand(const Args& args);      // WINDOW TEXT SECONDS
+int FocusCommand(const Args& args);         // WINDOW
+int WaitFocusCommand(const Args& args);     // WINDOW TEXT SECONDS
 
 // Messages.
 int ClickCommand(const Args& args);         // WINDOW TEXT

@@ -108,6 +108,44 @@ int ForegroundCommand(const Args&)
     return 0;
 }
 
+namespace {
+
+// The control that has the keyboard focus in the window's thread, or null.
+HWND FocusOf(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+        return nullptr;
+    return info.hwndFocus;
+}
+
+}  // namespace
+
+int FocusCommand(const Args& args)
+{
+    HWND focus = FocusOf(ParseWindow(args[0]));
+    if (!focus)
+        throw CheckFailed("nothing has the focus");
+    std::cout << FormatWindow(focus) << "\t" << ClassOf(focus) << "\t" << TextOf(focus) << "\n";
+    return 0;
+}
+
+int WaitFocusCommand(const Args& args)
+{
+    HWND window = ParseWindow(args[0]);
+    HWND focus = nullptr;
+    const bool arrived = PollUntil(ParseSeconds(args[2]), [&] {
+        focus = FocusOf(window);
+        return focus && TextOf(focus) == args[1];
+    });
+    if (!arrived)
+        throw CheckFailed("the focus never reached \"" + args[1] + "\" within " + args[2] + " s" +
+                          (focus ? "; it is on \"" + TextOf(focus) + "\"" : ""));
+    std::cout << FormatWindow(focus) << "\n";
+    return 0;
+}
+
 int WindowProcessCommand(const Args& args)
 {
     DWORD pid = 0;

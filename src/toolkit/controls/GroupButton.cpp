@@ -1,0 +1,44 @@
+#include "toolkit/controls/GroupButton.h"
+
+#include "toolkit/controls/RadioGroup.h"
+
+namespace vcl {
+
+TGroupButton::TGroupButton(TComponent* owner, TRadioGroup* group, int index)
+    : TWinControl(owner), group_(group), index_(index) {
+  SetTabOrder(index);
+}
+
+void TGroupButton::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.WinClassName = "BUTTON";
+  params.Style |= platform::BsAutoRadioButton;
+  if (index_ == 0) params.Style |= platform::WsGroup;
+}
+
+void TGroupButton::InitializeWnd() {
+  platform::SendMessageA(Handle(), platform::BmSetCheck, checked_ ? platform::BstChecked : platform::BstUnchecked, 0);
+}
+
+void TGroupButton::SetChecked(bool checked) {
+  checked_ = checked;
+  if (HandleAllocated()) {
+    platform::SendMessageA(Handle(), platform::BmSetCheck, checked ? platform::BstChecked : platform::BstUnchecked, 0);
+  }
+}
+
+void TGroupButton::Click() {
+  group_->SetItemIndex(index_);
+  TWinControl::Click();
+}
+
+void TGroupButton::DoEnter() {
+  if (!checked_ && !LeftButtonDown()) Click();
+  TWinControl::DoEnter();
+}
+
+void TGroupButton::CNCommand(std::uint32_t code) {
+  if (code == platform::BnClicked) Click();
+}
+
+}  // namespace vcl
