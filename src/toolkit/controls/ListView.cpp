@@ -71,16 +71,6 @@ void TListView::Mirror(TItemChange change, TListItem* item) {
   mirroring_ = false;
 }
 
-void TListView::WndProc(TMessage& m) {
-  if (m.Msg != platform::WmKeyDown && m.Msg != platform::WmChar) {
-    TWinControl::WndProc(m);
-    return;
-  }
-  int before = userChecks_;
-  TWinControl::WndProc(m);
-  if (userChecks_ != before) Click();
-}
-
 platform::Lresult TListView::CNNotify(platform::Lparam lParam) {
   platform::NotifyHeader header = platform::ReadNotifyHeader(lParam);
   switch (header.code) {
@@ -91,10 +81,7 @@ platform::Lresult TListView::CNNotify(platform::Lparam lParam) {
       TListItem* item = items_.Item(change.item);
       taking_ = true;
       std::uint32_t image = change.newState & platform::LvisStateImageMask;
-      if (checkboxes_ && image != 0 && item->Checked() != (image == platform::StateImageChecked)) {
-        item->SetChecked(image == platform::StateImageChecked);
-        ++userChecks_;
-      }
+      if (checkboxes_ && image != 0) item->SetChecked(image == platform::StateImageChecked);
       item->SetSelected((change.newState & platform::LvisSelected) != 0);
       taking_ = false;
       return 0;

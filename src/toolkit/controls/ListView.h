@@ -29,7 +29,6 @@ class TListView : public TWinControl {
   void SetColumn(const std::string& caption, int width);
 
   platform::Lresult CNNotify(platform::Lparam lParam) override;
-  void WndProc(TMessage& message) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -47,7 +46,6 @@ class TListView : public TWinControl {
   int columnWidth_ = 50;
   bool mirroring_ = false;  // the window is being told: its notifications are echoes
   bool taking_ = false;     // the items take the user's change: nothing to show back
-  int userChecks_ = 0;      // check boxes the user ticked or unticked so far
 };
 
 }  // namespace vcl

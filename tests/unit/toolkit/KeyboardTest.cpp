@@ -115,7 +115,9 @@ TEST_F(KeyboardTest, AfterAClickOnAnItemTabMovesOn) {
   EXPECT_EQ(platform::GetFocus(), after->Handle());
 }
 
-TEST_F(KeyboardTest, SpaceOnAListViewItemsCheckBoxIsAClick) {
+// The list view ticks the focused item itself; as with Windows' own list
+// view, a key is no click (only the mouse raises OnClick).
+TEST_F(KeyboardTest, SpaceTogglesTheFocusedListItemsCheckBoxWithoutAClick) {
   auto* list = vcl::TComponent::Create<vcl::TListView>(form);
   list->SetCheckboxes(true);
   list->SetTabOrder(3);
@@ -133,12 +135,10 @@ TEST_F(KeyboardTest, SpaceOnAListViewItemsCheckBoxIsAClick) {
   Press(platform::VkSpace);
   EXPECT_TRUE(list->Items().Item(1)->Checked());
   EXPECT_FALSE(list->Items().Item(0)->Checked());
-  EXPECT_EQ(listClicks, 1);
   Press(platform::VkSpace);
   EXPECT_FALSE(list->Items().Item(1)->Checked());
-  EXPECT_EQ(listClicks, 2);
   Press(platform::VkDown);
-  EXPECT_EQ(listClicks, 2) << "other keys are no clicks";
+  EXPECT_EQ(listClicks, 0) << "keys are no clicks";
 }
 
 }  // namespace
