@@ -7,6 +7,7 @@
 
 #include "app/Settings.h"
 #include "platform/files.h"
+#include "platform/profile.h"
 #include "system/ScratchArea.h"
 #include "toolkit/core/Exceptions.h"
 
@@ -102,6 +103,64 @@ TEST(SettingsOnTheSystem, AFirstSaveWritesTheTenDefaultLines) {
   EXPECT_EQ(written,
             "[Options]\r\nLanguage=English\r\nAuto Start=1\r\ntray=1\r\nSelection=0\r\nPosition=0\r\n"
             "[Pause]\r\nHour=1\r\nMin=0\r\nSec=0\r\n");
+}
+
+// A first save writes in one piece what the profile functions write entry by
+// entry into a new file; values they might write otherwise still come out as
+// they would write them.
+TEST(SettingsOnTheSystem, AFirstSaveWritesWhatTheProfileFunctionsWould) {
+  systemtest::ScratchArea scratch;
+  const std::string path = muralto::MainSettingsPath();
+  if (ReadAll(path) != "<missing>") GTEST_SKIP() << path << " exists already; left alone";
+  struct Row {
+    const char* why;
+    std::string language;
+    bool flag;
+    int number;
+  };
+  const Row rows[] = {
+      {"values like the defaults", "English", true, 0},
+      {"other values", "Russian", false, -2147483647 - 1},
+      {"blanks around the language", "  Russian ", true, 30},
+      {"a quoted language", "\"Russian\"", false, 5},
+      {"an empty language", "", true, -1},
+  };
+  int n = 0;
+  for (const Row& row : rows) {
+    // A file of its own per row: the profile functions may keep the last one in memory.
+    const std::string reference = scratch.Folder() + "reference" + std::to_string(++n) + ".ini";
+    muralto::MainWindowState state;
+    state.languageName = row.language;
+    state.autoStart = row.flag;
+    state.showTray = !row.flag;
+    state.selectionMode = row.number;
+    state.positionMode = 2;
+    state.hours = row.number;
+    state.minutes = 59;
+    state.seconds = -7;
+    const std::pair<const char*, std::pair<const char*, std::string>> entries[] = {
+        {"Options", {"Language", row.language}},
+        {"Options", {"Auto Start", row.flag ? "1" : "0"}},
+        {"Options", {"tray", row.flag ? "0" : "1"}},
+        {"Options", {"Selection", std::to_string(row.number)}},
+        {"Options", {"Position", "2"}},
+        {"Pause", {"Hour", std::to_string(row.number)}},
+        {"Pause", {"Min", "59"}},
+        {"Pause", {"Sec", "-7"}},
+    };
+    for (const auto& [section, entry] : entries) {
+      ASSERT_TRUE(platform::WritePrivateProfileStringA(section, entry.first, entry.second.c_str(), reference.c_str()));
+    }
+    try {
+      muralto::SaveSettings(state);
+    } catch (...) {
+      platform::DeleteFileA(path.c_str());
+      throw;
+    }
+    const std::string written = ReadAll(path);
+    platform::DeleteFileA(path.c_str());
+    EXPECT_EQ(written, ReadAll(reference)) << row.why;
+  }
 }
 
 }  // namespace
