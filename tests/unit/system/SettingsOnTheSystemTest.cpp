@@ -105,13 +105,15 @@ TEST(SettingsOnTheSystem, AFirstSaveWritesTheTenDefaultLines) {
             "[Pause]\r\nHour=1\r\nMin=0\r\nSec=0\r\n");
 }
 
-// A first save writes in one piece what the profile functions write entry by
-// entry into a new file; values they might write otherwise still come out as
-// they would write them.
-TEST(SettingsOnTheSystem, AFirstSaveWritesWhatTheProfileFunctionsWould) {
+// Saves one after another, each onto the file the one before left, give the
+// very bytes that the profile functions give when they write the same entries
+// one by one: into a new file, over a file of the same keys, and where a value
+// is one they might write otherwise.
+TEST(SettingsOnTheSystem, SavesWriteWhatTheProfileFunctionsWould) {
   systemtest::ScratchArea scratch;
   const std::string path = muralto::MainSettingsPath();
   if (ReadAll(path) != "<missing>") GTEST_SKIP() << path << " exists already; left alone";
+  const std::string reference = scratch.Folder() + "reference.ini";
   struct Row {
     const char* why;
     std::string language;
@@ -119,16 +121,14 @@ TEST(SettingsOnTheSystem, AFirstSaveWritesWhatTheProfileFunctionsWould) {
     int number;
   };
   const Row rows[] = {
-      {"values like the defaults", "English", true, 0},
-      {"other values", "Russian", false, -2147483647 - 1},
+      {"a new file", "English", true, 1},
+      {"other values over the same keys", "Russian", false, -2147483647 - 1},
       {"blanks around the language", "  Russian ", true, 30},
       {"a quoted language", "\"Russian\"", false, 5},
       {"an empty language", "", true, -1},
+      {"plain values again", "English", false, 0},
   };
-  int n = 0;
   for (const Row& row : rows) {
-    // A file of its own per row: the profile functions may keep the last one in memory.
-    const std::string reference = scratch.Folder() + "reference" + std::to_string(++n) + ".ini";
     muralto::MainWindowState state;
     state.languageName = row.language;
     state.autoStart = row.flag;
@@ -158,9 +158,12 @@ TEST(SettingsOnTheSystem, AFirstSaveWritesWhatTheProfileFunctionsWould) {
       throw;
     }
     const std::string written = ReadAll(path);
-    platform::DeleteFileA(path.c_str());
     EXPECT_EQ(written, ReadAll(reference)) << row.why;
+    muralto::MainWindowState read;
+    muralto::LoadSettings(read);
+    EXPECT_EQ(read.hours, row.number) << row.why << ": read back";
   }
+  platform::DeleteFileA(path.c_str());
 }
 
 }  // namespace
