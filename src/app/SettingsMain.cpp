@@ -1,6 +1,6 @@
 #include "app/IniFileReference.h"
 #include "app/Settings.h"
-#include "app/SettingsWholeFile.h"
+#include "app/SettingsNewFile.h"
 #include "toolkit/core/PathNames.h"
 
 namespace muralto {
@@ -34,7 +34,7 @@ void SaveSettings(const MainWindowState& state) {
   };
   const std::string path = MainSettingsPath();
   IniFileScope scope(path);
-  if (WriteSettingsFileWhole(path, entries)) return;
+  if (WriteNewSettingsFile(path, entries)) return;
   vcl::TIniFile& ini = scope.Ini();
   // Entry by entry, never the whole file: keys of others survive.
   for (const SettingsEntry& entry : entries) ini.WriteString(entry.section, entry.key, entry.value);
