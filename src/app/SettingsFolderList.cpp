@@ -2,8 +2,8 @@
 
 #include "app/IniFileReference.h"
 #include "app/Settings.h"
-#include "platform/files.h"
 #include "toolkit/core/Exceptions.h"
+#include "toolkit/io/ReplacementFile.h"
 
 namespace muralto {
 
@@ -13,24 +13,6 @@ const char* const Section = "Folders";
 
 std::string FolderKey(int n) { return "Folder" + std::to_string(n); }
 std::string CheckedKey(int n) { return "Checked Folder" + std::to_string(n); }
-
-// Removes a half-written replacement file unless told it has been moved.
-class PendingFile {
- public:
-  explicit PendingFile(std::string path) : path_(std::move(path)) { platform::DeleteFileA(path_.c_str()); }
-  ~PendingFile() {
-    if (!kept_) platform::DeleteFileA(path_.c_str());
-  }
-  PendingFile(const PendingFile&) = delete;
-  PendingFile& operator=(const PendingFile&) = delete;
-
-  const std::string& Path() const { return path_; }
-  void Keep() { kept_ = true; }
-
- private:
-  std::string path_;
-  bool kept_ = false;
-};
 
 void WriteEntries(const MainWindowState& state, const std::string& path) {
   IniFileScope scope(path);
@@ -60,16 +42,13 @@ void LoadFolderList(MainWindowState& state) {
 
 void SaveFolderList(const MainWindowState& state) {
   const std::string& path = state.folderListPath;
-  PendingFile replacement(path + ".new");
+  vcl::TReplacementFile replacement(path);
   try {
     WriteEntries(state, replacement.Path());
   } catch (const vcl::EIniFileException&) {
     throw vcl::EIniFileException(vcl::msg::IniFileWriteError(path));
   }
-  if (!platform::MoveFileExA(replacement.Path().c_str(), path.c_str(), platform::MoveFileReplaceExisting)) {
-    throw vcl::EIniFileException(vcl::msg::IniFileWriteError(path));
-  }
-  replacement.Keep();
+  if (!replacement.Commit()) throw vcl::EIniFileException(vcl::msg::IniFileWriteError(path));
 }
 
 }  // namespace muralto

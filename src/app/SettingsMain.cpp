@@ -1,5 +1,6 @@
 #include "app/IniFileReference.h"
 #include "app/Settings.h"
+#include "app/SettingsNewFile.h"
 #include "toolkit/core/PathNames.h"
 
 namespace muralto {
@@ -21,17 +22,22 @@ void LoadSettings(MainWindowState& state) {
 }
 
 void SaveSettings(const MainWindowState& state) {
-  IniFileScope scope(MainSettingsPath());
+  const std::vector<SettingsEntry> entries = {
+      {"Options", "Language", state.languageName},
+      {"Options", "Auto Start", state.autoStart ? "1" : "0"},
+      {"Options", "tray", state.showTray ? "1" : "0"},
+      {"Options", "Selection", std::to_string(state.selectionMode)},
+      {"Options", "Position", std::to_string(state.positionMode)},
+      {"Pause", "Hour", std::to_string(state.hours)},
+      {"Pause", "Min", std::to_string(state.minutes)},
+      {"Pause", "Sec", std::to_string(state.seconds)},
+  };
+  const std::string path = MainSettingsPath();
+  IniFileScope scope(path);
+  if (WriteNewSettingsFile(path, entries)) return;
   vcl::TIniFile& ini = scope.Ini();
   // Entry by entry, never the whole file: keys of others survive.
-  ini.WriteString("Options", "Language", state.languageName);
-  ini.WriteBool("Options", "Auto Start", state.autoStart);
-  ini.WriteBool("Options", "tray", state.showTray);
-  ini.WriteInteger("Options", "Selection", state.selectionMode);
-  ini.WriteInteger("Options", "Position", state.positionMode);
-  ini.WriteInteger("Pause", "Hour", state.hours);
-  ini.WriteInteger("Pause", "Min", state.minutes);
-  ini.WriteInteger("Pause", "Sec", state.seconds);
+  for (const SettingsEntry& entry : entries) ini.WriteString(entry.section, entry.key, entry.value);
 }
 
 }  // namespace muralto

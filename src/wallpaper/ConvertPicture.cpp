@@ -1,8 +1,28 @@
 #include "wallpaper/ConvertPicture.h"
 
+#include "toolkit/core/Exceptions.h"
+#include "toolkit/io/ReplacementFile.h"
 #include "wallpaper/Extension.h"
 
 namespace muralto {
+
+namespace {
+
+// The desktop loads the wallpaper file again at its next start, so a write
+// that breaks off must never leave a damaged one: the new file takes the old
+// one's place only when it is complete. Whatever keeps it from being made,
+// the message names the wallpaper file, never the passing name.
+void SaveWallpaperFile(const vcl::TBitmap& workBitmap, const std::string& wallpaperPath) {
+  vcl::TReplacementFile replacement(wallpaperPath);
+  try {
+    workBitmap.SaveToFile(replacement.Path());
+  } catch (const vcl::EStreamError&) {
+    throw vcl::EFCreateError(vcl::msg::FCreateError(wallpaperPath));
+  }
+  if (!replacement.Commit()) throw vcl::EFCreateError(vcl::msg::FCreateError(wallpaperPath));
+}
+
+}  // namespace
 
 void ConvertPicture(const std::string& currentPicture, const std::string& dataDir,
                     const std::string& wallpaperFileName, std::string& currentExtension,
@@ -16,7 +36,7 @@ void ConvertPicture(const std::string& currentPicture, const std::string& dataDi
   }
   if (currentExtension == ".bmp") workBitmap.LoadFromFile(currentPicture);
   wallpaperPath = dataDir + wallpaperFileName;
-  workBitmap.SaveToFile(wallpaperPath);
+  SaveWallpaperFile(workBitmap, wallpaperPath);
 }
 
 }  // namespace muralto

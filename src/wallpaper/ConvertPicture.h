@@ -13,7 +13,9 @@ namespace muralto {
 // file. Failures are exceptions: "Cannot open file %s", "JPEG error #%d",
 // "Bitmap image is not valid", "Stream read error", "Cannot create file %s".
 // When the picture cannot be loaded, workBitmap and the wallpaper file keep
-// what they had.
+// what they had; when the file cannot be written whole (a full disk, a locked
+// file, a missing folder), it keeps its old content and the failure is
+// "Cannot create file %s" with the wallpaper file's path.
 void ConvertPicture(const std::string& currentPicture, const std::string& dataDir,
                     const std::string& wallpaperFileName, std::string& currentExtension,
                     std::string& wallpaperPath, vcl::TJPEGImage& jpegImage, vcl::TBitmap& workBitmap);

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -20,6 +21,7 @@ namespace {
 using sim::machine::TheState;
 
 constexpr long ErrorNotSameDevice = 17;
+constexpr long ErrorDiskFull = 112;
 
 Handle FailHandle(long error) {
   SetLastError(static_cast<std::uint32_t>(error));
@@ -101,14 +103,18 @@ bool WriteFile(Handle file, const void* buffer, std::uint32_t toWrite, std::uint
   if (open == nullptr) return Fail(ErrorInvalidHandle);
   if (!open->forWrite) return Fail(ErrorAccessDenied);
   if (buffer == nullptr && toWrite > 0) return Fail(ErrorInvalidParameter);
+  std::uint64_t& spaceLeft = TheState().diskSpaceLeft;
+  const std::uint32_t fits = static_cast<std::uint32_t>(std::min<std::uint64_t>(toWrite, spaceLeft));
   std::uint32_t done = 0;
-  while (done < toWrite) {
-    const ssize_t put = ::write(open->fd, static_cast<const char*>(buffer) + done, toWrite - done);
+  while (done < fits) {
+    const ssize_t put = ::write(open->fd, static_cast<const char*>(buffer) + done, fits - done);
     if (put < 0 && errno == EINTR) continue;
     if (put <= 0) return Fail(sim::machine::ErrorFromErrno(errno));
     done += static_cast<std::uint32_t>(put);
   }
+  if (spaceLeft != sim::NoDiskLimit) spaceLeft -= done;
   if (written != nullptr) *written = done;
+  if (done < toWrite) return Fail(ErrorDiskFull);
   return true;
 }
 

@@ -31,6 +31,7 @@ void State::Fresh() {
   drives['Z'] = std::string(1, '/');
   extraAttributes.clear();
   deniedWriteFolders.clear();
+  diskSpaceLeft = NoDiskLimit;
   moduleFileName = "C:\\Program Files\\Muralto\\Muralto.exe";
   windowsDirectory = "C:\\windows";
 

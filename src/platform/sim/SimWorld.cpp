@@ -40,6 +40,8 @@ void DenyWritesUnder(const std::string& windowsFolder) {
   if (host) TheState().deniedWriteFolders.push_back(machine::LowerAnsi(*host));
 }
 
+void LimitDiskSpace(std::uint64_t bytes) { TheState().diskSpaceLeft = bytes; }
+
 void SetModuleFileName(const std::string& windowsPath) { TheState().moduleFileName = windowsPath; }
 
 void SetWindowsDirectory(const std::string& windowsPath) { TheState().windowsDirectory = windowsPath; }

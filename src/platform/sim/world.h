@@ -41,6 +41,12 @@ void SetExtraAttributes(const std::string& windowsPath, std::uint32_t bits);
 // folder: profile writes, new files, deletions and renames.
 void DenyWritesUnder(const std::string& windowsFolder);
 
+// A disk that fills up: after this many more bytes in all, WriteFile writes
+// only what still fits and fails with ERROR_DISK_FULL (112), the bytes that
+// fit left in the file. Until Reset, or until called with NoDiskLimit.
+inline constexpr std::uint64_t NoDiskLimit = ~std::uint64_t{0};
+void LimitDiskSpace(std::uint64_t bytes);
+
 void SetModuleFileName(const std::string& windowsPath);
 void SetWindowsDirectory(const std::string& windowsPath);  // "" makes the call fail
 

@@ -7,6 +7,7 @@
 
 #include "app/Settings.h"
 #include "platform/files.h"
+#include "platform/profile.h"
 #include "system/ScratchArea.h"
 #include "toolkit/core/Exceptions.h"
 
@@ -102,6 +103,67 @@ TEST(SettingsOnTheSystem, AFirstSaveWritesTheTenDefaultLines) {
   EXPECT_EQ(written,
             "[Options]\r\nLanguage=English\r\nAuto Start=1\r\ntray=1\r\nSelection=0\r\nPosition=0\r\n"
             "[Pause]\r\nHour=1\r\nMin=0\r\nSec=0\r\n");
+}
+
+// Saves one after another, each onto the file the one before left, give the
+// very bytes that the profile functions give when they write the same entries
+// one by one: into a new file, over a file of the same keys, and where a value
+// is one they might write otherwise.
+TEST(SettingsOnTheSystem, SavesWriteWhatTheProfileFunctionsWould) {
+  systemtest::ScratchArea scratch;
+  const std::string path = muralto::MainSettingsPath();
+  if (ReadAll(path) != "<missing>") GTEST_SKIP() << path << " exists already; left alone";
+  const std::string reference = scratch.Folder() + "reference.ini";
+  struct Row {
+    const char* why;
+    std::string language;
+    bool flag;
+    int number;
+  };
+  const Row rows[] = {
+      {"a new file", "English", true, 1},
+      {"other values over the same keys", "Russian", false, -2147483647 - 1},
+      {"blanks around the language", "  Russian ", true, 30},
+      {"a quoted language", "\"Russian\"", false, 5},
+      {"an empty language", "", true, -1},
+      {"plain values again", "English", false, 0},
+  };
+  for (const Row& row : rows) {
+    muralto::MainWindowState state;
+    state.languageName = row.language;
+    state.autoStart = row.flag;
+    state.showTray = !row.flag;
+    state.selectionMode = row.number;
+    state.positionMode = 2;
+    state.hours = row.number;
+    state.minutes = 59;
+    state.seconds = -7;
+    const std::pair<const char*, std::pair<const char*, std::string>> entries[] = {
+        {"Options", {"Language", row.language}},
+        {"Options", {"Auto Start", row.flag ? "1" : "0"}},
+        {"Options", {"tray", row.flag ? "0" : "1"}},
+        {"Options", {"Selection", std::to_string(row.number)}},
+        {"Options", {"Position", "2"}},
+        {"Pause", {"Hour", std::to_string(row.number)}},
+        {"Pause", {"Min", "59"}},
+        {"Pause", {"Sec", "-7"}},
+    };
+    for (const auto& [section, entry] : entries) {
+      ASSERT_TRUE(platform::WritePrivateProfileStringA(section, entry.first, entry.second.c_str(), reference.c_str()));
+    }
+    try {
+      muralto::SaveSettings(state);
+    } catch (...) {
+      platform::DeleteFileA(path.c_str());
+      throw;
+    }
+    const std::string written = ReadAll(path);
+    EXPECT_EQ(written, ReadAll(reference)) << row.why;
+    muralto::MainWindowState read;
+    muralto::LoadSettings(read);
+    EXPECT_EQ(read.hours, row.number) << row.why << ": read back";
+  }
+  platform::DeleteFileA(path.c_str());
 }
 
 }  // namespace

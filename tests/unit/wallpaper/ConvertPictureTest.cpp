@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+
+#include "platform/files.h"
+#include "platform/sim/world.h"
+
 #include "support/SimMachine.h"
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/graphics/ScreenDepth.h"
@@ -144,6 +150,36 @@ TEST_F(ConvertPictureTest, MissingDataFolderFailsToCreateTheFile) {
   Put("good.jpg", "small.jpg");
   machine.Remove("C:\\Muralto\\data");
   EXPECT_EQ(Failure("C:\\Pics\\good.jpg"), "Cannot create file C:\\Muralto\\data\\wallpaper.bmp");
+}
+
+// A wallpaper file that cannot be written whole keeps its old bytes, no
+// passing file is left beside it, and the failure is that of a wallpaper
+// file that cannot be created.
+TEST_F(ConvertPictureTest, WriteThatBreaksOffKeepsTheOldWallpaperFile) {
+  Put("old.jpg", "small.jpg");
+  Put("new.jpg", "color.jpg");
+  Convert("C:\\Pics\\old.jpg");
+  const auto before = Wallpaper();
+  platform::Handle held = platform::InvalidHandleValue;
+  const std::pair<const char*, std::function<void()>> rows[] = {
+      {"the disk fills up inside the pixel rows", [] { sim::LimitDiskSpace(20000); }},
+      {"the disk fills up inside the header", [] { sim::LimitDiskSpace(30); }},
+      {"the disk is full", [] { sim::LimitDiskSpace(0); }},
+      {"the wallpaper file is open elsewhere",
+       [&] { held = platform::OpenFileForReadDenyWrite(Wallpaper_.c_str()); }},
+      // Last: nothing lifts the refusal but a new machine.
+      {"the data folder refuses writes", [] { sim::DenyWritesUnder("C:\\Muralto\\data"); }},
+  };
+  for (const auto& [why, breakIt] : rows) {
+    breakIt();
+    EXPECT_EQ(Failure("C:\\Pics\\new.jpg"), "Cannot create file " + Wallpaper_) << why;
+    platform::CloseHandle(held);
+    held = platform::InvalidHandleValue;
+    sim::LimitDiskSpace(sim::NoDiskLimit);
+    EXPECT_EQ(Wallpaper(), before) << why;
+    const std::filesystem::directory_iterator data(machine.Host(SimMachine::DataDir)), end;
+    EXPECT_EQ(std::distance(data, end), 1) << why << ": only the wallpaper file is in the data folder";
+  }
 }
 
 TEST_F(ConvertPictureTest, SamePictureTwiceRewritesTheFile) {
