@@ -9,6 +9,7 @@
 #include "app/Settings.h"
 #include "platform/dialogs.h"
 #include "resources/layouts/Layouts.h"
+#include "shell/DropFiles.h"
 #include "shell/LayoutClasses.h"
 #include "shell/SpinEdit.h"
 #include "toolkit/forms/Application.h"
@@ -71,6 +72,9 @@ vcl::TLayoutHandlers MainHandlers(TForm1* f) {
   handlers.key["FormKeyDown"] = [f](vcl::TObject* sender, std::uint16_t& key, vcl::TShiftState shift) {
     f->FormKeyDown(sender, key, shift);
   };
+  handlers.point["StDropFiles1DropFiles"] = [f](vcl::TObject* sender, platform::Point point) {
+    f->StDropFiles1DropFiles(sender, point);
+  };
   return handlers;
 }
 
@@ -91,6 +95,7 @@ TForm1::TForm1(vcl::TComponent* owner) : vcl::TForm(owner) {
   CSpinEditMin = Find<TCSpinEdit>(this, "CSpinEditMin");
   CSpinEditSec = Find<TCSpinEdit>(this, "CSpinEditSec");
   Timer1 = Find<vcl::TTimer>(this, "Timer1");
+  StDropFiles1 = Find<TStDropFiles>(this, "StDropFiles1");
   SetFolders(&ListViewFolders->Items());
 
   wallpaperChanger = vcl::TComponent::Create<TWPChanger>(this);

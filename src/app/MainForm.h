@@ -25,6 +25,7 @@ class TTimer;
 namespace muralto {
 
 class TCSpinEdit;
+class TStDropFiles;
 
 // The form's own base sub-object comes first: the library's form creation
 // relies on the form's address being the TForm's.
@@ -49,6 +50,7 @@ class TForm1 : public vcl::TForm, public MainWindowState, public TOptionsHost {
   TCSpinEdit* CSpinEditMin = nullptr;
   TCSpinEdit* CSpinEditSec = nullptr;
   vcl::TTimer* Timer1 = nullptr;
+  TStDropFiles* StDropFiles1 = nullptr;
 
   // Start-up and close.
   void FormCreate(vcl::TObject* sender);
@@ -97,6 +99,9 @@ class TForm1 : public vcl::TForm, public MainWindowState, public TOptionsHost {
   void MLangRussianClick(vcl::TObject* sender);
   void PMShowIconsClick(vcl::TObject* sender);
   void PMHideIconsClick(vcl::TObject* sender);
+
+  // Folders dropped onto the folder list.
+  void StDropFiles1DropFiles(vcl::TObject* sender, platform::Point point);
 
  private:
   void RetimeTimer();

@@ -24,6 +24,8 @@ using TKeyEvent = std::function<void(TObject* sender, std::uint16_t& key, TShift
 using TKeyPressEvent = std::function<void(TObject* sender, char& key)>;
 using TMouseEvent = std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, int x, int y)>;
+// An event that hands on a position, such as where something was dropped.
+using TPointEvent = std::function<void(TObject* sender, platform::Point point)>;
 
 // The shift state of a mouse message's key flags.
 TShiftState MouseShiftState(platform::Wparam keys);

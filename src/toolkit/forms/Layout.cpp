@@ -306,6 +306,10 @@ TNotifyEvent LayoutNotifyHandler(const TLayoutEntry::Setting& s, const TLayoutHa
   return Handler(handlers.notify, s);
 }
 
+TPointEvent LayoutPointHandler(const TLayoutEntry::Setting& s, const TLayoutHandlers& handlers) {
+  return Handler(handlers.point, s);
+}
+
 std::vector<TLayoutEntry> ParseLayout(std::string_view text) {
   std::vector<TLayoutEntry> entries;
   int number = 0;

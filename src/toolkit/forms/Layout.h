@@ -36,6 +36,7 @@ struct TLayoutHandlers {
   std::map<std::string, TNotifyEvent> notify;
   std::map<std::string, TCloseEvent> close;
   std::map<std::string, TKeyEvent> key;
+  std::map<std::string, TPointEvent> point;
 };
 
 using TComponentFactory = std::function<TComponent*(TComponent* owner)>;
@@ -54,5 +55,6 @@ void LoadLayout(TForm* form, std::string_view text, const TLayoutHandlers& handl
 int LayoutInt(const TLayoutEntry::Setting& setting, std::size_t index);
 bool LayoutBool(const TLayoutEntry::Setting& setting);
 TNotifyEvent LayoutNotifyHandler(const TLayoutEntry::Setting& setting, const TLayoutHandlers& handlers);
+TPointEvent LayoutPointHandler(const TLayoutEntry::Setting& setting, const TLayoutHandlers& handlers);
 
 }  // namespace vcl

@@ -29,6 +29,9 @@ class LayoutTest : public guitest::GuiTest {
     }
     handlers.close["FormClose"] = [](vcl::TObject*, vcl::TCloseAction&) {};
     handlers.key["FormKeyDown"] = [](vcl::TObject*, std::uint16_t&, vcl::TShiftState) {};
+    handlers.point["StDropFiles1DropFiles"] = [this](vcl::TObject*, platform::Point) {
+      calls.push_back("StDropFiles1DropFiles");
+    };
   }
   template <class T>
   T* Get(const char* name) {

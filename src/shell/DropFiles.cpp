@@ -1,0 +1,161 @@
+#include "shell/DropFiles.h"
+
+#include <map>
+
+#include "toolkit/forms/Application.h"
+
+namespace muralto {
+
+namespace {
+
+// Which component hooked which window: the system calls the hook with the
+// window alone.
+std::map<platform::Hwnd, TStCustomDropFiles*>& Hooks() {
+  static std::map<platform::Hwnd, TStCustomDropFiles*> hooks;
+  return hooks;
+}
+
+// The drop handle is released however the event ends.
+class DropHandle {
+ public:
+  explicit DropHandle(platform::Hdrop drop) : drop_(drop) {}
+  ~DropHandle() { platform::DragFinish(drop_); }
+  DropHandle(const DropHandle&) = delete;
+  DropHandle& operator=(const DropHandle&) = delete;
+
+ private:
+  platform::Hdrop drop_;
+};
+
+}  // namespace
+
+TStCustomDropFiles::TStCustomDropFiles(vcl::TComponent* owner) : vcl::TComponent(owner) {
+  if (owner && owner->InState(vcl::csDesigning)) dropTarget_ = dynamic_cast<vcl::TWinControl*>(owner);
+}
+
+TStCustomDropFiles::~TStCustomDropFiles() {
+  destroying_ = true;
+  UnhookTarget();
+}
+
+bool TStCustomDropFiles::Designing() const { return InState(vcl::csDesigning); }
+
+void TStCustomDropFiles::AcceptFiles(vcl::TWinControl* control, bool accept) {
+  // A window made later is registered by Loaded.
+  if (control && control->HandleAllocated()) platform::DragAcceptFiles(control->Handle(), accept);
+}
+
+void TStCustomDropFiles::SetDropTarget(vcl::TWinControl* control) {
+  if (Designing()) {
+    dropTarget_ = control ? control : dynamic_cast<vcl::TWinControl*>(Owner());
+    return;
+  }
+  UnhookTarget();
+  vcl::TWinControl* old = dropTarget_;
+  dropTarget_ = control;
+  if (control) control->FreeNotification(this);
+  HookTarget();
+  if (old) AcceptFiles(old, false);
+  AcceptFiles(control, active_);
+}
+
+void TStCustomDropFiles::SetActive(bool active) {
+  active_ = active;
+  if (!Designing()) AcceptFiles(dropTarget_, active);
+}
+
+void TStCustomDropFiles::HookTarget() {
+  if (dropTarget_ && !dropTarget_->HandleAllocated() && !hookPending_) {
+    hookPending_ = true;
+    return;
+  }
+  hookPending_ = false;
+  if (Hooked() || !dropTarget_) return;
+  platform::Hwnd window = dropTarget_->Handle();
+  savedTargetProc_ = reinterpret_cast<platform::WndProc>(
+      platform::SetWindowLongA(window, platform::GwlWndProc, reinterpret_cast<std::intptr_t>(&HookProc)));
+  hookedWindow_ = window;
+  Hooks()[window] = this;
+}
+
+void TStCustomDropFiles::UnhookTarget() {
+  if (!Hooked()) return;
+  // The procedure goes back only into a window that still runs this hook:
+  // a destroyed window, or one whose procedure was replaced since, is left
+  // alone. This holds while the component goes too, since the toolkit
+  // destroys a form's components before their windows.
+  if (platform::IsWindow(hookedWindow_) &&
+      platform::GetWindowLongA(hookedWindow_, platform::GwlWndProc) == reinterpret_cast<std::intptr_t>(&HookProc)) {
+    platform::SetWindowLongA(hookedWindow_, platform::GwlWndProc, reinterpret_cast<std::intptr_t>(savedTargetProc_));
+  }
+  Hooks().erase(hookedWindow_);
+  savedTargetProc_ = nullptr;
+  hookedWindow_ = 0;
+}
+
+void TStCustomDropFiles::Loaded() {
+  vcl::TComponent::Loaded();
+  if (Designing()) return;
+  if (hookPending_) SetDropTarget(dropTarget_);
+  if (!dropTarget_) SetDropTarget(dynamic_cast<vcl::TWinControl*>(Owner()));
+  if (active_) SetActive(true);
+}
+
+void TStCustomDropFiles::Notification(vcl::TComponent* component, vcl::TOperation operation) {
+  vcl::TComponent::Notification(component, operation);
+  if (operation != vcl::TOperation::opRemove || !component || component != dropTarget_) return;
+  // The target goes: its window is gone or about to go, and no other
+  // window is registered in its place.
+  UnhookTarget();
+  dropTarget_ = nullptr;
+  hookPending_ = false;
+}
+
+platform::Lresult TStCustomDropFiles::TargetWndProc(std::uint32_t message, platform::Wparam wParam,
+                                                    platform::Lparam lParam) {
+  platform::Hwnd window = hookedWindow_;
+  platform::WndProc saved = savedTargetProc_;
+  if (message == platform::WmDropFiles) {
+    auto drop = static_cast<platform::Hdrop>(wParam);
+    droppedCount_ = static_cast<int>(platform::DragQueryFileA(drop, platform::DragQueryCount, nullptr, 0));
+    if (droppedCount_ > 0) {
+      TakeDrop(drop);
+      return 0;
+    }
+  }
+  return platform::CallWindowProcA(saved, window, message, wParam, lParam);
+}
+
+void TStCustomDropFiles::TakeDrop(platform::Hdrop drop) {
+  DropHandle release(drop);
+  droppedFiles_.Clear();
+  for (int i = 0; i < droppedCount_; ++i) {
+    // The shell copies at most 259 characters and the terminating zero.
+    char buffer[platform::MaxPath] = {};
+    platform::DragQueryFileA(drop, static_cast<std::uint32_t>(i), buffer, platform::MaxPath);
+    buffer[platform::MaxPath - 1] = '\0';
+    droppedFiles_.Add(buffer);
+  }
+  platform::Point point;
+  platform::DragQueryPoint(drop, &point);
+  DoDropFiles(point);
+}
+
+void TStCustomDropFiles::DoDropFiles(platform::Point point) {
+  if (OnDropFiles) OnDropFiles(this, point);
+}
+
+platform::Lresult MURALTO_WINAPI TStCustomDropFiles::HookProc(platform::Hwnd window, std::uint32_t message,
+                                                              platform::Wparam wParam, platform::Lparam lParam) {
+  auto found = Hooks().find(window);
+  if (found == Hooks().end()) return platform::DefWindowProcA(window, message, wParam, lParam);
+  // No exception may cross the system's frames: a failing handler is shown.
+  try {
+    return found->second->TargetWndProc(message, wParam, lParam);
+  } catch (...) {
+    vcl::HandleCurrentException();
+    return 0;
+  }
+}
+
+}  // namespace muralto
