@@ -23,7 +23,8 @@ inline void Require(bool condition) {
   if (!condition) throw std::logic_error("picture harness check failed");
 }
 
-// Reads a BMP; what reads must write, read back to the same colours.
+// Reads a BMP; what reads must write, read back to the same colours and
+// colour table.
 inline void BmpInput(const std::uint8_t* data, std::size_t size) {
   vcl::TMemoryStream in(std::vector<std::uint8_t>(data, data + size));
   vcl::TDibImage image;
@@ -38,6 +39,7 @@ inline void BmpInput(const std::uint8_t* data, std::size_t size) {
   out.SetPosition(0);
   const vcl::TDibImage again = vcl::ReadBmp(out);
   Require(again.width == image.width && again.height == image.height && again.bitCount == image.bitCount);
+  Require(again.palette == image.palette);
   if (image.ImageSize() <= kMaxDecodedBytes / 8) Require(vcl::DibToBgra(again) == vcl::DibToBgra(image));
 }
 

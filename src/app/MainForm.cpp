@@ -117,14 +117,14 @@ TForm1::~TForm1() {
 
 void TForm1::FormCreate(vcl::TObject*) {
   vcl::TApplication* app = vcl::Application();
-  // 1: the title a second copy looks for.
+  // The title a second copy of the program looks for.
   if (app) app->SetTitle(Form1->Caption());
-  // 2 to 5: where the program and its files live.
+  // Where the program and its files live, and the tray icon's hint.
   appDir = vcl::ExtractFilePath(app ? app->ExeName() : vcl::ModuleFileName());
   SetTrayHint(Form1->Caption());
   dataDir = appDir + "data\\";
   folderListPath = dataDir + "folders.ini";
-  // 6: both dialogs before the language, which sets their texts too.
+  // Both dialogs before the language, which sets their texts too.
   if (app) {
     app->CreateForm(FormOptions);
     ClearReferenceWhenDestroyed<FormOptions>();
@@ -132,22 +132,23 @@ void TForm1::FormCreate(vcl::TObject*) {
     app->CreateForm(AboutBox);
     ClearReferenceWhenDestroyed<AboutBox>();
   }
-  // 7 to 10: the stored state.
+  // The stored settings, the language they name, the folder list and the
+  // pictures of its checked folders.
   LoadSettings(*this);
   LoadLanguage(languageName);
   LoadFolderList(*this);
   RebuildPool(Folders(), picturePool);
-  // 11 and 12: the controls from the stored values; their handlers copy the
+  // The controls from the stored values; their handlers copy the
   // clamped values back and save them.
   RadioGroupSelection->SetItemIndex(selectionMode);
   RadioGroupPosition->SetItemIndex(positionMode);
   CSpinEditHour->SetValue(hours);
   CSpinEditMin->SetValue(minutes);
   CSpinEditSec->SetValue(seconds);
-  // 13 and 14.
+  // The tray icon and the Run value follow the stored switches.
   SetTrayActive(showTray);
   UpdateAutoStart();
-  // 15: the hidden start with the rotation running.
+  // "-a": the hidden start with the rotation running.
   if (IsAutoStartCommandLine(ProcessCommandLine())) {
     if (app) app->SetShowMainForm(false);
     ButtonStartClick(this);

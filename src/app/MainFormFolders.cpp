@@ -4,30 +4,12 @@
 
 #include "app/MainForm.h"
 #include "app/Settings.h"
+#include "platform/UniqueHandle.h"
 #include "platform/shell.h"
 #include "toolkit/controls/ListView.h"
 #include "wallpaper/PicturePool.h"
 
 namespace muralto {
-
-namespace {
-
-// The browser's item-ID list, freed however the browse ends.
-class ItemIdList {
- public:
-  explicit ItemIdList(platform::Pidl item) : item_(item) {}
-  ~ItemIdList() {
-    if (item_) platform::CoTaskMemFree(item_);
-  }
-  ItemIdList(const ItemIdList&) = delete;
-  ItemIdList& operator=(const ItemIdList&) = delete;
-  platform::Pidl Get() const { return item_; }
-
- private:
-  platform::Pidl item_;
-};
-
-}  // namespace
 
 std::string TForm1::BrowseForFolder() {
   std::vector<char> path(platform::MaxPath, '\0');
@@ -38,7 +20,8 @@ std::string TForm1::BrowseForFolder() {
   info.displayName = displayName.data();
   info.title = "Select Directory";
   info.flags = 0;
-  ItemIdList item(platform::SHBrowseForFolderA(&info));
+  // The browser's item-ID list is freed however the browse ends.
+  const platform::UniqueHandle item(platform::SHBrowseForFolderA(&info), &platform::CoTaskMemFree);
   if (item.Get() && !platform::SHGetPathFromIDListA(item.Get(), path.data())) path.assign(path.size(), '\0');
   path.back() = '\0';
   return std::string(path.data());

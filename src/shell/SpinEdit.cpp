@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/UniqueHandle.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/gdi.h"
@@ -110,14 +111,18 @@ bool TCSpinEdit::IsValidChar(char key) const {
 }
 
 int TCSpinEdit::GetMinHeight() {
-  platform::Hdc dc = platform::GetDC(0);
+  const platform::UniqueHandle screen(platform::GetDC(0), [](platform::Hdc dc) { platform::ReleaseDC(0, dc); });
+  const platform::Hdc dc = screen.Get();
   platform::TextMetric system, metrics;
-  platform::Hgdiobj old = platform::SelectObject(dc, platform::GetStockObject(platform::SystemFont));
-  platform::GetTextMetricsA(dc, &system);
-  platform::SelectObject(dc, Font().Handle());
-  platform::GetTextMetricsA(dc, &metrics);
-  platform::SelectObject(dc, old);
-  platform::ReleaseDC(0, dc);
+  {
+    // The context's own font goes back before the context is released.
+    const platform::UniqueHandle selection(
+        platform::SelectObject(dc, platform::GetStockObject(platform::SystemFont)),
+        [dc](platform::Hgdiobj old) { platform::SelectObject(dc, old); });
+    platform::GetTextMetricsA(dc, &system);
+    platform::SelectObject(dc, Font().Handle());
+    platform::GetTextMetricsA(dc, &metrics);
+  }
   int smaller = std::min(system.height, metrics.height);
   return metrics.height + smaller / 4 + platform::GetSystemMetrics(platform::SmCyBorder) * 4 + 2;
 }

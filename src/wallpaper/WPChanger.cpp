@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/UniqueHandle.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -16,42 +17,24 @@ namespace muralto {
 
 namespace {
 
-// Closes the registry's key on every way out of a scope.
-class KeyCloser {
- public:
-  explicit KeyCloser(vcl::TRegistry& registry) : registry_(registry) {}
-  ~KeyCloser() { registry_.CloseKey(); }
-  KeyCloser(const KeyCloser&) = delete;
-  KeyCloser& operator=(const KeyCloser&) = delete;
-
- private:
-  vcl::TRegistry& registry_;
-};
-
-// A window's device context, released on every way out.
-class WindowDc {
- public:
-  explicit WindowDc(platform::Hwnd window) : window_(window), dc_(platform::GetDC(window)) {}
-  ~WindowDc() {
-    if (dc_ != 0) platform::ReleaseDC(window_, dc_);
-  }
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  platform::Hdc Get() const { return dc_; }
-
- private:
-  platform::Hwnd window_;
-  platform::Hdc dc_;
-};
+// Closes the registry's open key on every way out of a scope.
+auto KeyCloser(vcl::TRegistry& registry) {
+  return platform::UniqueHandle(&registry, [](vcl::TRegistry* open) { open->CloseKey(); });
+}
 
 // Larger than any screen; keeps a bogus size from asking for gigabytes.
 constexpr std::int64_t MaxCapturePixels = std::int64_t{1} << 27;
 
+// The Windows folder as the system writes it into a buffer of MAX_PATH
+// characters, kept up to its terminating zero but to no more than 255
+// characters (a longer name is cut there), with one backslash appended.
+// When the system names no folder, or one its buffer cannot take, there is
+// no place for a capture: "".
 std::string WindowsFolderWithBackslash() {
   std::array<char, platform::MaxPath> buffer{};
   const std::uint32_t length = platform::GetWindowsDirectoryA(buffer.data(), platform::MaxPath);
-  if (length == 0 || length > TWPChanger::MaxPathLength) return {};
-  return std::string(buffer.data(), strnlen(buffer.data(), length)) + "\\";
+  if (length == 0 || length >= platform::MaxPath) return {};
+  return std::string(buffer.data(), strnlen(buffer.data(), TWPChanger::MaxPathLength)) + "\\";
 }
 
 }  // namespace
@@ -85,14 +68,14 @@ void TWPChanger::SetWallpaper(const std::string& fileName) {
 std::string TWPChanger::GetCurrentWallpaper() {
   registry_->SetRootKey(platform::HkeyCurrentUser);
   if (!registry_->OpenKey(DesktopKey, false)) return {};
-  KeyCloser closer(*registry_);
+  const auto closer = KeyCloser(*registry_);
   return registry_->ReadString("Wallpaper");
 }
 
 TWallpaperPosition TWPChanger::GetCurrentPosition() {
   registry_->SetRootKey(platform::HkeyCurrentUser);
   if (!registry_->OpenKey(DesktopKey, false)) return wpCentered;
-  KeyCloser closer(*registry_);
+  const auto closer = KeyCloser(*registry_);
   const std::int64_t style = vcl::StrToInt(registry_->ReadString("WallpaperStyle"));
   const std::int64_t tile = vcl::StrToInt(registry_->ReadString("TileWallpaper"));
   const std::int64_t sum = style + tile;
@@ -120,7 +103,8 @@ void TWPChanger::CaptureScreen(vcl::TBitmap& bitmap, std::uint32_t window) {
   width = bitmap.Width();
   height = bitmap.Height();
   if (width <= 0 || height <= 0) return;
-  WindowDc dc(source);
+  const platform::UniqueHandle dc(platform::GetDC(source),
+                                  [source](platform::Hdc context) { platform::ReleaseDC(source, context); });
   if (dc.Get() == 0) return;
   std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
   if (!platform::BitBltToBuffer(dc.Get(), 0, 0, width, height, pixels.data())) return;
@@ -159,7 +143,7 @@ void TWPChanger::WritePlacementAndPath(const std::string& fileName, TWallpaperPo
   std::array<char, MaxPathLength + 1> buffer{};
   registry_->SetRootKey(platform::HkeyCurrentUser);
   if (!registry_->OpenKey(DesktopKey, false)) return;
-  KeyCloser closer(*registry_);
+  const auto closer = KeyCloser(*registry_);
   switch (position) {
     case wpCentered:
       registry_->WriteString("TileWallpaper", "0");

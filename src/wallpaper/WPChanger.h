@@ -49,7 +49,8 @@ class TWPChanger : public vcl::TComponent {
   // Keeps only a file that exists (any value while designing); otherwise
   // leaves the property and raises OnFileNotFound.
   void SetWallpaper(const std::string& fileName);
-  // The Windows folder with one trailing "\"; "" when the system names none.
+  // At most 255 characters of the Windows folder, then one "\"; "" when the
+  // system names none or one longer than its 260-character buffer takes.
   const std::string& CaptureFolder() const { return captureFolder_; }
 
   vcl::TNotifyEvent OnBeginChange;

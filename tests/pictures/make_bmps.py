@@ -134,6 +134,12 @@ idx1 = [[1 if g > 127 else 0 for (r, g, b) in row] for row in src]
 exp1 = [[bw[i] for i in row] for row in idx1]
 bmp("pal1.bmp", W, H, 1, [pack_bits(r, 1) for r in idx1], palette=bw, expect=exp1)
 bmp("core24.bmp", W, H, 24, rgb24, header=12, expect=src)
+# Deeper pictures with the optional colour table (for screens of fewer
+# colours) between the header (and masks) and the pixels.
+bmp("rgb24-table.bmp", W, H, 24, rgb24, palette=gray16, expect=src)
+bmp("rgb32-table.bmp", W, H, 32, rgb32, palette=bw, expect=src)
+bmp("rgb16-565-bitfields-table.bmp", W, H, 16, rows565, compression=3, masks_after=(0xF800, 0x07E0, 0x001F),
+    palette=gray16, expect=exp565)
 bmp("core8.bmp", W, H, 8, [bytes(r) for r in idx8], palette=pal8, header=12, expect=exp8)
 bmp("core1.bmp", W, H, 1, [pack_bits(r, 1) for r in idx1], palette=bw, header=12, expect=exp1)
 
@@ -212,6 +218,7 @@ bmp("bitfields-on-8bit.bmp", W, H, 8, [bytes(r) for r in idx8], palette=pal8, co
 bmp("rle8-topdown.bmp", W, H, 8, None, palette=pal8, compression=1, pixels=rle8(idx8), topdown=True,
     outcome=INVALID)
 bmp("clrused-300.bmp", W, H, 8, [bytes(r) for r in idx8], palette=pal8, clr_used=300, outcome=INVALID)
+bmp("rgb24-table-beyond-file.bmp", W, H, 24, rgb24, clr_used=0x40000000, outcome=SHORT)
 bmp("offbits-inside-header.bmp", W, H, 24, rgb24, offbits=20, outcome=INVALID)
 bmp("offbits-beyond-file.bmp", W, H, 24, rgb24, offbits=1 << 30, outcome=SHORT)
 

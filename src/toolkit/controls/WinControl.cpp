@@ -4,6 +4,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/UniqueHandle.h"
 #include "platform/commctrl.h"
 #include "platform/desktop.h"
 #include "platform/gdi.h"
@@ -305,12 +306,16 @@ bool TWinControl::RouteMouse(TMessage& m) {
 
 void TWinControl::PaintHandler() {
   platform::PaintStruct ps;
-  platform::Hdc dc = platform::BeginPaint(handle_, &ps);
+  // A painting that throws still ends, or the window would be left without
+  // its caret and the update region never validated.
+  const platform::Hwnd window = handle_;
+  const platform::UniqueHandle painting(platform::BeginPaint(window, &ps),
+                                        [window, &ps](platform::Hdc) { platform::EndPaint(window, &ps); });
+  const platform::Hdc dc = painting.Get();
   PaintWindow(dc);
   for (TControl* c : controls_) {
     if (!c->IsWindowed() && c->Visible()) c->Paint(dc);
   }
-  platform::EndPaint(handle_, &ps);
 }
 
 void TWinControl::WndProc(TMessage& m) {

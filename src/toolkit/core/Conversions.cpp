@@ -22,17 +22,20 @@ std::optional<int> TryStrToInt(const std::string& text) {
   const std::size_t n = text.size();
   while (i < n && text[i] == ' ') ++i;
   bool negative = false;
-  if (i < n && (text[i] == '-' || text[i] == '+')) {
-    negative = text[i] == '-';
-    ++i;
-  }
   bool hex = false;
-  if (i < n && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
-    hex = true;
-    ++i;
-  } else if (i + 1 < n && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+  if (i + 1 < n && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    // "0x" stands only at the start, without a sign, and needs digits after it.
     hex = true;
     i += 2;
+  } else {
+    if (i < n && (text[i] == '-' || text[i] == '+')) {
+      negative = text[i] == '-';
+      ++i;
+    }
+    if (i < n && text[i] == '$') {
+      hex = true;
+      ++i;
+    }
   }
   if (i >= n) return std::nullopt;
 

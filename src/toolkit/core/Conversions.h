@@ -1,6 +1,7 @@
 #pragma once
-// The runtime's text-to-integer rules: leading blanks, one sign, decimal
-// digits or "$"/"x"/"0x" hexadecimal, 32 bits.
+// The runtime's text-to-integer rules: leading blanks, then either "0x"/"0X"
+// and hexadecimal digits, or one optional sign and decimal digits ("$" before
+// the digits makes them hexadecimal), within 32 bits.
 #include <optional>
 #include <string>
 

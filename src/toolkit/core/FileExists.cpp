@@ -1,5 +1,6 @@
 #include "toolkit/core/FileExists.h"
 
+#include "platform/UniqueHandle.h"
 #include "platform/files.h"
 
 namespace vcl {
@@ -7,10 +8,9 @@ namespace vcl {
 bool FileExists(const std::string& fileName) {
   if (fileName.empty() || fileName.find_first_of("*?") != std::string::npos) return false;
   platform::FindDataA data;
-  const platform::Handle find = platform::FindFirstFileA(fileName.c_str(), &data);
-  if (find == platform::InvalidHandleValue) return false;
-  platform::FindClose(find);
-  return (data.dwFileAttributes & platform::FileAttributeDirectory) == 0;
+  const platform::UniqueHandle find(platform::FindFirstFileA(fileName.c_str(), &data), &platform::FindClose,
+                                    platform::InvalidHandleValue);
+  return find.Valid() && (data.dwFileAttributes & platform::FileAttributeDirectory) == 0;
 }
 
 }  // namespace vcl

@@ -13,7 +13,8 @@ class TStream;
 TDibImage ReadBmp(TStream& stream);
 
 // Writes the image with the 40-byte header (or the 12-byte one for a picture
-// read in that form), its colour table, masks and rows. An empty image is
+// read in that form), its masks, its colour table (also the optional one of
+// a picture of 16 bits or more) and rows. An empty image is
 // refused with EInvalidGraphic before anything is written.
 void WriteBmp(TStream& stream, const TDibImage& image);
 

@@ -161,6 +161,14 @@ TDibImage ReadBmp(TStream& stream) {
     if (count == 0) Invalid();
     ReadPalette(stream, count, entrySize, image);
     tableEnd += count * entrySize;
+  } else if (image.header == TDibHeader::Info && h.colorsUsed != 0) {
+    // A picture of 16 bits or more may carry a table (for screens with
+    // fewer colours); it is kept so that it is written back with the
+    // picture. The file must hold it before anything is allocated for it.
+    const std::uint64_t tableSize = std::uint64_t{h.colorsUsed} * 4;
+    if (tableEnd + tableSize > static_cast<std::uint64_t>(fileSize)) Short();
+    ReadPalette(stream, h.colorsUsed, 4, image);
+    tableEnd += tableSize;
   }
 
   // Pixel data: where the header says, or right after the table when it says 0.

@@ -14,6 +14,14 @@ constexpr std::uint32_t kFileHeaderSize = 14;
 
 bool UsesTable(const TDibImage& image) { return image.bitCount <= 8; }
 
+// How many colour entries go into the file: an indexed picture's whole
+// table, and the optional table of a deeper one (which the 12-byte header
+// form has no count for).
+std::uint64_t TableEntries(const TDibImage& image, const std::vector<TRGBQuad>& palette) {
+  if (UsesTable(image)) return palette.size();
+  return image.header == TDibHeader::Core ? 0 : palette.size();
+}
+
 }  // namespace
 
 void WriteBmp(TStream& stream, const TDibImage& image) {
@@ -26,7 +34,7 @@ void WriteBmp(TStream& stream, const TDibImage& image) {
   // An indexed picture always gets a table: a count of 0 would mean a full one.
   const std::vector<TRGBQuad> fallback = image.palette.empty() ? DefaultPalette(image.bitCount) : std::vector<TRGBQuad>{};
   const std::vector<TRGBQuad>& palette = image.palette.empty() ? fallback : image.palette;
-  const std::uint64_t entries = UsesTable(image) ? palette.size() : 0;
+  const std::uint64_t entries = TableEntries(image, palette);
   const std::uint64_t entrySize = core ? 3 : 4;
   const std::uint64_t headerSize = core ? 12 : 40;
   const std::uint64_t maskBytes = (!core && image.hasMasks && !UsesTable(image)) ? 12 : 0;

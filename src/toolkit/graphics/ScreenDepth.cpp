@@ -1,5 +1,6 @@
 #include "toolkit/graphics/ScreenDepth.h"
 
+#include "platform/UniqueHandle.h"
 #include "platform/desktop.h"
 
 namespace vcl {
@@ -10,10 +11,9 @@ int depth = 0;  // 0: not asked yet
 
 int ScreenBitsPerPixel() {
   if (depth == 0) {
-    const platform::Hdc dc = platform::GetDC(0);
-    depth = platform::GetDeviceCaps(dc, platform::DeviceCapsBitsPixel) *
-            platform::GetDeviceCaps(dc, platform::DeviceCapsPlanes);
-    platform::ReleaseDC(0, dc);
+    const platform::UniqueHandle dc(platform::GetDC(0), [](platform::Hdc screen) { platform::ReleaseDC(0, screen); });
+    depth = platform::GetDeviceCaps(dc.Get(), platform::DeviceCapsBitsPixel) *
+            platform::GetDeviceCaps(dc.Get(), platform::DeviceCapsPlanes);
     if (depth <= 0) depth = 24;
   }
   return depth;

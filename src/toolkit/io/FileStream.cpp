@@ -14,21 +14,16 @@ constexpr std::int64_t kChunk = 1 << 30;
 
 TFileStream::TFileStream(const std::string& path, TFileMode mode) : path_(path) {
   if (mode == TFileMode::fmCreate) {
-    handle_ = platform::CreateFileAnew(path.c_str());
-    if (handle_ == platform::InvalidHandleValue) throw EFCreateError(msg::FCreateError(path));
+    handle_.Reset(platform::CreateFileAnew(path.c_str()));
+    if (!handle_.Valid()) throw EFCreateError(msg::FCreateError(path));
     writing_ = true;
     return;
   }
-  handle_ = platform::OpenFileForReadDenyWrite(path.c_str());
-  if (handle_ == platform::InvalidHandleValue) throw EFOpenError(msg::FOpenError(path));
-  size_ = platform::GetFileSizeEx(handle_);
-  if (size_ < 0) {
-    platform::CloseHandle(handle_);
-    throw EFOpenError(msg::FOpenError(path));
-  }
+  handle_.Reset(platform::OpenFileForReadDenyWrite(path.c_str()));
+  if (!handle_.Valid()) throw EFOpenError(msg::FOpenError(path));
+  size_ = platform::GetFileSizeEx(handle_.Get());
+  if (size_ < 0) throw EFOpenError(msg::FOpenError(path));
 }
-
-TFileStream::~TFileStream() { platform::CloseHandle(handle_); }
 
 std::int64_t TFileStream::Read(void* buffer, std::int64_t count) {
   auto* out = static_cast<std::uint8_t*>(buffer);
@@ -36,7 +31,7 @@ std::int64_t TFileStream::Read(void* buffer, std::int64_t count) {
   while (total < count) {
     const auto want = static_cast<std::uint32_t>(std::min(count - total, kChunk));
     std::uint32_t got = 0;
-    if (!platform::ReadFile(handle_, out + total, want, &got) || got == 0) break;
+    if (!platform::ReadFile(handle_.Get(), out + total, want, &got) || got == 0) break;
     total += got;
   }
   position_ += total;
@@ -49,7 +44,7 @@ std::int64_t TFileStream::Write(const void* buffer, std::int64_t count) {
   while (total < count) {
     const auto want = static_cast<std::uint32_t>(std::min(count - total, kChunk));
     std::uint32_t put = 0;
-    if (!platform::WriteFile(handle_, in + total, want, &put) || put == 0) break;
+    if (!platform::WriteFile(handle_.Get(), in + total, want, &put) || put == 0) break;
     total += put;
   }
   position_ += total;

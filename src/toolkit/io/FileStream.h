@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/UniqueHandle.h"
+#include "platform/files.h"
 #include "platform/types.h"
 #include "toolkit/io/Stream.h"
 
@@ -17,7 +19,6 @@ class TFileStream : public TStream {
  public:
   // EFOpenError "Cannot open file %s" or EFCreateError "Cannot create file %s".
   TFileStream(const std::string& path, TFileMode mode);
-  ~TFileStream() override;
   TFileStream(const TFileStream&) = delete;
   TFileStream& operator=(const TFileStream&) = delete;
 
@@ -30,7 +31,8 @@ class TFileStream : public TStream {
 
  private:
   std::string path_;
-  platform::Handle handle_;
+  platform::UniqueHandle<platform::Handle, bool (*)(platform::Handle)> handle_{
+      platform::InvalidHandleValue, &platform::CloseHandle, platform::InvalidHandleValue};
   std::int64_t position_ = 0;
   std::int64_t size_ = 0;  // known for a file opened for reading
   bool writing_ = false;

@@ -22,9 +22,7 @@ std::string TIniFile::ReadString(const std::string& section, const std::string& 
 }
 
 int TIniFile::ReadInteger(const std::string& section, const std::string& key, int defaultValue) const {
-  std::string text = ReadString(section, key, "");
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text.replace(0, 2, "$");
-  return StrToIntDef(text, defaultValue);
+  return StrToIntDef(ReadString(section, key, ""), defaultValue);
 }
 
 bool TIniFile::ReadBool(const std::string& section, const std::string& key, bool defaultValue) const {

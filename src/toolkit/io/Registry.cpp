@@ -17,7 +17,7 @@ void TRegistry::SetRootKey(platform::Hkey root) {
 bool TRegistry::OpenKey(const std::string& key, bool canCreate) {
   const bool relative = key.empty() || key.front() != '\\';
   const std::string subKey = relative ? key : key.substr(1);
-  const platform::Hkey base = (relative && currentKey_ != 0) ? currentKey_ : rootKey_;
+  const platform::Hkey base = (relative && currentKey_.Get() != 0) ? currentKey_.Get() : rootKey_;
   platform::Hkey opened = 0;
   long result;
   if (!canCreate || subKey.empty()) {
@@ -27,29 +27,31 @@ bool TRegistry::OpenKey(const std::string& key, bool canCreate) {
     result = platform::RegCreateKeyExA(base, subKey.c_str(), access_, &opened, &disposition);
   }
   if (result != platform::ErrorSuccess) return false;
-  std::string path = (relative && currentKey_ != 0) ? currentPath_ + "\\" + subKey : subKey;
+  std::string path = (relative && currentKey_.Get() != 0) ? currentPath_ + "\\" + subKey : subKey;
   CloseKey();
-  currentKey_ = opened;
+  currentKey_.Reset(opened);
   currentPath_ = std::move(path);
   return true;
 }
 
 void TRegistry::CloseKey() {
-  if (currentKey_ != 0) platform::RegCloseKey(currentKey_);
-  currentKey_ = 0;
+  currentKey_.Reset();
   currentPath_.clear();
 }
 
 std::string TRegistry::ReadString(const std::string& name) {
   std::uint32_t type = 0;
   std::uint32_t size = 0;
-  // A value that cannot even be sized is a missing one.
-  if (platform::RegQueryValueExA(currentKey_, name.c_str(), &type, nullptr, &size) != platform::ErrorSuccess ||
-      size == 0) {
-    return {};
-  }
+  const long sized = platform::RegQueryValueExA(currentKey_.Get(), name.c_str(), &type, nullptr, &size);
+  // Only a value that is not there reads as empty; one that is there but
+  // cannot be sized is a failed read, not an empty text.
+  if (sized == platform::ErrorFileNotFound) return {};
+  if (sized != platform::ErrorSuccess) throw ERegistryException(msg::RegGetDataFailed(name));
+  // The type is checked even when there are no bytes: an empty binary value is no text.
+  if (type != platform::RegSz && type != platform::RegExpandSz) throw ERegistryException(msg::InvalidRegType(name));
+  if (size == 0) return {};
   std::vector<std::uint8_t> data(size);
-  if (platform::RegQueryValueExA(currentKey_, name.c_str(), &type, data.data(), &size) != platform::ErrorSuccess) {
+  if (platform::RegQueryValueExA(currentKey_.Get(), name.c_str(), &type, data.data(), &size) != platform::ErrorSuccess) {
     throw ERegistryException(msg::RegGetDataFailed(name));
   }
   if (type != platform::RegSz && type != platform::RegExpandSz) throw ERegistryException(msg::InvalidRegType(name));
@@ -61,7 +63,7 @@ std::string TRegistry::ReadString(const std::string& name) {
 
 void TRegistry::WriteString(const std::string& name, const std::string& value) {
   const auto* data = reinterpret_cast<const std::uint8_t*>(value.c_str());
-  if (platform::RegSetValueExA(currentKey_, name.c_str(), platform::RegSz, data,
+  if (platform::RegSetValueExA(currentKey_.Get(), name.c_str(), platform::RegSz, data,
                                static_cast<std::uint32_t>(value.size() + 1)) != platform::ErrorSuccess) {
     throw ERegistryException(msg::RegSetDataFailed(name));
   }
@@ -71,7 +73,7 @@ int TRegistry::ReadInteger(const std::string& name) {
   std::uint32_t type = 0;
   std::uint8_t data[4] = {};
   std::uint32_t size = sizeof data;
-  const long result = platform::RegQueryValueExA(currentKey_, name.c_str(), &type, data, &size);
+  const long result = platform::RegQueryValueExA(currentKey_.Get(), name.c_str(), &type, data, &size);
   if (result == platform::ErrorMoreData) throw ERegistryException(msg::InvalidRegType(name));
   if (result != platform::ErrorSuccess) throw ERegistryException(msg::RegGetDataFailed(name));
   if (type != platform::RegDword || size != sizeof data) throw ERegistryException(msg::InvalidRegType(name));
@@ -84,7 +86,7 @@ void TRegistry::WriteInteger(const std::string& name, int value) {
   std::uint8_t data[4];
   const std::int32_t v = value;
   std::memcpy(data, &v, sizeof data);
-  if (platform::RegSetValueExA(currentKey_, name.c_str(), platform::RegDword, data, sizeof data) !=
+  if (platform::RegSetValueExA(currentKey_.Get(), name.c_str(), platform::RegDword, data, sizeof data) !=
       platform::ErrorSuccess) {
     throw ERegistryException(msg::RegSetDataFailed(name));
   }
@@ -93,11 +95,11 @@ void TRegistry::WriteInteger(const std::string& name, int value) {
 bool TRegistry::ValueExists(const std::string& name) {
   std::uint32_t type = 0;
   std::uint32_t size = 0;
-  return platform::RegQueryValueExA(currentKey_, name.c_str(), &type, nullptr, &size) == platform::ErrorSuccess;
+  return platform::RegQueryValueExA(currentKey_.Get(), name.c_str(), &type, nullptr, &size) == platform::ErrorSuccess;
 }
 
 bool TRegistry::DeleteValue(const std::string& name) {
-  return platform::RegDeleteValueA(currentKey_, name.c_str()) == platform::ErrorSuccess;
+  return platform::RegDeleteValueA(currentKey_.Get(), name.c_str()) == platform::ErrorSuccess;
 }
 
 }  // namespace vcl

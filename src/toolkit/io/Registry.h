@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/UniqueHandle.h"
 #include "platform/registry.h"
 #include "toolkit/core/NotifyEvent.h"
 
@@ -12,14 +13,13 @@ namespace vcl {
 class TRegistry : public TObject {
  public:
   explicit TRegistry(std::uint32_t access = platform::KeyAllAccess) : access_(access) {}
-  ~TRegistry() override { CloseKey(); }
   TRegistry(const TRegistry&) = delete;
   TRegistry& operator=(const TRegistry&) = delete;
 
   platform::Hkey RootKey() const { return rootKey_; }
   // Closes any open key first, since its path would belong to the old root.
   void SetRootKey(platform::Hkey root);
-  platform::Hkey CurrentKey() const { return currentKey_; }
+  platform::Hkey CurrentKey() const { return currentKey_.Get(); }
   const std::string& CurrentPath() const { return currentPath_; }
 
   // A leading "\" makes key absolute from the root; otherwise it is relative
@@ -42,7 +42,7 @@ class TRegistry : public TObject {
  private:
   std::uint32_t access_;
   platform::Hkey rootKey_ = platform::HkeyCurrentUser;
-  platform::Hkey currentKey_ = 0;
+  platform::UniqueHandle<platform::Hkey, long (*)(platform::Hkey)> currentKey_{0, &platform::RegCloseKey};
   std::string currentPath_;
 };
 

@@ -92,7 +92,8 @@ TEST_F(MainFormTest, StoredValuesComeBackAsTheControlsHoldThem) {
 TEST_F(MainFormTest, AFailingStepLeavesTheLaterStepsUndone) {
   WriteSettings(1, 2, 0, 0, 5);
   sim::RegSetString(RunKey, "Muralto 1.2", "old");
-  // Writing the main settings file fails: the selection's click in step 11 fails.
+  // Writing the main settings file fails: the selection's click handler, the
+  // first that saves, fails and ends the set-up there.
   sim::DenyWritesUnder("C:\\Muralto");
   Start("Muralto.exe -a");
   ASSERT_EQ(sim::MessageBoxes().size(), 1u);
@@ -100,9 +101,9 @@ TEST_F(MainFormTest, AFailingStepLeavesTheLaterStepsUndone) {
   EXPECT_EQ(sim::MessageBoxes()[0].caption, "Muralto 1.2");
   EXPECT_EQ(sim::MessageBoxes()[0].type & 0xF0u, platform::MbIconError);
   EXPECT_EQ(form->RadioGroupSelection->ItemIndex(), 1);
-  EXPECT_EQ(form->RadioGroupPosition->ItemIndex(), 0) << "step 11's second half is skipped";
-  EXPECT_EQ(form->CSpinEditSec->Text(), "0") << "step 12 is skipped";
-  EXPECT_EQ(sim::RegGetString(RunKey, "Muralto 1.2"), "old") << "step 14 is skipped";
+  EXPECT_EQ(form->RadioGroupPosition->ItemIndex(), 0) << "the position is never set";
+  EXPECT_EQ(form->CSpinEditSec->Text(), "0") << "the spin edits are never set";
+  EXPECT_EQ(sim::RegGetString(RunKey, "Muralto 1.2"), "old") << "the Run value is never rewritten";
   EXPECT_FALSE(form->running) << "-a has no effect";
   EXPECT_TRUE(app->ShowMainForm());
 }

@@ -112,6 +112,29 @@ TEST_F(GuiTest, CreateFormStoresTheReferenceBeforeTheConstructorAndShowsAFailure
   EXPECT_EQ(static_cast<vcl::TForm*>(probeRef), app->MainForm());
 }
 
+// Something with a vtable of its own placed before the form part, so that
+// the form part does not start where the object does.
+struct LeadingBase {
+  virtual ~LeadingBase() = default;
+  int padding = 0;
+};
+
+class FormBehindAnotherBase;
+FormBehindAnotherBase* behindRef = nullptr;
+
+class FormBehindAnotherBase : public LeadingBase, public vcl::TForm {
+ public:
+  explicit FormBehindAnotherBase(vcl::TComponent* owner) : vcl::TForm(owner) { referenceIsThis = behindRef == this; }
+  bool referenceIsThis = false;
+};
+
+TEST_F(GuiTest, CreateFormStoresTheWholeFormWhereverItsFormPartLies) {
+  behindRef = nullptr;
+  app->CreateForm(behindRef);
+  ASSERT_NE(behindRef, nullptr);
+  EXPECT_TRUE(behindRef->referenceIsThis) << "the reference the constructor saw points at the form itself";
+}
+
 class FailingForm : public vcl::TForm {
  public:
   explicit FailingForm(vcl::TComponent* owner) : vcl::TForm(owner) { throw vcl::Exception("no window"); }

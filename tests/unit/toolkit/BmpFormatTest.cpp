@@ -90,6 +90,16 @@ TEST(BmpFormat, RunLengthAndCorePicturesAreWrittenBackAsRead) {
   }
 }
 
+TEST(BmpFormat, DeepPicturesKeepTheirColourTableByteForByte) {
+  for (const char* name : {"rgb24-table.bmp", "rgb32-table.bmp", "rgb16-565-bitfields-table.bmp"}) {
+    auto original = Bytes(name);
+    const auto written = Save(Load(original));
+    // The resolution is not kept: written as 0.
+    std::fill(original.begin() + 38, original.begin() + 46, 0);
+    EXPECT_EQ(written, original) << name << ": header, masks, table and pixels as read";
+  }
+}
+
 TEST(BmpFormat, LargerHeadersAreWrittenWithTheInfoHeaderAndMasksAfterIt) {
   const auto written = Save(Load(Bytes("rgb32-v5-bitfields.bmp")));
   EXPECT_EQ(Le32(written, 10), 14u + 40u + 12u);

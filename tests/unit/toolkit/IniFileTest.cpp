@@ -36,6 +36,9 @@ const IntRow intRows[] = {
     {"  12  ", 0, 12, "blanks around trimmed by the profile reader"},
     {"\"5\"", 0, 5, "quotes removed by the profile reader"},
     {"0x-5", 9, 9, "sign after 0x"},
+    {"x10", 9, 9, "x without its 0 is no number"},
+    {"-0x10", 9, 9, "a sign before 0x is no number"},
+    {"-$10", 9, -16, "a sign before $ is"},
     {"1 2", 9, 9, "inner blank"},
 };
 

@@ -39,6 +39,8 @@ TEST(Registry, ReadStringByValueType) {
   sim::RegSetRaw(Key, "dword", Raw(platform::RegDword, std::string("\x01\0\0\0", 4)));
   sim::RegSetRaw(Key, "binary", Raw(platform::RegBinary, "xyz"));
   sim::RegSetRaw(Key, "empty binary", Raw(platform::RegBinary, ""));
+  sim::RegSetRaw(Key, "empty dword", Raw(platform::RegDword, ""));
+  sim::RegSetRaw(Key, "empty text", Raw(platform::RegSz, ""));
 
   vcl::TRegistry registry;
   ASSERT_TRUE(registry.OpenKey("\\" + Key, false));
@@ -47,9 +49,24 @@ TEST(Registry, ReadStringByValueType) {
   EXPECT_EQ(registry.ReadString("unterminated"), "abc");
   EXPECT_EQ(registry.ReadString("inner zero"), "ab");
   EXPECT_EQ(registry.ReadString("missing"), "");
-  EXPECT_EQ(registry.ReadString("empty binary"), "") << "nothing to read, so no type check";
+  EXPECT_EQ(registry.ReadString("empty text"), "");
   EXPECT_EQ(ReadError(registry, "dword"), "Invalid data type for 'dword'");
   EXPECT_EQ(ReadError(registry, "binary"), "Invalid data type for 'binary'");
+  // No bytes make no text of another type.
+  EXPECT_EQ(ReadError(registry, "empty binary"), "Invalid data type for 'empty binary'");
+  EXPECT_EQ(ReadError(registry, "empty dword"), "Invalid data type for 'empty dword'");
+}
+
+TEST(Registry, AValueThatCannotBeSizedIsAFailedReadNotAnEmptyText) {
+  support::SimMachine machine;
+  sim::RegCreateKey(Key);
+  sim::RegSetString(Key, "Wallpaper", "C:\\a.bmp");
+  vcl::TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey("\\" + Key, false));
+  // The open key is deleted under the reader's hands: every query of it fails.
+  sim::RegDeleteKey(Key);
+  EXPECT_EQ(ReadError(registry, "Wallpaper"), "Failed to get data for 'Wallpaper'");
+  EXPECT_EQ(ReadError(registry, "missing"), "Failed to get data for 'missing'");
 }
 
 TEST(Registry, WriteStringStoresTheTerminatingZero) {

@@ -91,6 +91,26 @@ TEST_F(CaptureTest, WithoutAWindowsFolderThereIsNoPlaceForTheCopy) {
   EXPECT_TRUE(sim::WallpaperCalls().empty());
 }
 
+TEST_F(CaptureTest, TheCaptureFolderKeepsAtMost255CharactersOfTheWindowsFolder) {
+  struct Row {
+    std::size_t length;  // of the Windows folder's name
+    std::size_t kept;    // characters kept before the appended backslash; npos: no folder
+  };
+  const Row rows[] = {
+      {255, 255},                // the longest name kept whole
+      {256, 255},                // the system's buffer holds it, but only 255 characters are kept
+      {259, 255},                // the longest name the 260-character buffer holds
+      {260, std::string::npos},  // the buffer cannot take it: no folder
+  };
+  for (const Row& row : rows) {
+    const std::string windows = "C:\\" + std::string(row.length - 3, 'w');
+    sim::SetWindowsDirectory(windows);
+    TWPChanger changer(nullptr);
+    const std::string expected = row.kept == std::string::npos ? "" : windows.substr(0, row.kept) + "\\";
+    EXPECT_EQ(changer.CaptureFolder(), expected) << "a Windows folder of " << row.length << " characters";
+  }
+}
+
 TEST_F(CaptureTest, AFailedSaveChangesNothing) {
   machine.Remove("C:\\Windows");
   TWPChanger changer(nullptr);

@@ -277,6 +277,8 @@ TEST_F(WPChangerTest, GetCurrentPositionAddsStyleAndTile) {
       {"2", nullptr, "'' is not a valid integer value"},
       {nullptr, "1", "'' is not a valid integer value"},
       {"x", "0", "'x' is not a valid integer value"},
+      {"x10", "0", "'x10' is not a valid integer value"},      // x without its 0 marks nothing
+      {"-0x10", "0", "'-0x10' is not a valid integer value"},  // 0x never follows a sign
   };
   for (const Failing& row : failing) {
     const std::string label = std::string("style ") + (row.style ? row.style : "missing") + ", tile " +
@@ -292,6 +294,34 @@ TEST_F(WPChangerTest, GetCurrentPositionAddsStyleAndTile) {
       EXPECT_EQ(e.Message(), row.message) << label;
     }
   }
+}
+
+TEST_F(WPChangerTest, AnEmptyNonStringValueIsARegistryErrorForTheCaller) {
+  sim::RegValue emptyBinary;
+  emptyBinary.type = platform::RegBinary;
+  sim::RegSetRaw(Desktop, "WallpaperStyle", emptyBinary);
+  sim::RegSetString(Desktop, "TileWallpaper", "0");
+  TWPChanger changer(nullptr);
+  try {
+    changer.GetCurrentPosition();
+    FAIL() << "no error";
+  } catch (const vcl::ERegistryException& e) {
+    EXPECT_EQ(e.Message(), "Invalid data type for 'WallpaperStyle'") << "no bytes, and still no text";
+  }
+}
+
+TEST_F(WPChangerTest, AnEmptyNonStringWallpaperIsARegistryError) {
+  sim::RegValue emptyBinary;
+  emptyBinary.type = platform::RegBinary;
+  sim::RegSetRaw(Desktop, "Wallpaper", emptyBinary);
+  TWPChanger changer(nullptr);
+  EXPECT_THROW(changer.GetCurrentWallpaper(), vcl::ERegistryException);
+  EventLog log(changer);
+  sim::SetWallpaperCallRecordsPath(false);
+  changer.ChangeWallPaper(Picture, muralto::wpCentered);
+  sim::SetWallpaperCallRecordsPath(true);
+  EXPECT_EQ(log.events, (std::vector<std::string>{"begin", "registry error", "finish"}));
+  EXPECT_FALSE(sim::RegGet(Desktop, "PrevWallpaper", nullptr)) << "the copy is skipped";
 }
 
 }  // namespace
