@@ -8,25 +8,15 @@
 
 #include "platform/sim/SimPaths.h"
 #include "platform/sim/SimState.h"
+#include "platform/UniqueHandle.h"
 #include "platform/types.h"
 
 namespace sim::machine {
 
 namespace {
 
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
+// A host file descriptor, closed on every way out; -1 is none.
+auto FileDescriptor(int fd) { return platform::UniqueHandle(fd, &close, -1); }
 
 }  // namespace
 
@@ -47,11 +37,11 @@ long ReadWholeFile(const std::string& hostPath, std::string* text) {
   text->clear();
   if (!HostExists(hostPath)) return MissingPathError(hostPath);
   if (HostIsFolder(hostPath)) return platform::ErrorAccessDenied;
-  const FileDescriptor fd(open(hostPath.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fd.get() < 0) return ErrorFromErrno(errno);
+  const auto fd = FileDescriptor(open(hostPath.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.Get() < 0) return ErrorFromErrno(errno);
   char chunk[65536];
   for (;;) {
-    const ssize_t got = read(fd.get(), chunk, sizeof chunk);
+    const ssize_t got = read(fd.Get(), chunk, sizeof chunk);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return ErrorFromErrno(errno);
     if (got == 0) break;
@@ -64,11 +54,11 @@ long WriteWholeFile(const std::string& hostPath, const std::string& text) {
   if (!HostIsFolder(HostParent(hostPath))) return platform::ErrorPathNotFound;
   if (HostIsFolder(hostPath)) return platform::ErrorAccessDenied;
   if (const long conflict = SharingConflict(hostPath, true)) return conflict;
-  const FileDescriptor fd(open(hostPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-  if (fd.get() < 0) return ErrorFromErrno(errno);
+  const auto fd = FileDescriptor(open(hostPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  if (fd.Get() < 0) return ErrorFromErrno(errno);
   std::size_t done = 0;
   while (done < text.size()) {
-    const ssize_t put = write(fd.get(), text.data() + done, text.size() - done);
+    const ssize_t put = write(fd.Get(), text.data() + done, text.size() - done);
     if (put < 0 && errno == EINTR) continue;
     if (put <= 0) return ErrorFromErrno(errno);
     done += static_cast<std::size_t>(put);

@@ -5,6 +5,7 @@
 #include <memory>
 #include <type_traits>
 
+#include "platform/UniqueHandle.h"
 #include "platform/desktop.h"
 
 namespace platform {
@@ -21,17 +22,9 @@ using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDeleter>;
 using Bitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
 
 // Selects an object into a device context for one scope.
-class Selection {
- public:
-  Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
-  ~Selection() { ::SelectObject(dc_, previous_); }
-  Selection(const Selection&) = delete;
-  Selection& operator=(const Selection&) = delete;
-
- private:
-  HDC dc_;
-  HGDIOBJ previous_;
-};
+auto Selection(HDC dc, HGDIOBJ object) {
+  return UniqueHandle(::SelectObject(dc, object), [dc](HGDIOBJ previous) { ::SelectObject(dc, previous); });
+}
 
 }  // namespace
 
@@ -73,7 +66,7 @@ bool BitBltToBuffer(Hdc dc, int srcX, int srcY, int width, int height, std::uint
   const Bitmap bitmap(::CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap || bits == nullptr) return false;
   {
-    const Selection selected(memory.get(), bitmap.get());
+    const auto selected = Selection(memory.get(), bitmap.get());
     if (!::BitBlt(memory.get(), 0, 0, width, height, source, srcX, srcY, SRCCOPY)) return false;
     ::GdiFlush();
   }
