@@ -16,7 +16,10 @@ const std::string ScratchKey = "Software\\Muralto-system-test";
 
 std::string ReadOutcome(vcl::TRegistry& registry, const char* name) {
   try {
-    return "\"" + registry.ReadString(name) + "\"";
+    std::string text = registry.ReadString(name);
+    text.insert(text.begin(), '"');
+    text.push_back('"');
+    return text;
   } catch (const vcl::ERegistryException& e) {
     return e.Message();
   }
