@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "platform/UniqueHandle.h"
 #include "toolkit/forms/Application.h"
 
 namespace muralto {
@@ -14,18 +15,6 @@ std::map<platform::Hwnd, TStCustomDropFiles*>& Hooks() {
   static std::map<platform::Hwnd, TStCustomDropFiles*> hooks;
   return hooks;
 }
-
-// The drop handle is released however the event ends.
-class DropHandle {
- public:
-  explicit DropHandle(platform::Hdrop drop) : drop_(drop) {}
-  ~DropHandle() { platform::DragFinish(drop_); }
-  DropHandle(const DropHandle&) = delete;
-  DropHandle& operator=(const DropHandle&) = delete;
-
- private:
-  platform::Hdrop drop_;
-};
 
 }  // namespace
 
@@ -127,7 +116,8 @@ platform::Lresult TStCustomDropFiles::TargetWndProc(std::uint32_t message, platf
 }
 
 void TStCustomDropFiles::TakeDrop(platform::Hdrop drop) {
-  DropHandle release(drop);
+  // The drop is released however the event ends.
+  platform::UniqueHandle release(drop, [](platform::Hdrop d) { platform::DragFinish(d); });
   droppedFiles_.Clear();
   for (int i = 0; i < droppedCount_; ++i) {
     // The shell copies at most 259 characters and the terminating zero.
