@@ -12,6 +12,7 @@
 #include "shell/DropFiles.h"
 #include "shell/LayoutClasses.h"
 #include "shell/SpinEdit.h"
+#include "shell/TrayIcon.h"
 #include "toolkit/forms/Application.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/controls/Button.h"
@@ -96,6 +97,7 @@ TForm1::TForm1(vcl::TComponent* owner) : vcl::TForm(owner) {
   CSpinEditSec = Find<TCSpinEdit>(this, "CSpinEditSec");
   Timer1 = Find<vcl::TTimer>(this, "Timer1");
   StDropFiles1 = Find<TStDropFiles>(this, "StDropFiles1");
+  TrayIcon = Find<TStTrayIcon>(this, "TrayIcon");
   SetFolders(&ListViewFolders->Items());
 
   wallpaperChanger = vcl::TComponent::Create<TWPChanger>(this);

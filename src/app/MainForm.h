@@ -26,6 +26,7 @@ namespace muralto {
 
 class TCSpinEdit;
 class TStDropFiles;
+class TStTrayIcon;
 
 // The form's own base sub-object comes first: the library's form creation
 // relies on the form's address being the TForm's.
@@ -51,6 +52,7 @@ class TForm1 : public vcl::TForm, public MainWindowState, public TOptionsHost {
   TCSpinEdit* CSpinEditSec = nullptr;
   vcl::TTimer* Timer1 = nullptr;
   TStDropFiles* StDropFiles1 = nullptr;
+  TStTrayIcon* TrayIcon = nullptr;
 
   // Start-up and close.
   void FormCreate(vcl::TObject* sender);

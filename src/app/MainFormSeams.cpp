@@ -1,5 +1,5 @@
-// Operations of the main window whose behaviour belongs to the language and
-// tray-icon parts of the program and to the dialogs. Each
+// Operations of the main window whose behaviour belongs to the language part
+// of the program and to the dialogs. Each
 // is called in its place; until those parts exist they leave everything as
 // it is.
 #include "app/MainForm.h"
@@ -9,10 +9,6 @@
 namespace muralto {
 
 void TForm1::LoadLanguage(const std::string&) {}
-
-void TForm1::SetTrayHint(const std::string&) {}
-
-void TForm1::SetTrayActive(bool) {}
 
 void TForm1::MOptionsClick(vcl::TObject*) {
   if (FormOptions) FormOptions->ShowModal();

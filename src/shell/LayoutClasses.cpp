@@ -2,12 +2,55 @@
 
 #include "shell/DropFiles.h"
 #include "shell/SpinEdit.h"
+#include "shell/TrayIcon.h"
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/forms/Layout.h"
+#include "toolkit/forms/Menus.h"
 
 namespace muralto {
 
+namespace {
+
+bool ApplyTrayIcon(vcl::TComponent* component, const vcl::TLayoutEntry::Setting& s) {
+  auto* icon = dynamic_cast<TStCustomTrayIcon*>(component);
+  if (!icon || s.values.empty()) return false;
+  const std::string& p = s.property;
+  if (p == "Active") {
+    icon->SetActive(vcl::LayoutBool(s));
+  } else if (p == "CloseToTray") {
+    icon->SetCloseToTray(vcl::LayoutBool(s));
+  } else if (p == "MinimizeToTray") {
+    icon->SetMinimizeToTray(vcl::LayoutBool(s));
+  } else if (p == "HideOnRestore") {
+    icon->SetHideOnRestore(vcl::LayoutBool(s));
+  } else if (p == "ShowHint") {
+    icon->SetShowHint(vcl::LayoutBool(s));
+  } else if (p == "Hint") {
+    icon->SetHint(s.values[0]);
+  } else if (p == "Interval") {
+    icon->SetInterval(static_cast<std::uint32_t>(vcl::LayoutInt(s, 0)));
+  } else if (p == "Icon") {
+    icon->SetIcon(platform::LoadIconA(s.values[0].c_str()));
+  } else if (p == "PopupMenu") {
+    // The menu's block comes before the icon's.
+    auto* menu = icon->Owner() ? dynamic_cast<vcl::TPopupMenu*>(icon->Owner()->FindComponent(s.values[0])) : nullptr;
+    if (!menu) return false;
+    icon->SetPopupMenu(menu);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 void RegisterShellLayoutClasses() {
+  vcl::RegisterLayoutClass(
+      "TStTrayIcon",
+      [](vcl::TComponent* owner) -> vcl::TComponent* { return vcl::TComponent::Create<TStTrayIcon>(owner); },
+      [](vcl::TComponent* component, const vcl::TLayoutEntry::Setting& s, const vcl::TLayoutHandlers&) {
+        return ApplyTrayIcon(component, s);
+      });
   vcl::RegisterLayoutClass(
       "TCSpinEdit", [](vcl::TComponent* owner) -> vcl::TComponent* { return vcl::TComponent::Create<TCSpinEdit>(owner); },
       [](vcl::TComponent* component, const vcl::TLayoutEntry::Setting& s, const vcl::TLayoutHandlers&) {

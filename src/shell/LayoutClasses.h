@@ -1,5 +1,7 @@
 #pragma once
-// Makes the shell's controls known to window layouts ("TCSpinEdit").
+// Makes the shell's components known to window layouts ("TCSpinEdit",
+// "TStDropFiles",
+// "TStTrayIcon").
 namespace muralto {
 
 void RegisterShellLayoutClasses();

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/sim/SimWindowState.h"
+#include "platform/sim/tray_world.h"
 #include "platform/sim/world.h"
 
 namespace sim::detail {
@@ -453,6 +454,8 @@ void ResetWindows() {
   for (auto it = order.rbegin(); it != order.rend(); ++it) platform::DestroyWindow(*it);
   st = State{};
   SetDecimalSeparator(".");
+  // The notification area's icons belong to windows that are gone now.
+  ResetTray();
 }
 
 }  // namespace sim

@@ -1,0 +1,128 @@
+// The notification area: icons keyed by window and id, with the rules Wine
+// showed (a second add fails, a change or a second delete of an unknown icon
+// fails), and a taskbar that can be restarted.
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+
+#include "platform/sim/tray_world.h"
+#include "platform/sim/windows_world.h"
+
+namespace {
+
+struct TrayState {
+  std::vector<sim::NotifyCall> calls;
+  std::map<std::pair<std::uint32_t, std::uint32_t>, platform::NotifyIconData> icons;
+  std::set<std::uint32_t> refused;
+  platform::Point cursor;
+  std::vector<platform::Hwnd> bringToTop;
+};
+
+TrayState& T() {
+  static TrayState state;
+  return state;
+}
+
+std::map<std::string, std::uint32_t>& RegisteredMessages() {
+  static std::map<std::string, std::uint32_t> messages;
+  return messages;
+}
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return text;
+}
+
+bool Apply(std::uint32_t message, const platform::NotifyIconData& record) {
+  if (T().refused.count(message) || record.cbSize != sizeof(platform::NotifyIconData)) return false;
+  auto key = std::make_pair(record.hWnd, record.uID);
+  auto found = T().icons.find(key);
+  switch (message) {
+    case platform::NimAdd:
+      if (found != T().icons.end() || !platform::IsWindow(record.hWnd)) return false;
+      T().icons[key] = record;
+      return true;
+    case platform::NimModify:
+      if (found == T().icons.end()) return false;
+      found->second = record;
+      return true;
+    case platform::NimDelete:
+      if (found == T().icons.end()) return false;
+      T().icons.erase(found);
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+namespace sim {
+
+void ResetTray() { T() = TrayState{}; }
+std::vector<NotifyCall>& NotifyCalls() { return T().calls; }
+
+std::vector<platform::NotifyIconData> TrayIcons() {
+  std::vector<platform::NotifyIconData> icons;
+  for (const auto& [key, record] : T().icons) icons.push_back(record);
+  return icons;
+}
+
+void SetTrayRefuses(std::uint32_t message, bool refusing) {
+  if (refusing) {
+    T().refused.insert(message);
+  } else {
+    T().refused.erase(message);
+  }
+}
+
+void RestartTaskbar() {
+  T().icons.clear();
+  std::uint32_t created = platform::RegisterWindowMessageA("TaskbarCreated");
+  for (const WindowInfo& w : Windows()) {
+    bool topLevel = w.parent == 0 || (w.style & platform::WsChild) == 0;
+    if (topLevel && platform::IsWindow(w.handle)) platform::SendMessageA(w.handle, created, 0, 0);
+  }
+}
+
+void SetCursorPos(int x, int y) { T().cursor = {x, y}; }
+std::vector<platform::Hwnd>& BringToTopCalls() { return T().bringToTop; }
+
+}  // namespace sim
+
+namespace platform {
+
+bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconData* data) {
+  if (!data) return false;
+  bool ok = Apply(message, *data);
+  T().calls.push_back({message, *data, ok});
+  return ok;
+}
+
+Hicon LoadIconA(std::uintptr_t noModule, int resourceId) {
+  if (noModule != 0 || resourceId <= 0) return 0;
+  return sim::StockIconBase + static_cast<Hicon>(resourceId);
+}
+
+std::uint32_t RegisterWindowMessageA(const char* name) {
+  if (!name || !*name) return 0;
+  auto& messages = RegisteredMessages();
+  auto [it, added] = messages.emplace(Lower(name), 0);
+  if (added) it->second = 0xC000 + static_cast<std::uint32_t>(messages.size() - 1);
+  return it->second;
+}
+
+bool GetCursorPos(Point* point) {
+  if (!point) return false;
+  *point = T().cursor;
+  return true;
+}
+
+bool BringWindowToTop(Hwnd window) {
+  T().bringToTop.push_back(window);
+  return IsWindow(window);
+}
+
+}  // namespace platform

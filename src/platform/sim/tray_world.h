@@ -1,0 +1,39 @@
+#pragma once
+// The simulated notification area, seen from a test: every Shell_NotifyIconA
+// call with its whole record, the icons shown, a shell that refuses, the
+// cursor's position, BringWindowToTop calls and a restart of the taskbar.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/tray.h"
+
+namespace sim {
+
+// No calls, no icons, the shell accepting everything, the cursor at (0, 0).
+void ResetTray();
+
+struct NotifyCall {
+  std::uint32_t message;  // NIM_ADD, NIM_MODIFY or NIM_DELETE
+  platform::NotifyIconData record;  // the 88 bytes as the shell got them
+  bool succeeded;
+};
+// Every Shell_NotifyIconA call, in order.
+std::vector<NotifyCall>& NotifyCalls();
+// The icons the notification area shows now, with the record that made or
+// last changed each.
+std::vector<platform::NotifyIconData> TrayIcons();
+// The shell refuses every call with this message (NIM_ADD, NIM_MODIFY,
+// NIM_DELETE) while refusing is true.
+void SetTrayRefuses(std::uint32_t message, bool refusing);
+// The shell restarts: every icon goes, and "TaskbarCreated" is sent to
+// every top-level window, as Explorer does when it comes back.
+void RestartTaskbar();
+
+void SetCursorPos(int x, int y);
+std::vector<platform::Hwnd>& BringToTopCalls();
+
+// The handles LoadIconA(0, id) gives for the system's icons.
+inline constexpr platform::Hicon StockIconBase = 0x50000;
+
+}  // namespace sim

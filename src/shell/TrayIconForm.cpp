@@ -1,0 +1,109 @@
+// The owner form's hook: the start-up hide, the minimise and close
+// diversion into the notification area, and bringing the form back.
+#include "shell/TrayIcon.h"
+#include "shell/TrayIconWindows.h"
+#include "toolkit/forms/Application.h"
+#include "toolkit/forms/Form.h"
+
+namespace muralto {
+
+vcl::TForm* TStCustomTrayIcon::OwnerForm() const { return dynamic_cast<vcl::TForm*>(Owner()); }
+
+platform::Hwnd TStCustomTrayIcon::ApplicationWindow() const {
+  vcl::TApplication* app = vcl::Application();
+  return app ? app->Handle() : 0;
+}
+
+void TStCustomTrayIcon::HookForm(bool install) {
+  if (!install || Designing() || InState(vcl::csDestroying) || savedFormProc_) return;
+  vcl::TForm* form = OwnerForm();
+  if (!form) return;
+  platform::Hwnd window = form->Handle();
+  BindTrayWindow(window, this);
+  hookedWindow_ = window;
+  savedFormProc_ = reinterpret_cast<platform::WndProc>(
+      platform::SetWindowLongA(window, platform::GwlWndProc, reinterpret_cast<std::intptr_t>(&FormHookProc)));
+}
+
+void TStCustomTrayIcon::UnhookForm() {
+  if (!hookedWindow_) return;
+  UnbindTrayWindow(hookedWindow_);
+  if (platform::IsWindow(hookedWindow_) &&
+      platform::GetWindowLongA(hookedWindow_, platform::GwlWndProc) == reinterpret_cast<std::intptr_t>(&FormHookProc)) {
+    platform::SetWindowLongA(hookedWindow_, platform::GwlWndProc, reinterpret_cast<std::intptr_t>(savedFormProc_));
+  }
+  hookedWindow_ = 0;
+  savedFormProc_ = nullptr;
+}
+
+platform::Lresult MURALTO_WINAPI TStCustomTrayIcon::FormHookProc(platform::Hwnd window, std::uint32_t msg,
+                                                                 platform::Wparam wParam, platform::Lparam lParam) {
+  TStCustomTrayIcon* icon = TrayIconOfWindow(window);
+  if (!icon || window != icon->hookedWindow_) return platform::DefWindowProcA(window, msg, wParam, lParam);
+  return icon->AppWndProc(window, msg, wParam, lParam);
+}
+
+platform::Lresult TStCustomTrayIcon::AppWndProc(platform::Hwnd window, std::uint32_t msg, platform::Wparam wParam,
+                                                platform::Lparam lParam) {
+  vcl::TForm* form = OwnerForm();
+  if (msg == platform::WmWindowPosChanged && startupPassCount_ < 2 && form) {
+    // A form that starts minimised goes straight into the notification area.
+    if (form->WindowState() == vcl::TWindowState::wsMinimized) {
+      try {
+        platform::ShowWindow(ApplicationWindow(), platform::SwHide);
+        platform::ShowWindow(window, platform::SwHide);
+      } catch (...) {
+      }
+      ++startupPassCount_;
+    } else {
+      startupPassCount_ = 2;
+    }
+  }
+  if (msg == platform::WmSysCommand && wParam == platform::ScMinimize && OnMinimize) {
+    try {
+      OnMinimize(this);
+    } catch (...) {
+      vcl::HandleCurrentException();
+    }
+  }
+  if (msg == platform::WmSysCommand && active_ &&
+      ((wParam == platform::ScMinimize && minimizeToTray_) || (wParam == platform::ScClose && closeToTray_))) {
+    try {
+      // Without an icon there would be no way back: the window stays.
+      AddToTray();
+      platform::ShowWindow(ApplicationWindow(), platform::SwHide);
+      if (form) form->Hide();
+    } catch (...) {
+      vcl::HandleCurrentException();
+    }
+    return 0;
+  }
+  return platform::CallWindowProcA(savedFormProc_, window, msg, wParam, lParam);
+}
+
+void TStCustomTrayIcon::DoRestore() {
+  vcl::Fire(OnRestore, this);
+  vcl::TForm* form = OwnerForm();
+  vcl::TApplication* app = vcl::Application();
+  if (form) {
+    if (form->WindowState() == vcl::TWindowState::wsMinimized && startupPassCount_ >= 2) {
+      form->SetWindowState(vcl::TWindowState::wsNormal);
+    }
+    form->Show();
+    platform::SetForegroundWindow(form->Handle());
+  }
+  // The library's application window is a hidden stand-in; the form's own
+  // window carries the taskbar button, which showing the form brought back.
+  // Showing the stand-in too would add a second, empty button.
+  if (app) app->Restore();
+  platform::BringWindowToTop(ApplicationWindow());
+  if (hideOnRestore_) DeleteFromTray();
+}
+
+void TStCustomTrayIcon::MinimizeApplication() {
+  vcl::TApplication* app = vcl::Application();
+  if (!app || !app->MainForm()) return;
+  platform::PostMessageA(app->MainForm()->Handle(), platform::WmSysCommand, platform::ScMinimize, 0);
+}
+
+}  // namespace muralto

@@ -1,0 +1,71 @@
+// What the shell reports about the icon: clicks, double-clicks, the menu,
+// the shell's own restart; and the built-in menu's items.
+#include "shell/TrayIcon.h"
+#include "shell/TrayIconWindows.h"
+#include "toolkit/forms/Application.h"
+#include "toolkit/forms/Menus.h"
+
+namespace muralto {
+
+platform::Lresult MURALTO_WINAPI TStCustomTrayIcon::NotifyWindowProc(platform::Hwnd window, std::uint32_t msg,
+                                                                     platform::Wparam wParam,
+                                                                     platform::Lparam lParam) {
+  TStCustomTrayIcon* icon = TrayIconOfWindow(window);
+  if (!icon || window != icon->notifyWindow_) return platform::DefWindowProcA(window, msg, wParam, lParam);
+  try {
+    return icon->WndProc(msg, wParam, lParam);
+  } catch (...) {
+    vcl::HandleCurrentException();
+    return 0;
+  }
+}
+
+platform::Lresult TStCustomTrayIcon::WndProc(std::uint32_t msg, platform::Wparam, platform::Lparam lParam) {
+  if (msg == CallbackMessage) {
+    vcl::TShiftState shift = vcl::KeyboardShiftState();
+    switch (static_cast<std::uint32_t>(lParam)) {
+      case platform::WmLButtonDown: DoClick(vcl::TMouseButton::mbLeft, shift); break;
+      case platform::WmLButtonDblClk: DoDblClick(vcl::TMouseButton::mbLeft, shift); break;
+      case platform::WmRButtonDown: PopupTrayMenu(); break;
+      case platform::WmRButtonDblClk: DoDblClick(vcl::TMouseButton::mbRight, shift); break;
+      case platform::WmMButtonDown: DoClick(vcl::TMouseButton::mbMiddle, shift); break;
+      case platform::WmMButtonDblClk: DoDblClick(vcl::TMouseButton::mbMiddle, shift); break;
+      default: break;  // moves and button releases
+    }
+  } else if (taskbarCreated_ != 0 && msg == taskbarCreated_ && active_) {
+    // The shell restarted and forgot every icon: show ours again, or a
+    // later minimise would hide the window with nothing to bring it back.
+    iconInTray_ = false;
+    AddToTray();
+  }
+  // A hidden helper window must never hold up a log-off or shutdown.
+  return msg == platform::WmQueryEndSession ? 1 : 0;
+}
+
+void TStCustomTrayIcon::PopupTrayMenu() {
+  if (!popupMenu_) return;
+  // The menu closes when the user clicks elsewhere only if the program is
+  // in front; what is queued runs before the menu opens.
+  platform::SetForegroundWindow(ApplicationWindow());
+  if (vcl::TApplication* app = vcl::Application()) app->ProcessMessages();
+  if (!popupMenu_) return;  // a handler that just ran may have destroyed it
+  platform::Point at;
+  platform::GetCursorPos(&at);
+  popupMenu_->Popup(at.x, at.y);
+}
+
+void TStCustomTrayIcon::DoClick(vcl::TMouseButton button, vcl::TShiftState shift) {
+  if (OnClick) OnClick(this, button, shift);
+}
+
+void TStCustomTrayIcon::DoDblClick(vcl::TMouseButton button, vcl::TShiftState shift) {
+  bool restoreApp = true;
+  if (OnDblClick) OnDblClick(this, button, shift, restoreApp);
+  if (restoreApp) DoRestore();
+}
+
+void TStCustomTrayIcon::DoCloseClick(vcl::TObject*) { platform::PostQuitMessage(0); }
+
+void TStCustomTrayIcon::DoRestoreClick(vcl::TObject*) { RestoreApplication(); }
+
+}  // namespace muralto

@@ -1,0 +1,161 @@
+// The main window's notification-area icon: how the window sets it up, the
+// minimise into the notification area, the close box and the tray menu.
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "MainFormFixture.h"
+#include "platform/sim/tray_world.h"
+#include "shell/TrayIcon.h"
+#include "toolkit/forms/Menus.h"
+
+namespace {
+
+using testing_app::MainFormTest;
+using muralto::TStCustomTrayIcon;
+
+class TrayMenuTest : public MainFormTest {
+ protected:
+  void WriteTraySetting(bool on) {
+    machine.WriteFile(testing_app::MainIni, "[Options]\r\nLanguage=English\r\nAuto Start=0\r\ntray=" +
+                                                std::string(on ? "1" : "0") +
+                                                "\r\nSelection=1\r\nPosition=0\r\n[Pause]\r\nHour=1\r\nMin=0\r\nSec=0\r\n");
+  }
+  void Notify(std::uint32_t mouseMessage) {
+    platform::PostMessageA(form->TrayIcon->NotifyWindow(), TStCustomTrayIcon::CallbackMessage, 2,
+                           static_cast<platform::Lparam>(mouseMessage));
+    sim::DispatchPending();
+  }
+  // Chooses the tray menu's item on the next right-button press.
+  void ChooseOnRightPress(const char* itemName) {
+    auto* item = dynamic_cast<vcl::TMenuItem*>(form->FindComponent(itemName));
+    ASSERT_NE(item, nullptr) << itemName;
+    sim::SetPopupChoice(item->Command());
+    Notify(platform::WmRButtonDown);
+  }
+  bool Visible() { return platform::IsWindowVisible(form->Handle()); }
+  static std::string Tip(const platform::NotifyIconData& record) {
+    return std::string(record.szTip, strnlen(record.szTip, sizeof(record.szTip)));
+  }
+};
+
+TEST_F(TrayMenuTest, TheIconIsSetUpFromTheLayoutAndTheTraySetting) {
+  struct Row {
+    bool tray;
+    std::vector<std::uint32_t> messages;
+    std::size_t iconsAfter;
+  } const rows[] = {
+      {true, {platform::NimAdd, platform::NimModify, platform::NimModify}, 1},
+      {false, {platform::NimAdd, platform::NimModify, platform::NimModify, platform::NimDelete}, 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.tray ? "tray=1" : "tray=0");
+    sim::ResetWindows();
+    WriteTraySetting(row.tray);
+    Start();
+    TStCustomTrayIcon* tray = form->TrayIcon;
+    ASSERT_NE(tray, nullptr);
+    EXPECT_FALSE(tray->CloseToTray());
+    EXPECT_TRUE(tray->MinimizeToTray());
+    EXPECT_EQ(tray->PopupMenu(), form->FindComponent("PopupMenu1"));
+    EXPECT_EQ(tray->Icon(), platform::LoadIconA("MAINICON"));
+    EXPECT_EQ(tray->Icon(), form->Icon());
+    EXPECT_EQ(tray->Hint(), "Muralto 1.2");
+    EXPECT_EQ(tray->Active(), row.tray);
+    std::vector<std::uint32_t> messages;
+    for (const auto& call : sim::NotifyCalls()) messages.push_back(call.message);
+    EXPECT_EQ(messages, row.messages);
+    // Shown while the window loads with the program icon and no tip; the
+    // set-up then gives it the window's caption.
+    ASSERT_GE(sim::NotifyCalls().size(), 3u);
+    EXPECT_EQ(sim::NotifyCalls()[0].record.hIcon, form->Icon());
+    EXPECT_EQ(Tip(sim::NotifyCalls()[0].record), "");
+    EXPECT_EQ(Tip(sim::NotifyCalls()[2].record), "Muralto 1.2");
+    EXPECT_EQ(sim::TrayIcons().size(), row.iconsAfter);
+    app.reset();
+  }
+}
+
+TEST_F(TrayMenuTest, MinimisingHidesIntoTheIconOnlyWithTheTraySettingOn) {
+  for (bool tray : {true, false}) {
+    SCOPED_TRACE(tray ? "tray=1" : "tray=0");
+    sim::ResetWindows();
+    WriteTraySetting(tray);
+    Start();
+    form->Show();
+    platform::Rect before;
+    platform::GetWindowRect(form->Handle(), &before);
+    platform::SendMessageA(form->Handle(), platform::WmSysCommand, platform::ScMinimize, 0);
+    if (tray) {
+      EXPECT_FALSE(Visible());
+      EXPECT_FALSE(platform::IsIconic(form->Handle()));
+      EXPECT_EQ(form->WindowState(), vcl::TWindowState::wsNormal);
+      EXPECT_EQ(sim::TrayIcons().size(), 1u);
+      Notify(platform::WmLButtonDblClk);
+      EXPECT_TRUE(Visible());
+      platform::Rect after;
+      platform::GetWindowRect(form->Handle(), &after);
+      EXPECT_EQ(after.left, before.left);
+      EXPECT_EQ(after.top, before.top);
+      EXPECT_EQ(after.right, before.right);
+      EXPECT_EQ(after.bottom, before.bottom);
+    } else {
+      EXPECT_TRUE(platform::IsIconic(form->Handle())) << "an ordinary minimise to the taskbar";
+      EXPECT_TRUE(sim::TrayIcons().empty());
+    }
+    app.reset();
+  }
+}
+
+TEST_F(TrayMenuTest, TheCloseBoxSavesEndsTheProgramAndTakesTheIconAway) {
+  WriteTraySetting(true);
+  Start();
+  form->Show();
+  machine.Remove(testing_app::FolderList);
+  platform::SendMessageA(form->Handle(), platform::WmSysCommand, platform::ScClose, 0);
+  EXPECT_TRUE(app->Terminated());
+  EXPECT_TRUE(machine.Exists(testing_app::FolderList)) << "the close saved the folder list";
+  app.reset();
+  EXPECT_TRUE(sim::TrayIcons().empty());
+  EXPECT_EQ(sim::NotifyCalls().back().message, platform::NimDelete);
+}
+
+TEST_F(TrayMenuTest, TheTrayMenuItemsWork) {
+  machine.MakeDir("C:\\Pics");
+  MakePicture("C:\\Pics\\a.bmp", 10);
+  MakePicture("C:\\Pics\\b.bmp", 20);
+  WriteFolderList("C:\\Pics");
+  WriteTraySetting(true);
+  Start();
+  form->Show();
+  platform::SendMessageA(form->Handle(), platform::WmSysCommand, platform::ScMinimize, 0);
+  ASSERT_FALSE(Visible());
+
+  ChooseOnRightPress("PMChange");
+  ASSERT_EQ(sim::WallpaperCalls().size(), 1u) << "Change Now picks at once";
+  EXPECT_TRUE(machine.Exists(testing_app::WallpaperFile));
+  EXPECT_FALSE(Visible());
+
+  ChooseOnRightPress("PRestore");
+  EXPECT_TRUE(Visible());
+  EXPECT_EQ(platform::GetForegroundWindow(), form->Handle());
+
+  machine.Remove(testing_app::MainIni);
+  ChooseOnRightPress("PExit");
+  EXPECT_TRUE(app->Terminated());
+  EXPECT_TRUE(machine.Exists(testing_app::MainIni)) << "Exit saved the settings";
+  app.reset();
+  EXPECT_TRUE(sim::TrayIcons().empty());
+}
+
+TEST_F(TrayMenuTest, AHiddenStartWithTheIconIsReachedThroughIt) {
+  WriteTraySetting(true);
+  Start("C:\\Muralto\\Muralto.exe -a");
+  form->HandleNeeded();
+  EXPECT_FALSE(Visible());
+  EXPECT_EQ(sim::TrayIcons().size(), 1u);
+  Notify(platform::WmLButtonDblClk);
+  EXPECT_TRUE(Visible());
+}
+
+}  // namespace

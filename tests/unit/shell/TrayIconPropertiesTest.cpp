@@ -1,0 +1,132 @@
+// The published properties: defaults, the failures of the shell with the
+// stored value kept, and the animation.
+#include <string>
+#include <vector>
+
+#include "TrayIconFixture.h"
+#include "toolkit/graphics/ImageList.h"
+
+namespace {
+
+using testing_tray::TrayIconTest;
+using muralto::TStCustomTrayIcon;
+
+TEST_F(TrayIconTest, DefaultsAndStartState) {
+  tray = vcl::TComponent::Create<muralto::TStTrayIcon>(form);
+  EXPECT_TRUE(tray->Active());
+  EXPECT_FALSE(tray->Animate());
+  EXPECT_TRUE(tray->CloseToTray());
+  EXPECT_FALSE(tray->HideOnRestore());
+  EXPECT_EQ(tray->Hint(), "");
+  EXPECT_EQ(tray->Icon(), 0u);
+  EXPECT_EQ(tray->Images(), nullptr);
+  EXPECT_EQ(tray->ImageIndex(), 0);
+  EXPECT_EQ(tray->Interval(), 250u);
+  EXPECT_FALSE(tray->MinimizeToTray());
+  EXPECT_EQ(tray->PopupMenu(), tray->BuiltInMenu());
+  EXPECT_TRUE(tray->ShowHint());
+  EXPECT_FALSE(tray->IconInTray());
+  EXPECT_TRUE(platform::IsWindow(tray->NotifyWindow()));
+  EXPECT_EQ(tray->SavedFormProc(), nullptr);
+  EXPECT_EQ(tray->StartupPassCount(), 0);
+  EXPECT_EQ(tray->ShownIcon(), 0u);
+  EXPECT_EQ(tray->AnimationTimer(), nullptr);
+  EXPECT_EQ(tray->AnimationFrame(), 0);
+  EXPECT_FALSE(tray->ResumeAnimation());
+  EXPECT_TRUE(sim::NotifyCalls().empty()) << "nothing reaches the shell before loading";
+}
+
+TEST_F(TrayIconTest, AFailingShellRaisesTheMessageAndTheNewValueIsKept) {
+  struct Row {
+    const char* name;
+    std::uint32_t refused;
+    std::function<void(TStCustomTrayIcon*)> change;
+    const char* message;
+    std::function<bool(TStCustomTrayIcon*)> kept;
+  } const rows[] = {
+      {"Hint", platform::NimModify, [](TStCustomTrayIcon* t) { t->SetHint("new"); }, "Tray icon error",
+       [](TStCustomTrayIcon* t) { return t->Hint() == "new"; }},
+      {"ShowHint", platform::NimModify, [](TStCustomTrayIcon* t) { t->SetShowHint(false); }, "Tray icon error",
+       [](TStCustomTrayIcon* t) { return !t->ShowHint(); }},
+      {"Icon", platform::NimModify, [](TStCustomTrayIcon* t) { t->SetIcon(0x7009); }, "Tray icon error",
+       [](TStCustomTrayIcon* t) { return t->Icon() == 0x7009u && t->ShownIcon() == 0x7009u; }},
+      {"ImageIndex without Images", 0xFF, [](TStCustomTrayIcon* t) { t->SetImageIndex(3); },
+       "ImageList is not assigned", [](TStCustomTrayIcon* t) { return t->ImageIndex() == 3; }},
+      {"Active after the shell refused the add", platform::NimAdd,
+       [](TStCustomTrayIcon* t) {
+         t->SetActive(false);
+         t->SetActive(true);
+       },
+       "Error adding tray icon", [](TStCustomTrayIcon* t) { return !t->IconInTray() && !t->Active(); }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    MakeIcon();
+    sim::SetTrayRefuses(row.refused, true);
+    try {
+      row.change(tray);
+      ADD_FAILURE() << "no failure";
+    } catch (const muralto::ETrayIconError& e) {
+      EXPECT_STREQ(e.what(), row.message);
+    }
+    EXPECT_TRUE(row.kept(tray));
+    sim::SetTrayRefuses(row.refused, false);
+    vcl::TComponent::Free(tray);
+  }
+}
+
+TEST_F(TrayIconTest, LoadingFailsWhenTheShellRefusesTheAdd) {
+  sim::SetTrayRefuses(platform::NimAdd, true);
+  try {
+    MakeIcon();
+    ADD_FAILURE() << "no failure";
+  } catch (const muralto::ETrayIconError& e) {
+    EXPECT_STREQ(e.what(), "Error adding tray icon");
+  }
+  EXPECT_FALSE(tray->IconInTray());
+}
+
+TEST_F(TrayIconTest, ImagesGiveThePictureWhenThereIsNoIcon) {
+  auto* images = vcl::TComponent::Create<vcl::TImageList>(form);
+  for (platform::Hicon icon : {0x8000u, 0x8001u, 0x8002u}) images->AddIcon(icon);
+  MakeIcon([&](TStCustomTrayIcon* icon) {
+    icon->SetImageIndex(1);
+    icon->SetImages(images);
+  });
+  EXPECT_EQ(sim::TrayIcons().at(0).hIcon, 0x8001u);
+  tray->SetImageIndex(2);
+  EXPECT_EQ(sim::TrayIcons().at(0).hIcon, 0x8002u);
+  vcl::TComponent::Free(images);
+  EXPECT_EQ(tray->Images(), nullptr) << "the reference goes with the list";
+}
+
+TEST_F(TrayIconTest, AnimationCyclesThroughTheImagesAndStopsAtTheStillPicture) {
+  auto* images = vcl::TComponent::Create<vcl::TImageList>(form);
+  for (platform::Hicon icon : {0x8000u, 0x8001u, 0x8002u}) images->AddIcon(icon);
+  MakeIcon([&](TStCustomTrayIcon* icon) {
+    icon->SetIcon(0x7001);
+    icon->SetImages(images);
+    icon->SetInterval(0);
+  });
+  tray->SetAnimate(true);
+  ASSERT_NE(tray->AnimationTimer(), nullptr);
+  EXPECT_EQ(tray->Interval(), 200u) << "no step at all becomes 200 ms";
+  sim::NotifyCalls().clear();
+  sim::AdvanceClock(200 * 4);
+  std::vector<platform::Hicon> shown;
+  for (const auto& call : sim::NotifyCalls()) shown.push_back(call.record.hIcon);
+  EXPECT_EQ(shown, (std::vector<platform::Hicon>{0x8000, 0x8001, 0x8002, 0x8000}));
+
+  // Switching the icon off stops the animation and switching it on resumes it.
+  tray->SetActive(false);
+  EXPECT_FALSE(tray->AnimationTimer()->Enabled());
+  EXPECT_TRUE(tray->ResumeAnimation());
+  tray->SetActive(true);
+  EXPECT_TRUE(tray->AnimationTimer()->Enabled());
+
+  tray->SetAnimate(false);
+  EXPECT_FALSE(tray->AnimationTimer()->Enabled());
+  EXPECT_EQ(sim::TrayIcons().at(0).hIcon, 0x7001u) << "the still picture is back";
+}
+
+}  // namespace

@@ -1,0 +1,208 @@
+// The record the shell gets for every add, change and delete, and the
+// icon's life in the notification area.
+#include <cstring>
+
+#include "TrayIconFixture.h"
+#include "toolkit/forms/Menus.h"
+
+namespace {
+
+using testing_tray::TrayIconTest;
+using muralto::TStCustomTrayIcon;
+
+TEST_F(TrayIconTest, LoadingShowsTheIconWithTheWholeRecord) {
+  MakeIcon();
+  ASSERT_EQ(sim::NotifyCalls().size(), 1u);
+  const sim::NotifyCall& add = sim::NotifyCalls()[0];
+  EXPECT_EQ(add.message, platform::NimAdd);
+  EXPECT_EQ(add.record.cbSize, 88u);
+  EXPECT_EQ(add.record.hWnd, tray->NotifyWindow());
+  EXPECT_EQ(add.record.uID, 2u);
+  EXPECT_EQ(add.record.uFlags, 7u);  // message, icon, tip
+  EXPECT_EQ(add.record.uCallbackMessage, 0x6FFu);
+  EXPECT_EQ(add.record.hIcon, sim::StockIconBase + 32512);  // no picture of its own: the system's
+  char zeros[64] = {};
+  EXPECT_EQ(std::memcmp(add.record.szTip, zeros, 64), 0);
+  EXPECT_TRUE(tray->IconInTray());
+  EXPECT_EQ(sim::TrayIcons().size(), 1u);
+  // The hidden window is a top-level window that is never shown.
+  sim::WindowInfo info;
+  ASSERT_TRUE(sim::GetWindowInfo(tray->NotifyWindow(), &info));
+  EXPECT_EQ(info.parent, 0u);
+  EXPECT_FALSE(info.visible);
+}
+
+TEST_F(TrayIconTest, TheIconSentFallsBackToTheProgramsAndThenTheSystems) {
+  struct Row {
+    const char* name;
+    platform::Hicon own, application, expected;
+  } const rows[] = {
+      {"own picture first", 0x7001, 0x7002, 0x7001},
+      {"then the application's", 0, 0x7002, 0x7002},
+      {"then IDI_APPLICATION", 0, 0, sim::StockIconBase + 32512},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    app->SetIcon(row.application);
+    MakeIcon([&](TStCustomTrayIcon* icon) { icon->SetIcon(row.own); });
+    ASSERT_FALSE(sim::NotifyCalls().empty());
+    EXPECT_EQ(sim::NotifyCalls()[0].record.hIcon, row.expected);
+    vcl::TComponent::Free(tray);
+    sim::NotifyCalls().clear();
+  }
+}
+
+TEST_F(TrayIconTest, TheTipIsCutAt63CharactersAndEndsInAZero) {
+  struct Row {
+    const char* name;
+    std::string hint;
+    std::string sent;
+  } const rows[] = {
+      {"short", "Muralto 1.2", "Muralto 1.2"},
+      {"exactly 63", std::string(63, 'a'), std::string(63, 'a')},
+      {"64 loses the last", std::string(63, 'b') + "c", std::string(63, 'b')},
+      {"much longer", std::string(200, 'd'), std::string(63, 'd')},
+  };
+  MakeIcon();
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    sim::NotifyCalls().clear();
+    tray->SetHint(row.hint);
+    ASSERT_EQ(sim::NotifyCalls().size(), 1u);
+    const auto& record = sim::NotifyCalls()[0].record;
+    EXPECT_EQ(sim::NotifyCalls()[0].message, platform::NimModify);
+    EXPECT_EQ(std::string(record.szTip, row.sent.size()), row.sent);
+    EXPECT_EQ(record.szTip[row.sent.size()], '\0');
+    EXPECT_EQ(tray->Hint(), row.hint);  // the component keeps it whole
+  }
+}
+
+TEST_F(TrayIconTest, WithoutShowHintTheRecordCarriesNoTip) {
+  MakeIcon([](TStCustomTrayIcon* icon) {
+    icon->SetShowHint(false);
+    icon->SetHint("hidden");
+  });
+  ASSERT_EQ(sim::NotifyCalls().size(), 1u);
+  EXPECT_EQ(sim::NotifyCalls()[0].record.uFlags, 3u);
+  EXPECT_EQ(Tip(sim::NotifyCalls()[0].record), "");
+  sim::NotifyCalls().clear();
+  tray->SetHint("still hidden");  // no tip is shown, nothing to change
+  EXPECT_TRUE(sim::NotifyCalls().empty());
+}
+
+TEST_F(TrayIconTest, ChangesThatAreNoChangesSendNothing) {
+  MakeIcon([](TStCustomTrayIcon* icon) { icon->SetHint("tip"); });
+  sim::NotifyCalls().clear();
+  tray->SetHint("tip");
+  tray->SetActive(true);
+  tray->SetActive(true);
+  tray->AddToTray();
+  EXPECT_TRUE(sim::NotifyCalls().empty());
+  tray->SetActive(false);
+  tray->SetActive(false);
+  tray->DeleteFromTray();
+  ASSERT_EQ(sim::NotifyCalls().size(), 1u);  // one delete
+  EXPECT_EQ(sim::NotifyCalls()[0].message, platform::NimDelete);
+  EXPECT_EQ(sim::NotifyCalls()[0].record.uID, 2u);
+}
+
+TEST_F(TrayIconTest, LoadedShowsTheIconAndThenSendsItsPictureAgain) {
+  MakeIcon([](TStCustomTrayIcon* icon) { icon->SetIcon(0x7001); });
+  ASSERT_EQ(sim::NotifyCalls().size(), 2u);
+  EXPECT_EQ(sim::NotifyCalls()[0].message, platform::NimAdd);
+  EXPECT_EQ(sim::NotifyCalls()[1].message, platform::NimModify);
+  EXPECT_EQ(sim::NotifyCalls()[1].record.hIcon, 0x7001u);
+  EXPECT_EQ(tray->ShownIcon(), 0x7001u);
+}
+
+TEST_F(TrayIconTest, AnInactiveIconIsNotShownOnLoading) {
+  MakeIcon([](TStCustomTrayIcon* icon) { icon->SetActive(false); });
+  EXPECT_TRUE(sim::NotifyCalls().empty());
+  EXPECT_FALSE(tray->IconInTray());
+  EXPECT_EQ(tray->SavedFormProc(), nullptr);  // the hook comes with the first add
+  tray->SetActive(true);
+  EXPECT_TRUE(tray->IconInTray());
+  EXPECT_NE(tray->SavedFormProc(), nullptr);
+}
+
+TEST_F(TrayIconTest, DestroyingTheIconRemovesItAndGivesTheFormItsProcedureBack) {
+  MakeIcon();
+  platform::Hwnd window = form->Handle();
+  auto hooked = platform::GetWindowLongA(window, platform::GwlWndProc);
+  auto saved = reinterpret_cast<std::intptr_t>(tray->SavedFormProc());
+  EXPECT_NE(hooked, saved);
+  platform::Hwnd notifyWindow = tray->NotifyWindow();
+  vcl::TComponent::Free(tray);
+  ASSERT_FALSE(sim::NotifyCalls().empty());
+  EXPECT_EQ(sim::NotifyCalls().back().message, platform::NimDelete);
+  EXPECT_TRUE(sim::TrayIcons().empty());
+  EXPECT_FALSE(platform::IsWindow(notifyWindow));
+  EXPECT_EQ(platform::GetWindowLongA(window, platform::GwlWndProc), saved);
+  // The form goes on working without the icon: a minimise is a minimise.
+  SysCommand(platform::ScMinimize);
+  EXPECT_TRUE(platform::IsIconic(window));
+}
+
+TEST_F(TrayIconTest, TheShellRestartingBringsTheIconBack) {
+  MakeIcon([](TStCustomTrayIcon* icon) { icon->SetHint("back"); });
+  sim::NotifyCalls().clear();
+  sim::RestartTaskbar();
+  ASSERT_EQ(sim::TrayIcons().size(), 1u);
+  EXPECT_EQ(Tip(sim::TrayIcons()[0]), "back");
+  EXPECT_TRUE(tray->IconInTray());
+  ASSERT_EQ(sim::NotifyCalls().size(), 1u);
+  EXPECT_EQ(sim::NotifyCalls()[0].message, platform::NimAdd);
+  // A later minimise finds the icon there and hides the window.
+  tray->SetMinimizeToTray(true);
+  form->Show();
+  SysCommand(platform::ScMinimize);
+  EXPECT_FALSE(FormVisible());
+  EXPECT_EQ(sim::TrayIcons().size(), 1u);
+}
+
+TEST_F(TrayIconTest, TheShellRestartingLeavesASwitchedOffIconAway) {
+  MakeIcon();
+  tray->SetActive(false);
+  sim::NotifyCalls().clear();
+  sim::RestartTaskbar();
+  EXPECT_TRUE(sim::NotifyCalls().empty());
+  EXPECT_TRUE(sim::TrayIcons().empty());
+}
+
+TEST_F(TrayIconTest, ASecondTrayIconInTheApplicationIsRefused) {
+  MakeIcon();
+  vcl::TForm* other = nullptr;
+  app->CreateForm(other);
+  for (vcl::TForm* owner : {form, other}) {
+    try {
+      vcl::TComponent::Create<muralto::TStTrayIcon>(owner);
+      ADD_FAILURE() << "a second icon was made";
+    } catch (const muralto::ETrayIconError& e) {
+      EXPECT_STREQ(e.what(), "Cannot have more than one StTrayIcon per application");
+    }
+  }
+  EXPECT_EQ(sim::TrayIcons().size(), 1u);
+}
+
+TEST_F(TrayIconTest, TheBuiltInMenuHasCloseAndRestore) {
+  MakeIcon();
+  vcl::TPopupMenu* menu = tray->BuiltInMenu();
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(tray->PopupMenu(), menu);
+  auto items = sim::MenuItems(menu->Handle());
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(items[0].caption, "&Close");
+  EXPECT_EQ(items[1].caption, "&Restore");
+
+  form->Hide();
+  sim::SetPopupChoice(menu->Items()->Items(1)->Command());
+  Notify(platform::WmRButtonDown);
+  EXPECT_TRUE(FormVisible()) << "&Restore";
+
+  sim::SetPopupChoice(menu->Items()->Items(0)->Command());
+  Notify(platform::WmRButtonDown);
+  app->ProcessMessages();
+  EXPECT_TRUE(app->Terminated()) << "&Close ends the message loop";
+}
+
+}  // namespace
