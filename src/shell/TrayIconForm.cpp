@@ -94,9 +94,10 @@ void TStCustomTrayIcon::DoRestore() {
   }
   // The library's application window is a hidden stand-in; the form's own
   // window carries the taskbar button, which showing the form brought back.
-  // Showing the stand-in too would add a second, empty button.
+  // Showing the stand-in too would add a second, empty button, and bringing
+  // it to the top would make the hidden window the active one.
   if (app) app->Restore();
-  platform::BringWindowToTop(ApplicationWindow());
+  if (form) platform::BringWindowToTop(form->Handle());
   if (hideOnRestore_) DeleteFromTray();
 }
 

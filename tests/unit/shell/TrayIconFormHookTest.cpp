@@ -168,7 +168,7 @@ TEST_F(TrayIconTest, RestoringRaisesOnRestoreFirstAndShowsTheFormInFront) {
   ASSERT_FALSE(sim::ShowCalls().empty());
   EXPECT_EQ(sim::ShowCalls()[0].window, form->Handle());
   EXPECT_EQ(sim::ShowCalls()[0].command, platform::SwShowNormal);
-  EXPECT_EQ(sim::BringToTopCalls(), std::vector<platform::Hwnd>{app->Handle()});
+  EXPECT_EQ(sim::BringToTopCalls(), std::vector<platform::Hwnd>{form->Handle()});
   EXPECT_TRUE(tray->IconInTray()) << "the icon stays";
   tray->SetHideOnRestore(true);
   tray->RestoreApplication();

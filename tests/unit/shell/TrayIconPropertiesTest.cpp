@@ -1,9 +1,11 @@
 // The published properties: defaults, the failures of the shell with the
 // stored value kept, and the animation.
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "TrayIconFixture.h"
+#include "toolkit/forms/Timer.h"
 #include "toolkit/graphics/ImageList.h"
 
 namespace {
