@@ -17,11 +17,17 @@ tray_icon_point() {
   echo "$((left + width - height / 2)) $((top + height / 2))"
 }
 
-# A fingerprint of the screen's pixels in the square of the rightmost icon.
-tray_icon_pixels() {  # SHOT.png
+# The square of the rightmost icon as a crop geometry ("WxH+X+Y"). Take it
+# while the bar is shown: Wine hides the bar when nothing is left on it.
+tray_icon_square() {
   local left top width height
   read -r left top width height <<<"$(tray_bar_rect)"
-  convert "$1" -crop "${height}x${height}+$((left + width - height))+$top" +repage rgb:- | md5sum | cut -d' ' -f1
+  echo "${height}x${height}+$((left + width - height))+$top"
+}
+
+# A fingerprint of the screen's pixels in a square.
+tray_pixels() {  # SHOT.png SQUARE
+  convert "$1" -crop "$2" +repage rgb:- | md5sum | cut -d' ' -f1
 }
 
 # The tray icon's own hidden window in the program (its notifications go there).
