@@ -143,6 +143,7 @@ class TStCustomTrayIcon : public vcl::TComponent {
   platform::Hwnd notifyWindow_ = 0;
   platform::Hwnd hookedWindow_ = 0;
   platform::WndProc savedFormProc_ = nullptr;
+  bool hookPending_ = false;  // waits for the form's window
   std::uint8_t startupPassCount_ = 0;
   platform::Hicon shownIcon_ = 0;
   vcl::TPopupMenu* builtInMenu_ = nullptr;

@@ -15,9 +15,21 @@ platform::Hwnd TStCustomTrayIcon::ApplicationWindow() const {
 }
 
 void TStCustomTrayIcon::HookForm(bool install) {
-  if (!install || Designing() || InState(vcl::csDestroying) || savedFormProc_) return;
+  if (!install || Designing() || InState(vcl::csDestroying) || savedFormProc_ || hookPending_) return;
   vcl::TForm* form = OwnerForm();
   if (!form) return;
+  if (!form->HandleAllocated()) {
+    // The form makes its window once its set-up is done; making it here
+    // would show it to other programs half set up. The hook goes in as
+    // soon as the window exists, before any message can reach it.
+    hookPending_ = true;
+    form->OnWindowCreated = [this](vcl::TObject*) {
+      hookPending_ = false;
+      if (vcl::TForm* owner = OwnerForm()) owner->OnWindowCreated = nullptr;
+      HookForm(true);
+    };
+    return;
+  }
   platform::Hwnd window = form->Handle();
   BindTrayWindow(window, this);
   hookedWindow_ = window;
@@ -26,6 +38,10 @@ void TStCustomTrayIcon::HookForm(bool install) {
 }
 
 void TStCustomTrayIcon::UnhookForm() {
+  if (hookPending_) {
+    if (vcl::TForm* form = OwnerForm()) form->OnWindowCreated = nullptr;
+    hookPending_ = false;
+  }
   if (!hookedWindow_) return;
   UnbindTrayWindow(hookedWindow_);
   if (platform::IsWindow(hookedWindow_) &&

@@ -113,6 +113,7 @@ void TWinControl::CreateWnd() {
   platform::SendMessageA(window, platform::WmSetFont, Font().Handle(), 0);
   InitializeWnd();
   CreateChildHandles();
+  Fire(OnWindowCreated, this);
 }
 
 void TWinControl::CreateChildHandles() {

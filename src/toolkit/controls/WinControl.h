@@ -72,6 +72,10 @@ class TWinControl : public TControl {
   TKeyEvent OnKeyDown;
   TKeyEvent OnKeyUp;
   TKeyPressEvent OnKeyPress;
+  // Raised each time the window has been made (its state pushed into it):
+  // a component that works on the window itself, subclassing it for
+  // instance, starts there when the window did not exist yet.
+  TNotifyEvent OnWindowCreated;
 
   // Sends a message to the control: through its window when it has one,
   // straight to its handler otherwise.

@@ -122,7 +122,18 @@ TEST_F(TrayIconTest, AnInactiveIconIsNotShownOnLoading) {
   EXPECT_EQ(tray->SavedFormProc(), nullptr);  // the hook comes with the first add
   tray->SetActive(true);
   EXPECT_TRUE(tray->IconInTray());
+  EXPECT_EQ(tray->SavedFormProc(), nullptr) << "the form has no window yet";
+  platform::Hwnd window = form->Handle();
   EXPECT_NE(tray->SavedFormProc(), nullptr);
+  EXPECT_NE(platform::GetWindowLongA(window, platform::GwlWndProc),
+            reinterpret_cast<std::intptr_t>(tray->SavedFormProc()));
+}
+
+TEST_F(TrayIconTest, LoadingLeavesTheFormWithoutAWindow) {
+  // Other programs look for the form's window as the sign of a finished set-up.
+  MakeIcon();
+  EXPECT_FALSE(form->HandleAllocated());
+  EXPECT_TRUE(tray->IconInTray());
 }
 
 TEST_F(TrayIconTest, DestroyingTheIconRemovesItAndGivesTheFormItsProcedureBack) {
