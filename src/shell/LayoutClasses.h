@@ -1,7 +1,6 @@
 #pragma once
 // Makes the shell's components known to window layouts ("TCSpinEdit",
-// "TStDropFiles",
-// "TStTrayIcon").
+// "TStDropFiles", "TStTrayIcon").
 namespace muralto {
 
 void RegisterShellLayoutClasses();
