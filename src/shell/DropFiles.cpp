@@ -24,6 +24,7 @@ TStCustomDropFiles::TStCustomDropFiles(vcl::TComponent* owner) : vcl::TComponent
 
 TStCustomDropFiles::~TStCustomDropFiles() {
   destroying_ = true;
+  if (hookPending_ && dropTarget_) dropTarget_->OnWindowCreated = nullptr;
   UnhookTarget();
 }
 
@@ -85,6 +86,18 @@ void TStCustomDropFiles::UnhookTarget() {
 void TStCustomDropFiles::Loaded() {
   vcl::TComponent::Loaded();
   if (Designing()) return;
+  if (hookPending_ && dropTarget_ && !dropTarget_->HandleAllocated()) {
+    // The target's window comes once its form's set-up is done; making it
+    // here would show the form to other programs half set up. The hook and
+    // the registration go in as soon as the window exists.
+    vcl::TWinControl* target = dropTarget_;
+    target->OnWindowCreated = [this, target](vcl::TObject*) {
+      target->OnWindowCreated = nullptr;
+      SetDropTarget(target);
+      SetActive(active_);
+    };
+    return;
+  }
   if (hookPending_) SetDropTarget(dropTarget_);
   if (!dropTarget_) SetDropTarget(dynamic_cast<vcl::TWinControl*>(Owner()));
   if (active_) SetActive(true);

@@ -25,6 +25,7 @@ const char* const kNotifyHandlers[] = {
 TDemoForm::TDemoForm(vcl::TComponent* owner) : vcl::TForm(owner) {
   vcl::TLayoutHandlers h;
   for (const char* name : kNotifyHandlers) h.notify[name] = [](vcl::TObject*) {};
+  h.point["StDropFiles1DropFiles"] = [](vcl::TObject*, platform::Point) {};
   auto list = [this] { return static_cast<vcl::TListView*>(FindComponent("ListViewFolders")); };
   auto addFolder = [list](const std::string& path, bool checked) {
     vcl::TListItem* item = list()->Items().Add();

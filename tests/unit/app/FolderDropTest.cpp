@@ -124,6 +124,8 @@ TEST_F(FolderDropTest, AFailedSaveIsShownBeforeThePoolIsRebuiltAndTheDropIsStill
 
 TEST_F(FolderDropTest, OnlyTheFolderListTakesDrops) {
   Start();
+  EXPECT_FALSE(form->StDropFiles1->Hooked()) << "no window yet: the set-up is not visible to other programs";
+  form->HandleNeeded();
   EXPECT_TRUE(form->StDropFiles1->Hooked());
   EXPECT_EQ(form->StDropFiles1->DropTarget(), form->ListViewFolders);
   EXPECT_EQ(sim::DropFiles(form->Handle(), {"C:\\Pics"}, {300, 20}), 0u) << "the window itself";

@@ -54,9 +54,11 @@ TEST_F(DropFilesTest, ATargetWithoutAWindowIsHookedAndRegisteredWhenLoadingEnds)
   EXPECT_FALSE(drop->Hooked());
   EXPECT_FALSE(list->HandleAllocated()) << "setting the target makes no window";
   drop->Loaded();
+  EXPECT_FALSE(list->HandleAllocated()) << "loading makes no window either: it would show the form half set up";
+  EXPECT_FALSE(drop->Hooked());
+  list->HandleNeeded();
   EXPECT_FALSE(drop->HookPending());
-  ASSERT_TRUE(drop->Hooked());
-  ASSERT_TRUE(list->HandleAllocated());
+  ASSERT_TRUE(drop->Hooked()) << "hooked as soon as the window exists";
   EXPECT_TRUE(Accepts(list->Handle()));
   EXPECT_FALSE(Accepts(form->Handle())) << "only the target accepts files";
 
@@ -115,6 +117,7 @@ TEST_F(DropFilesTest, ActiveAndTheTargetDecideWhichWindowAcceptsFiles) {
 TEST_F(DropFilesTest, TheComponentForgetsADestroyedTarget) {
   drop->SetDropTarget(list);
   drop->Loaded();
+  list->HandleNeeded();
   vcl::TComponent::Free(list);
   EXPECT_EQ(drop->DropTarget(), nullptr);
   EXPECT_FALSE(drop->Hooked());
