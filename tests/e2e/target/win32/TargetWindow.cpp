@@ -4,7 +4,10 @@
 // way of poking it leaves a mark in the label; closing it ends the process
 // with exit code 7.
 //
-//   e2e-target.exe [-hidden]
+//   e2e-target.exe [-hidden] [-program-manager]
+//
+// With -program-manager the window is titled "Program Manager", standing in
+// for the shell's desktop window that Wine does not have.
 
 #include <windows.h>
 
@@ -108,7 +111,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show)
     windowClass.lpszClassName = "MuraltoE2ETarget";
     if (!RegisterClassA(&windowClass))
         return 1;
-    HWND window = CreateWindowExA(0, windowClass.lpszClassName, "E2E Target", WS_OVERLAPPEDWINDOW, 100, 100, 280,
+    const char* title = std::strstr(commandLine, "-program-manager") ? "Program Manager" : "E2E Target";
+    HWND window = CreateWindowExA(0, windowClass.lpszClassName, title, WS_OVERLAPPEDWINDOW, 100, 100, 280,
                                   240, nullptr, CreateMainMenu(), instance, nullptr);
     if (!window)
         return 1;
