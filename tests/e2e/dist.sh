@@ -28,12 +28,18 @@ dist_wait_main_window() {
   echo "$window"
 }
 
-# Closes the main window by its close box and waits for its process to end.
+# Closes the main window by its close box and waits for its process to end
+# with 0. The process is held before the close, so that its end cannot come
+# before the wait (a program started through a shortcut is no child of ours).
 dist_close() {
-  local window=$1 pid
+  local window=$1 pid waiter
   pid=$(e2e_driver window-pid "$window") || e2e_fail "no process behind the main window"
+  e2e_driver wait-process "$pid" 60 >"$E2E_WORK/wait-process.out" 2>"$E2E_WORK/wait-process.err" &
+  waiter=$!
+  e2e_wait_for_text "$E2E_WORK/wait-process.err" "waiting for process" 30 || e2e_fail "cannot hold the program's process"
   e2e_driver sysclose "$window"
-  e2e_driver wait-process "$pid" 30 2>/dev/null | grep -qx 'exit 0' || e2e_fail "the program did not end with 0 after the close box"
+  wait "$waiter" || e2e_fail "the program did not end after the close box"
+  e2e_expect_eq "$(cat "$E2E_WORK/wait-process.out")" "exit 0" "the program's end after the close box"
 }
 
 # Fails unless every file of the zip's folder was installed byte for byte.
