@@ -32,6 +32,7 @@ int SysCloseCommand(const Args& args);      // WINDOW
 
 // List views (read across processes through the target's memory).
 int ListItemsCommand(const Args& args);     // WINDOW
+int ItemRectCommand(const Args& args);      // WINDOW INDEX
 
 // Fonts.
 int FontCommand(const Args& args);          // FACE HEIGHT

@@ -50,6 +50,9 @@ const Command commands[] = {
      e2e::SysCloseCommand},
     {"list-items", 1, false, "WINDOW               items of a list view: checked flag, tab, text",
      e2e::ListItemsCommand},
+    {"item-rect", 2, false, "WINDOW INDEX         a list view item's row, then its label: left top width height\n"
+     "                                      on the screen",
+     e2e::ItemRectCommand},
     {"font", 2, false, "FACE HEIGHT          the face, cell height and average width the mapper gives",
      e2e::FontCommand},
     {"reg-get", 2, false, "KEY VALUE            print a registry value (HKCU\\... or HKLM\\...)",

@@ -58,4 +58,35 @@ int ListItemsCommand(const Args& args)
     return 0;
 }
 
+// LVM_GETITEMRECT, too, fills a record in the list view's own process.
+int ItemRectCommand(const Args& args)
+{
+    HWND list = ParseWindow(args[0]);
+    const auto index = static_cast<WPARAM>(ParseNumber(args[1]));
+    DWORD pid = 0;
+    GetWindowThreadProcessId(list, &pid);
+    UniqueHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+    if (!process)
+        throw CheckFailed("cannot open process " + std::to_string(pid));
+    RemoteMemory remote(process.get(), sizeof(RECT));
+    if (!remote.Address())
+        throw CheckFailed("cannot allocate memory in process " + std::to_string(pid));
+    for (const LONG part : {LVIR_BOUNDS, LVIR_LABEL}) {
+        RECT rect{};
+        rect.left = part;
+        SIZE_T moved = 0;
+        if (!WriteProcessMemory(process.get(), remote.Address(), &rect, sizeof rect, &moved))
+            throw CheckFailed("cannot write into process " + std::to_string(pid));
+        if (!Send(list, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote.Address())))
+            throw CheckFailed("the list view has no item " + args[1]);
+        if (!ReadProcessMemory(process.get(), remote.Address(), &rect, sizeof rect, &moved))
+            throw CheckFailed("cannot read from process " + std::to_string(pid));
+        POINT corner{rect.left, rect.top};
+        ClientToScreen(list, &corner);
+        std::cout << corner.x << " " << corner.y << " " << rect.right - rect.left << " " << rect.bottom - rect.top
+                  << "\n";
+    }
+    return 0;
+}
+
 }  // namespace e2e
