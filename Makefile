@@ -58,3 +58,8 @@ dist: windows
 
 clean:
 	rm -rf $(NATIVE) $(WINDOWS) $(BUILD)/fuzz
+
+# The documentation's screenshots, from the artifacts of a finished `make test`.
+.PHONY: docs-screenshots
+docs-screenshots:
+	@scripts/docs-screenshots $(BUILD)/artifacts $(ROOT)/docs/screenshots
