@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers for scenarios that work Muralto's main window as a user does (real
 # clicks and key presses through the X server) and watch the wallpaper it
 # makes; sourced after muralto.sh.
