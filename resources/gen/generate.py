@@ -3,6 +3,7 @@
   SpinUp.bmp, SpinDown.bmp   the spin edit's arrow glyphs
   Muralto.ico                the program icon
   Muralto.manifest           the application manifest
+  Options.ico                the Options dialog's window icon
   EmbeddedResources.cpp      all of the above as C++ byte arrays
 
 Usage: generate.py OUTPUT_FOLDER"""
@@ -15,6 +16,7 @@ import embed  # noqa: E402
 import glyphs  # noqa: E402
 import icon  # noqa: E402
 import manifest  # noqa: E402
+import options_icon  # noqa: E402
 
 
 def write(path, data):
@@ -30,6 +32,7 @@ def main(out):
         ("SpinDown", "SpinDown.bmp", "spin_down", glyphs.spin_down()),
         ("MAINICON", "Muralto.ico", "program_icon", icon.program_icon()),
         ("MANIFEST", "Muralto.manifest", "manifest", manifest.manifest()),
+        ("OPTIONSICON", "Options.ico", "options_icon", options_icon.options_icon()),
     ]
     for _, file_name, _, data in files:
         write(os.path.join(out, file_name), data)

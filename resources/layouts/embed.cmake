@@ -1,6 +1,6 @@
-# Writes OUTPUT: a C++ source with every layout file of INPUTS as bytes,
-# found by its name without the extension.
-string(REPLACE "\"" "" INPUTS "${INPUTS}")
+# Writes OUTPUT: a C++ source with every layout file of INPUTS (joined by
+# "|") as bytes, found by its name without the extension.
+string(REPLACE "|" ";" INPUTS "${INPUTS}")
 set(body "")
 set(table "")
 set(index 0)

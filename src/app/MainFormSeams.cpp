@@ -10,10 +10,6 @@ namespace muralto {
 
 void TForm1::LoadLanguage(const std::string&) {}
 
-void TForm1::MOptionsClick(vcl::TObject*) {
-  if (FormOptions) FormOptions->ShowModal();
-}
-
 void TForm1::MLangEnglishClick(vcl::TObject*) {}
 
 void TForm1::MLangRussianClick(vcl::TObject*) {}

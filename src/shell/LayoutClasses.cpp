@@ -3,6 +3,7 @@
 #include "shell/DropFiles.h"
 #include "shell/SpinEdit.h"
 #include "shell/TrayIcon.h"
+#include "shell/WinXP.h"
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/forms/Layout.h"
 #include "toolkit/forms/Menus.h"
@@ -94,6 +95,9 @@ void RegisterShellLayoutClasses() {
         }
         return true;
       });
+  // The visual-styles marker has nothing to set.
+  vcl::RegisterLayoutClass("TWinXP",
+                           [](vcl::TComponent* owner) -> vcl::TComponent* { return vcl::TComponent::Create<TWinXP>(owner); });
 }
 
 }  // namespace muralto

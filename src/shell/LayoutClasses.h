@@ -1,6 +1,6 @@
 #pragma once
 // Makes the shell's components known to window layouts ("TCSpinEdit",
-// "TStDropFiles", "TStTrayIcon").
+// "TStDropFiles", "TStTrayIcon", "TWinXP").
 namespace muralto {
 
 void RegisterShellLayoutClasses();

@@ -2,6 +2,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <map>
+#include <string>
 
 #include "platform/sim/SimWindowState.h"
 #include "platform/sim/tray_world.h"
@@ -384,7 +386,14 @@ short GetKeyState(int virtualKey) {
 
 void InitCommonControls() { RegisterPredefinedClasses(); }
 
-Hicon LoadIconA(const char* resourceName) { return resourceName && *resourceName ? 0x30001 : 0; }
+// Every name is taken for an icon of the executable; each name (without
+// regard to case, as resource names go) has its own handle for the whole run.
+Hicon LoadIconA(const char* resourceName) {
+  if (!resourceName || !*resourceName) return 0;
+  static std::map<std::string, Hicon> icons;
+  auto it = icons.try_emplace(sim::detail::Upper(resourceName), 0x30001 + icons.size()).first;
+  return it->second;
+}
 
 }  // namespace platform
 

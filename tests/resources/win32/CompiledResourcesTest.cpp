@@ -58,19 +58,22 @@ TEST(CompiledResources, GlyphsLoadAsNineBySixBitmaps)
     }
 }
 
-TEST(CompiledResources, IconLoadsAt32By32)
+TEST(CompiledResources, IconsLoadAt32By32)
 {
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
-    ASSERT_NE(icon, nullptr);
-    ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(icon, &info));
-    std::unique_ptr<std::remove_pointer_t<HBITMAP>, decltype(&DeleteObject)> colour(info.hbmColor, &DeleteObject);
-    std::unique_ptr<std::remove_pointer_t<HBITMAP>, decltype(&DeleteObject)> mask(info.hbmMask, &DeleteObject);
-    BITMAP bitmap{};
-    ASSERT_NE(colour.get(), nullptr);
-    ASSERT_TRUE(GetObjectA(colour.get(), sizeof bitmap, &bitmap));
-    EXPECT_EQ(bitmap.bmWidth, 32);
-    EXPECT_EQ(bitmap.bmHeight, 32);
+    for (const char* name : {"MAINICON", "OPTIONSICON"}) {
+        SCOPED_TRACE(name);
+        HICON icon = LoadIconA(GetModuleHandleA(nullptr), name);
+        ASSERT_NE(icon, nullptr);
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(icon, &info));
+        std::unique_ptr<std::remove_pointer_t<HBITMAP>, decltype(&DeleteObject)> colour(info.hbmColor, &DeleteObject);
+        std::unique_ptr<std::remove_pointer_t<HBITMAP>, decltype(&DeleteObject)> mask(info.hbmMask, &DeleteObject);
+        BITMAP bitmap{};
+        ASSERT_NE(colour.get(), nullptr);
+        ASSERT_TRUE(GetObjectA(colour.get(), sizeof bitmap, &bitmap));
+        EXPECT_EQ(bitmap.bmWidth, 32);
+        EXPECT_EQ(bitmap.bmHeight, 32);
+    }
 }
 
 class VersionInfo : public ::testing::Test {
