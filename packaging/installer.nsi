@@ -156,13 +156,18 @@ Section "Uninstall"
   ${EndIf}
 
   ; The Run value is this installation's only when it starts this copy; a
-  ; copy unzipped elsewhere keeps its own.
+  ; copy unzipped elsewhere keeps its own. The program quotes its path when
+  ; the path has a blank.
   ReadRegStr $0 HKCU "${RUN_KEY}" "${TITLE}"
   StrLen $1 "$INSTDIR\Muralto.exe"
   StrCpy $2 $0 $1
   StrCpy $3 $0 1 $1
+  StrLen $4 '"$INSTDIR\Muralto.exe" '
+  StrCpy $5 $0 $4
   ${If} $2 == "$INSTDIR\Muralto.exe"
   ${AndIf} $3 == " "
+    DeleteRegValue HKCU "${RUN_KEY}" "${TITLE}"
+  ${ElseIf} $5 == '"$INSTDIR\Muralto.exe" '
     DeleteRegValue HKCU "${RUN_KEY}" "${TITLE}"
   ${EndIf}
 
