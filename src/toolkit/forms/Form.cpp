@@ -269,6 +269,7 @@ bool TForm::CloseModal() {
 int TForm::ShowModal() {
   if (Visible() || modal_) throw EInvalidOperation("Cannot make a visible window modal");
   TApplication* app = Application();
+  const platform::Hwnd previous = platform::GetForegroundWindow();
   // The other windows of the program wait while this one is open.
   std::vector<platform::Hwnd> disabled;
   if (app) {
@@ -280,14 +281,24 @@ int TForm::ShowModal() {
       }
     }
   }
+  // The waiting windows come back, and the one that was active takes the
+  // activation back, before this one hides: a window hidden while the others
+  // are still disabled hands the activation to another program's window,
+  // and the keyboard (F10 and Alt for the menu bar among it) no longer
+  // reaches this program.
   struct Reenable {
     std::vector<platform::Hwnd>& windows;
-    ~Reenable() {
+    platform::Hwnd previous;
+    void operator()() {
       for (platform::Hwnd w : windows) {
         if (platform::IsWindow(w)) platform::EnableWindow(w, true);
       }
+      bool waited = std::find(windows.begin(), windows.end(), previous) != windows.end();
+      windows.clear();
+      if (waited && platform::IsWindowVisible(previous)) platform::SetForegroundWindow(previous);
     }
-  } reenable{disabled};
+    ~Reenable() { (*this)(); }
+  } reenable{disabled, previous};
   modalResult_ = mrNone;
   modal_ = true;
   try {
@@ -303,11 +314,13 @@ int TForm::ShowModal() {
     }
   } catch (...) {
     modal_ = false;
+    reenable();
     Hide();
     throw;
   }
   modal_ = false;
   int result = modalResult_ == mrNone ? mrCancel : modalResult_;
+  reenable();
   Hide();
   return result;
 }

@@ -58,6 +58,23 @@ TEST_F(ModalTest, TheCloseBoxEndsTheLoopWithCancelUnlessOnCloseRefuses) {
   EXPECT_EQ(idles, 2);
 }
 
+// Hidden while the main window was still disabled, the dialog would leave
+// the activation to some other program, and with it the keyboard.
+TEST_F(ModalTest, TheMainWindowIsEnabledAndActiveAgainBeforeTheDialogHides) {
+  bool enabledAtHide = false;
+  platform::Hwnd foregroundAtHide = 0;
+  dialog->OnHide = [&](vcl::TObject*) {
+    enabledAtHide = platform::IsWindowEnabled(form->Handle());
+    foregroundAtHide = platform::GetForegroundWindow();
+  };
+  sim::SetIdleHandler([&] { platform::PostMessageA(ok->Handle(), platform::BmClick, 0, 0); });
+  EXPECT_EQ(dialog->ShowModal(), vcl::mrOk);
+  sim::SetIdleHandler(nullptr);
+  EXPECT_TRUE(enabledAtHide);
+  EXPECT_EQ(foregroundAtHide, form->Handle());
+  EXPECT_EQ(platform::GetForegroundWindow(), form->Handle());
+}
+
 TEST_F(ModalTest, AVisibleFormCannotBeShownModally) {
   dialog->Show();
   EXPECT_THROW(dialog->ShowModal(), vcl::EInvalidOperation);
