@@ -9,8 +9,9 @@
 namespace muralto {
 
 // "SpinUp" and "SpinDown" (BMP files), "MAINICON" (the .ico file) and
-// "MANIFEST" (the application manifest), "OPTIONSICON" (the Options dialog's
-// .ico file); an empty span for any other name.
+// "MANIFEST" (the application manifest), "OPTIONSICON" and "ABOUTICON"
+// (the Options dialog's and the About box's .ico files); an empty span for
+// any other name.
 std::span<const std::uint8_t> EmbeddedResource(std::string_view name);
 
 }  // namespace muralto

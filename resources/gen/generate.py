@@ -4,6 +4,7 @@
   Muralto.ico                the program icon
   Muralto.manifest           the application manifest
   Options.ico                the Options dialog's window icon
+  About.ico                  the About box's window icon
   EmbeddedResources.cpp      all of the above as C++ byte arrays
 
 Usage: generate.py OUTPUT_FOLDER"""
@@ -12,6 +13,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+import about_icon  # noqa: E402
 import embed  # noqa: E402
 import glyphs  # noqa: E402
 import icon  # noqa: E402
@@ -33,6 +35,7 @@ def main(out):
         ("MAINICON", "Muralto.ico", "program_icon", icon.program_icon()),
         ("MANIFEST", "Muralto.manifest", "manifest", manifest.manifest()),
         ("OPTIONSICON", "Options.ico", "options_icon", options_icon.options_icon()),
+        ("ABOUTICON", "About.ico", "about_icon", about_icon.about_icon()),
     ]
     for _, file_name, _, data in files:
         write(os.path.join(out, file_name), data)

@@ -51,6 +51,16 @@ bool DeleteObject(Hgdiobj object);
 bool GetTextMetricsA(Hdc dc, TextMetric* metric);
 // height < 0: character height in pixels.
 Hfont CreateFontA(int height, int weight, bool italic, bool underline, const char* face);
+// Formats of DrawTextA.
+inline constexpr std::uint32_t DtWordBreak = 0x10;
+inline constexpr std::uint32_t DtSingleLine = 0x20;
+inline constexpr std::uint32_t DtExpandTabs = 0x40;
+inline constexpr std::uint32_t DtCalcRect = 0x400;
+// Draws length characters of text (-1: up to its zero) into rect with the
+// selected font; with DtCalcRect draws nothing and sets rect's right and
+// bottom to the text's extent instead (with DtWordBreak, lines break at
+// words to fit rect's width). Returns the text's height.
+int DrawTextA(Hdc dc, const char* text, int length, Rect* rect, std::uint32_t format);
 std::uint32_t SetTextColor(Hdc dc, std::uint32_t color);
 int SetBkMode(Hdc dc, int mode);
 std::uint32_t SetBkColor(Hdc dc, std::uint32_t color);

@@ -30,6 +30,7 @@ inline constexpr std::uint32_t WmNotify = 0x004E;
 inline constexpr std::uint32_t WmSetIcon = 0x0080;
 inline constexpr std::uint32_t WmNcCreate = 0x0081;
 inline constexpr std::uint32_t WmNcDestroy = 0x0082;
+inline constexpr std::uint32_t WmNcHitTest = 0x0084;
 inline constexpr std::uint32_t WmGetDlgCode = 0x0087;
 inline constexpr std::uint32_t WmKeyDown = 0x0100;
 inline constexpr std::uint32_t WmKeyUp = 0x0101;
@@ -48,6 +49,8 @@ inline constexpr std::uint32_t WmLButtonUp = 0x0202;
 inline constexpr std::uint32_t WmLButtonDblClk = 0x0203;
 inline constexpr std::uint32_t WmRButtonDown = 0x0204;
 inline constexpr std::uint32_t WmRButtonUp = 0x0205;
+inline constexpr std::uint32_t WmMButtonDown = 0x0207;
+inline constexpr std::uint32_t WmMButtonUp = 0x0208;
 inline constexpr std::uint32_t WmCaptureChanged = 0x0215;
 inline constexpr std::uint32_t WmCut = 0x0300;
 inline constexpr std::uint32_t WmCopy = 0x0301;
@@ -180,6 +183,12 @@ inline constexpr std::uintptr_t MkLButton = 0x1;
 inline constexpr std::uintptr_t MkRButton = 0x2;
 inline constexpr std::uintptr_t MkShift = 0x4;
 inline constexpr std::uintptr_t MkControl = 0x8;
+inline constexpr std::uintptr_t MkMButton = 0x10;
+
+// WM_NCHITTEST answers: a window that lets the one beneath it take the
+// pointer, and the client area.
+inline constexpr std::intptr_t HtTransparent = -1;
+inline constexpr std::intptr_t HtClient = 1;
 
 // System colours.
 inline constexpr int ColorWindow = 5;

@@ -1,5 +1,6 @@
 #pragma once
-// The shell's folder browser and the calendar clock.
+// The shell's folder browser, opening a file or address with its default
+// action, and the calendar clock.
 #include <cstdint>
 
 #include "platform/types.h"
@@ -26,6 +27,12 @@ Pidl SHBrowseForFolderA(const BrowseInfo* info);
 // with path left as it was, when the item has none.
 bool SHGetPathFromIDListA(Pidl item, char* path);
 void CoTaskMemFree(Pidl item);
+
+// Opens file (a path or an address) with the verb's action, the default
+// one when verb is null; the file's own handler shows any failure. The
+// result is greater than 32 on success.
+std::intptr_t ShellExecuteA(Hwnd owner, const char* verb, const char* file, const char* parameters,
+                            const char* directory, int showCommand);
 
 // Seconds since 1970-01-01 00:00:00 UTC.
 std::int64_t CalendarTimeSeconds();

@@ -49,8 +49,6 @@ bool BringWindowToTop(Hwnd window);
 inline constexpr std::uint32_t WmQueryEndSession = 0x0011;
 inline constexpr std::uint32_t WmWindowPosChanged = 0x0047;
 inline constexpr std::uint32_t WmRButtonDblClk = 0x0206;
-inline constexpr std::uint32_t WmMButtonDown = 0x0207;
-inline constexpr std::uint32_t WmMButtonUp = 0x0208;
 inline constexpr std::uint32_t WmMButtonDblClk = 0x0209;
 
 }  // namespace platform

@@ -1,4 +1,11 @@
 // Drawing in the simulated system: nothing is drawn; measures are fixed.
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
 #include "platform/gdi.h"
 #include "platform/sim/SimWindowState.h"
 
@@ -11,6 +18,65 @@ constexpr Hgdiobj kSystemFont = 0x40000;
 constexpr Hgdiobj kGuiFont = 0x40004;
 Hgdiobj nextFont = 0x40100;
 Hgdiobj selectedFont = kSystemFont;
+
+struct FontInfo {
+  int height = 0;
+  bool bold = false;
+};
+std::map<Hfont, FontInfo>& Fonts() {
+  static std::map<Hfont, FontInfo> fonts;
+  return fonts;
+}
+
+// The simulation's measure of text: every character of a font is as wide
+// as half its character height less one, a pixel more in bold, and a line
+// is the character height and two pixels high; the system font's
+// characters are 7 by 16, those of the stock fonts 5 by 13.
+struct Measure {
+  int charWidth;
+  int lineHeight;
+};
+Measure SelectedMeasure() {
+  if (selectedFont == kSystemFont) return {7, 16};
+  auto it = Fonts().find(selectedFont);
+  if (it == Fonts().end()) return {5, 13};
+  int h = std::abs(it->second.height);
+  return {(h + 1) / 2 - 1 + (it->second.bold ? 1 : 0), h + 2};
+}
+
+// The lines text takes: at its line breaks, and with wrapWidth > 0 also
+// between words, as many words on a line as fit (a longer word alone).
+std::vector<int> LineLengths(const std::string& text, int charWidth, int wrapWidth) {
+  std::vector<int> lengths;
+  std::size_t start = 0;
+  while (true) {
+    std::size_t end = text.find('\n', start);
+    std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    if (wrapWidth <= 0) {
+      lengths.push_back(static_cast<int>(line.size()));
+    } else {
+      int current = -1;
+      std::size_t i = 0;
+      while (i <= line.size()) {
+        std::size_t space = line.find(' ', i);
+        if (space == std::string::npos) space = line.size();
+        int word = static_cast<int>(space - i);
+        int joined = current < 0 ? word : current + 1 + word;
+        if (current >= 0 && joined * charWidth > wrapWidth) {
+          lengths.push_back(current);
+          current = word;
+        } else {
+          current = joined;
+        }
+        i = space + 1;
+      }
+      lengths.push_back(std::max(current, 0));
+    }
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return lengths;
+}
 }  // namespace
 
 Hdc BeginPaint(Hwnd window, PaintStruct* paint) {
@@ -86,11 +152,31 @@ bool GetTextMetricsA(Hdc dc, TextMetric* metric) {
   return true;
 }
 
-Hfont CreateFontA(int, int, bool, bool, const char* face) {
+Hfont CreateFontA(int height, int weight, bool, bool, const char* face) {
   if (!face) return 0;
   Hfont font = nextFont;
   nextFont += 4;
+  Fonts()[font] = {height, weight >= FwBold};
   return font;
+}
+
+int DrawTextA(Hdc dc, const char* text, int length, Rect* rect, std::uint32_t format) {
+  if (!dc || !text || !rect) return 0;
+  std::string s(text, length < 0 ? std::strlen(text) : static_cast<std::size_t>(length));
+  if (s.empty()) {
+    if (format & DtCalcRect) rect->right = rect->left, rect->bottom = rect->top;
+    return 0;
+  }
+  Measure m = SelectedMeasure();
+  if (format & DtSingleLine) std::replace(s.begin(), s.end(), '\n', ' ');
+  int wrap = (format & DtWordBreak) ? std::max(rect->right - rect->left, 1) : 0;
+  std::vector<int> lines = LineLengths(s, m.charWidth, wrap);
+  int height = static_cast<int>(lines.size()) * m.lineHeight;
+  if (format & DtCalcRect) {
+    rect->right = rect->left + *std::max_element(lines.begin(), lines.end()) * m.charWidth;
+    rect->bottom = rect->top + height;
+  }
+  return height;
 }
 
 std::uint32_t SetTextColor(Hdc, std::uint32_t) { return 0; }

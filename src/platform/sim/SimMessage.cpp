@@ -67,6 +67,15 @@ Lresult DefWindowProcA(Hwnd window, std::uint32_t message, Wparam wParam, Lparam
       }
       return 0;
     case WmSetIcon: return 0;
+    case WmNcHitTest: return HtClient;
+    case WmSetCursor:
+      // The parent chooses first; otherwise the class's arrow.
+      if ((w->style & WsChild) && w->parent) {
+        if (Lresult chosen = SendMessageA(w->parent, message, wParam, lParam)) return chosen;
+      }
+      if (LoWord(static_cast<std::uintptr_t>(lParam)) != static_cast<std::uint32_t>(HtClient)) return 0;
+      SetCursorShape(IdcArrow);
+      return 1;
     default: return 0;
   }
 }

@@ -1,4 +1,5 @@
-// The folder browser with scripted answers, and a settable calendar clock.
+// The folder browser with scripted answers, a record of the files opened,
+// and a settable calendar clock.
 #include <algorithm>
 #include <cstring>
 #include <ctime>
@@ -15,6 +16,7 @@ struct ShellState {
   std::map<platform::Pidl, std::string> items;  // virtual items map to BrowseVirtualItem
   platform::Pidl nextItem = 0x5000;
   std::optional<std::int64_t> calendar;
+  std::vector<sim::ExecuteCall> executed;
 };
 
 ShellState& Shell() {
@@ -33,6 +35,7 @@ void SetBrowseHandler(std::function<std::optional<std::string>(const BrowseCall&
 }
 int LiveItemIdLists() { return static_cast<int>(Shell().items.size()); }
 void SetCalendarTime(std::optional<std::int64_t> seconds) { Shell().calendar = seconds; }
+std::vector<ExecuteCall>& ExecuteCalls() { return Shell().executed; }
 
 }  // namespace sim
 
@@ -65,6 +68,13 @@ bool SHGetPathFromIDListA(Pidl item, char* path) {
 }
 
 void CoTaskMemFree(Pidl item) { Shell().items.erase(item); }
+
+std::intptr_t ShellExecuteA(Hwnd owner, const char* verb, const char* file, const char* parameters,
+                            const char* directory, int showCommand) {
+  auto text = [](const char* s) { return s ? std::optional<std::string>(s) : std::nullopt; };
+  Shell().executed.push_back({owner, text(verb), text(file), text(parameters), text(directory), showCommand});
+  return 42;
+}
 
 std::int64_t CalendarTimeSeconds() {
   if (Shell().calendar) return *Shell().calendar;

@@ -477,5 +477,5 @@ const bool clientRectsProvided = (sim::AddClientRectProvider(&sim::WindowClientR
 }  // namespace sim::detail
 
 namespace platform {
-void SetCursorShape(int) {}
+void SetCursorShape(int cursorId) { S().cursor = cursorId; }
 }  // namespace platform

@@ -165,6 +165,14 @@ Lresult MURALTO_WINAPI PlainProc(Hwnd window, std::uint32_t message, Wparam wPar
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// A static text or picture is transparent to the pointer, which then
+// reaches the window beneath it, unless it notifies its parent.
+Lresult MURALTO_WINAPI StaticProc(Hwnd window, std::uint32_t message, Wparam wParam, Lparam lParam) {
+  Window* w = Find(window);
+  if (w && message == WmNcHitTest && !(w->style & SsNotify)) return HtTransparent;
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
 Window* ListView(Hwnd list) {
   Window* w = Find(list);
   return w && Upper(w->className) == Upper(WcListView) ? w : nullptr;
@@ -203,7 +211,7 @@ void RegisterPredefinedClasses() {
   if (classes.count("BUTTON")) return;
   classes["BUTTON"] = {"Button", ButtonProc, 0};
   classes["EDIT"] = {"Edit", EditProc, 0};
-  classes["STATIC"] = {"Static", PlainProc, 0};
+  classes["STATIC"] = {"Static", StaticProc, 0};
   classes[Upper(WcListView)] = {WcListView, ListViewProc, 0};
   classes[Upper(WcStatusBar)] = {WcStatusBar, PlainProc, 0};
 }

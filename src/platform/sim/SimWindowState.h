@@ -86,6 +86,7 @@ struct State {
   std::uintptr_t popupChoice = 0;
   std::string clipboard;
   std::set<int> keysDown;
+  int cursor = platform::IdcArrow;  // the pointer's shape
 };
 
 // What a simulated WM_NOTIFY's lParam points at.

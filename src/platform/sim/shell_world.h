@@ -1,5 +1,6 @@
 #pragma once
-// The simulated shell's folder browser and calendar clock, seen from a test.
+// The simulated shell's folder browser, opened files and calendar clock,
+// seen from a test.
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -10,7 +11,7 @@
 
 namespace sim {
 
-// No browser calls, no answer (every browse is cancelled) and the host's
+// No browser or execute calls, no answer (every browse is cancelled) and the host's
 // clock. Not part of Reset: a test that uses the shell calls it.
 void ResetShell();
 
@@ -30,6 +31,18 @@ inline const std::string BrowseVirtualItem = std::string("\x01virtual", 8);
 void SetBrowseHandler(std::function<std::optional<std::string>(const BrowseCall&)> handler);
 // Item-ID lists handed out and not yet freed.
 int LiveItemIdLists();
+
+// Every ShellExecuteA call, in order; a null text shows as nullopt. The
+// simulated shell opens nothing and answers success (42).
+struct ExecuteCall {
+  platform::Hwnd owner;
+  std::optional<std::string> verb;
+  std::optional<std::string> file;
+  std::optional<std::string> parameters;
+  std::optional<std::string> directory;
+  int showCommand;
+};
+std::vector<ExecuteCall>& ExecuteCalls();
 
 // Fixes the calendar clock at seconds since 1970 (nullopt: the host's clock).
 void SetCalendarTime(std::optional<std::int64_t> seconds);

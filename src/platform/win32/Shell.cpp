@@ -1,6 +1,8 @@
-// The shell's folder browser and the calendar clock over the real API.
+// The shell's folder browser, ShellExecuteA and the calendar clock over the
+// real API.
 #include <windows.h>
 #include <objbase.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include "platform/shell.h"
@@ -23,6 +25,12 @@ bool SHGetPathFromIDListA(Pidl item, char* path) {
 }
 
 void CoTaskMemFree(Pidl item) { ::CoTaskMemFree(reinterpret_cast<void*>(item)); }
+
+std::intptr_t ShellExecuteA(Hwnd owner, const char* verb, const char* file, const char* parameters,
+                            const char* directory, int showCommand) {
+  return reinterpret_cast<std::intptr_t>(
+      ::ShellExecuteA(reinterpret_cast<HWND>(owner), verb, file, parameters, directory, showCommand));
+}
 
 std::int64_t CalendarTimeSeconds() {
   FILETIME ft;

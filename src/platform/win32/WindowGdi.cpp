@@ -88,6 +88,14 @@ Hfont CreateFontA(int height, int weight, bool italic, bool underline, const cha
                                                DEFAULT_PITCH | FF_DONTCARE, face));
 }
 
+int DrawTextA(Hdc dc, const char* text, int length, Rect* rect, std::uint32_t format) {
+  if (!rect) return 0;
+  RECT r{rect->left, rect->top, rect->right, rect->bottom};
+  int height = ::DrawTextA(D(dc), text, length, &r, format);
+  *rect = {r.left, r.top, r.right, r.bottom};
+  return height;
+}
+
 std::uint32_t SetTextColor(Hdc dc, std::uint32_t color) { return ::SetTextColor(D(dc), color); }
 int SetBkMode(Hdc dc, int mode) { return ::SetBkMode(D(dc), mode); }
 std::uint32_t SetBkColor(Hdc dc, std::uint32_t color) { return ::SetBkColor(D(dc), color); }

@@ -63,6 +63,12 @@ void TControl::ParentFontChanged(const TFont& font) {
   FontChanged();
 }
 
+void TControl::SetCursor(TCursor cursor) {
+  if (cursor == cursor_) return;
+  cursor_ = cursor;
+  CursorChanged();
+}
+
 void TControl::Click() { Fire(OnClick, this); }
 
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {

@@ -54,7 +54,7 @@ class TControl : public TComponent {
   TColor Color() const { return color_; }
   void SetColor(TColor color) { color_ = color; Invalidate(); }
   TCursor Cursor() const { return cursor_; }
-  void SetCursor(TCursor cursor) { cursor_ = cursor; }
+  void SetCursor(TCursor cursor);
 
   TNotifyEvent OnClick;
   TMouseEvent OnMouseDown;
@@ -79,6 +79,7 @@ class TControl : public TComponent {
 
  protected:
   virtual void FontChanged() {}
+  virtual void CursorChanged() {}
   virtual void BoundsChanged() {}
   std::string text_;
 

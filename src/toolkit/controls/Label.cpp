@@ -1,10 +1,17 @@
 #include "toolkit/controls/Label.h"
 
 #include "platform/gdi.h"
+#include "toolkit/controls/TextExtent.h"
 
 namespace vcl {
 
 TLabel::TLabel(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 65, 17); }
+
+void TLabel::SetAutoSize(bool on) {
+  if (on == autoSize_) return;
+  autoSize_ = on;
+  AdjustBounds();
+}
 
 void TLabel::SetWordWrap(bool on) {
   if (on == wordWrap_) return;
@@ -13,12 +20,33 @@ void TLabel::SetWordWrap(bool on) {
     DestroyHandle();
     HandleNeeded();
   }
+  AdjustBounds();
+}
+
+void TLabel::SetText(const std::string& text) {
+  TWinControl::SetText(text);
+  AdjustBounds();
+}
+
+void TLabel::FontChanged() {
+  TWinControl::FontChanged();
+  AdjustBounds();
+}
+
+void TLabel::AdjustBounds() {
+  if (!autoSize_) return;
+  // An empty label keeps the height of a line, so that it does not vanish
+  // from the layout until it gets a text.
+  std::string text = Text();
+  TTextExtent extent = MeasureText(Font(), text.empty() ? " " : text, wordWrap_ ? Width() : 0);
+  SetBounds(Left(), Top(), wordWrap_ ? Width() : extent.width, extent.height);
 }
 
 void TLabel::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.WinClassName = "STATIC";
-  // SS_NOTIFY lets the mouse reach the label's own events.
+  // SS_NOTIFY makes the label take the pointer (a static text is otherwise
+  // transparent to it), so its own mouse events are raised.
   params.Style |= (wordWrap_ ? platform::SsLeft : platform::SsLeftNoWordWrap) | platform::SsNotify;
   params.Style &= ~platform::WsTabStop;
 }

@@ -8,6 +8,7 @@ TShiftState MouseShiftState(platform::Wparam keys) {
   if (keys & platform::MkControl) s |= ssCtrl;
   if (keys & platform::MkLButton) s |= ssLeft;
   if (keys & platform::MkRButton) s |= ssRight;
+  if (keys & platform::MkMButton) s |= ssMiddle;
   return s;
 }
 

@@ -22,6 +22,11 @@ std::map<platform::Hwnd, TWinControl*>& Bindings() {
   return bindings;
 }
 
+// The window the pointer moved over last.
+platform::Hwnd pointerWindow = 0;
+
+int CursorShape(TCursor cursor) { return cursor == TCursor::crHandPoint ? platform::IdcHand : platform::IdcArrow; }
+
 // The object whose window is being created: its first messages arrive
 // before CreateWindowExA returns the handle.
 TWinControl* creating = nullptr;
@@ -135,6 +140,7 @@ void TWinControl::DestroyWnd() {
     defProc_ = nullptr;
   }
   handle_ = 0;
+  if (pointerWindow == window) pointerWindow = 0;
   platform::DestroyWindow(window);
 }
 
@@ -219,6 +225,12 @@ void TWinControl::FontChanged() {
   for (TControl* c : controls_) c->ParentFontChanged(Font());
 }
 
+// The system asks for the pointer's shape before each move; a control that
+// changes its cursor while the pointer is over it shows the new one at once.
+void TWinControl::CursorChanged() {
+  if (handle_ && handle_ == pointerWindow) platform::SetCursorShape(CursorShape(Cursor()));
+}
+
 void TWinControl::ParentFontChanged(const TFont& font) { TControl::ParentFontChanged(font); }
 
 void TWinControl::Invalidate() {
@@ -278,10 +290,11 @@ TControl* TWinControl::GraphicControlAt(int x, int y) {
 bool TWinControl::RouteMouse(TMessage& m) {
   int x = platform::XFromLparam(m.LParam), y = platform::YFromLparam(m.LParam);
   TShiftState shift = MouseShiftState(m.WParam);
-  bool down = m.Msg == platform::WmLButtonDown || m.Msg == platform::WmRButtonDown;
-  bool up = m.Msg == platform::WmLButtonUp || m.Msg == platform::WmRButtonUp;
-  TMouseButton button = (m.Msg == platform::WmRButtonDown || m.Msg == platform::WmRButtonUp) ? TMouseButton::mbRight
-                                                                                            : TMouseButton::mbLeft;
+  bool down = m.Msg == platform::WmLButtonDown || m.Msg == platform::WmRButtonDown || m.Msg == platform::WmMButtonDown;
+  bool up = m.Msg == platform::WmLButtonUp || m.Msg == platform::WmRButtonUp || m.Msg == platform::WmMButtonUp;
+  TMouseButton button = TMouseButton::mbLeft;
+  if (m.Msg == platform::WmRButtonDown || m.Msg == platform::WmRButtonUp) button = TMouseButton::mbRight;
+  if (m.Msg == platform::WmMButtonDown || m.Msg == platform::WmMButtonUp) button = TMouseButton::mbMiddle;
   TControl* target = mouseControl_ ? mouseControl_ : GraphicControlAt(x, y);
   if (target && !target->Enabled()) target = nullptr;
   if (!target) {
@@ -394,10 +407,13 @@ void TWinControl::WndProc(TMessage& m) {
     case WmLButtonUp:
     case WmRButtonDown:
     case WmRButtonUp:
+    case WmMButtonDown:
+    case WmMButtonUp:
     case WmMouseMove:
       // Set before the window's own handling, which may move the focus here.
       if (m.Msg == WmLButtonDown || m.Msg == WmLButtonDblClk) leftButtonDown_ = true;
       if (m.Msg == WmLButtonUp) leftButtonDown_ = false;
+      if (m.Msg == WmMouseMove) pointerWindow = handle_;
       if (m.Msg != WmLButtonDblClk && RouteMouse(m)) return;
       break;
     case WmCaptureChanged:
@@ -409,8 +425,8 @@ void TWinControl::WndProc(TMessage& m) {
       }
       break;
     case WmSetCursor:
-      if (Cursor() == TCursor::crHandPoint) {
-        SetCursorShape(IdcHand);
+      if (Cursor() != TCursor::crDefault) {
+        SetCursorShape(CursorShape(Cursor()));
         m.Result = 1;
         return;
       }

@@ -116,6 +116,7 @@ class TWinControl : public TControl {
   // Drawing of a window of the library's own class.
   virtual void PaintWindow(platform::Hdc) {}
   void FontChanged() override;
+  void CursorChanged() override;
   void CreateChildHandles();
 
  private:

@@ -195,7 +195,13 @@ bool TApplication::IsDialogKey(platform::Msg& msg) {
       form->SelectNextChoice(control, msg.wParam == platform::VkRight || msg.wParam == platform::VkDown);
       return true;
     case platform::VkReturn:
-      if (control->WantsReturn() || dynamic_cast<TButton*>(control)) return false;
+      if (control->WantsReturn()) return false;
+      // As in a dialog: Enter presses the push button that has the focus,
+      // which a push button does not do by itself, else the default one.
+      if (auto* focused = dynamic_cast<TButton*>(control)) {
+        focused->Click();
+        return true;
+      }
       if (TButton* button = form->DefaultButton()) {
         button->Click();
         return true;

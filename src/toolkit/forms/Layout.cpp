@@ -170,6 +170,12 @@ bool ApplyControl(TControl* c, const TLayoutEntry::Setting& s, const TLayoutHand
     c->SetCursor(s.values[0] == "hand" ? TCursor::crHandPoint : TCursor::crDefault);
   } else if (p == "OnClick") {
     c->OnClick = Handler(handlers.notify, s);
+  } else if (p == "OnMouseDown") {
+    c->OnMouseDown = Handler(handlers.mouse, s);
+  } else if (p == "OnMouseUp") {
+    c->OnMouseUp = Handler(handlers.mouse, s);
+  } else if (p == "OnMouseMove") {
+    c->OnMouseMove = Handler(handlers.mouseMove, s);
   } else if (win && p == "TabOrder") {
     win->SetTabOrder(LayoutInt(s, 0));
   } else if (win && p == "TabStop") {
@@ -222,6 +228,12 @@ bool ApplyKind(TComponent* component, const TLayoutEntry::Setting& s, const TLay
     if (p == "AutoSize") l->SetAutoSize(LayoutBool(s));
     else if (p == "WordWrap") l->SetWordWrap(LayoutBool(s));
     else return false;
+    return true;
+  }
+  if (auto* image = dynamic_cast<TImage*>(component)) {
+    if (p != "Picture") return false;
+    Need(s, 1);
+    image->SetPicture(platform::LoadIconA(s.values[0].c_str()));
     return true;
   }
   if (auto* c = dynamic_cast<TCheckBox*>(component)) {

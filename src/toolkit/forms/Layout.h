@@ -37,6 +37,8 @@ struct TLayoutHandlers {
   std::map<std::string, TCloseEvent> close;
   std::map<std::string, TKeyEvent> key;
   std::map<std::string, TPointEvent> point;
+  std::map<std::string, TMouseEvent> mouse;
+  std::map<std::string, TMouseMoveEvent> mouseMove;
 };
 
 using TComponentFactory = std::function<TComponent*(TComponent* owner)>;

@@ -1,0 +1,223 @@
+// The About box: its layout, the link's colour and pointer as the mouse
+// moves over the dialog, the address a press on the link opens, and how
+// the dialog closes.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/sim/mouse_world.h"
+#include "platform/sim/shell_world.h"
+#include "platform/sim/windows_world.h"
+#include "platform/sim/world.h"
+#include "toolkit/forms/Application.h"
+#include "ui/AboutBox.h"
+
+namespace {
+
+constexpr vcl::TColor kBlue = 0xFF0000;
+constexpr vcl::TColor kRed = 0x0000FF;
+
+class AboutBoxTest : public ::testing::Test {
+ protected:
+  AboutBoxTest() {
+    sim::Reset();
+    sim::ResetWindows();
+    sim::ResetShell();
+    app = std::make_unique<vcl::TApplication>(nullptr);
+    app->Initialize();
+    box = vcl::TComponent::Create<muralto::TAboutBox>(app.get());
+  }
+  ~AboutBoxTest() override {
+    sim::SetIdleHandler(nullptr);
+    app.reset();
+    sim::ResetWindows();
+  }
+
+  // Shows the box modally, does what the user does while it is open, then
+  // presses Enter on whatever has the focus; the modal result. Should the
+  // box still be open after that, its close box ends it (result 2).
+  int RunModal(const std::function<void()>& whileOpen) {
+    int idles = 0;
+    sim::SetIdleHandler([&] {
+      if (idles++ == 0) {
+        whileOpen();
+        platform::PostMessageA(platform::GetFocus(), platform::WmKeyDown, platform::VkReturn, 0);
+      } else {
+        platform::PostMessageA(box->Handle(), platform::WmClose, 0, 0);
+      }
+    });
+    int result = box->ShowModal();
+    sim::SetIdleHandler(nullptr);
+    return result;
+  }
+
+  // A point of the box's client area inside a control: offset from its
+  // top-left corner.
+  static platform::Point At(vcl::TControl* control, int dx = 3, int dy = 3) {
+    platform::Point p{control->Left() + dx, control->Top() + dy};
+    for (vcl::TControl* c = control->Parent(); c && c->Parent(); c = c->Parent()) {
+      p.x += c->Left();
+      p.y += c->Top();
+    }
+    return p;
+  }
+  platform::Hwnd Move(platform::Point p) { return sim::MoveMouse(box->Handle(), p.x, p.y); }
+
+  std::unique_ptr<vcl::TApplication> app;
+  muralto::TAboutBox* box = nullptr;
+};
+
+TEST_F(AboutBoxTest, TheLayout) {
+  box->HandleNeeded();
+  EXPECT_EQ(box->Caption(), "About Program");
+  platform::Rect client;
+  ASSERT_TRUE(sim::WindowClientRect(box->Handle(), &client));
+  EXPECT_EQ(client.right, 321);
+  EXPECT_EQ(client.bottom, 161);
+  sim::WindowInfo window;
+  ASSERT_TRUE(sim::GetWindowInfo(box->Handle(), &window));
+  EXPECT_EQ(window.style & (platform::WsDlgFrame | platform::WsSysMenu | platform::WsMinimizeBox | platform::WsMaximizeBox),
+            platform::WsDlgFrame | platform::WsSysMenu)
+      << "a fixed dialog border with the close button only";
+  EXPECT_EQ(box->Position(), vcl::TPosition::poScreenCenter);
+  EXPECT_EQ(box->Icon(), platform::LoadIconA("ABOUTICON"));
+  EXPECT_NE(box->Icon(), platform::LoadIconA("MAINICON"));
+  EXPECT_EQ(box->ProgramIcon->Picture(), platform::LoadIconA("MAINICON"));
+  EXPECT_EQ(box->Panel1->BevelOuter(), vcl::TBevelCut::bvLowered);
+  EXPECT_EQ(box->Panel1->BevelInner(), vcl::TBevelCut::bvRaised);
+  EXPECT_TRUE(box->OKButton->Default());
+  EXPECT_EQ(box->OKButton->ModalResult(), vcl::mrOk);
+  EXPECT_EQ(box->TabList(), (std::vector<vcl::TWinControl*>{box->OKButton}))
+      << "the panel (tab order 0) takes no focus; the button comes after it";
+  EXPECT_EQ(box->Panel1->TabOrder(), 0);
+  EXPECT_EQ(box->OKButton->TabOrder(), 1);
+
+  struct Row {
+    vcl::TControl* control;
+    vcl::TWinControl* parent;
+    int left, top, width, height;  // the labels' sizes: their texts in the simulation's measure
+    std::string text;
+    bool bold, underline;
+    vcl::TColor color;
+  };
+  const Row rows[] = {
+      {box->Panel1, box, 8, 8, 305, 145, "", false, false, vcl::clWindowText},
+      {box->ProgramIcon, box->Panel1, 8, 8, 32, 32, "", false, false, vcl::clWindowText},
+      // 11 bold characters of 6 pixels; navy.
+      {box->LabelTitle, box->Panel1, 48, 8, 66, 13, "Muralto 1.2", true, false, 0x800000},
+      // 25 regular characters of 5 pixels; maroon.
+      {box->LabelAbout, box->Panel1, 48, 24, 125, 13, "changes desktop wallpaper", false, false, 0x000080},
+      {box->LabelAuthor, box->Panel1, 8, 48, 114, 13, "by the Muralto team", true, false, 0x800000},
+      // Wraps at its width, which it keeps; teal.
+      {box->LabelEmail, box->Panel1, 8, 64, 146, 13, "muralto@example.org", true, false, 0x808000},
+      {box->LabelSite, box->Panel1, 8, 80, 140, 13, "https://muralto.example.org/", false, true, kBlue},
+      {box->OKButton, box, 119, 116, 74, 25, "OK", false, false, vcl::clWindowText},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.control->Name());
+    EXPECT_EQ(row.control->Parent(), row.parent);
+    EXPECT_EQ((std::vector<int>{row.control->Left(), row.control->Top(), row.control->Width(), row.control->Height()}),
+              (std::vector<int>{row.left, row.top, row.width, row.height}));
+    EXPECT_EQ(row.control->Caption(), row.text);
+    const vcl::TFont& font = row.control->Font();
+    EXPECT_EQ(font.Name, "MS Sans Serif");
+    EXPECT_EQ(font.Height, -11);
+    EXPECT_EQ(font.Bold, row.bold);
+    EXPECT_EQ(font.Underline, row.underline);
+    EXPECT_EQ(font.Color, row.color);
+  }
+  EXPECT_TRUE(box->LabelEmail->WordWrap());
+  // The button's window carries the default style that draws its frame.
+  ASSERT_TRUE(sim::GetWindowInfo(box->OKButton->Handle(), &window));
+  EXPECT_EQ(window.style & 0xF, platform::BsDefPushButton);
+}
+
+// What the link shows as the pointer goes over the dialog; the first row
+// starts with the box just opened.
+TEST_F(AboutBoxTest, TheLinkTurnsRedUnderThePointerAndBlueOnlyOverTheBarePanel) {
+  struct Row {
+    const char* what;
+    std::function<platform::Point()> where;
+    vcl::TWinControl* taker;
+    vcl::TColor color;
+    int cursor;
+  };
+  const std::vector<Row> rows = {
+      {"over the link", [&] { return At(box->LabelSite); }, box->LabelSite, kRed, platform::IdcHand},
+      {"onto the title", [&] { return At(box->LabelTitle); }, box->LabelTitle, kRed, platform::IdcArrow},
+      {"onto the e-mail", [&] { return At(box->LabelEmail); }, box->LabelEmail, kRed, platform::IdcArrow},
+      {"onto the icon", [&] { return At(box->ProgramIcon, 16, 16); }, box->ProgramIcon, kRed, platform::IdcArrow},
+      {"onto the OK button", [&] { return At(box->OKButton, 10, 10); }, box->OKButton, kRed, platform::IdcArrow},
+      {"back over the link", [&] { return At(box->LabelSite, 100, 6); }, box->LabelSite, kRed, platform::IdcHand},
+      {"onto the bare panel", [&] { return At(box->Panel1, 250, 40); }, box->Panel1, kBlue, platform::IdcArrow},
+      {"onto the panel's bevel", [&] { return At(box->Panel1, 1, 100); }, box->Panel1, kBlue, platform::IdcArrow},
+      {"over the link again", [&] { return At(box->LabelSite); }, box->LabelSite, kRed, platform::IdcHand},
+      {"off the panel onto the dialog", [&] { return platform::Point{4, 4}; }, box, kRed, platform::IdcArrow},
+  };
+  EXPECT_EQ(RunModal([&] {
+              for (const Row& row : rows) {
+                EXPECT_EQ(Move(row.where()), row.taker->Handle()) << row.what;
+                EXPECT_EQ(box->LabelSite->Font().Color, row.color) << row.what;
+                EXPECT_EQ(sim::CursorShape(), row.cursor) << row.what;
+              }
+            }),
+            vcl::mrOk);
+  // The colour is the label's own: the next opening shows it as it was.
+  std::vector<vcl::TColor> seen;
+  RunModal([&] {
+    seen.push_back(box->LabelSite->Font().Color);
+    Move(At(box->Panel1, 250, 40));
+  });
+  RunModal([&] { seen.push_back(box->LabelSite->Font().Color); });
+  EXPECT_EQ(seen, (std::vector<vcl::TColor>{kRed, kBlue}));
+}
+
+// Each button pressed on the link opens its text as it is then.
+TEST_F(AboutBoxTest, AnyButtonOnTheLinkOpensItsCurrentText) {
+  struct Row {
+    const char* what;
+    std::optional<std::string> newText;  // as a language file sets it
+    sim::MouseButton button;
+  };
+  const Row rows[] = {
+      {"left button, design address", std::nullopt, sim::MouseButton::Left},
+      {"right button", std::nullopt, sim::MouseButton::Right},
+      {"middle button", std::nullopt, sim::MouseButton::Middle},
+      {"after a language file's address", "https://example.net/muralto", sim::MouseButton::Left},
+      {"an empty link", "", sim::MouseButton::Right},
+  };
+  for (const Row& row : rows) {
+    if (row.newText) box->LabelSite->SetCaption(*row.newText);
+    std::string expected = box->LabelSite->Caption();
+    sim::ExecuteCalls().clear();
+    EXPECT_EQ(RunModal([&] {
+                EXPECT_EQ(sim::ClickMouse(box->Handle(), At(box->LabelSite, 2).x, At(box->LabelSite, 2).y, row.button),
+                          box->LabelSite->Handle())
+                    << row.what;
+                EXPECT_TRUE(box->Visible()) << row.what << ": the dialog stays open";
+              }),
+              vcl::mrOk)
+        << row.what;
+    ASSERT_EQ(sim::ExecuteCalls().size(), 1u) << row.what;
+    const sim::ExecuteCall& call = sim::ExecuteCalls()[0];
+    EXPECT_EQ(call.owner, box->Handle()) << row.what;
+    EXPECT_EQ(call.verb, std::nullopt) << row.what;
+    EXPECT_EQ(call.file, expected) << row.what;
+    EXPECT_EQ(call.parameters, std::nullopt) << row.what;
+    EXPECT_EQ(call.directory, std::nullopt) << row.what;
+    EXPECT_EQ(call.showCommand, platform::SwShowNormal) << row.what;
+  }
+}
+
+TEST_F(AboutBoxTest, EnterAndTheCloseBoxEndTheDialog) {
+  EXPECT_EQ(RunModal([] {}), vcl::mrOk) << "Enter presses the OK button";
+  EXPECT_FALSE(box->Visible());
+  sim::SetIdleHandler([&] { platform::PostMessageA(box->Handle(), platform::WmSysCommand, platform::ScClose, 0); });
+  EXPECT_EQ(box->ShowModal(), vcl::mrCancel);
+  EXPECT_FALSE(box->Visible());
+}
+
+}  // namespace
