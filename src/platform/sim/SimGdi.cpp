@@ -164,7 +164,10 @@ int DrawTextA(Hdc dc, const char* text, int length, Rect* rect, std::uint32_t fo
   if (!dc || !text || !rect) return 0;
   std::string s(text, length < 0 ? std::strlen(text) : static_cast<std::size_t>(length));
   if (s.empty()) {
-    if (format & DtCalcRect) rect->right = rect->left, rect->bottom = rect->top;
+    if (format & DtCalcRect) {
+      rect->right = rect->left;
+      rect->bottom = rect->top;
+    }
     return 0;
   }
   Measure m = SelectedMeasure();
