@@ -57,6 +57,9 @@ inline constexpr std::uint32_t StateImageChecked = 2u << 12;
 // The list-view messages, one function each.
 std::uint32_t ListViewSetExtendedListViewStyle(Hwnd list, std::uint32_t exStyle);
 int ListViewInsertColumn(Hwnd list, int index, const char* heading, int width);
+// A column's heading: false, and "" read back, when there is no such column.
+bool ListViewSetColumnText(Hwnd list, int index, const char* heading);
+std::string ListViewGetColumnText(Hwnd list, int index);
 int ListViewInsertItem(Hwnd list, int index, const char* text);
 bool ListViewDeleteItem(Hwnd list, int index);
 bool ListViewDeleteAllItems(Hwnd list);

@@ -7,12 +7,13 @@ DESKTOP_KEY='HKCU\Control Panel\desktop'
 
 [ -f "$MURALTO_EXE" ] || e2e_skip "Muralto.exe is not built yet"
 
-# A fresh program folder, as an installation lays it out: the executable and
-# an empty data folder. Prints its path.
+# A fresh program folder, as an installation lays it out: the executable, an
+# empty data folder and the language files. Prints its path.
 muralto_folder() {
   local app="$E2E_WORK/app"
-  mkdir -p "$app/data"
+  mkdir -p "$app/data" "$app/language"
   cp "$MURALTO_EXE" "$app/"
+  cp "$E2E_WINDOWS_BUILD"/language/*.ini "$app/language/"
   echo "$app"
 }
 

@@ -256,6 +256,19 @@ int ListViewInsertColumn(Hwnd list, int index, const char* heading, int width) {
   return index;
 }
 
+bool ListViewSetColumnText(Hwnd list, int index, const char* heading) {
+  Window* w = ListView(list);
+  if (!w || index < 0 || index >= static_cast<int>(w->columns.size())) return false;
+  w->columns[static_cast<std::size_t>(index)].first = heading ? heading : "";
+  return true;
+}
+
+std::string ListViewGetColumnText(Hwnd list, int index) {
+  Window* w = ListView(list);
+  if (!w || index < 0 || index >= static_cast<int>(w->columns.size())) return "";
+  return w->columns[static_cast<std::size_t>(index)].first;
+}
+
 int ListViewInsertItem(Hwnd list, int index, const char* text) {
   Window* w = ListView(list);
   if (!w || index < 0) return -1;

@@ -46,6 +46,23 @@ int ListViewInsertColumn(Hwnd list, int index, const char* heading, int width) {
   return static_cast<int>(::SendMessageA(H(list), LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column)));
 }
 
+bool ListViewSetColumnText(Hwnd list, int index, const char* heading) {
+  LVCOLUMNA column{};
+  column.mask = LVCF_TEXT;
+  column.pszText = const_cast<char*>(heading ? heading : "");
+  return ::SendMessageA(H(list), LVM_SETCOLUMNA, index, reinterpret_cast<LPARAM>(&column)) != 0;
+}
+
+std::string ListViewGetColumnText(Hwnd list, int index) {
+  std::vector<char> buffer(1024, '\0');
+  LVCOLUMNA column{};
+  column.mask = LVCF_TEXT;
+  column.pszText = buffer.data();
+  column.cchTextMax = static_cast<int>(buffer.size());
+  if (!::SendMessageA(H(list), LVM_GETCOLUMNA, index, reinterpret_cast<LPARAM>(&column))) return "";
+  return std::string(column.pszText);
+}
+
 int ListViewInsertItem(Hwnd list, int index, const char* text) {
   LVITEMA item{};
   item.mask = LVIF_TEXT;

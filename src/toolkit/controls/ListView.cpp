@@ -46,6 +46,11 @@ void TListView::SetColumn(const std::string& caption, int width) {
   columnWidth_ = width;
 }
 
+void TListView::SetColumnCaption(const std::string& caption) {
+  columnCaption_ = caption;
+  if (HandleAllocated()) platform::ListViewSetColumnText(Handle(), 0, caption.c_str());
+}
+
 void TListView::ShowItem(int index) {
   TListItem* item = items_.Item(index);
   platform::ListViewInsertItem(Handle(), index, item->Caption().c_str());

@@ -27,6 +27,8 @@ class TListView : public TWinControl {
   const std::string& ColumnCaption() const { return columnCaption_; }
   int ColumnWidth() const { return columnWidth_; }
   void SetColumn(const std::string& caption, int width);
+  // The heading alone, shown at once when the list has its window.
+  void SetColumnCaption(const std::string& caption);
 
   platform::Lresult CNNotify(platform::Lparam lParam) override;
 

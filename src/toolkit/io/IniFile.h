@@ -3,6 +3,7 @@
 // platform's profile-string functions. Reads never fail; a refused write
 // throws EIniFileException naming the file.
 #include <string>
+#include <vector>
 
 #include "toolkit/core/NotifyEvent.h"
 
@@ -20,6 +21,13 @@ class TIniFile : public TObject {
   // that is no 32-bit integer gives the default.
   int ReadInteger(const std::string& section, const std::string& key, int defaultValue) const;
   bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
+  // The names of the section's keys in the file's order; none when the file
+  // or the section is missing.
+  std::vector<std::string> ReadSection(const std::string& section) const;
+  // Whether the section has the key, compared without regard to the case of
+  // ASCII letters as the reader compares. Reading with a default cannot
+  // tell: the reader drops the default's trailing blanks.
+  bool ValueExists(const std::string& section, const std::string& key) const;
 
   void WriteString(const std::string& section, const std::string& key, const std::string& value);
   void WriteInteger(const std::string& section, const std::string& key, int value);

@@ -100,6 +100,11 @@ TEST_F(WindowSuite, ListViewKeepsItemsTextsAndCheckStates) {
   ASSERT_NE(list.h, 0u);
   ListViewSetExtendedListViewStyle(list.h, LvsExCheckBoxes);
   EXPECT_EQ(ListViewInsertColumn(list.h, 0, "Folders", 225), 0);
+  EXPECT_EQ(ListViewGetColumnText(list.h, 0), "Folders");
+  EXPECT_TRUE(ListViewSetColumnText(list.h, 0, "Dossiers"));
+  EXPECT_EQ(ListViewGetColumnText(list.h, 0), "Dossiers");
+  EXPECT_FALSE(ListViewSetColumnText(list.h, 1, "Second")) << "there is no second column";
+  EXPECT_EQ(ListViewGetColumnText(list.h, 1), "");
   EXPECT_EQ(ListViewInsertItem(list.h, 0, "C:\\A"), 0);
   EXPECT_EQ(ListViewInsertItem(list.h, 1, "C:\\B"), 1);
   EXPECT_EQ(ListViewInsertItem(list.h, 9, "C:\\C"), 2) << "beyond the end appends";

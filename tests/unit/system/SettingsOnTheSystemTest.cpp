@@ -10,6 +10,7 @@
 #include "platform/profile.h"
 #include "system/ScratchArea.h"
 #include "toolkit/core/Exceptions.h"
+#include "toolkit/io/IniFile.h"
 
 namespace {
 
@@ -22,6 +23,17 @@ std::string ReadAll(const std::string& path) {
   while (platform::ReadFile(file, buffer, sizeof buffer, &read) && read > 0) out.append(buffer, read);
   platform::CloseHandle(file);
   return out;
+}
+
+TEST(SettingsOnTheSystem, AKeyIsFoundInASectionLongerThanOneReadBuffer) {
+  systemtest::ScratchArea scratch;
+  vcl::TIniFile ini(scratch.Folder() + "long.ini");
+  for (int i = 0; i < 150; ++i) ini.WriteString("S", "a-rather-long-key-name-" + std::to_string(i), "x");
+  ini.WriteString("S", "Wanted->Caption", "");
+  EXPECT_EQ(ini.ReadSection("S").size(), 151u);
+  EXPECT_TRUE(ini.ValueExists("s", "WANTED->caption")) << "any case, an empty value";
+  EXPECT_FALSE(ini.ValueExists("S", "Wanted"));
+  EXPECT_FALSE(ini.ValueExists("Missing", "Wanted->Caption"));
 }
 
 TEST(SettingsOnTheSystem, TwoFoldersAreWrittenInTheirExactFormAndReadBack) {

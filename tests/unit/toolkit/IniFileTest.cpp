@@ -75,6 +75,20 @@ TEST(IniFile, ReadStringIsCutAt2047Characters) {
   EXPECT_EQ(ini.ReadString("S", "none", std::string(3000, 'b')), std::string(2047, 'b'));
 }
 
+TEST(IniFile, ValueExistsListsTheSectionWhateverItsLength) {
+  support::SimMachine machine;
+  // Far more key names than one read buffer holds; the one asked for comes last.
+  std::string text = "[Other]\r\nwanted=1\r\n[S]\r\n";
+  for (int i = 0; i < 300; ++i) text += "a-rather-long-key-name-" + std::to_string(i) + "=x\r\n";
+  machine.WriteFile(IniPath, text + "Wanted->Caption=\r\n");
+  vcl::TIniFile ini(IniPath);
+  EXPECT_EQ(ini.ReadSection("S").size(), 301u);
+  EXPECT_TRUE(ini.ValueExists("s", "wanted->caption")) << "found in any case, with an empty value";
+  EXPECT_FALSE(ini.ValueExists("S", "wanted")) << "a key of another section";
+  EXPECT_FALSE(ini.ValueExists("Missing", "wanted"));
+  EXPECT_FALSE(vcl::TIniFile("C:\\Muralto\\none.ini").ValueExists("S", "wanted"));
+}
+
 TEST(IniFile, WritesTextsFlagsAndIntegers) {
   support::SimMachine machine;
   vcl::TIniFile ini(IniPath);
