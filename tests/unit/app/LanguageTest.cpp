@@ -259,6 +259,13 @@ TEST_F(LanguageTest, TheStartStopButtonFollowsTheRotationNotItsTranslatedCaption
   form->ButtonStart->Click();
   EXPECT_FALSE(form->running) << "the click after the caption came back still stops";
   EXPECT_EQ(form->ButtonStart->Caption(), "Start");
+
+  // The hidden start applies the language first and then starts the rotation.
+  app.reset();
+  sim::ResetWindows();
+  Start("C:\\Muralto\\Muralto.exe -a");
+  EXPECT_TRUE(form->running);
+  EXPECT_EQ(form->ButtonStart->Caption(), "Stop");
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ const Command commands[] = {
     {"item-rect", 2, false, "WINDOW INDEX         a list view item's row, then its label: left top width height\n"
      "                                      on the screen",
      e2e::ItemRectCommand},
-    {"font", 2, false, "FACE HEIGHT          the face, cell height and average width the mapper gives",
+    {"font", 2, false, "FACE HEIGHT          the face, cell height, average width and charset the mapper gives",
      e2e::FontCommand},
     {"reg-get", 2, false, "KEY VALUE            print a registry value (HKCU\\... or HKLM\\...)",
      e2e::RegGetCommand},

@@ -19,7 +19,8 @@ struct FontDeleter {
 }  // namespace
 
 // What the font mapper makes of a face name at a character height in pixels:
-// the face it chose, its cell height and its average character width.
+// the face it chose, its cell height, its average character width and its
+// character set (which follows the program's ANSI code page).
 int FontCommand(const Args& args)
 {
     const int height = static_cast<int>(ParseNumber(args[1]));
@@ -35,7 +36,8 @@ int FontCommand(const Args& args)
     TEXTMETRICA metrics{};
     GetTextMetricsA(screen.dc, &metrics);
     SelectObject(screen.dc, old);
-    std::cout << face << "\t" << metrics.tmHeight << "\t" << metrics.tmAveCharWidth << "\n";
+    std::cout << face << "\t" << metrics.tmHeight << "\t" << metrics.tmAveCharWidth << "\t"
+              << static_cast<int>(metrics.tmCharSet) << "\n";
     return 0;
 }
 
