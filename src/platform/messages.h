@@ -151,6 +151,12 @@ inline constexpr std::uint32_t ScClose = 0xF060;
 inline constexpr std::uintptr_t SizeRestored = 0;
 inline constexpr std::uintptr_t SizeMinimized = 1;
 
+// WM_ACTIVATE: how the window changes (low word; the high word is nonzero
+// while it is minimised).
+inline constexpr std::uint32_t WaInactive = 0;
+inline constexpr std::uint32_t WaActive = 1;
+inline constexpr std::uint32_t WaClickActive = 2;
+
 // PeekMessageA.
 inline constexpr std::uint32_t PmNoRemove = 0;
 inline constexpr std::uint32_t PmRemove = 1;

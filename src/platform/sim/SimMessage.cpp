@@ -76,6 +76,9 @@ Lresult DefWindowProcA(Hwnd window, std::uint32_t message, Wparam wParam, Lparam
       if (LoWord(static_cast<std::uintptr_t>(lParam)) != static_cast<std::uint32_t>(HtClient)) return 0;
       SetCursorShape(IdcArrow);
       return 1;
+    case WmActivate:
+      if (LoWord(wParam) != WaInactive && !w->iconic) SetFocus(window);
+      return 0;
     default: return 0;
   }
 }

@@ -206,7 +206,7 @@ bool ShowWindow(Hwnd window, int command) {
   bool activates = command == SwShow || command == SwShowNormal || command == SwRestore || command == SwShowMaximized;
   if (activates && IsTopLevel(*w)) {
     BringToTop(window);
-    S().foreground = S().active = window;
+    Activate(window, true);
   }
   if (command == SwHide && S().foreground == window) S().foreground = 0;
   if (w->needSize && w->visible) {
@@ -296,7 +296,7 @@ bool SetForegroundWindow(Hwnd window) {
   while (w && (w->style & WsChild)) w = Find(w->parent);
   if (!w) return false;
   BringToTop(w->handle);
-  S().foreground = S().active = w->handle;
+  Activate(w->handle, true);
   return true;
 }
 
@@ -304,7 +304,7 @@ Hwnd GetForegroundWindow() { return S().foreground; }
 
 Hwnd SetActiveWindow(Hwnd window) {
   Hwnd old = S().active;
-  if (Find(window)) S().active = window;
+  if (Find(window)) Activate(window, false);
   return old;
 }
 

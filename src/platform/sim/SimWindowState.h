@@ -106,6 +106,9 @@ void RegisterPredefinedClasses();
 // Takes a due timer tick into the queue; true when one was taken.
 bool QueueDueTimer();
 bool IsChildOf(platform::Hwnd window, platform::Hwnd parent);
+// Makes window (0: none of the program's) the active one, and the
+// foreground one too when asked, with the WM_ACTIVATE messages of the change.
+void Activate(platform::Hwnd window, bool foreground);
 // Notification from a control to its parent (WM_COMMAND).
 void NotifyParent(const Window& control, std::uint32_t code);
 

@@ -104,6 +104,9 @@ void SetClipboardText(const std::string& text);
 std::string ClipboardText();
 // Keys and mouse buttons held down (GetKeyState).
 void SetKeyDown(int virtualKey, bool down);
+// The user brings another program to the front (a click on the desktop):
+// the active window is told it lost activation and the focus goes.
+void ActivateOtherProgram();
 
 }  // namespace sim
 

@@ -394,10 +394,14 @@ void TWinControl::WndProc(TMessage& m) {
       m.WParam = static_cast<unsigned char>(key);
       break;
     }
-    case WmSetFocus:
+    case WmSetFocus: {
       DefaultHandler(m);
+      TControl* top = this;
+      while (top->Parent()) top = top->Parent();
+      if (auto* form = dynamic_cast<TForm*>(top)) form->FocusArrived(this);
       DoEnter();
       return;
+    }
     case WmKillFocus:
       DefaultHandler(m);
       DoExit();

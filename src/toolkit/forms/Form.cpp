@@ -143,7 +143,7 @@ void TForm::Show() {
   platform::ShowWindow(Handle(), windowState_ == TWindowState::wsMinimized ? platform::SwShowMinimized
                                                                            : platform::SwShowNormal);
   platform::SetForegroundWindow(Handle());
-  FocusFirstControl();
+  RestoreFocus();
   if (!wasVisible) Fire(OnShow, this);
 }
 
@@ -154,7 +154,18 @@ void TForm::Hide() {
   if (wasVisible) Fire(OnHide, this);
 }
 
-void TForm::FocusFirstControl() {
+void TForm::FocusArrived(TWinControl* control) {
+  focusOnForm_ = control == this;
+  if (!focusOnForm_) activeControl_ = control;
+}
+
+// Where the focus was last, else the first control that takes it, else the
+// form's own window.
+void TForm::RestoreFocus() {
+  if (focusOnForm_) {
+    platform::SetFocus(Handle());
+    return;
+  }
   if (activeControl_ && activeControl_->CanFocus()) {
     activeControl_->SetFocus();
     return;
@@ -344,6 +355,14 @@ void TForm::WndProc(TMessage& m) {
     case platform::WmSysCommand:
       if ((m.WParam & 0xFFF0) == platform::ScMinimize && Application() && Application()->MainForm() == this) {
         Application()->Minimize();
+        return;
+      }
+      break;
+    case platform::WmActivate:
+      // The system's own handling would give the focus to the form's window,
+      // where Tab does nothing. A minimised window takes none.
+      if (platform::LoWord(m.WParam) != platform::WaInactive && platform::HiWord(m.WParam) == 0) {
+        RestoreFocus();
         return;
       }
       break;

@@ -82,6 +82,9 @@ class TForm : public TWinControl {
   TButton* CancelButton() const;
   // The menu changed: the window shows the new one.
   void MenuChanged();
+  // The focus arrived in control, one of this form's or the form itself:
+  // it goes back there whenever the form is activated again.
+  void FocusArrived(TWinControl* control);
 
   void WndProc(TMessage& message) override;
   void Notification(TComponent* component, TOperation operation) override;
@@ -94,7 +97,7 @@ class TForm : public TWinControl {
   void UpdateOuterSize();
   std::uint32_t WindowStyle() const;
   std::uint32_t WindowExStyle() const;
-  void FocusFirstControl();
+  void RestoreFocus();
   bool CloseModal();
   TButton* FindButton(bool wantDefault, const TWinControl* within) const;
 
@@ -107,6 +110,7 @@ class TForm : public TWinControl {
   TMainMenu* menu_ = nullptr;
   bool keyPreview_ = false;
   TWinControl* activeControl_ = nullptr;
+  bool focusOnForm_ = false;  // the form's own window had the focus last
   TWindowState windowState_ = TWindowState::wsNormal;
   int modalResult_ = mrNone;
   bool modal_ = false;

@@ -122,6 +122,29 @@ TEST_F(WindowSuite, FocusMovesWithKillFocusBeforeSetFocus) {
   EXPECT_EQ(order, expected);
 }
 
+// What a form's own handling of activation builds on: the window losing it
+// is told first, then the one taking it, whose
+// default handling gives the focus to itself, not to the child that had it.
+TEST_F(WindowSuite, ActivationTellsBothWindowsAndTheDefaultGivesTheFocusToTheWindowItself) {
+  Window first("First", WsOverlapped | WsCaption | WsVisible);
+  Window second("Second", WsOverlapped | WsCaption | WsVisible);
+  Window child("child", WsChild | WsVisible, first.h);
+  ASSERT_TRUE(SetForegroundWindow(first.h));
+  SetFocus(child.h);
+  ASSERT_EQ(GetFocus(), child.h);
+  windowsuite::Log().clear();
+  ASSERT_TRUE(SetForegroundWindow(second.h));
+  std::vector<std::pair<Hwnd, Wparam>> activations;
+  for (const auto& s : windowsuite::Log()) {
+    if (s.message == WmActivate) activations.push_back({s.window, LoWord(s.wParam)});
+  }
+  std::vector<std::pair<Hwnd, Wparam>> expected{{first.h, WaInactive}, {second.h, WaActive}};
+  EXPECT_EQ(activations, expected);
+  EXPECT_EQ(GetFocus(), second.h);
+  ASSERT_TRUE(SetForegroundWindow(first.h));
+  EXPECT_EQ(GetFocus(), first.h) << "the child that had the focus does not get it back by itself";
+}
+
 TEST_F(WindowSuite, TheWindowLosingTheCaptureIsToldWhoTookIt) {
   Window top("Capture", WsOverlapped | WsCaption | WsVisible);
   Window a("a", WsChild | WsVisible, top.h);

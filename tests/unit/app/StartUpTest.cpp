@@ -239,11 +239,12 @@ TEST_F(MainFormTest, EscapeClosesOnlyWhenTheKeyReachesTheWindowItself) {
   EXPECT_TRUE(machine.Exists(FolderList));
 }
 
-// A stand-in for the running copy's application window that records what it is sent.
+// A stand-in for the running copy's application window that records what it
+// is sent, but for the activation and focus messages of its coming to the front.
 std::vector<std::uint32_t> received;
 platform::WndProc original = nullptr;
 platform::Lresult MURALTO_WINAPI Recorder(platform::Hwnd w, std::uint32_t m, platform::Wparam wp, platform::Lparam lp) {
-  received.push_back(m);
+  if (m != platform::WmActivate && m != platform::WmSetFocus && m != platform::WmKillFocus) received.push_back(m);
   return platform::CallWindowProcA(original, w, m, wp, lp);
 }
 

@@ -1,7 +1,10 @@
 // The keyboard in a form: Tab and Shift+Tab through the tab order, landing on
 // a radio group's chosen button; the arrows between a group's buttons, each
-// move a click; the space bar on a list view's check box a click as well.
+// move a click; the space bar on a list view's check box a click as well;
+// the focus back where it was when the form is activated again.
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "GuiTest.h"
 #include "platform/commctrl.h"
@@ -139,6 +142,39 @@ TEST_F(KeyboardTest, SpaceTogglesTheFocusedListItemsCheckBoxWithoutAClick) {
   EXPECT_FALSE(list->Items().Item(1)->Checked());
   Press(platform::VkDown);
   EXPECT_EQ(listClicks, 0) << "keys are no clicks";
+}
+
+// The user clicks the desktop, then the form's title bar: the focus goes
+// back where it was, so Tab goes on from there.
+TEST_F(KeyboardTest, ActivatedAgainTheFormGivesTheFocusBackWhereItWas) {
+  struct Row {
+    const char* name;
+    std::function<platform::Hwnd()> focused;  // given the focus before the desktop click
+    std::function<platform::Hwnd()> nextByTab;  // null: Tab stays with the form
+  } rows[] = {
+      {"a button", [&] { return after->Handle(); }, [&] { return before->Handle(); }},
+      {"a group's chosen item", [&] { return Item(1); }, [&] { return after->Handle(); }},
+      // The form's own key handler keeps getting the keys.
+      {"the form itself", [&] { return form->Handle(); }, nullptr},
+  };
+  group->SetItemIndex(1);
+  form->Show();
+  for (const Row& row : rows) {
+    platform::SetFocus(row.focused());
+    sim::ActivateOtherProgram();
+    ASSERT_EQ(platform::GetFocus(), 0u) << row.name;
+    platform::SetForegroundWindow(form->Handle());
+    EXPECT_EQ(platform::GetFocus(), row.focused()) << row.name;
+    if (!row.nextByTab) continue;
+    Press(platform::VkTab);
+    EXPECT_EQ(platform::GetFocus(), row.nextByTab()) << row.name;
+  }
+  // A minimised window takes no focus when it is activated.
+  after->SetFocus();
+  sim::ActivateOtherProgram();
+  platform::ShowWindow(form->Handle(), platform::SwMinimize);
+  platform::SetActiveWindow(form->Handle());
+  EXPECT_EQ(platform::GetFocus(), 0u) << "minimised";
 }
 
 }  // namespace
