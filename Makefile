@@ -63,3 +63,10 @@ clean:
 .PHONY: docs-screenshots
 docs-screenshots:
 	@scripts/docs-screenshots $(BUILD)/artifacts $(ROOT)/docs/screenshots
+
+# A long run of the real program under Wine, a pick every second, with a
+# report of picks, failures, memory and handles (not part of `make test`).
+MINUTES ?= 60
+.PHONY: soak
+soak: windows
+	@scripts/soak $(WINDOWS) $(MINUTES)
