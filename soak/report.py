@@ -105,6 +105,25 @@ def tally_failures(run, fails):
     return by, wrong
 
 
+def same_picture_growth(samples):
+    """Memory readings (pass, picture held, KiB), compared picture by picture
+    between the first and the last pass that held it: the median change in
+    MiB, how many pictures, the median number of passes between; None
+    without a picture held in two passes."""
+    held = {}
+    for p, i, kib in samples:
+        held.setdefault(i, {}).setdefault(p, []).append(kib)
+    deltas, apart = [], []
+    for passes in held.values():
+        first, last = min(passes), max(passes)
+        if last > first:
+            deltas.append(statistics.fmean(passes[last]) - statistics.fmean(passes[first]))
+            apart.append(last - first)
+    if not deltas:
+        return None
+    return statistics.median(deltas) / 1024, len(deltas), statistics.median(apart)
+
+
 def count_verdict(name, settled):
     """An object count after the warm-up grows when even the lowest of its
     last three readings lies above the lowest of its first three: a handle
@@ -207,10 +226,12 @@ def write_report(run, out):
         "pagefile: its PagefileUsage; Wine 8.0 leaves PrivateUsage at 0 for another process.")
     add("- Linux RSS / anonymous: VmRSS and RssAnon of the program's Linux process (/proc, every 2 s); the "
         "anonymous part is the nearest there is to private bytes.")
-    gui = run.figures[0][1] if run.figures else {}
-    add(f"- GetGuiResources: Wine 8.0 does not implement it: it answered GDI {gui.get('gui_gdi', '?')} and USER "
-        f"{gui.get('gui_user', '?')} with error {gui.get('gui_gdi_error', '?')} (120: not implemented) at every "
-        "reading. In its place:")
+    answers = sorted({(f.get("gui_gdi"), f.get("gui_user"), f.get("gui_gdi_error")) for _, f in run.figures},
+                     key=str)
+    said = "; ".join(f"GDI {g}, USER {u}, error {e}" for g, u, e in answers) or "never read"
+    unimplemented = answers == [(0, 0, 120)]
+    add(f"- GetGuiResources answered, over {len(run.figures)} readings: {said}"
+        + (" (120: not implemented; Wine 8.0 has it as a stub). In its place:" if unimplemented else ". Also:"))
     check = run.self_check
     def moved(key):
         if len(check) < 2 or key not in check[0] or key not in check[1]:
@@ -224,7 +245,7 @@ def write_report(run, out):
         "GetProcessHandleCount answers 0 under Wine.")
     add(f"- Check of the counters (soak-watch --self-check, before the run, in its own process): after making 50 "
         f"brushes, 5 windows and 10 events the GDI table count moved {moved('gdi_table')}, GetGuiResources GDI "
-        f"{moved('gui_gdi')}, the windows {moved('windows')} (0 when it made them without a display), the kernel "
+        f"{moved('gui_gdi')}, the windows {moved('windows')}, the kernel "
         f"handles {moved('handles')}, GetProcessHandleCount {moved('handle_count_api')}.\n")
     rows = [("working set (MiB)", [(t, f.get("working_set", 0) / MIB) for t, f in run.figures]),
             ("pagefile (MiB)", [(t, f.get("pagefile", 0) / MIB) for t, f in run.figures]),
@@ -267,28 +288,14 @@ def write_report(run, out):
         k = bisect.bisect_right(pick_times, t) - 1
         if k >= 0 and t >= warm:
             settled_samples.append((pick_pass[k], pick_index[k], m.get("rss_kib", 0)))
-    same = None
-    if settled_samples:
-        first_pass = settled_samples[0][0]
-        last_pass = settled_samples[-1][0]
-        if last_pass > first_pass:
-            a = {}
-            b = {}
-            for p, i, kib in settled_samples:
-                if p == first_pass:
-                    a.setdefault(i, []).append(kib)
-                elif p == last_pass:
-                    b.setdefault(i, []).append(kib)
-            deltas = [statistics.fmean(b[i]) - statistics.fmean(a[i]) for i in a if i in b]
-            if deltas:
-                same = (statistics.median(deltas) / 1024, len(deltas), last_pass - first_pass)
+    same = same_picture_growth(settled_samples)
     rss_settled = [((t - run.started) / 1000, m.get("rss_kib", 0) / 1024) for t, m in run.memory if t >= warm]
     rss_slope = slope_per_minute(rss_settled)
     add("### Verdict on growth\n")
     if same:
         add(f"- Memory, same picture held: the Linux RSS while the same picture was the wallpaper differed by a median "
-            f"of {same[0]:+.2f} MiB between the first and the last pass through the folder after the warm-up "
-            f"({same[1]} pictures compared, {same[2]} passes apart).")
+            f"of {same[0]:+.2f} MiB between the first and the last pass through the folder that held it after the "
+            f"warm-up ({same[1]} pictures compared, a median of {same[2]:.0f} passes apart).")
     else:
         add("- Memory, same picture held: the run was too short for two passes through the folder after the "
             "warm-up; only the slope below is available.")

@@ -81,5 +81,21 @@ class Counts(unittest.TestCase):
                 self.assertEqual(report.count_verdict("kernel handles", readings)[1], grows, name)
 
 
+class Memory(unittest.TestCase):
+    def test_same_picture_held(self):
+        rows = [
+            # name, readings (pass, picture held, KiB), median change in MiB or None
+            ("the same memory in every pass", [(0, 1, 5000), (0, 2, 9000), (1, 1, 5000), (1, 2, 9000)], 0.0),
+            # A big picture held costs more memory than a small one: only
+            # the same picture is compared, never the two.
+            ("a mebibyte more at every pass", [(0, 1, 5000), (0, 2, 9000), (2, 1, 7048), (2, 2, 11048)], 2.0),
+            ("each picture held in one pass only", [(0, 1, 5000), (1, 2, 90000)], None),
+        ]
+        for name, samples, change in rows:
+            with self.subTest(name):
+                found = report.same_picture_growth(samples)
+                self.assertEqual(found and found[0], change, name)
+
+
 if __name__ == "__main__":
     unittest.main()
