@@ -216,8 +216,9 @@ def write_report(run, out):
         if any(a <= t <= b for a, b in spans):
             during += 1
     held = [ms / 1000 for _, ms in run.closed]
-    add(f"Each box was answered (OK) after about {statistics.median(held) if held else 0:.1f} s; most boxes open at "
-        f"once: {most_open}; picks made while a box was open: {during} (the box's own message loop keeps the timer "
+    answered = (f"Each box was answered (OK) after about {statistics.median(held):.1f} s" if held else
+                "No box was answered")
+    add(f"{answered}; most boxes open at once: {most_open}; picks made while a box was open: {during} (the box's own message loop keeps the timer "
         "ticking, so an unanswered box does not stop the rotation, and a further failure opens a further box).")
 
     add("\n## Memory and objects\n")
