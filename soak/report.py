@@ -267,7 +267,7 @@ def write_report(run, out):
         slope = slope_per_minute([((t - run.started) / 1000, v) for t, v in settled])
         fmt = (lambda v: f"{v:.1f}") if "MiB" in name else (lambda v: f"{v:.0f}")
         add(f"| {name} | {fmt(points[0][1])} | {fmt(settled[0][1])} | {fmt(points[-1][1])} | "
-            f"{fmt(max(v for _, v in points))} | {'–' if slope is None else fmt(slope) + ' a minute'} |")
+            f"{fmt(max(v for _, v in points))} | {'–' if slope is None else f'{slope:+.2f} a minute'} |")
         if "MiB" not in name:
             verdicts.append(count_verdict(name, [v for _, v in settled]))
     add("")
