@@ -234,6 +234,17 @@ void TApplication::Restore() {
 }
 
 void TApplication::ShowException(const std::string& message) {
+  // Timers keep ticking inside the box's own message loop. A tick that fails
+  // again while the box is open would open a box inside the box, and with no
+  // one at the screen (a hidden start whose every pick fails) they pile up
+  // without end: windows, memory and stack. One box at a time says it; the
+  // next failure after it is answered opens the next one.
+  if (showingFailure_) return;
+  showingFailure_ = true;
+  struct Reset {
+    bool& flag;
+    ~Reset() { flag = false; }
+  } reset{showingFailure_};
   platform::MessageBoxA(0, FailureDisplayText(message).c_str(), title_.c_str(),
                         platform::MbOk | platform::MbIconError | platform::MbTaskModal);
 }

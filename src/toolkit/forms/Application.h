@@ -68,6 +68,7 @@ class TApplication : public TComponent {
   TForm* mainForm_ = nullptr;
   bool showMainForm_ = true;
   bool terminated_ = false;
+  bool showingFailure_ = false;
   platform::Hicon icon_ = 0;
   void (*pendingStore_)(void*, TForm*) = nullptr;
   void* pendingSlot_ = nullptr;

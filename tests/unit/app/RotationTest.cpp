@@ -1,10 +1,12 @@
 // The rotation on the simulated clock: Start/Stop, the interval, the picks
 // in both modes, the placement map and failing picks.
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "MainFormFixture.h"
+#include "platform/dialogs.h"
 #include "shell/SpinEdit.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/core/Exceptions.h"
@@ -226,6 +228,34 @@ TEST_F(RotationTest, AFailingPickLeavesTheWallpaperAndTheNextTickMovesOn) {
     sim::MessageBoxes().clear();
     machine.MakeDir("C:\\Muralto\\data");
   }
+}
+
+// Ticks go on inside an open failure box; failing again there must not stack
+// a box on the box (unanswered, they grew without end).
+TEST_F(RotationTest, FailuresWhileAFailureBoxIsOpenOpenNoSecondBox) {
+  StartWithPictures(1, 0, 0, 0, 1);
+  machine.Remove("C:\\Muralto\\data");
+  int open = 0;
+  int deepest = 0;
+  sim::SetMessageBoxHandler([&](const sim::MessageBoxCall&) {
+    deepest = std::max(deepest, ++open);
+    if (sim::MessageBoxes().size() == 1) {
+      sim::AdvanceClock(3000);  // three failing ticks behind the box
+      machine.MakeDir("C:\\Muralto\\data");
+      sim::AdvanceClock(1000);  // and a good one
+    }
+    --open;
+    return platform::IdOk;
+  });
+  sim::WallpaperCalls().clear();
+  form->ButtonStart->Click();
+  sim::AdvanceClock(1000);
+  EXPECT_EQ(deepest, 1);
+  EXPECT_EQ(sim::MessageBoxes().size(), 1u);
+  EXPECT_EQ(sim::WallpaperCalls().size(), 1u) << "the rotation went on behind the box";
+  machine.Remove("C:\\Muralto\\data");
+  sim::AdvanceClock(1000);
+  EXPECT_EQ(sim::MessageBoxes().size(), 2u) << "once answered, the next failure shows again";
 }
 
 TEST_F(RotationTest, AnEmptyPoolTicksAndDoesNothing) {
