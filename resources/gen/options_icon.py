@@ -7,7 +7,7 @@ fills the whole icon: nothing of it is transparent."""
 import math
 
 from bmp import icon_file
-from icon import median_cut
+from icon import lerp, median_cut
 
 SIZE = 32
 FINE = 8
@@ -23,10 +23,6 @@ OUTLINE = (70, 0, 6)
 TICK = [(7.0, 17.0), (13.0, 24.0), (25.5, 8.0)]
 HALF_WIDTH = 2.6
 OUTLINE_WIDTH = 1.1
-
-
-def lerp(a, b, t):
-    return tuple(x + (y - x) * t for x, y in zip(a, b))
 
 
 def segment_distance(x, y, a, b):

@@ -1,6 +1,7 @@
 // The Options dialog's window icon: one 32 x 32 image of 256 colours, a red
 // tick on a teal square.
 #include "resources/EmbeddedResources.h"
+#include "resources/Icon32Layout.h"
 #include "resources/LittleEndian.h"
 
 #include <gtest/gtest.h>
@@ -14,11 +15,7 @@ using testing::I32;
 using testing::U16;
 using testing::U32;
 
-constexpr std::size_t imageOffset = 6 + 16;
-constexpr std::size_t paletteOffset = imageOffset + 40;
-constexpr std::size_t xorOffset = paletteOffset + 256 * 4;
-constexpr std::size_t andOffset = xorOffset + 32 * 32;
-constexpr std::size_t iconSize = andOffset + 32 * 4;
+using namespace testing::icon32;
 
 TEST(OptionsIcon, IsARedTickOnATealSquareIn256Colours)
 {

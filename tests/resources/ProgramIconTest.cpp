@@ -1,4 +1,5 @@
 #include "resources/EmbeddedResources.h"
+#include "resources/Icon32Layout.h"
 #include "resources/LittleEndian.h"
 
 #include <gtest/gtest.h>
@@ -13,11 +14,7 @@ using testing::I32;
 using testing::U16;
 using testing::U32;
 
-constexpr std::size_t imageOffset = 6 + 16;
-constexpr std::size_t paletteOffset = imageOffset + 40;
-constexpr std::size_t xorOffset = paletteOffset + 256 * 4;
-constexpr std::size_t andOffset = xorOffset + 32 * 32;
-constexpr std::size_t iconSize = andOffset + 32 * 4;
+using namespace testing::icon32;
 
 struct Rgb {
     int red, green, blue;
