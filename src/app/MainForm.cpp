@@ -32,13 +32,6 @@ namespace muralto {
 
 namespace {
 
-template <class T>
-T* Find(TForm1* form, const char* name) {
-  auto* component = dynamic_cast<T*>(form->FindComponent(name));
-  if (!component) throw vcl::EComponentError(std::string("The main window's layout has no ") + name);
-  return component;
-}
-
 vcl::TLayoutHandlers MainHandlers(TForm1* f) {
   using Method = void (TForm1::*)(vcl::TObject*);
   const std::pair<const char*, Method> notify[] = {
@@ -84,20 +77,20 @@ vcl::TLayoutHandlers MainHandlers(TForm1* f) {
 TForm1::TForm1(vcl::TComponent* owner) : vcl::TForm(owner) {
   RegisterShellLayoutClasses();
   vcl::LoadLayout(this, LayoutText("main"), MainHandlers(this));
-  ButtonStart = Find<vcl::TButton>(this, "ButtonStart");
-  ButtonAdd = Find<vcl::TButton>(this, "ButtonAdd");
-  ButtonDelete = Find<vcl::TButton>(this, "ButtonDelete");
-  ButtonClear = Find<vcl::TButton>(this, "ButtonClear");
-  StatusBar1 = Find<vcl::TStatusBar>(this, "StatusBar1");
-  RadioGroupPosition = Find<vcl::TRadioGroup>(this, "RadioGroupPosition");
-  RadioGroupSelection = Find<vcl::TRadioGroup>(this, "RadioGroupSelection");
-  ListViewFolders = Find<vcl::TListView>(this, "ListViewFolders");
-  CSpinEditHour = Find<TCSpinEdit>(this, "CSpinEditHour");
-  CSpinEditMin = Find<TCSpinEdit>(this, "CSpinEditMin");
-  CSpinEditSec = Find<TCSpinEdit>(this, "CSpinEditSec");
-  Timer1 = Find<vcl::TTimer>(this, "Timer1");
-  StDropFiles1 = Find<TStDropFiles>(this, "StDropFiles1");
-  TrayIcon = Find<TStTrayIcon>(this, "TrayIcon");
+  ButtonStart = vcl::LayoutComponent<vcl::TButton>(this, "ButtonStart");
+  ButtonAdd = vcl::LayoutComponent<vcl::TButton>(this, "ButtonAdd");
+  ButtonDelete = vcl::LayoutComponent<vcl::TButton>(this, "ButtonDelete");
+  ButtonClear = vcl::LayoutComponent<vcl::TButton>(this, "ButtonClear");
+  StatusBar1 = vcl::LayoutComponent<vcl::TStatusBar>(this, "StatusBar1");
+  RadioGroupPosition = vcl::LayoutComponent<vcl::TRadioGroup>(this, "RadioGroupPosition");
+  RadioGroupSelection = vcl::LayoutComponent<vcl::TRadioGroup>(this, "RadioGroupSelection");
+  ListViewFolders = vcl::LayoutComponent<vcl::TListView>(this, "ListViewFolders");
+  CSpinEditHour = vcl::LayoutComponent<TCSpinEdit>(this, "CSpinEditHour");
+  CSpinEditMin = vcl::LayoutComponent<TCSpinEdit>(this, "CSpinEditMin");
+  CSpinEditSec = vcl::LayoutComponent<TCSpinEdit>(this, "CSpinEditSec");
+  Timer1 = vcl::LayoutComponent<vcl::TTimer>(this, "Timer1");
+  StDropFiles1 = vcl::LayoutComponent<TStDropFiles>(this, "StDropFiles1");
+  TrayIcon = vcl::LayoutComponent<TStTrayIcon>(this, "TrayIcon");
   SetFolders(&ListViewFolders->Items());
 
   wallpaperChanger = vcl::TComponent::Create<TWPChanger>(this);

@@ -4,7 +4,6 @@
 
 #include "platform/shell.h"
 #include "resources/layouts/Layouts.h"
-#include "toolkit/core/Exceptions.h"
 #include "toolkit/forms/Layout.h"
 
 namespace muralto {
@@ -13,13 +12,6 @@ namespace {
 
 constexpr vcl::TColor kLinkColor = 0xFF0000;   // blue (0, 0, 255)
 constexpr vcl::TColor kHoverColor = 0x0000FF;  // red (255, 0, 0)
-
-template <class T>
-T* Find(TAboutBox* box, const char* name) {
-  auto* component = dynamic_cast<T*>(box->FindComponent(name));
-  if (!component) throw vcl::EComponentError(std::string("The About box's layout has no ") + name);
-  return component;
-}
 
 vcl::TLayoutHandlers AboutHandlers(TAboutBox* box) {
   vcl::TLayoutHandlers handlers;
@@ -40,14 +32,14 @@ vcl::TLayoutHandlers AboutHandlers(TAboutBox* box) {
 
 TAboutBox::TAboutBox(vcl::TComponent* owner) : vcl::TForm(owner) {
   vcl::LoadLayout(this, LayoutText("about"), AboutHandlers(this));
-  Panel1 = Find<vcl::TPanel>(this, "Panel1");
-  ProgramIcon = Find<vcl::TImage>(this, "ProgramIcon");
-  LabelTitle = Find<vcl::TLabel>(this, "LabelTitle");
-  LabelAbout = Find<vcl::TLabel>(this, "LabelAbout");
-  LabelAuthor = Find<vcl::TLabel>(this, "LabelAuthor");
-  LabelEmail = Find<vcl::TLabel>(this, "LabelEmail");
-  LabelSite = Find<vcl::TLabel>(this, "LabelSite");
-  OKButton = Find<vcl::TButton>(this, "OKButton");
+  Panel1 = vcl::LayoutComponent<vcl::TPanel>(this, "Panel1");
+  ProgramIcon = vcl::LayoutComponent<vcl::TImage>(this, "ProgramIcon");
+  LabelTitle = vcl::LayoutComponent<vcl::TLabel>(this, "LabelTitle");
+  LabelAbout = vcl::LayoutComponent<vcl::TLabel>(this, "LabelAbout");
+  LabelAuthor = vcl::LayoutComponent<vcl::TLabel>(this, "LabelAuthor");
+  LabelEmail = vcl::LayoutComponent<vcl::TLabel>(this, "LabelEmail");
+  LabelSite = vcl::LayoutComponent<vcl::TLabel>(this, "LabelSite");
+  OKButton = vcl::LayoutComponent<vcl::TButton>(this, "OKButton");
 }
 
 void TAboutBox::Panel1MouseMove(vcl::TObject*, vcl::TShiftState, int, int) { SetLinkColor(kLinkColor); }

@@ -4,28 +4,17 @@
 
 #include "resources/layouts/Layouts.h"
 #include "toolkit/controls/CheckBox.h"
-#include "toolkit/core/Exceptions.h"
 #include "toolkit/forms/Layout.h"
 
 namespace muralto {
-
-namespace {
-
-vcl::TCheckBox* FindBox(TFormOptions* form, const char* name) {
-  auto* box = dynamic_cast<vcl::TCheckBox*>(form->FindComponent(name));
-  if (!box) throw vcl::EComponentError(std::string("The Options dialog's layout has no ") + name);
-  return box;
-}
-
-}  // namespace
 
 TFormOptions::TFormOptions(vcl::TComponent* owner) : vcl::TForm(owner) {
   vcl::TLayoutHandlers handlers;
   handlers.notify["CheckBoxAutoStartClick"] = [this](vcl::TObject* sender) { CheckBoxAutoStartClick(sender); };
   handlers.notify["cbTrayClick"] = [this](vcl::TObject* sender) { cbTrayClick(sender); };
   vcl::LoadLayout(this, LayoutText("options"), handlers);
-  CheckBoxAutoStart = FindBox(this, "CheckBoxAutoStart");
-  cbTray = FindBox(this, "cbTray");
+  CheckBoxAutoStart = vcl::LayoutComponent<vcl::TCheckBox>(this, "CheckBoxAutoStart");
+  cbTray = vcl::LayoutComponent<vcl::TCheckBox>(this, "cbTray");
 }
 
 void TFormOptions::CheckBoxAutoStartClick(vcl::TObject*) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "toolkit/core/Component.h"
+#include "toolkit/core/Exceptions.h"
 #include "toolkit/forms/Form.h"
 #include "toolkit/controls/Messages.h"
 
@@ -54,6 +55,15 @@ void RegisterLayoutClass(const std::string& className, TComponentFactory factory
 void LoadLayout(TForm* form, std::string_view text, const TLayoutHandlers& handlers);
 
 // Helpers for setters of registered classes.
+// The component a window's layout made under NAME, as the class the window's
+// code expects; a layout that lacks it is a broken build, said by name.
+template <class T>
+T* LayoutComponent(TForm* form, const char* name) {
+  auto* component = dynamic_cast<T*>(form->FindComponent(name));
+  if (!component) throw EComponentError("The layout of " + form->Name() + " has no " + name);
+  return component;
+}
+
 int LayoutInt(const TLayoutEntry::Setting& setting, std::size_t index);
 bool LayoutBool(const TLayoutEntry::Setting& setting);
 TNotifyEvent LayoutNotifyHandler(const TLayoutEntry::Setting& setting, const TLayoutHandlers& handlers);
