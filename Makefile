@@ -22,7 +22,10 @@ native: bootstrap
 	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMURALTO_SANITIZE=ON $(CACHE) >/dev/null
 	@cmake --build $(NATIVE) -j$(JOBS)
 
+# A tree configured before the toolchain file changed keeps its old compiler:
+# it is configured afresh (ccache keeps the cost down).
 windows: bootstrap
+	@if [ $(WINDOWS)/CMakeCache.txt -ot cmake/mingw-i686.cmake ]; then rm -rf $(WINDOWS)/CMakeCache.txt $(WINDOWS)/CMakeFiles; fi
 	@cmake -S . -B $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-i686.cmake \
 	  -DCMAKE_BUILD_TYPE=Release -DMURALTO_DEPS=$(BUILD)/deps $(CACHE) >/dev/null
 	@cmake --build $(WINDOWS) -j$(JOBS)

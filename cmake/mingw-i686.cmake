@@ -1,8 +1,10 @@
-# Cross toolchain for the 32-bit Windows build (mingw-w64, posix threads).
+# Cross toolchain for the 32-bit Windows build (mingw-w64). The win32 thread
+# model: the posix one links libwinpthread, which imports functions that
+# Windows XP does not have (GetTickCount64), and the programs start no thread.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR X86)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
+set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)
+set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-win32)
 set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
