@@ -206,4 +206,19 @@ TEST_F(WindowSuite, ClientRectangleOfAWindowAndMoving) {
   EXPECT_GT(outer.right - outer.left, 386);
 }
 
+TEST_F(WindowSuite, AChildsWindowRectangleIsOnTheScreen) {
+  for (std::uint32_t style : {WsPopup, WsOverlapped | WsCaption}) {
+    Window parent("Parent", style);
+    Window child("Child", WsChild, parent.h);
+    ASSERT_TRUE(MoveWindow(child.h, 7, 9, 30, 20, false));
+    Rect p, c, frame{0, 0, 0, 0};
+    ASSERT_TRUE(GetWindowRect(parent.h, &p) && GetWindowRect(child.h, &c));
+    AdjustWindowRectEx(&frame, static_cast<std::uint32_t>(GetWindowLongA(parent.h, GwlStyle)), false,
+                       static_cast<std::uint32_t>(GetWindowLongA(parent.h, GwlExStyle)));
+    EXPECT_EQ(std::vector<int>({c.left - p.left, c.top - p.top, c.right - c.left, c.bottom - c.top}),
+              std::vector<int>({7 - frame.left, 9 - frame.top, 30, 20}))
+        << "parent style " << style;
+  }
+}
+
 }  // namespace
