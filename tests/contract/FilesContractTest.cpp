@@ -230,8 +230,7 @@ TEST_F(FilesContract, ReadingAFileWhileOthersMayOnlyRead) {
   const OpenFile reader(OpenFileForReadDenyWrite(path.c_str()));
   ASSERT_TRUE(reader.valid());
   std::int64_t size = -7;
-  EXPECT_TRUE(GetFileSizeEx(reader.get(), &size));
-  EXPECT_EQ(size, 10);
+  EXPECT_TRUE(GetFileSizeEx(reader.get(), &size) && size == 10) << size;
   char buffer[16];
   std::memset(buffer, Poison, sizeof buffer);
   std::uint32_t read = 0xcccccccc;
@@ -299,8 +298,7 @@ TEST_F(FilesContract, WritingANewFileReplacesTheOldOne) {
     ASSERT_TRUE(WriteFile(writer.get(), "BMnew", 5, &written));
     EXPECT_EQ(written, 5u);
     std::int64_t size = -7;
-    EXPECT_TRUE(GetFileSizeEx(writer.get(), &size));
-    EXPECT_EQ(size, 5);
+    EXPECT_TRUE(GetFileSizeEx(writer.get(), &size) && size == 5) << size;
     SetLastError(PoisonError);
     const OpenFile reader(OpenFileForReadDenyWrite(path.c_str()));
     EXPECT_FALSE(reader.valid()) << "a writer lets nobody in";

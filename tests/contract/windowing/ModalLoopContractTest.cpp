@@ -1,7 +1,5 @@
 // The loops that run inside a call, a pop-up menu's and a message box's,
-// driven from inside by messages the loop itself dispatches.
-#include <functional>
-
+// driven from inside by messages they dispatch.
 #include "WindowSuite.h"
 #include "contract/ContractChecks.h"
 #include "platform/dialogs.h"
@@ -10,139 +8,82 @@
 namespace {
 
 using windowsuite::Window;
+using windowsuite::WindowSuite;
 using namespace platform;
 
-constexpr const char* kDriver = "MuraltoContractDriver";
-// What a driver window does with each message it is given.
-std::function<void(std::uint32_t)> react;
-Lresult MURALTO_WINAPI DriverProc(Hwnd window, std::uint32_t message, Wparam wParam, Lparam lParam) {
-  if (react) react(message);
-  return windowsuite::RecordingProc(window, message, wParam, lParam);
-}
-
-class ModalLoops : public windowsuite::WindowSuite {
- protected:
-  void SetUp() override {
-    WindowSuite::SetUp();
-    WndClass wc;
-    wc.proc = DriverProc;
-    wc.className = kDriver;
-    ASSERT_TRUE(RegisterClassA(&wc));
-  }
-  void TearDown() override {
-    react = nullptr;
-    WindowSuite::TearDown();
-  }
-};
-
-void Pump() {
-  Msg msg;
-  while (PeekMessageA(&msg, 0, 0, 0, PmRemove)) DispatchMessageA(&msg);
-}
-
-TEST_F(ModalLoops, APopupMenuTellsItsOwnerAndPostsTheChosenCommandOnceClosed) {
-  struct Row {
-    const char* what;
-    std::vector<int> keys;  // none: a WM_CANCELMODE instead
-    std::uint32_t command;
-  } rows[] = {{"Down, Enter: the first item", {VkDown, VkReturn}, 101},
-              {"the highlight passes the separator", {VkDown, VkDown, VkReturn}, 102},
-              {"Up with nothing highlighted: the last item", {VkUp, VkReturn}, 103},
-              {"Esc chooses nothing", {VkEscape}, 0},
-              {"WM_CANCELMODE chooses nothing", {}, 0}};
+TEST_F(WindowSuite, APopupMenuTellsItsOwnerAndPostsTheChosenCommandOnceClosed) {
+  Window owner("Owner", WsOverlapped | WsCaption | WsVisible);
   Hmenu menu = CreatePopupMenu();
   AppendMenuA(menu, MfString, 101, "Restore");
   AppendMenuA(menu, MfSeparator, 0, nullptr);
-  AppendMenuA(menu, MfString, 102, "Change Now");
-  AppendMenuA(menu, MfString, 103, "Exit");
-  Window owner("Owner", WsOverlapped | WsCaption | WsVisible, 0, kDriver);
-  const std::vector<std::uint32_t> told{WmEnterMenuLoop, WmInitMenu, WmInitMenuPopup, WmUninitMenuPopup, WmExitMenuLoop};
-  for (const Row& row : rows) {
+  AppendMenuA(menu, MfString, 102, "Exit");
+  // Keys posted when the loop first idles (none: a WM_CANCELMODE), and the command they choose.
+  const std::pair<std::vector<int>, Wparam> rows[] = {
+      {{VkDown, VkReturn}, 101}, {{VkDown, VkDown, VkReturn}, 102}, {{VkUp, VkReturn}, 102}, {{VkEscape}, 0}, {{}, 0}};
+  const std::vector<std::uint32_t> told{WmEnterMenuLoop, WmInitMenu, WmInitMenuPopup, WmUninitMenuPopup,
+                                        WmExitMenuLoop};
+  for (const auto& [keys, command] : rows) {
     windowsuite::Log().clear();
-    bool driven = false, secondRefused = false;
-    react = [&](std::uint32_t message) {
-      if (message != WmEnterIdle || driven) return;
-      driven = true;
-      SetLastError(0);
-      secondRefused = !TrackPopupMenu(menu, TpmLeftAlign, 40, 40, owner.h) && GetLastError() == 1446u;
-      for (int key : row.keys) PostMessageA(owner.h, WmKeyDown, static_cast<Wparam>(key), 1);
-      if (row.keys.empty()) PostMessageA(owner.h, WmCancelMode, 0, 0);
+    bool refused = false;
+    windowsuite::OnMessage() = [&, idles = 0](std::uint32_t message) mutable {
+      if (message != WmEnterIdle || idles++) return;
+      refused = !TrackPopupMenu(menu, 0, 0, 0, owner.h) && GetLastError() == 1446u;  // ERROR_POPUP_ALREADY_ACTIVE
+      for (int key : keys) PostMessageA(owner.h, WmKeyDown, static_cast<Wparam>(key), 1);
+      if (keys.empty()) PostMessageA(owner.h, WmCancelMode, 0, 0);
     };
     SetForegroundWindow(owner.h);
-    EXPECT_TRUE(TrackPopupMenu(menu, TpmLeftAlign | TpmRightButton, 40, 40, owner.h)) << row.what;
-    EXPECT_TRUE(secondRefused) << row.what << ": ERROR_POPUP_ALREADY_ACTIVE while it is open";
-    EXPECT_EQ(windowsuite::Messages(owner.h, told), told) << row.what;
-    EXPECT_TRUE(windowsuite::Messages(owner.h, {WmCommand}).empty()) << row.what << ": posted, not sent";
-    Pump();
-    std::vector<Wparam> commands;
-    for (const auto& s : windowsuite::Log()) {
-      if (s.window == owner.h && s.message == WmCommand) commands.push_back(s.wParam);
-    }
-    EXPECT_EQ(commands, row.command ? std::vector<Wparam>{row.command} : std::vector<Wparam>{}) << row.what;
+    EXPECT_TRUE(TrackPopupMenu(menu, TpmLeftAlign | TpmRightButton, 40, 40, owner.h) && refused) << keys.size();
+    std::vector<std::uint32_t> sent = told;
+    sent.push_back(WmCommand);
+    EXPECT_EQ(windowsuite::Messages(owner.h, sent), told) << "the command comes after, posted";
+    Msg msg;
+    while (PeekMessageA(&msg, 0, 0, 0, PmRemove)) DispatchMessageA(&msg);
+    Wparam chosen = 0;
+    for (const auto& s : windowsuite::Log()) chosen = s.message == WmCommand ? s.wParam : chosen;
+    EXPECT_EQ(chosen, command) << keys.size() << " keys";
   }
-  SetLastError(0);
-  EXPECT_FALSE(TrackPopupMenu(menu + 0x7000, TpmLeftAlign, 40, 40, owner.h));
-  EXPECT_EQ(GetLastError(), 1401u) << "ERROR_INVALID_MENU_HANDLE";
-  EXPECT_FALSE(TrackPopupMenu(menu, TpmLeftAlign, 40, 40, owner.h + 0x7000));
-  EXPECT_EQ(GetLastError(), 1400u) << "ERROR_INVALID_WINDOW_HANDLE";
+  EXPECT_FALSE(TrackPopupMenu(menu + 0x7000, 0, 0, 0, owner.h) || TrackPopupMenu(menu, 0, 0, 0, owner.h + 0x7000));
   DestroyMenu(menu);
 }
 
-// A box found from inside its own loop, answered as a button would.
-TEST_F(ModalLoops, AMessageBoxDisablesItsOwnerKeepsDispatchingAndReturnsTheButton) {
+// The box is found from inside its own loop and answered as its buttons would.
+TEST_F(WindowSuite, AMessageBoxDisablesItsOwnerKeepsDispatchingAndReturnsTheButton) {
+  Window owner("Owner", WsOverlapped | WsCaption | WsVisible);
+  Window other("Other");
   struct Row {
-    const char* what;
     std::uint32_t type, message;
     Wparam button;
-    int answer;
-  } rows[] = {{"OK", MbOk | MbIconError, WmCommand, IdOk, IdOk},
-              {"Cancel", MbOkCancel | MbIconWarning, WmCommand, IdCancel, IdCancel},
-              {"Yes", MbYesNo | MbIconQuestion, WmCommand, IdYes, IdYes},
-              {"No", MbYesNo, WmCommand, IdNo, IdNo},
-              {"an OK/Cancel box closed", MbOkCancel, WmClose, 0, IdCancel}};
-  Window owner("Owner", WsOverlapped | WsCaption | WsVisible, 0, kDriver);
-  Window other("Other", WsOverlapped | WsCaption, 0, kDriver);
+    int answer;  // 0: a box with OK alone closed, where Windows answers OK and Wine Cancel
+  } rows[] = {{MbOk | MbIconError, WmCommand, IdOk, IdOk},
+              {MbOkCancel, WmCommand, IdCancel, IdCancel},
+              {MbYesNo | MbIconQuestion, WmCommand, IdYes, IdYes},
+              {MbYesNo, WmCommand, IdNo, IdNo},
+              {MbOkCancel, WmClose, 0, IdCancel},
+              {MbOk, WmClose, 0, 0},
+              {MbOk | MbTaskModal, WmCommand, IdOk, IdOk}};  // no owner: every top-level window
   for (const Row& row : rows) {
+    const bool taskModal = (row.type & MbTaskModal) != 0;
     Hwnd box = 0;
-    bool ownerEnabled = true, otherEnabled = false;
+    std::vector<bool> enabled;
     char title[32] = {};
-    std::string text;
-    react = [&](std::uint32_t message) {
+    windowsuite::OnMessage() = [&](std::uint32_t message) {
       if (message != WmUser || box) return;
       box = FindWindowA("#32770", "Muralto 1.2");
-      ownerEnabled = IsWindowEnabled(owner.h);
-      otherEnabled = IsWindowEnabled(other.h);
+      enabled = {IsWindowEnabled(owner.h), IsWindowEnabled(other.h)};
       GetWindowTextA(box, title, sizeof title);
-      text = windowenv::DialogItemText(box, 0xFFFF);
       SendMessageA(box, row.message, row.button, 0);
     };
-    PostMessageA(other.h, WmUser, 0, 0);
-    EXPECT_EQ(MessageBoxA(owner.h, "Please, drag folders only", "Muralto 1.2", row.type), row.answer) << row.what;
-    ASSERT_NE(box, 0u) << row.what << ": the box's loop dispatches what is posted to the thread's windows";
-    EXPECT_FALSE(ownerEnabled) << row.what;
-    EXPECT_TRUE(otherEnabled) << row.what << ": only the owner";
-    EXPECT_STREQ(title, "Muralto 1.2");
-    EXPECT_EQ(text, "Please, drag folders only");
-    EXPECT_TRUE(IsWindowEnabled(owner.h)) << row.what;
-    EXPECT_FALSE(IsWindow(box)) << row.what;
+    PostMessageA(other.h, WmUser, 0, 0);  // the box's loop dispatches what is posted to the thread's windows
+    const int answer = MessageBoxA(taskModal ? 0 : owner.h, "Please, drag folders only", "Muralto 1.2", row.type);
+    if (row.answer) {
+      EXPECT_EQ(answer, row.answer) << row.type;
+    } else {
+      contract::KnownWineDeviation(answer == IdOk, answer == IdCancel, "OK alone answers OK when closed");
+    }
+    EXPECT_EQ(enabled, std::vector<bool>({false, !taskModal})) << row.type;
+    EXPECT_STREQ(title, "Muralto 1.2") << row.type;
+    EXPECT_TRUE(IsWindowEnabled(owner.h) && IsWindowEnabled(other.h) && box && !IsWindow(box)) << row.type;
   }
-  react = [&](std::uint32_t message) {
-    if (message == WmUser) SendMessageA(FindWindowA("#32770", "Muralto 1.2"), WmClose, 0, 0);
-  };
-  PostMessageA(other.h, WmUser, 0, 0);
-  const int closed = MessageBoxA(owner.h, "Text", "Muralto 1.2", MbOk);
-  contract::KnownWineDeviation(closed == IdOk, closed == IdCancel, "a box with OK alone answers OK when closed");
-  // Task-modal without an owner: every top-level window of the thread, hidden ones too.
-  bool seen = false;
-  react = [&](std::uint32_t message) {
-    if (message != WmUser || seen) return;
-    seen = true;
-    EXPECT_FALSE(IsWindowEnabled(owner.h) || IsWindowEnabled(other.h)) << "task-modal";
-    SendMessageA(FindWindowA("#32770", "Muralto 1.2"), WmCommand, IdOk, 0);
-  };
-  PostMessageA(other.h, WmUser, 0, 0);
-  EXPECT_EQ(MessageBoxA(0, "Text", "Muralto 1.2", MbOk | MbTaskModal), IdOk);
-  EXPECT_TRUE(seen && IsWindowEnabled(owner.h) && IsWindowEnabled(other.h));
 }
 
 }  // namespace
