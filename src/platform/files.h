@@ -39,8 +39,9 @@ Handle OpenFileForReadDenyWrite(const char* path);
 Handle CreateFileAnew(const char* path);
 bool ReadFile(Handle file, void* buffer, std::uint32_t toRead, std::uint32_t* read);
 bool WriteFile(Handle file, const void* buffer, std::uint32_t toWrite, std::uint32_t* written);
-// Size of an open file, or -1 on failure.
-std::int64_t GetFileSizeEx(Handle file);
+// Size of an open file into *size; false (the last error set, *size left as
+// it was) when the handle is not an open file.
+bool GetFileSizeEx(Handle file, std::int64_t* size);
 bool CloseHandle(Handle handle);
 
 // Lower-cases len bytes in place by the ANSI code page; returns len.

@@ -23,6 +23,7 @@ inline constexpr std::uint32_t WmClose = 0x0010;
 inline constexpr std::uint32_t WmQuit = 0x0012;
 inline constexpr std::uint32_t WmEraseBkgnd = 0x0014;
 inline constexpr std::uint32_t WmShowWindow = 0x0018;
+inline constexpr std::uint32_t WmCancelMode = 0x001F;
 inline constexpr std::uint32_t WmSetCursor = 0x0020;
 inline constexpr std::uint32_t WmSetFont = 0x0030;
 inline constexpr std::uint32_t WmGetFont = 0x0031;
@@ -39,6 +40,11 @@ inline constexpr std::uint32_t WmSysKeyDown = 0x0104;
 inline constexpr std::uint32_t WmCommand = 0x0111;
 inline constexpr std::uint32_t WmSysCommand = 0x0112;
 inline constexpr std::uint32_t WmTimer = 0x0113;
+inline constexpr std::uint32_t WmInitMenu = 0x0116;
+inline constexpr std::uint32_t WmInitMenuPopup = 0x0117;
+inline constexpr std::uint32_t WmMenuSelect = 0x011F;
+inline constexpr std::uint32_t WmEnterIdle = 0x0121;
+inline constexpr std::uint32_t WmUninitMenuPopup = 0x0125;
 inline constexpr std::uint32_t WmCtlColorEdit = 0x0133;
 inline constexpr std::uint32_t WmCtlColorBtn = 0x0135;
 inline constexpr std::uint32_t WmCtlColorStatic = 0x0138;
@@ -51,6 +57,8 @@ inline constexpr std::uint32_t WmRButtonDown = 0x0204;
 inline constexpr std::uint32_t WmRButtonUp = 0x0205;
 inline constexpr std::uint32_t WmMButtonDown = 0x0207;
 inline constexpr std::uint32_t WmMButtonUp = 0x0208;
+inline constexpr std::uint32_t WmEnterMenuLoop = 0x0211;
+inline constexpr std::uint32_t WmExitMenuLoop = 0x0212;
 inline constexpr std::uint32_t WmCaptureChanged = 0x0215;
 inline constexpr std::uint32_t WmCut = 0x0300;
 inline constexpr std::uint32_t WmCopy = 0x0301;
@@ -156,6 +164,10 @@ inline constexpr std::uintptr_t SizeMinimized = 1;
 inline constexpr std::uint32_t WaInactive = 0;
 inline constexpr std::uint32_t WaActive = 1;
 inline constexpr std::uint32_t WaClickActive = 2;
+
+// WM_ENTERIDLE: the modal loop that has nothing to do (wParam).
+inline constexpr std::uintptr_t MsgfDialogBox = 0;
+inline constexpr std::uintptr_t MsgfMenu = 2;
 
 // PeekMessageA.
 inline constexpr std::uint32_t PmNoRemove = 0;

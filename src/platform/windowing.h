@@ -90,7 +90,7 @@ Hwnd SetCapture(Hwnd window);
 bool ReleaseCapture();
 Hwnd GetCapture();
 bool MoveWindow(Hwnd window, int x, int y, int width, int height, bool repaint);
-// Position in the parent's client coordinates (screen for top-level windows).
+// The window's outer rectangle in screen coordinates, child windows too.
 bool GetWindowRect(Hwnd window, Rect* rect);
 // GetClientRect is declared in platform/desktop.h.
 // The outer size of a window whose client area is rect, for the styles.

@@ -1,22 +1,121 @@
-// Message boxes with scripted answers, and counted beeps.
+// Message boxes as windows of their own with a loop of their own, answered
+// by a button's WM_COMMAND or by a scripted answer; and counted beeps.
+#include <map>
+#include <vector>
+
 #include "platform/dialogs.h"
+#include "platform/messages.h"
 #include "platform/sim/SimWindowState.h"
 
 namespace platform {
 using namespace sim::detail;
 
+namespace {
+
+constexpr const char* kBoxClass = "#32770";
+constexpr std::intptr_t kBoxTextId = 0xFFFF;
+constexpr std::uint32_t kButtonsMask = 0xF;
+
+struct OpenBox {
+  std::uint32_t type = 0;
+  int answer = 0;  // the button that ended it; 0 while it is open
+};
+std::map<Hwnd, OpenBox>& Boxes() {
+  static std::map<Hwnd, OpenBox> boxes;
+  return boxes;
+}
+
+// A button ends the box with its own id. Closing it counts as Cancel, except
+// where the box has no way to cancel (Yes/No), as Wine's boxes do.
+Lresult MURALTO_WINAPI BoxProc(Hwnd box, std::uint32_t message, Wparam wParam, Lparam lParam) {
+  auto open = Boxes().find(box);
+  if (open != Boxes().end()) {
+    if (message == WmCommand && LoWord(wParam) >= static_cast<std::uint32_t>(IdOk) &&
+        LoWord(wParam) <= static_cast<std::uint32_t>(IdNo)) {
+      open->second.answer = static_cast<int>(LoWord(wParam));
+      return 0;
+    }
+    if (message == WmClose) {
+      if ((open->second.type & kButtonsMask) != MbYesNo) open->second.answer = IdCancel;
+      return 0;
+    }
+  }
+  return DefWindowProcA(box, message, wParam, lParam);
+}
+
+Hwnd CreateBox(Hwnd owner, const std::string& text, const std::string& caption, std::uint32_t type) {
+  WndClass boxClass;
+  boxClass.proc = BoxProc;
+  boxClass.className = kBoxClass;
+  RegisterClassA(&boxClass);
+  Hwnd box = CreateWindowExA(0, kBoxClass, caption.c_str(), WsPopup | WsCaption | WsSysMenu, 0, 0, 0, 0, owner, 0);
+  if (!box) return 0;
+  Boxes()[box].type = type;
+  CreateWindowExA(0, "Static", text.c_str(), WsChild | WsVisible, 0, 0, 0, 0, box, kBoxTextId);
+  return box;
+}
+
+// The windows a box disables while it is open: its owner, or with
+// MB_TASKMODAL and no owner every top-level window of the thread.
+std::vector<Hwnd> DisableForBox(Hwnd owner, std::uint32_t type, Hwnd box) {
+  std::vector<Hwnd> candidates;
+  if (owner) {
+    candidates.push_back(owner);
+  } else if (type & MbTaskModal) {
+    for (Hwnd h : S().order) {
+      const Window* w = Find(h);
+      if (w && h != box && (w->parent == 0 || !(w->style & WsChild))) candidates.push_back(h);
+    }
+  }
+  std::vector<Hwnd> disabled;
+  for (Hwnd h : candidates) {
+    if (IsWindowEnabled(h)) {
+      EnableWindow(h, false);
+      disabled.push_back(h);
+    }
+  }
+  return disabled;
+}
+
+// The box's loop: what is queued for any window of the thread is
+// dispatched until a button answers the box; when nothing is left, the user
+// takes the default button.
+int RunBox(Hwnd box, int defaultAnswer) {
+  Msg msg;
+  while (Boxes()[box].answer == 0 && PeekMessageA(&msg, 0, 0, 0, PmRemove)) {
+    if (msg.message == WmQuit) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return Boxes()[box].answer != 0 ? Boxes()[box].answer : defaultAnswer;
+}
+
+}  // namespace
+
 int MessageBoxA(Hwnd owner, const char* text, const char* caption, std::uint32_t type) {
   sim::MessageBoxCall call{owner, text ? text : "", caption ? caption : "Error", type};
   S().boxes.push_back(call);
-  // A modal box disables its owner while it is open.
-  bool ownerWasEnabled = owner && IsWindowEnabled(owner);
-  if (ownerWasEnabled) EnableWindow(owner, false);
-  int answer = (type & 0xF) == MbYesNo ? IdYes : IdOk;
+  const Hwnd box = CreateBox(owner, call.text, call.caption, type);
+  const Hwnd focus = S().focus;
+  const std::vector<Hwnd> disabled = DisableForBox(owner, type, box);
+  int answer = (type & kButtonsMask) == MbYesNo ? IdYes : IdOk;
   if (S().boxHandler) {
     auto handler = S().boxHandler;
     answer = handler(call);
+  } else {
+    answer = RunBox(box, answer);
   }
-  if (ownerWasEnabled && IsWindow(owner)) EnableWindow(owner, true);
+  for (Hwnd h : disabled) {
+    if (IsWindow(h)) EnableWindow(h, true);
+  }
+  // Disabling took the focus away; the window reactivated when the box
+  // closes gets it back.
+  if (S().focus == 0 && IsWindow(focus)) S().focus = focus;
+  Boxes().erase(box);
+  if (IsWindow(box)) DestroyWindow(box);
   return answer;
 }
 

@@ -118,14 +118,13 @@ bool WriteFile(Handle file, const void* buffer, std::uint32_t toWrite, std::uint
   return true;
 }
 
-std::int64_t GetFileSizeEx(Handle file) {
+bool GetFileSizeEx(Handle file, std::int64_t* size) {
   const auto* open = FileOf(file);
   struct stat st {};
-  if (open == nullptr || fstat(open->fd, &st) != 0) {
-    SetLastError(ErrorInvalidHandle);
-    return -1;
-  }
-  return static_cast<std::int64_t>(st.st_size);
+  if (open == nullptr || fstat(open->fd, &st) != 0) return Fail(ErrorInvalidHandle);
+  if (size == nullptr) return Fail(ErrorInvalidParameter);
+  *size = static_cast<std::int64_t>(st.st_size);
+  return true;
 }
 
 bool CloseHandle(Handle handle) {

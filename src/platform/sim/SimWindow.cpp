@@ -349,10 +349,24 @@ bool MoveWindow(Hwnd window, int x, int y, int width, int height, bool) {
   return true;
 }
 
+namespace {
+// A child keeps its place in its parent's client area; the screen position
+// adds where that client area lies on the screen, up to the top-level window.
+Rect ScreenRect(const Window& w) {
+  Window* parent = IsTopLevel(w) ? nullptr : Find(w.parent);
+  if (!parent) return w.rect;
+  const Rect outer = ScreenRect(*parent);
+  Rect frame{0, 0, 0, 0};
+  AdjustWindowRectEx(&frame, parent->style, parent->menu != 0 && !(parent->style & WsChild), parent->exStyle);
+  const int dx = outer.left - frame.left, dy = outer.top - frame.top;
+  return {w.rect.left + dx, w.rect.top + dy, w.rect.right + dx, w.rect.bottom + dy};
+}
+}  // namespace
+
 bool GetWindowRect(Hwnd window, Rect* rect) {
   Window* w = Find(window);
   if (!w || !rect) return false;
-  *rect = w->rect;
+  *rect = ScreenRect(*w);
   return true;
 }
 

@@ -84,6 +84,7 @@ struct State {
   platform::Hmenu nextMenu = 0x20010;
   std::vector<PopupCall> popups;
   std::uintptr_t popupChoice = 0;
+  std::vector<platform::Hmenu> menusShown;  // pop-up menus whose loops run, innermost last
   std::string clipboard;
   std::set<int> keysDown;
   int cursor = platform::IdcArrow;  // the pointer's shape

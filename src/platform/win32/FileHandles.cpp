@@ -36,10 +36,11 @@ bool WriteFile(Handle file, const void* buffer, std::uint32_t toWrite, std::uint
   return ok != FALSE;
 }
 
-std::int64_t GetFileSizeEx(Handle file) {
-  LARGE_INTEGER size{};
-  if (!::GetFileSizeEx(Native(file), &size)) return -1;
-  return size.QuadPart;
+bool GetFileSizeEx(Handle file, std::int64_t* size) {
+  LARGE_INTEGER got{};
+  if (size == nullptr || !::GetFileSizeEx(Native(file), &got)) return false;
+  *size = got.QuadPart;
+  return true;
 }
 
 bool CloseHandle(Handle handle) { return ::CloseHandle(Native(handle)) != FALSE; }

@@ -76,8 +76,6 @@ bool MoveWindow(Hwnd window, int x, int y, int width, int height, bool repaint) 
 bool GetWindowRect(Hwnd window, Rect* rect) {
   RECT r;
   if (!rect || !::GetWindowRect(H(window), &r)) return false;
-  HWND parent = (::GetWindowLongA(H(window), GWL_STYLE) & WS_CHILD) ? ::GetParent(H(window)) : nullptr;
-  if (parent) ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
   *rect = {r.left, r.top, r.right, r.bottom};
   return true;
 }

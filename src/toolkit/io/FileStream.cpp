@@ -21,8 +21,7 @@ TFileStream::TFileStream(const std::string& path, TFileMode mode) : path_(path) 
   }
   handle_.Reset(platform::OpenFileForReadDenyWrite(path.c_str()));
   if (!handle_.Valid()) throw EFOpenError(msg::FOpenError(path));
-  size_ = platform::GetFileSizeEx(handle_.Get());
-  if (size_ < 0) throw EFOpenError(msg::FOpenError(path));
+  if (!platform::GetFileSizeEx(handle_.Get(), &size_)) throw EFOpenError(msg::FOpenError(path));
 }
 
 std::int64_t TFileStream::Read(void* buffer, std::int64_t count) {

@@ -206,4 +206,15 @@ TEST_F(WindowSuite, ClientRectangleOfAWindowAndMoving) {
   EXPECT_GT(outer.right - outer.left, 386);
 }
 
+TEST_F(WindowSuite, AChildsWindowRectangleIsOnTheScreen) {
+  for (std::uint32_t style : {WsPopup, WsOverlapped | WsCaption}) {
+    Window parent("Parent", style), child("Child", WsChild, parent.h);
+    Rect p, c, frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, static_cast<std::uint32_t>(GetWindowLongA(parent.h, GwlStyle)), false, 0);
+    ASSERT_TRUE(MoveWindow(child.h, 7, 9, 30, 20, false) && GetWindowRect(parent.h, &p) && GetWindowRect(child.h, &c));
+    EXPECT_EQ(std::vector<int>({c.left - p.left, c.top - p.top, c.right - c.left, c.bottom - c.top}),
+              std::vector<int>({7 - frame.left, 9 - frame.top, 30, 20}));
+  }
+}
+
 }  // namespace

@@ -20,8 +20,14 @@ std::vector<std::uint32_t> Messages(platform::Hwnd window, const std::vector<std
   return result;
 }
 
+std::function<void(std::uint32_t)>& OnMessage() {
+  static std::function<void(std::uint32_t)> react;
+  return react;
+}
+
 platform::Lresult MURALTO_WINAPI RecordingProc(platform::Hwnd window, std::uint32_t message, platform::Wparam wParam,
                                                platform::Lparam lParam) {
+  if (OnMessage()) OnMessage()(message);
   std::uint32_t code = message == platform::WmNotify ? platform::ReadNotifyHeader(lParam).code : 0;
   Log().push_back({window, message, wParam, lParam, code});
   return platform::DefWindowProcA(window, message, wParam, lParam);
@@ -50,6 +56,7 @@ void WindowSuite::TearDown() {
   platform::Msg msg;
   while (platform::PeekMessageA(&msg, 0, 0, 0, platform::PmRemove)) {
   }
+  OnMessage() = nullptr;
   Log().clear();
 }
 

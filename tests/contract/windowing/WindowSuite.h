@@ -3,6 +3,7 @@
 // when the test ends.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ std::vector<Seen>& Log();
 // The messages of interest, in order, for one window.
 std::vector<std::uint32_t> Messages(platform::Hwnd window, const std::vector<std::uint32_t>& interesting);
 inline constexpr const char* kClass = "MuraltoContractWindow";
+// What a test does with each message a recording window is given, before it is recorded.
+std::function<void(std::uint32_t message)>& OnMessage();
 platform::Lresult MURALTO_WINAPI RecordingProc(platform::Hwnd, std::uint32_t, platform::Wparam, platform::Lparam);
 
 class Window {
