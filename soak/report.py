@@ -219,7 +219,7 @@ def write_report(run, out):
     answered = (f"Each box was answered (OK) after about {statistics.median(held):.1f} s" if held else
                 "No box was answered")
     add(f"{answered}; most boxes open at once: {most_open}; picks made while a box was open: {during} (the box's own message loop keeps the timer "
-        "ticking, so an unanswered box does not stop the rotation; a failure while a box is open opens no second box and shows here as a "
+        "ticking, so an unanswered box does not stop the rotation; a tick that fails while a box is open opens no second box and shows here as a "
         "tick without a pick).")
 
     add("\n## Memory and objects\n")

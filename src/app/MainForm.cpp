@@ -5,7 +5,6 @@
 #include "app/ProcessCommandLine.h"
 #include "app/CommandLine.h"
 #include "app/ProgramReferences.h"
-#include "app/RestoreRequest.h"
 #include "app/Settings.h"
 #include "platform/dialogs.h"
 #include "resources/layouts/Layouts.h"
@@ -97,12 +96,9 @@ TForm1::TForm1(vcl::TComponent* owner) : vcl::TForm(owner) {
   workBitmap = std::make_unique<vcl::TBitmap>();
   workBitmap->SetPixelFormat(vcl::pf24bit);
   jpegImage = std::make_unique<vcl::TJPEGImage>();
-  // Dispatching stops when the window is destroyed, so the hook goes first.
-  InstallRestoreRequestHandler();
 }
 
 TForm1::~TForm1() {
-  RemoveRestoreRequestHandler();
   // The changer is owned by this window; the reference must not outlive it.
   wallpaperChanger = nullptr;
   if (Form1 == this) Form1 = nullptr;

@@ -3,7 +3,6 @@
 #include "app/MainForm.h"
 #include "app/ProcessCommandLine.h"
 #include "app/ProgramReferences.h"
-#include "app/RestoreRequest.h"
 #include "platform/windowing.h"
 #include "toolkit/forms/Application.h"
 
@@ -13,18 +12,19 @@ int MuraltoMain(const std::string& commandLine) {
   try {
     vcl::TApplication application(nullptr);
     // Our own application window still has its default title here, so the
-    // lookup only ever finds another copy.
+    // lookup only ever finds another copy. That copy is only brought forward:
+    // what it shows then (a copy hidden in the tray or started with "-a"
+    // stays hidden) is the system's doing, not ours.
     if (platform::Hwnd running = platform::FindWindowA("TApplication", ApplicationTitle)) {
       platform::SetForegroundWindow(running);
-      PostRestoreRequest(running);
       return 0;
     }
     try {
       SetProcessCommandLine(commandLine);
       application.Initialize();
       application.CreateForm(Form1);
-      // The window exists once the set-up is done, also when it is not
-      // shown: a hidden copy is reached through it.
+      // The window exists once the set-up is done, also in a hidden start:
+      // the tray icon works through it.
       if (Form1) Form1->HandleNeeded();
       application.Run();
     } catch (...) {

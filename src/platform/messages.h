@@ -136,6 +136,8 @@ inline constexpr std::uint32_t CsDblClks = 0x8;
 
 // GetWindowLongA / SetWindowLongA.
 inline constexpr int GwlWndProc = -4;
+// Of a top-level window: its owner, which it stays above and goes with.
+inline constexpr int GwlHwndParent = -8;
 inline constexpr int GwlId = -12;
 inline constexpr int GwlStyle = -16;
 inline constexpr int GwlExStyle = -20;

@@ -38,11 +38,18 @@ namespace {
 
 bool IsTopLevel(const Window& w) { return w.parent == 0 || (w.style & platform::WsChild) == 0; }
 
+// Owned windows stay above their owner: they come up with it, in their order.
 void BringToTop(platform::Hwnd window) {
   auto& z = S().zorder;
+  std::vector<platform::Hwnd> owned;
+  for (platform::Hwnd h : z) {
+    Window* w = Find(h);
+    if (w && IsTopLevel(*w) && w->parent == window) owned.push_back(h);
+  }
   auto it = std::find(z.begin(), z.end(), window);
   if (it != z.end()) z.erase(it);
   z.insert(z.begin(), window);
+  for (auto o = owned.rbegin(); o != owned.rend(); ++o) BringToTop(*o);
 }
 
 void CopyText(const std::string& text, char* buffer, int size, int* copied) {
@@ -170,6 +177,7 @@ std::intptr_t GetWindowLongA(Hwnd window, int index) {
     case GwlStyle: return static_cast<std::intptr_t>(w->style | (w->visible ? WsVisible : 0));
     case GwlExStyle: return static_cast<std::intptr_t>(w->exStyle);
     case GwlId: return w->id;
+    case GwlHwndParent: return static_cast<std::intptr_t>(w->parent);
     default: return 0;
   }
 }
@@ -186,6 +194,14 @@ std::intptr_t SetWindowLongA(Hwnd window, int index, std::intptr_t value) {
       break;
     case GwlExStyle: w->exStyle = static_cast<std::uint32_t>(value); break;
     case GwlId: w->id = value; break;
+    case GwlHwndParent: {
+      // The owner of a top-level window; a child keeps its parent, and no
+      // window comes to own itself.
+      auto owner = static_cast<Hwnd>(value);
+      if ((w->style & WsChild) || (owner && !Find(owner)) || owner == window || IsChildOf(owner, window)) return 0;
+      w->parent = owner;
+      break;
+    }
     default: return 0;
   }
   return old;

@@ -60,7 +60,7 @@ std::string DefaultApplicationTitle(const std::string& exePath) {
   return name;
 }
 
-void HandleCurrentException() {
+void HandleCurrentException(TFailureSource source) {
   std::string text;
   try {
     throw;
@@ -71,7 +71,7 @@ void HandleCurrentException() {
   }
   try {
     if (current) {
-      current->ShowException(text);
+      current->ShowException(text, source);
     } else {
       platform::MessageBoxA(0, FailureDisplayText(text).c_str(), "Error", platform::MbOk | platform::MbIconError);
     }
@@ -233,18 +233,20 @@ void TApplication::Restore() {
   Fire(OnRestore, this);
 }
 
-void TApplication::ShowException(const std::string& message) {
-  // Timers keep ticking inside the box's own message loop. A tick that fails
-  // again while the box is open would open a box inside the box, and with no
-  // one at the screen (a hidden start whose every pick fails) they pile up
-  // without end: windows, memory and stack. One box at a time says it; the
-  // next failure after it is answered opens the next one.
-  if (showingFailure_) return;
-  showingFailure_ = true;
-  struct Reset {
-    bool& flag;
-    ~Reset() { flag = false; }
-  } reset{showingFailure_};
+void TApplication::ShowException(const std::string& message, TFailureSource source) {
+  // Timers keep ticking inside a box's own message loop. A tick that fails
+  // again while a box is open would open a box inside the box at every tick,
+  // and with no one at the screen (a hidden start whose every pick fails)
+  // they pile up without end: windows, memory and stack. Such a tick says
+  // nothing and the rotation goes on; the open box has said it. Any other
+  // failure (a click, a save, a drop) is something the user just did and
+  // shows its own box, inside an open one too.
+  if (source == TFailureSource::TimerTick && openFailureBoxes_ > 0) return;
+  ++openFailureBoxes_;
+  struct Closed {
+    int& open;
+    ~Closed() { --open; }
+  } closed{openFailureBoxes_};
   platform::MessageBoxA(0, FailureDisplayText(message).c_str(), title_.c_str(),
                         platform::MbOk | platform::MbIconError | platform::MbTaskModal);
 }

@@ -13,6 +13,9 @@ namespace vcl {
 
 class TForm;
 
+// Where a failure was caught.
+enum class TFailureSource { Handler, TimerTick };
+
 class TApplication : public TComponent {
  public:
   explicit TApplication(TComponent* owner);
@@ -51,8 +54,9 @@ class TApplication : public TComponent {
 
   // The failure display: a modal error box with one OK button, titled with
   // the title; a full stop is added when the message is not empty and its
-  // last character sorts after ".".
-  void ShowException(const std::string& message);
+  // last character sorts after ".". It shows every failure, also behind an
+  // open box, but for a timer's tick while a failure box is open.
+  void ShowException(const std::string& message, TFailureSource source = TFailureSource::Handler);
   void HandleException(const std::exception& error);
 
   // Used by CreateForm and the form's constructor.
@@ -68,7 +72,7 @@ class TApplication : public TComponent {
   TForm* mainForm_ = nullptr;
   bool showMainForm_ = true;
   bool terminated_ = false;
-  bool showingFailure_ = false;
+  int openFailureBoxes_ = 0;
   platform::Hicon icon_ = 0;
   void (*pendingStore_)(void*, TForm*) = nullptr;
   void* pendingSlot_ = nullptr;
@@ -81,7 +85,7 @@ class TApplication : public TComponent {
 TApplication* Application();
 // Shows the exception being handled with the application's failure display
 // (a plain error box when there is no application object).
-void HandleCurrentException();
+void HandleCurrentException(TFailureSource source = TFailureSource::Handler);
 // The default title of an executable: its file name up to the first ".",
 // every character after the first lower-cased.
 std::string DefaultApplicationTitle(const std::string& exePath);

@@ -281,6 +281,22 @@ int TForm::ShowModal() {
   if (Visible() || modal_) throw EInvalidOperation("Cannot make a visible window modal");
   TApplication* app = Application();
   const platform::Hwnd previous = platform::GetForegroundWindow();
+  // While it is open the form belongs to the program's window that waits for
+  // it, as a modal dialog does: it stays above that window, takes no taskbar
+  // button of its own, and the program's button brings it forward.
+  struct LentOwner {
+    platform::Hwnd window;
+    std::intptr_t previous;
+    ~LentOwner() {
+      if (platform::IsWindow(window)) platform::SetWindowLongA(window, platform::GwlHwndParent, previous);
+    }
+  } lent{Handle(), platform::GetWindowLongA(Handle(), platform::GwlHwndParent)};
+  if (app) {
+    TForm* main = app->MainForm();
+    bool mainShown = main && main != this && main->HandleAllocated() && platform::IsWindowVisible(main->Handle());
+    platform::Hwnd owner = mainShown ? main->Handle() : app->Handle();
+    platform::SetWindowLongA(lent.window, platform::GwlHwndParent, static_cast<std::intptr_t>(owner));
+  }
   // The other windows of the program wait while this one is open.
   std::vector<platform::Hwnd> disabled;
   if (app) {

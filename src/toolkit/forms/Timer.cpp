@@ -72,7 +72,7 @@ platform::Lresult MURALTO_WINAPI TTimer::WindowProc(platform::Hwnd window, std::
       try {
         it->second->Timer();
       } catch (...) {
-        HandleCurrentException();
+        HandleCurrentException(TFailureSource::TimerTick);
       }
     }
     return 0;

@@ -6,8 +6,9 @@
 //     enabled with a non-zero interval and a handler, starts it again: the
 //     countdown restarts at that moment.
 //   - A refused timer fails with "Not enough timers available".
-//   - A failure escaping OnTimer goes to the application's failure display;
-//     the timer keeps ticking.
+//   - A failure escaping OnTimer goes to the application's failure display,
+//     which keeps quiet while one of its boxes is open; the timer keeps
+//     ticking.
 #include <cstdint>
 
 #include "platform/windowing.h"

@@ -8,9 +8,11 @@
 #include "MainFormFixture.h"
 #include "platform/dialogs.h"
 #include "shell/SpinEdit.h"
+#include "shell/TrayIcon.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/controls/RadioGroup.h"
+#include "toolkit/forms/Menus.h"
 #include "toolkit/forms/Timer.h"
 
 namespace {
@@ -230,19 +232,27 @@ TEST_F(RotationTest, AFailingPickLeavesTheWallpaperAndTheNextTickMovesOn) {
   }
 }
 
-// Ticks go on inside an open failure box; failing again there must not stack
-// a box on the box (unanswered, they grew without end).
-TEST_F(RotationTest, FailuresWhileAFailureBoxIsOpenOpenNoSecondBox) {
+// Ticks go on behind an open failure box; one that fails again there opens no
+// box on the box (unanswered, they grew without end). A Change Now that fails
+// there was the user's own doing and shows its box.
+TEST_F(RotationTest, BehindAnOpenFailureBoxOnlyFailingTicksStayQuiet) {
   StartWithPictures(1, 0, 0, 0, 1);
   machine.Remove("C:\\Muralto\\data");
-  int open = 0;
-  int deepest = 0;
+  auto* change = dynamic_cast<vcl::TMenuItem*>(form->FindComponent("PMChange"));
+  ASSERT_NE(change, nullptr);
+  int open = 0, deepest = 0;
+  std::size_t boxesAfterTicks = 0;
   sim::SetMessageBoxHandler([&](const sim::MessageBoxCall&) {
     deepest = std::max(deepest, ++open);
     if (sim::MessageBoxes().size() == 1) {
-      sim::AdvanceClock(3000);  // three failing ticks behind the box
+      sim::AdvanceClock(5000);  // five failing ticks behind the box
+      boxesAfterTicks = sim::MessageBoxes().size();
+      sim::SetPopupChoice(change->Command());  // Change Now from the tray menu
+      platform::PostMessageA(form->TrayIcon->NotifyWindow(), muralto::TStCustomTrayIcon::CallbackMessage, 2,
+                             platform::WmRButtonDown);
+      sim::DispatchPending();
       machine.MakeDir("C:\\Muralto\\data");
-      sim::AdvanceClock(1000);  // and a good one
+      sim::AdvanceClock(1000);  // and a good tick
     }
     --open;
     return platform::IdOk;
@@ -250,12 +260,13 @@ TEST_F(RotationTest, FailuresWhileAFailureBoxIsOpenOpenNoSecondBox) {
   sim::WallpaperCalls().clear();
   form->ButtonStart->Click();
   sim::AdvanceClock(1000);
-  EXPECT_EQ(deepest, 1);
-  EXPECT_EQ(sim::MessageBoxes().size(), 1u);
+  EXPECT_EQ(boxesAfterTicks, 1u);
+  EXPECT_EQ(deepest, 2) << "Change Now's box opens inside the first one";
+  EXPECT_EQ(sim::MessageBoxes().size(), 2u);
   EXPECT_EQ(sim::WallpaperCalls().size(), 1u) << "the rotation went on behind the box";
   machine.Remove("C:\\Muralto\\data");
   sim::AdvanceClock(1000);
-  EXPECT_EQ(sim::MessageBoxes().size(), 2u) << "once answered, the next failure shows again";
+  EXPECT_EQ(sim::MessageBoxes().size(), 3u) << "once answered, the next failing tick shows again";
 }
 
 TEST_F(RotationTest, AnEmptyPoolTicksAndDoesNothing) {

@@ -4,7 +4,6 @@
 
 #include "MainFormFixture.h"
 #include "app/MuraltoMain.h"
-#include "app/RestoreRequest.h"
 #include "app/Settings.h"
 #include "platform/dialogs.h"
 #include "platform/menus.h"
@@ -239,39 +238,22 @@ TEST_F(MainFormTest, EscapeClosesOnlyWhenTheKeyReachesTheWindowItself) {
   EXPECT_TRUE(machine.Exists(FolderList));
 }
 
-// A stand-in for the running copy's application window that records what it
-// is sent, but for the activation and focus messages of its coming to the front.
-std::vector<std::uint32_t> received;
-platform::WndProc original = nullptr;
-platform::Lresult MURALTO_WINAPI Recorder(platform::Hwnd w, std::uint32_t m, platform::Wparam wp, platform::Lparam lp) {
-  if (m != platform::WmActivate && m != platform::WmSetFocus && m != platform::WmKillFocus) received.push_back(m);
-  return platform::CallWindowProcA(original, w, m, wp, lp);
-}
-
-TEST_F(MainFormTest, ASecondCopyHandsOverToTheRunningOneAndTouchesNothing) {
-  vcl::TApplication running(nullptr);
-  running.SetTitle("Muralto 1.2");
-  received.clear();
-  original = reinterpret_cast<platform::WndProc>(
-      platform::SetWindowLongA(running.Handle(), platform::GwlWndProc, reinterpret_cast<std::intptr_t>(&Recorder)));
+// A second start only brings the running copy forward: one started hidden
+// stays hidden, and nothing is created, written or sent.
+TEST_F(MainFormTest, ASecondStartOnlyBringsTheRunningCopyForward) {
+  Start("C:\\Muralto\\Muralto.exe -a");
+  form->HandleNeeded();
+  const std::string ini = machine.ReadFile(MainIni);
+  const std::size_t windows = sim::Windows().size();
   sim::RegJournal().clear();
-  EXPECT_EQ(muralto::MuraltoMain("C:\\Muralto\\Muralto.exe -a"), 0);
-  EXPECT_FALSE(machine.Exists(MainIni));
+  EXPECT_EQ(muralto::MuraltoMain("C:\\Muralto\\Muralto.exe"), 0);
+  sim::DispatchPending();
+  EXPECT_EQ(platform::GetForegroundWindow(), app->Handle());
+  EXPECT_FALSE(platform::IsWindowVisible(form->Handle()));
+  EXPECT_EQ(muralto::Form1, form);
+  EXPECT_EQ(sim::Windows().size(), windows);
+  EXPECT_EQ(machine.ReadFile(MainIni), ini);
   EXPECT_TRUE(sim::RegJournal().empty());
-  EXPECT_EQ(muralto::Form1, nullptr);
-  EXPECT_EQ(platform::GetForegroundWindow(), running.Handle());
-  sim::DispatchPending();
-  EXPECT_EQ(received, std::vector<std::uint32_t>{muralto::RestoreRequestMessage});
-}
-
-TEST_F(MainFormTest, TheRestoreRequestShowsAHiddenCopy) {
-  Start("Muralto.exe -a");
-  EXPECT_FALSE(form->Visible());
-  muralto::PostRestoreRequest(app->Handle());
-  sim::DispatchPending();
-  EXPECT_TRUE(form->Visible());
-  EXPECT_EQ(platform::GetForegroundWindow(), form->Handle());
-  EXPECT_TRUE(form->running) << "the rotation goes on";
 }
 
 TEST_F(MainFormTest, TheEntryRoutineRunsUntilTheWindowClosesAndReturnsZero) {

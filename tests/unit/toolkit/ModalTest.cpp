@@ -75,6 +75,35 @@ TEST_F(ModalTest, TheMainWindowIsEnabledAndActiveAgainBeforeTheDialogHides) {
   EXPECT_EQ(platform::GetForegroundWindow(), form->Handle());
 }
 
+// While it is open a modal form belongs to the window that waits for it (the
+// main form, or the application's window while that is hidden), as a modal
+// dialog does: no taskbar button of its own, and bringing the program
+// forward brings it along on top. It is no one's once it is closed.
+TEST_F(ModalTest, AnOpenDialogIsOwnedByTheMainFormOrTheApplicationsWindow) {
+  vcl::TForm* main = nullptr;
+  app->CreateForm(main);
+  for (bool mainShown : {true, false}) {
+    SCOPED_TRACE(mainShown ? "main form shown" : "main form hidden");
+    mainShown ? main->Show() : main->Hide();
+    const platform::Hwnd owner = mainShown ? main->Handle() : app->Handle();
+    std::intptr_t ownerWhileOpen = 0, exStyle = 0;
+    platform::Hwnd topAfterActivation = 0;
+    sim::SetIdleHandler([&] {
+      ownerWhileOpen = platform::GetWindowLongA(dialog->Handle(), platform::GwlHwndParent);
+      exStyle = platform::GetWindowLongA(dialog->Handle(), platform::GwlExStyle);
+      platform::SetForegroundWindow(owner);
+      topAfterActivation = platform::FindWindowA(nullptr, nullptr);
+      dialog->Close();
+    });
+    dialog->ShowModal();
+    sim::SetIdleHandler(nullptr);
+    EXPECT_EQ(ownerWhileOpen, static_cast<std::intptr_t>(owner));
+    EXPECT_EQ(exStyle & platform::WsExAppWindow, 0);
+    EXPECT_EQ(topAfterActivation, dialog->Handle());
+    EXPECT_EQ(platform::GetWindowLongA(dialog->Handle(), platform::GwlHwndParent), 0);
+  }
+}
+
 TEST_F(ModalTest, AVisibleFormCannotBeShownModally) {
   dialog->Show();
   EXPECT_THROW(dialog->ShowModal(), vcl::EInvalidOperation);
