@@ -1,15 +1,41 @@
 // The yardstick for the program's start: the least a Windows program with the
 // same manifest, icon and version resources does to show a window like the
-// main window's core, a report list view with check boxes and a button.
+// main window's core, a report list view with check boxes and a button, with
+// its icon in the taskbar's notification area before the window shows.
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 namespace {
+
+constexpr UINT kTrayId = 2;
+constexpr UINT kTrayMessage = WM_USER + 0x2FF;
+
+NOTIFYICONDATAA TrayRecord(HWND window)
+{
+    NOTIFYICONDATAA record{};
+    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    record.hWnd = window;
+    record.uID = kTrayId;
+    return record;
+}
+
+void AddTrayIcon(HWND window, HICON icon)
+{
+    NOTIFYICONDATAA record = TrayRecord(window);
+    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    record.uCallbackMessage = kTrayMessage;
+    record.hIcon = icon;
+    lstrcpynA(record.szTip, "Minimal", sizeof record.szTip);
+    Shell_NotifyIconA(NIM_ADD, &record);
+}
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_DESTROY) {
+        NOTIFYICONDATAA record = TrayRecord(window);
+        Shell_NotifyIconA(NIM_DELETE, &record);
         PostQuitMessage(0);
         return 0;
     }
@@ -47,6 +73,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
     HWND window = CreateWindowExA(0, "StartMinimal", "Minimal", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                                   400, 330, nullptr, nullptr, instance, nullptr);
     CreateChildren(window, instance);
+    AddTrayIcon(window, windowClass.hIcon);
     ShowWindow(window, show);
     UpdateWindow(window);
     MSG message;

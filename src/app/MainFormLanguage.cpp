@@ -1,6 +1,8 @@
 // The interface language: the Settings > Language items and the texts of the
 // three windows from a language file in the program's "language" folder.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "app/MainForm.h"
 #include "app/ProgramReferences.h"
@@ -104,6 +106,19 @@ void ApplyText(const vcl::TIniFile& file, const TextPlace& place, vcl::TComponen
   }
 }
 
+// Whether the section's names hold the key, compared as the reader compares
+// keys: without regard to the case of ASCII letters.
+bool HasKey(const std::vector<std::string>& names, const std::string& key) {
+  const auto lower = [](std::string text) {
+    for (char& c : text) {
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+  };
+  const std::string wanted = lower(key);
+  return std::any_of(names.begin(), names.end(), [&](const std::string& name) { return lower(name) == wanted; });
+}
+
 void SetChecked(TForm1* form, const char* itemName, bool checked) {
   if (auto* item = dynamic_cast<vcl::TMenuItem*>(form->FindComponent(itemName))) item->SetChecked(checked);
 }
@@ -118,10 +133,13 @@ void TForm1::LoadLanguage(const std::string& name) {
   if (name == "Russian") SetChecked(this, "MLangRussian", true);
   // A missing file reads as one without keys.
   const vcl::TIniFile file(appDir + "language\\" + name + ".ini");
+  // The section's key names are read once: asking the file for them key by
+  // key made every start read it some forty times more.
+  const std::vector<std::string> keys = file.ReadSection(Section);
   for (const TextPlace& place : Places) {
     // A key the file lacks leaves its text exactly as it is: the reader
     // would hand back the default without its trailing blanks (" Position ").
-    if (!file.ValueExists(Section, place.key)) continue;
+    if (!HasKey(keys, place.key)) continue;
     vcl::TComponent* window = WindowOf(place.window, this);
     if (!window) continue;
     ApplyText(file, place, place.name ? window->FindComponent(place.name) : window);

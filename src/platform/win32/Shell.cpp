@@ -1,7 +1,6 @@
 // The shell's folder browser, ShellExecuteA and the calendar clock over the
 // real API.
 #include <windows.h>
-#include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -24,7 +23,19 @@ bool SHGetPathFromIDListA(Pidl item, char* path) {
   return ::SHGetPathFromIDListA(reinterpret_cast<PCIDLIST_ABSOLUTE>(item), path) != FALSE;
 }
 
-void CoTaskMemFree(Pidl item) { ::CoTaskMemFree(reinterpret_cast<void*>(item)); }
+// ole32 comes when a folder is first browsed for (the browser itself needs
+// it), not at every start: under Wine, loading it with combase and rpcrt4
+// before the window shows is a good part of the start. It is one of the
+// system's known DLLs, so the bare name cannot pick up another file.
+void CoTaskMemFree(Pidl item) {
+  using Free = void(WINAPI*)(void*);
+  static const Free free = [] {
+    const HMODULE ole = ::LoadLibraryA("ole32.dll");
+    const FARPROC proc = ole ? ::GetProcAddress(ole, "CoTaskMemFree") : nullptr;
+    return reinterpret_cast<Free>(reinterpret_cast<void (*)()>(proc));
+  }();
+  if (free && item) free(reinterpret_cast<void*>(item));
+}
 
 std::intptr_t ShellExecuteA(Hwnd owner, const char* verb, const char* file, const char* parameters,
                             const char* directory, int showCommand) {

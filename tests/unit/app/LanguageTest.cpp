@@ -196,6 +196,8 @@ TEST_F(LanguageTest, TheMarksFollowTheNameAndTheTextsTheFile) {
        RussianDelete},
       // A key with an empty value empties its text.
       {"empty value", "Russian", {{"Russian", {"ButtonAdd->Caption="}}}, false, true, "", "Delete"},
+      // Keys are found whatever their case.
+      {"key in capitals", "English", {{"English", {"BUTTONADD->CAPTION=Add folder"}}}, true, false, "Add folder", "Delete"},
       // No mark for a name spelt otherwise, but the file is found whatever the case.
       {"lower case", "english", {{"English", {"ButtonAdd->Caption=Add folder"}}}, false, false, "Add folder", "Delete"},
       // An empty name reads the file named just ".ini".
