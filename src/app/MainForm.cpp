@@ -137,7 +137,7 @@ void TForm1::FormCreate(vcl::TObject*) {
   CSpinEditMin->SetValue(minutes);
   CSpinEditSec->SetValue(seconds);
   // The tray icon and the Run value follow the stored switches.
-  SetTrayActive(showTray);
+  SetTrayActiveAtStart(showTray);
   UpdateAutoStart();
   // "-a": the hidden start with the rotation running.
   if (IsAutoStartCommandLine(ProcessCommandLine())) {

@@ -96,6 +96,7 @@ class TForm1 : public vcl::TForm, public MainWindowState, public TOptionsHost {
   void UpdateAutoStart() override;
   void SetTrayHint(const std::string& hint);
   void SetTrayActive(bool active) override;
+  void SetTrayActiveAtStart(bool active);
   void MOptionsClick(vcl::TObject* sender);
   void MLangEnglishClick(vcl::TObject* sender);
   void MLangRussianClick(vcl::TObject* sender);

@@ -12,4 +12,10 @@ void TForm1::SetTrayActive(bool active) {
   if (TrayIcon) TrayIcon->SetActive(active);
 }
 
+// At start the taskbar may not be there yet (a start at logon): the icon
+// then waits for it, and the program runs on, hidden and rotating with "-a".
+void TForm1::SetTrayActiveAtStart(bool active) {
+  if (TrayIcon) TrayIcon->SetActiveAtStart(active);
+}
+
 }  // namespace muralto

@@ -52,6 +52,10 @@ class TStCustomTrayIcon : public vcl::TComponent {
 
   void AddToTray();
   void DeleteFromTray();
+  // Active as a program sets it while it starts: a notification area that
+  // refuses the icon (the taskbar not there yet) is no failure; the icon
+  // stays wanted and comes when the taskbar announces itself.
+  void SetActiveAtStart(bool on);
   void RestoreApplication() { DoRestore(); }
   void MinimizeApplication();
 
@@ -122,6 +126,8 @@ class TStCustomTrayIcon : public vcl::TComponent {
   vcl::TForm* OwnerForm() const;
   platform::Hwnd ApplicationWindow() const;
   bool Designing() const { return InState(vcl::csDesigning); }
+  bool SendAdd();
+  void AddWhenTaskbarReady();
   void PopupTrayMenu();
   void ShowImage(int index);
   void UnhookForm();

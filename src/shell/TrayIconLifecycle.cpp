@@ -75,7 +75,9 @@ TStCustomTrayIcon::~TStCustomTrayIcon() {
 void TStCustomTrayIcon::Loaded() {
   vcl::TComponent::Loaded();
   if (Designing()) return;
-  if (active_) AddToTray();
+  // Loading is part of the program's start: a shell that refuses the icon
+  // must not end the program before its set-up has run.
+  if (active_) AddWhenTaskbarReady();
   if (icon_) {
     SetIcon(icon_);
   } else if (images_) {

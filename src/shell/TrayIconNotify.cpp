@@ -33,10 +33,13 @@ platform::Lresult TStCustomTrayIcon::WndProc(std::uint32_t msg, platform::Wparam
       default: break;  // moves and button releases
     }
   } else if (taskbarCreated_ != 0 && msg == taskbarCreated_ && active_) {
-    // The shell restarted and forgot every icon: show ours again, or a
-    // later minimise would hide the window with nothing to bring it back.
+    // The taskbar is there (again): the shell restarted and forgot every
+    // icon, or came up after the program (a start at logon), or only
+    // announces itself anew. The icon must be shown, or a later minimise
+    // would hide the window with nothing to bring it back. A refusal here
+    // waits for the next announcement; a minimise reports it.
     iconInTray_ = false;
-    AddToTray();
+    AddWhenTaskbarReady();
   }
   // A hidden helper window must never hold up a log-off or shutdown.
   return msg == platform::WmQueryEndSession ? 1 : 0;
@@ -47,7 +50,10 @@ void TStCustomTrayIcon::PopupTrayMenu() {
   // The menu closes when the user clicks elsewhere only if the program is
   // in front; what is queued runs before the menu opens.
   platform::SetForegroundWindow(ApplicationWindow());
-  if (vcl::TApplication* app = vcl::Application()) app->ProcessMessages();
+  if (vcl::TApplication* app = vcl::Application()) {
+    app->ProcessMessages();
+    if (app->Terminated()) return;  // a quit came in: no menu for a program that ends
+  }
   if (!popupMenu_) return;  // a handler that just ran may have destroyed it
   platform::Point at;
   platform::GetCursorPos(&at);

@@ -26,6 +26,13 @@ void TStCustomTrayIcon::SetActive(bool on) {
   }
 }
 
+void TStCustomTrayIcon::SetActiveAtStart(bool on) {
+  if (!on || Designing()) return SetActive(on);
+  AddWhenTaskbarReady();
+  active_ = true;
+  if (resumeAnimation_) SetAnimate(true);
+}
+
 void TStCustomTrayIcon::SetHint(const std::string& hint) {
   if (hint == hint_) return;
   hint_ = hint;

@@ -31,11 +31,26 @@ bool TStCustomTrayIcon::NotifyIcon(std::uint32_t message) {
   return platform::Shell_NotifyIconA(message, &record);
 }
 
+bool TStCustomTrayIcon::SendAdd() {
+  if (!savedFormProc_) HookForm(true);
+  // The shell refuses to add an icon it still holds: one that announced its
+  // taskbar anew without dropping its icons (some do after a theme or display
+  // change). A change of the same icon then finds it, brings it up to date,
+  // and the icon is ours again to hide into and to take away at the end.
+  iconInTray_ = NotifyIcon(platform::NimAdd) || NotifyIcon(platform::NimModify);
+  return iconInTray_;
+}
+
 void TStCustomTrayIcon::AddToTray() {
   if (iconInTray_) return;
-  if (!savedFormProc_) HookForm(true);
-  iconInTray_ = NotifyIcon(platform::NimAdd);
-  if (!iconInTray_) throw ETrayIconError(traymsg::AddFailed);
+  if (!SendAdd()) throw ETrayIconError(traymsg::AddFailed);
+}
+
+void TStCustomTrayIcon::AddWhenTaskbarReady() {
+  // A shell that is not up yet (a start at logon can come before the
+  // taskbar) refuses the icon; it stays wanted, and the taskbar's
+  // announcement brings it.
+  if (!iconInTray_) SendAdd();
 }
 
 void TStCustomTrayIcon::DeleteFromTray() {
@@ -45,7 +60,8 @@ void TStCustomTrayIcon::DeleteFromTray() {
 }
 
 void TStCustomTrayIcon::ResetIcon() {
-  if (active_ && !NotifyIcon(platform::NimModify)) throw ETrayIconError(traymsg::ModifyFailed);
+  // A wanted icon that waits for the taskbar has nothing to change yet.
+  if (active_ && iconInTray_ && !NotifyIcon(platform::NimModify)) throw ETrayIconError(traymsg::ModifyFailed);
 }
 
 }  // namespace muralto

@@ -1,6 +1,6 @@
 // The notification area: icons keyed by window and id, with the rules Wine
 // showed (a second add fails, a change or a second delete of an unknown icon
-// fails), and a taskbar that can be restarted.
+// fails), and a taskbar that can be missing, restarted or announced anew.
 #include <algorithm>
 #include <map>
 #include <set>
@@ -16,6 +16,7 @@ struct TrayState {
   std::vector<sim::NotifyCall> calls;
   std::map<std::pair<std::uint32_t, std::uint32_t>, platform::NotifyIconData> icons;
   std::set<std::uint32_t> refused;
+  bool taskbarUp = true;
   platform::Point cursor;
   std::vector<platform::Hwnd> bringToTop;
 };
@@ -36,12 +37,16 @@ std::string Lower(std::string text) {
 }
 
 bool Apply(std::uint32_t message, const platform::NotifyIconData& record) {
-  if (T().refused.count(message) || record.cbSize != sizeof(platform::NotifyIconData)) return false;
+  // Without a taskbar the shell has no window to hand the record to.
+  if (!T().taskbarUp || T().refused.count(message)) return false;
+  if (record.cbSize != sizeof(platform::NotifyIconData)) return false;
   auto key = std::make_pair(record.hWnd, record.uID);
   auto found = T().icons.find(key);
   switch (message) {
     case platform::NimAdd:
-      if (found != T().icons.end() || !platform::IsWindow(record.hWnd)) return false;
+      // Only the pair of window and id counts: a window that is gone is not
+      // looked at, as Wine's shell does not.
+      if (found != T().icons.end()) return false;
       T().icons[key] = record;
       return true;
     case platform::NimModify:
@@ -78,8 +83,18 @@ void SetTrayRefuses(std::uint32_t message, bool refusing) {
   }
 }
 
+void StopTaskbar() {
+  T().icons.clear();
+  T().taskbarUp = false;
+}
+
 void RestartTaskbar() {
   T().icons.clear();
+  T().taskbarUp = true;
+  AnnounceTaskbar();
+}
+
+void AnnounceTaskbar() {
   std::uint32_t created = platform::RegisterWindowMessageA("TaskbarCreated");
   for (const WindowInfo& w : Windows()) {
     bool topLevel = w.parent == 0 || (w.style & platform::WsChild) == 0;

@@ -26,9 +26,15 @@ std::vector<platform::NotifyIconData> TrayIcons();
 // The shell refuses every call with this message (NIM_ADD, NIM_MODIFY,
 // NIM_DELETE) while refusing is true.
 void SetTrayRefuses(std::uint32_t message, bool refusing);
-// The shell restarts: every icon goes, and "TaskbarCreated" is sent to
-// every top-level window, as Explorer does when it comes back.
+// The taskbar is not there (not yet, at a start at logon, or gone): every
+// call fails and the icons are forgotten, until RestartTaskbar.
+void StopTaskbar();
+// The shell (re)starts its taskbar: every icon goes, and "TaskbarCreated" is
+// sent to every top-level window.
 void RestartTaskbar();
+// "TaskbarCreated" alone while every icon stays, as some shells announce
+// themselves after a theme or display change.
+void AnnounceTaskbar();
 
 void SetCursorPos(int x, int y);
 std::vector<platform::Hwnd>& BringToTopCalls();

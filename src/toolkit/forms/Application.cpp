@@ -154,6 +154,10 @@ void TApplication::ProcessMessages() {
   while (platform::PeekMessageA(&msg, 0, 0, 0, platform::PmRemove)) {
     if (msg.message == platform::WmQuit) {
       terminated_ = true;
+      // Back on the queue, as the system's own loops do: a loop that runs
+      // beneath this call (a message box, a menu, the folder browser) knows
+      // nothing of the flag and would go on waiting.
+      platform::PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
     ProcessMessage(msg);

@@ -1,6 +1,7 @@
 // The tray menu's desktop-icon switch against stand-ins for the shell's
 // "Program Manager" window.
 #include <string>
+#include <vector>
 
 #include "MainFormFixture.h"
 #include "platform/messages.h"
@@ -33,25 +34,38 @@ TEST_F(MainFormTest, DesktopIconSwitchShowsAndHidesTheWindowTitledProgramManager
       {"Progman", "Program Manager 2", false},     // the whole title, not a prefix
       {"Progman", "", false},                      // the class alone is not enough
   };
-  Start();
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.className) + " \"" + row.title + "\"");
     platform::Hwnd shell = TopLevel(row.className, row.title);
     ASSERT_NE(shell, 0u);
+    Start();
+    sim::ShowCalls().clear();
     form->PMHideIconsClick(nullptr);
-    EXPECT_EQ(platform::IsWindowVisible(shell), !row.switched);
     form->PMHideIconsClick(nullptr);  // hiding twice changes nothing
+    EXPECT_EQ(platform::IsWindowVisible(shell), !row.switched);
+    // Neither the end of the program nor a new start brings them back.
+    form->PExitClick(nullptr);
+    app.reset();
+    Start();
     EXPECT_EQ(platform::IsWindowVisible(shell), !row.switched);
     form->PMShowIconsClick(nullptr);
     EXPECT_TRUE(platform::IsWindowVisible(shell));
+    std::vector<int> commands;  // SW_HIDE 0, SW_SHOW 5
+    for (const auto& call : sim::ShowCalls()) {
+      if (call.window == shell) commands.push_back(call.command);
+    }
+    EXPECT_EQ(commands, (row.switched ? std::vector<int>{0, 0, 5} : std::vector<int>{}));
+    app.reset();
     platform::DestroyWindow(shell);
   }
 }
 
 TEST_F(MainFormTest, DesktopIconSwitchWithoutAShellWindowIsSilent) {
   Start();
-  EXPECT_NO_THROW(form->PMHideIconsClick(nullptr));
-  EXPECT_NO_THROW(form->PMShowIconsClick(nullptr));
+  sim::ShowCalls().clear();
+  form->PMHideIconsClick(nullptr);
+  form->PMShowIconsClick(nullptr);
+  EXPECT_TRUE(sim::ShowCalls().empty()) << "no window was shown or hidden";
   EXPECT_TRUE(sim::MessageBoxes().empty());
 }
 

@@ -8,6 +8,7 @@
 #include "MainFormFixture.h"
 #include "platform/messages.h"
 #include "platform/sim/tray_world.h"
+#include "shell/TrayIcon.h"
 #include "toolkit/controls/CheckBox.h"
 #include "toolkit/forms/Menus.h"
 #include "ui/FormOptions.h"
@@ -226,6 +227,20 @@ TEST_F(OptionsTest, TheTrayBoxShowsAndRemovesTheIconAndLeavesTheSavingToTheClose
   // Closing the main window stores it.
   form->Close();
   EXPECT_EQ(StoredSwitches(), "Auto Start=1 tray=0");
+}
+
+TEST_F(OptionsTest, AnIconTheShellRefusesIsReportedAndTheTrayBoxStaysTicked) {
+  WriteSwitches(true, false);
+  Start();
+  ForgetTheStart();
+  sim::SetTrayRefuses(platform::NimAdd, true);
+  bool ticked = false;
+  OpenOptions({ClickTray(), [&] { ticked = muralto::FormOptions->cbTray->Checked(); }});
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Muralto 1.2: Error adding tray icon."});
+  EXPECT_TRUE(ticked);
+  EXPECT_TRUE(form->showTray) << "the switch is set before the icon";
+  EXPECT_FALSE(form->TrayIcon->Active());
+  EXPECT_TRUE(sim::TrayIcons().empty());
 }
 
 }  // namespace

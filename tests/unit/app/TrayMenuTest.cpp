@@ -148,14 +148,25 @@ TEST_F(TrayMenuTest, TheTrayMenuItemsWork) {
   EXPECT_TRUE(sim::TrayIcons().empty());
 }
 
-TEST_F(TrayMenuTest, AHiddenStartWithTheIconIsReachedThroughIt) {
-  WriteTraySetting(true);
-  Start("C:\\Muralto\\Muralto.exe -a");
-  form->HandleNeeded();
-  EXPECT_FALSE(Visible());
-  EXPECT_EQ(sim::TrayIcons().size(), 1u);
-  Notify(platform::WmLButtonDblClk);
-  EXPECT_TRUE(Visible());
+TEST_F(TrayMenuTest, AHiddenStartIsReachedThroughTheIconAlsoWhenTheTaskbarComesAfterIt) {
+  for (bool taskbarLate : {false, true}) {
+    SCOPED_TRACE(taskbarLate ? "started at logon before the taskbar" : "the taskbar is there");
+    sim::ResetWindows();
+    if (taskbarLate) sim::StopTaskbar();
+    WriteTraySetting(true);
+    Start("C:\\Muralto\\Muralto.exe -a");
+    form->HandleNeeded();
+    EXPECT_TRUE(sim::MessageBoxes().empty());
+    EXPECT_TRUE(form->running) << "the set-up ran to its end: hidden and rotating";
+    EXPECT_FALSE(Visible());
+    EXPECT_TRUE(form->TrayIcon->Active());
+    EXPECT_EQ(sim::TrayIcons().size(), taskbarLate ? 0u : 1u);
+    if (taskbarLate) sim::RestartTaskbar();
+    EXPECT_EQ(sim::TrayIcons().size(), 1u);
+    Notify(platform::WmLButtonDblClk);
+    EXPECT_TRUE(Visible());
+    app.reset();
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "TrayIconFixture.h"
+#include "platform/messages.h"
 #include "toolkit/forms/Menus.h"
 
 namespace {
@@ -125,6 +126,20 @@ TEST_F(TrayIconTest, ARightPressAfterTheMenuWasDestroyedDoesNothing) {
   Notify(platform::WmRButtonDown);
   EXPECT_TRUE(sim::PopupCalls().empty());
   EXPECT_TRUE(sim::MessageBoxes().empty());
+}
+
+TEST_F(TrayIconTest, AQuitPendingWhenTheMenuIsAskedForReachesTheLoopBeneathAndOpensNoMenu) {
+  MakeIcon();
+  // The callback comes through a loop of the system's own (a message box's,
+  // behind which the icon works), which ends at the quit and knows nothing
+  // of the application's flag.
+  platform::PostMessageA(tray->NotifyWindow(), TStCustomTrayIcon::CallbackMessage, 2, platform::WmRButtonDown);
+  platform::PostQuitMessage(0);
+  sim::DispatchPending();
+  platform::Msg msg;
+  EXPECT_TRUE(platform::PeekMessageA(&msg, 0, 0, 0, platform::PmNoRemove) && msg.message == platform::WmQuit);
+  EXPECT_TRUE(app->Terminated());
+  EXPECT_TRUE(sim::PopupCalls().empty()) << "no menu for a program that ends";
 }
 
 TEST_F(TrayIconTest, TheHiddenWindowAnswersOnlyTheLogOffQuery) {

@@ -77,17 +77,6 @@ TEST_F(TrayIconTest, AFailingShellRaisesTheMessageAndTheNewValueIsKept) {
   }
 }
 
-TEST_F(TrayIconTest, LoadingFailsWhenTheShellRefusesTheAdd) {
-  sim::SetTrayRefuses(platform::NimAdd, true);
-  try {
-    MakeIcon();
-    ADD_FAILURE() << "no failure";
-  } catch (const muralto::ETrayIconError& e) {
-    EXPECT_STREQ(e.what(), "Error adding tray icon");
-  }
-  EXPECT_FALSE(tray->IconInTray());
-}
-
 TEST_F(TrayIconTest, ImagesGiveThePictureWhenThereIsNoIcon) {
   auto* images = vcl::TComponent::Create<vcl::TImageList>(form);
   for (platform::Hicon icon : {0x8000u, 0x8001u, 0x8002u}) images->AddIcon(icon);

@@ -1,6 +1,7 @@
 // The record the shell gets for every add, change and delete, and the
 // icon's life in the notification area.
 #include <cstring>
+#include <vector>
 
 #include "TrayIconFixture.h"
 #include "toolkit/forms/Menus.h"
@@ -154,21 +155,46 @@ TEST_F(TrayIconTest, DestroyingTheIconRemovesItAndGivesTheFormItsProcedureBack) 
   EXPECT_TRUE(platform::IsIconic(window));
 }
 
-TEST_F(TrayIconTest, TheShellRestartingBringsTheIconBack) {
-  MakeIcon([](TStCustomTrayIcon* icon) { icon->SetHint("back"); });
-  sim::NotifyCalls().clear();
-  sim::RestartTaskbar();
-  ASSERT_EQ(sim::TrayIcons().size(), 1u);
-  EXPECT_EQ(Tip(sim::TrayIcons()[0]), "back");
-  EXPECT_TRUE(tray->IconInTray());
-  ASSERT_EQ(sim::NotifyCalls().size(), 1u);
-  EXPECT_EQ(sim::NotifyCalls()[0].message, platform::NimAdd);
-  // A later minimise finds the icon there and hides the window.
-  tray->SetMinimizeToTray(true);
-  form->Show();
-  SysCommand(platform::ScMinimize);
-  EXPECT_FALSE(FormVisible());
-  EXPECT_EQ(sim::TrayIcons().size(), 1u);
+TEST_F(TrayIconTest, TheTaskbarsAnnouncementBringsTheIconWhateverTheShellStillHolds) {
+  using platform::NimAdd, platform::NimModify;
+  struct Row {
+    const char* name;
+    bool upAtLoad;  // the taskbar is there when the icon loads
+    void (*announce)();
+    std::vector<std::uint32_t> sent;  // what the announcement makes the icon send
+  } const rows[] = {
+      {"the shell restarted and forgot the icon", true, sim::RestartTaskbar, {NimAdd}},
+      // The add is refused: the icon is still there, and a change finds it.
+      {"announced while the icon stays", true, sim::AnnounceTaskbar, {NimAdd, NimModify}},
+      // A start at logon: loading is no failure, the icon comes with the bar.
+      {"loaded before the taskbar", false, sim::RestartTaskbar, {NimAdd}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    if (!row.upAtLoad) sim::StopTaskbar();
+    MakeIcon([](TStCustomTrayIcon* icon) {
+      icon->SetHint("back");
+      icon->SetMinimizeToTray(true);
+    });
+    EXPECT_EQ(tray->IconInTray(), row.upAtLoad);
+    EXPECT_TRUE(tray->Active());
+    sim::NotifyCalls().clear();
+    row.announce();
+    std::vector<std::uint32_t> sent;
+    for (const auto& call : sim::NotifyCalls()) sent.push_back(call.message);
+    EXPECT_EQ(sent, row.sent);
+    ASSERT_EQ(sim::TrayIcons().size(), 1u);
+    EXPECT_EQ(Tip(sim::TrayIcons()[0]), "back");
+    EXPECT_TRUE(tray->IconInTray());
+    // A later minimise hides into it; switching it off leaves none behind.
+    form->Show();
+    SysCommand(platform::ScMinimize);
+    EXPECT_FALSE(FormVisible());
+    tray->SetActive(false);
+    EXPECT_TRUE(sim::TrayIcons().empty());
+    EXPECT_TRUE(BoxTexts().empty());
+    vcl::TComponent::Free(tray);
+  }
 }
 
 TEST_F(TrayIconTest, TheShellRestartingLeavesASwitchedOffIconAway) {

@@ -26,6 +26,7 @@ int ClickCommand(const Args& args);         // WINDOW TEXT
 int MenuCommand(const Args& args);          // WINDOW ID
 int PostCommand(const Args& args);          // WINDOW MESSAGE WPARAM LPARAM
 int SendCommand(const Args& args);          // WINDOW MESSAGE WPARAM LPARAM
+int BroadcastCommand(const Args& args);     // NAME
 int SetTextCommand(const Args& args);       // WINDOW TEXT
 int CloseCommand(const Args& args);         // WINDOW
 int SysCloseCommand(const Args& args);      // WINDOW

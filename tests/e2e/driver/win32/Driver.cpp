@@ -44,6 +44,8 @@ const Command commands[] = {
     {"command", 2, false, "WINDOW ID            post WM_COMMAND with a menu id", e2e::MenuCommand},
     {"post", 4, false, "WINDOW MSG WP LP     post a message", e2e::PostCommand},
     {"send", 4, false, "WINDOW MSG WP LP     send a message, print the result", e2e::SendCommand},
+    {"broadcast", 1, false, "NAME                 post the registered message NAME to every top-level window",
+     e2e::BroadcastCommand},
     {"set-text", 2, false, "WINDOW TEXT          WM_SETTEXT", e2e::SetTextCommand},
     {"close", 1, false, "WINDOW               post WM_CLOSE", e2e::CloseCommand},
     {"sysclose", 1, false, "WINDOW               post WM_SYSCOMMAND SC_CLOSE (the close box)",

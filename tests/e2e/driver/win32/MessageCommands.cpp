@@ -49,6 +49,16 @@ int SendCommand(const Args& args)
     return 0;
 }
 
+int BroadcastCommand(const Args& args)
+{
+    // As a shell announces itself: "TaskbarCreated" to every top-level window.
+    UINT message = RegisterWindowMessageA(args[0].c_str());
+    if (!message)
+        throw CheckFailed("RegisterWindowMessageA failed with error " + std::to_string(GetLastError()));
+    Post(HWND_BROADCAST, message, 0, 0);
+    return 0;
+}
+
 int SetTextCommand(const Args& args)
 {
     DWORD_PTR result = 0;
