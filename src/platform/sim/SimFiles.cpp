@@ -102,8 +102,7 @@ namespace {
 
 // Writes at the file's position (offset < 0) or at an offset; the simulated
 // disk takes what still fits and then reports itself full.
-bool WriteSome(Handle file, std::int64_t offset, const void* buffer, std::uint32_t toWrite,
-               std::uint32_t* written) {
+bool WriteSome(Handle file, std::int64_t offset, const void* buffer, std::uint32_t toWrite, std::uint32_t* written) {
   if (written != nullptr) *written = 0;
   const auto* open = FileOf(file);
   if (open == nullptr) return Fail(ErrorInvalidHandle);

@@ -27,7 +27,8 @@ void WriteJpegAsBmpFile(const TJpegSource& source, const std::string& path) {
   try {
     file.emplace(path, TFileMode::fmCreate);
   } catch (const EFCreateError&) {
-    DecodeJpegInStrips(data, size, source.quantize, maxBytes, kStripBytes, nullptr, [](int, int, const std::uint8_t*) {});
+    DecodeJpegInStrips(data, size, source.quantize, maxBytes, kStripBytes, nullptr,
+                       [](int, int, const std::uint8_t*) {});
     throw;
   }
 

@@ -189,12 +189,13 @@ int DecodeStrip(Session* s, const Target* t) {
   return 0;
 }
 
-// Decodes the picture a strip of about stripBytes at a time and hands every strip to
-// `strip`; without `strip`, into one buffer of the whole picture, which
-// becomes the result's pixels. `begin` sees the result without its pixels before
-// the first strip. Callbacks run outside the library's frames.
-TDibImage Decode(const std::uint8_t* data, std::size_t size, bool quantize, std::uint64_t maxBytes, std::size_t stripBytes,
-                 const std::function<void(const TDibImage&)>& begin, const TJpegStripWriter& strip) {
+// Decodes the picture a strip of about stripBytes at a time and hands every
+// strip to `strip`; without `strip`, into one buffer of the whole picture,
+// which becomes the result's pixels. `begin` sees the result without its
+// pixels before the first strip. Callbacks run outside the library's frames.
+TDibImage Decode(const std::uint8_t* data, std::size_t size, bool quantize, std::uint64_t maxBytes,
+                 std::size_t stripBytes, const std::function<void(const TDibImage&)>& begin,
+                 const TJpegStripWriter& strip) {
   SessionGuard session;
   Check(OpenAndReadHeader(session.get(), data, size));
   jpeg_decompress_struct& c = session->cinfo;
@@ -213,7 +214,9 @@ TDibImage Decode(const std::uint8_t* data, std::size_t size, bool quantize, std:
   if (imageSize > maxBytes || imageSize > SIZE_MAX / 2) Check(JERR_OUT_OF_MEMORY);
 
   const bool whole = !strip;
-  const JDIMENSION rows = whole ? c.output_height : static_cast<JDIMENSION>(std::clamp<std::uint64_t>(stripBytes / rowSize, 1, c.output_height));
+  const JDIMENSION rows =
+      whole ? c.output_height
+            : static_cast<JDIMENSION>(std::clamp<std::uint64_t>(stripBytes / rowSize, 1, c.output_height));
   auto buffer = std::make_shared<TPixelBuffer>(static_cast<std::size_t>(rowSize * rows));
   std::unique_ptr<std::uint8_t[]> cmykRow;
   if (output == Output::Cmyk) cmykRow = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(image.width) * 4);
