@@ -1,6 +1,6 @@
 // conversion-floor decode IN [TIMES] | write BYTES OUT [TIMES]
 // The least a conversion must do, to measure ours against: decoding the JPEG
-// with the program's settings into one reused row (nothing kept, nothing
+// with the program's settings (on a true-colour screen) into one reused row (nothing kept, nothing
 // written), and writing a file of the wallpaper's size from one small reused
 // buffer; TIMES times over (default once), so that the cost of starting a
 // process can be taken off.
@@ -33,7 +33,14 @@ int Decode(const char* path) {
   c.dct_method = JDCT_ISLOW;
   c.do_fancy_upsampling = TRUE;
   c.do_block_smoothing = TRUE;
-  c.out_color_space = c.jpeg_color_space == JCS_GRAYSCALE ? JCS_GRAYSCALE : JCS_EXT_BGR;
+  c.out_color_space = JCS_EXT_BGR;
+  if (c.jpeg_color_space == JCS_GRAYSCALE) {
+    // A grayscale wallpaper is quantized to 236 dithered levels.
+    c.out_color_space = JCS_GRAYSCALE;
+    c.quantize_colors = TRUE;
+    c.desired_number_of_colors = 236;
+    c.dither_mode = JDITHER_FS;
+  }
   jpeg_start_decompress(&c);
   std::vector<unsigned char> row(static_cast<std::size_t>(c.output_width) * c.output_components);
   while (c.output_scanline < c.output_height) {

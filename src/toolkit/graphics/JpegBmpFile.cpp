@@ -13,9 +13,10 @@ namespace vcl {
 
 namespace {
 
-// Small enough to stay in the processor's cache between the decoder writing
-// a strip and the system copying it into the file.
-constexpr std::size_t kStripBytes = 256 * 1024;
+// Few writes per picture (each costs a system call, and more under Wine),
+// and small enough to stay in the processor's cache between the decoder
+// filling a strip and the system copying it into the file.
+constexpr std::size_t kStripBytes = 1024 * 1024;
 
 }  // namespace
 
