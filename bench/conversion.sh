@@ -4,7 +4,11 @@
 # wallpaper file: muralto-convert (native Release build, no sanitizers)
 # against djpeg -bmp (same library, same settings) and ImageMagick's
 # convert in.jpg BMP3:out.bmp. Wall-time medians and peak memory of RUNS runs
-# (default 5), with the ratios and goals. Pictures are cached in
+# (default 5), with the ratios and goals. Then the floor, natively and under
+# Wine: ours against decoding alone plus writing a file of the wallpaper's
+# size (bench/ConversionFloor.cpp, the same library and settings), in wall
+# time and in processor time (user + system); under Wine the cost of starting
+# a process is taken off each. Goal within 1.2x. Pictures are cached in
 # BUILD/bench-cache/conversion.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,8 +18,9 @@ cache=$build/bench-cache/conversion
 mkdir -p "$cache"
 
 cmake -S "$here" -B "$build/bench-native" -DCMAKE_BUILD_TYPE=Release -DMURALTO_SANITIZE=OFF >"$cache/build.log" 2>&1
-cmake --build "$build/bench-native" --target muralto-convert -j"${JOBS:-2}" >>"$cache/build.log" 2>&1
+cmake --build "$build/bench-native" --target muralto-convert conversion-floor -j"${JOBS:-2}" >>"$cache/build.log" 2>&1
 tool=$build/bench-native/tools/muralto-convert
+floor=$build/bench-native/bench/conversion-floor
 
 if [ ! -f "$cache/pictures.stamp" ]; then
   /usr/bin/convert -seed 42 -size 6000x4000 plasma:fractal -blur 0x1 "$cache/source.ppm"
@@ -26,25 +31,30 @@ if [ ! -f "$cache/pictures.stamp" ]; then
   touch "$cache/pictures.stamp"
 fi
 
-# median of the wall times and of the peak resident sizes (KB) of runs
+median() { sort -n | awk '{a[NR]=$1} END {printf "%s ", a[int((NR+1)/2)]}'; }
+
+# medians of the wall times, of the peak resident sizes (KB) and of the
+# processor times (s) of runs
 measure() {
-  local out=$cache/out.bmp times=() mems=()
+  local out=$cache/out.bmp times=() mems=() cpus=()
   for _ in $(seq "$runs"); do
     rm -f "$out"
-    /usr/bin/time -f "%e %M" -o "$cache/time.txt" "$@" >/dev/null 2>&1
-    read -r t m <"$cache/time.txt"
-    times+=("$t"); mems+=("$m")
+    /usr/bin/time -f "%e %M %U %S" -o "$cache/time.txt" "$@" >/dev/null 2>&1
+    read -r t m u s <"$cache/time.txt"
+    times+=("$t"); mems+=("$m"); cpus+=("$(awk -v u="$u" -v s="$s" 'BEGIN {print u + s}')")
   done
-  printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {printf "%s ", a[int((NR+1)/2)]}'
-  printf '%s\n' "${mems[@]}" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'
+  printf '%s\n' "${times[@]}" | median
+  printf '%s\n' "${mems[@]}" | median
+  printf '%s\n' "${cpus[@]}" | median
+  echo
 }
 
 printf '%-12s %-22s %-22s %-22s %-9s %-9s %s\n' kind muralto-convert "djpeg -bmp" "convert BMP3" vs-djpeg vs-convert "memory (goal)"
 for kind in baseline progressive grayscale; do
   jpg=$cache/$kind.jpg
-  read -r ours ours_m < <(measure "$tool" "$jpg" "$cache/out.bmp")
-  read -r dj dj_m < <(measure djpeg -bmp -outfile "$cache/out.bmp" "$jpg")
-  read -r im im_m < <(measure /usr/bin/convert "$jpg" "BMP3:$cache/out.bmp")
+  read -r ours ours_m _ < <(measure "$tool" "$jpg" "$cache/out.bmp")
+  read -r dj dj_m _ < <(measure djpeg -bmp -outfile "$cache/out.bmp" "$jpg")
+  read -r im im_m _ < <(measure /usr/bin/convert "$jpg" "BMP3:$cache/out.bmp")
   "$tool" "$jpg" "$cache/out.bmp"
   file_kb=$(( $(stat -c %s "$jpg") / 1024 ))
   picture_kb=$(( ($(stat -c %s "$cache/out.bmp") - 54) / 1024 ))
@@ -58,4 +68,61 @@ done
 read -r ours _ < <(measure "$tool" "$cache/grayscale.jpg" "$cache/out.bmp")
 read -r dj _ < <(measure djpeg -bmp -colors 236 -outfile "$cache/out.bmp" "$cache/grayscale.jpg")
 awk -v o="$ours" -v d="$dj" 'BEGIN {printf "grayscale against djpeg -bmp -colors 236 (the same quantization): %.2f s vs %.2f s, %.2fx\n", o, d, o/d}'
-rm -f "$cache/out.bmp" "$cache/time.txt"
+
+# ours against decode only plus write only, per picture: natively one
+# process per picture; under Wine, where starting a process costs more than
+# the work, the difference between a process doing it REPEAT times and one
+# doing it once, divided by REPEAT - 1. Arguments: the side ("native" or
+# "wine"), the command prefix, the tool, the floor program and a path maker.
+floor_table() {
+  local side=$1 run=$2 conv=$3 flr=$4 path=$5 repeat=1
+  [ "$side" = wine ] && repeat=4
+  for kind in baseline progressive grayscale; do
+    jpg=$cache/$kind.jpg
+    "$tool" "$jpg" "$cache/out.bmp"
+    bytes=$(stat -c %s "$cache/out.bmp")
+    : >"$cache/once.list"
+    printf '%s\t%s\t24\n' "$($path "$jpg")" "$($path "$cache/out.bmp")" >"$cache/once.list"
+    for _ in $(seq "$repeat"); do cat "$cache/once.list"; done >"$cache/repeat.list"
+    read -r ot om oc < <(measure $run "$conv" --batch "$($path "$cache/repeat.list")")
+    read -r dt _ dc < <(measure $run "$flr" decode "$($path "$jpg")" "$repeat")
+    read -r wt _ wc < <(measure $run "$flr" write "$bytes" "$($path "$cache/out.bmp")" "$repeat")
+    local o1t=0 o1c=0 d1t=0 d1c=0 w1t=0 w1c=0
+    if [ "$repeat" -gt 1 ]; then
+      read -r o1t _ o1c < <(measure $run "$conv" --batch "$($path "$cache/once.list")")
+      read -r d1t _ d1c < <(measure $run "$flr" decode "$($path "$jpg")" 1)
+      read -r w1t _ w1c < <(measure $run "$flr" write "$bytes" "$($path "$cache/out.bmp")" 1)
+    fi
+    extra=""
+    if [ "$side" = native ]; then
+      read -r jt _ jc < <(measure djpeg -ppm -outfile /dev/null "$jpg")
+      extra=$(printf '; djpeg -ppm to /dev/null %.3f s (cpu %.3f s)' "$jt" "$jc")
+    fi
+    awk -v side="$side" -v k="$kind" -v n="$repeat" -v om="$om" -v extra="$extra" \
+        -v ot="$ot" -v oc="$oc" -v dt="$dt" -v dc="$dc" -v wt="$wt" -v wc="$wc" \
+        -v o1t="$o1t" -v o1c="$o1c" -v d1t="$d1t" -v d1c="$d1c" -v w1t="$w1t" -v w1c="$w1c" 'BEGIN {
+      d = n > 1 ? n - 1 : 1
+      ot = (ot - o1t) / d; oc = (oc - o1c) / d; dt = (dt - d1t) / d; dc = (dc - d1c) / d
+      wt = (wt - w1t) / d; wc = (wc - w1c) / d
+      rt = ot / (dt + wt); rc = oc / (dc + wc)
+      printf "%-6s %-12s ours %.3f s (cpu %.3f s)  decode only %.3f s (cpu %.3f s)  write only %.3f s (cpu %.3f s)  ours/(decode+write) %.2fx wall, %.2fx cpu (goal <= 1.2x: %s); peak %.1f MB%s\n",
+        side, k, ot, oc, dt, dc, wt, wc, rt, rc, (rc <= 1.2 ? "met" : "NOT met"), om / 1024, extra }'
+  done
+}
+
+echo "against the floor (decode only + write only), medians of $runs runs:"
+floor_table native "" "$tool" "$floor" echo
+
+deps=${MURALTO_DEPS:-$build/deps}
+[ -d "$deps" ] || deps=$here/build/deps
+cmake -S "$here" -B "$build/bench-windows" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" \
+  -DCMAKE_BUILD_TYPE=Release -DMURALTO_DEPS="$deps" >>"$cache/build.log" 2>&1
+cmake --build "$build/bench-windows" --target muralto-convert conversion-floor -j"${JOBS:-2}" >>"$cache/build.log" 2>&1
+export WINEPREFIX=${WINEPREFIX:-$build/bench-cache/wineprefix} WINEDEBUG=-all
+"$here/scripts/wine-run" "$build/bench-windows/bench/conversion-floor.exe" write 1 NUL
+# One server for every run, so that each pays only its own start.
+wineserver -p
+trap 'wineserver -k 2>/dev/null || true' EXIT
+winpath() { printf 'Z:%s' "$(echo "$1" | tr / '\\')"; }
+floor_table wine wine "$build/bench-windows/tools/muralto-convert.exe" "$build/bench-windows/bench/conversion-floor.exe" winpath
+rm -f "$cache/out.bmp" "$cache/time.txt" "$cache/once.list" "$cache/repeat.list"

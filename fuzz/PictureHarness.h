@@ -3,6 +3,7 @@
 // replays the inputs they once broke on. Any failure other than the
 // library's own exceptions is a fault (sanitizers report the rest).
 #include <cstddef>
+#include <algorithm>
 #include <cstdint>
 #include <stdexcept>
 #include <vector>
@@ -51,6 +52,16 @@ inline void JpegInput(const std::uint8_t* data, std::size_t size) {
     Require(image.pixels != nullptr && image.pixels->Size() == image.ImageSize());
     vcl::TMemoryStream out;
     vcl::WriteBmp(out, image);
+    // Decoded in strips of three rows, stored from the end back, it must
+    // give the same rows and colour table.
+    const std::size_t rowSize = image.RowSize();
+    std::vector<std::uint8_t> rows(image.ImageSize());
+    const vcl::TDibImage strips = vcl::DecodeJpegInStrips(
+        data, size, size % 2 == 1, kMaxDecodedBytes, rowSize * 3, nullptr,
+        [&](int top, int count, const std::uint8_t* stored) {
+          std::copy(stored, stored + count * rowSize, rows.begin() + (image.height - top - count) * rowSize);
+        });
+    Require(strips.palette == image.palette && std::equal(rows.begin(), rows.end(), image.pixels->Data()));
   } catch (const vcl::EJPEG&) {
   }
 }

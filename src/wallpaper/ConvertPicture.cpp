@@ -28,14 +28,30 @@ void ConvertPicture(const std::string& currentPicture, const std::string& dataDi
                     const std::string& wallpaperFileName, std::string& currentExtension,
                     std::string& wallpaperPath, vcl::TJPEGImage& jpegImage, vcl::TBitmap& workBitmap) {
   currentExtension = LowerExtension(currentPicture);
+  const std::string path = dataDir + wallpaperFileName;
   // Both loads leave their target untouched when they fail, so a broken
   // picture never reaches the bitmap or the file.
   if (IsJpegExtension(currentExtension)) {
     jpegImage.LoadFromFile(currentPicture);
-    workBitmap.Assign(jpegImage);
+    // The picture is decoded straight into the file, so that a photograph of
+    // tens of megabytes is neither held nor copied. A broken one fails before
+    // the bitmap or the path change; once it has decoded, both take it, also
+    // when the file cannot be written.
+    vcl::TBitmap picture;
+    picture.AssignUndecoded(jpegImage);
+    try {
+      SaveWallpaperFile(picture, path);
+    } catch (const vcl::EFCreateError&) {
+      workBitmap.Assign(picture);
+      wallpaperPath = path;
+      throw;
+    }
+    workBitmap.Assign(picture);
+    wallpaperPath = path;
+    return;
   }
   if (currentExtension == ".bmp") workBitmap.LoadFromFile(currentPicture);
-  wallpaperPath = dataDir + wallpaperFileName;
+  wallpaperPath = path;
   SaveWallpaperFile(workBitmap, wallpaperPath);
 }
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 
 #include "platform/files.h"
@@ -97,7 +98,11 @@ bool ReadFile(Handle file, void* buffer, std::uint32_t toRead, std::uint32_t* re
   return true;
 }
 
-bool WriteFile(Handle file, const void* buffer, std::uint32_t toWrite, std::uint32_t* written) {
+namespace {
+
+// Writes at the file's position (offset < 0) or at an offset; the simulated
+// disk takes what still fits and then reports itself full.
+bool WriteSome(Handle file, std::int64_t offset, const void* buffer, std::uint32_t toWrite, std::uint32_t* written) {
   if (written != nullptr) *written = 0;
   const auto* open = FileOf(file);
   if (open == nullptr) return Fail(ErrorInvalidHandle);
@@ -107,7 +112,9 @@ bool WriteFile(Handle file, const void* buffer, std::uint32_t toWrite, std::uint
   const std::uint32_t fits = static_cast<std::uint32_t>(std::min<std::uint64_t>(toWrite, spaceLeft));
   std::uint32_t done = 0;
   while (done < fits) {
-    const ssize_t put = ::write(open->fd, static_cast<const char*>(buffer) + done, fits - done);
+    const char* from = static_cast<const char*>(buffer) + done;
+    const ssize_t put = offset < 0 ? ::write(open->fd, from, fits - done)
+                                   : ::pwrite(open->fd, from, fits - done, static_cast<off_t>(offset + done));
     if (put < 0 && errno == EINTR) continue;
     if (put <= 0) return Fail(sim::machine::ErrorFromErrno(errno));
     done += static_cast<std::uint32_t>(put);
@@ -116,6 +123,18 @@ bool WriteFile(Handle file, const void* buffer, std::uint32_t toWrite, std::uint
   if (written != nullptr) *written = done;
   if (done < toWrite) return Fail(ErrorDiskFull);
   return true;
+}
+
+}  // namespace
+
+bool WriteFile(Handle file, const void* buffer, std::uint32_t toWrite, std::uint32_t* written) {
+  return WriteSome(file, -1, buffer, toWrite, written);
+}
+
+bool WriteFileAt(Handle file, std::uint64_t offset, const void* buffer, std::uint32_t toWrite,
+                 std::uint32_t* written) {
+  if (offset > static_cast<std::uint64_t>(INT64_MAX / 2)) return Fail(ErrorInvalidParameter);
+  return WriteSome(file, static_cast<std::int64_t>(offset), buffer, toWrite, written);
 }
 
 bool GetFileSizeEx(Handle file, std::int64_t* size) {

@@ -36,6 +36,17 @@ bool WriteFile(Handle file, const void* buffer, std::uint32_t toWrite, std::uint
   return ok != FALSE;
 }
 
+bool WriteFileAt(Handle file, std::uint64_t offset, const void* buffer, std::uint32_t toWrite,
+                 std::uint32_t* written) {
+  OVERLAPPED at{};
+  at.Offset = static_cast<DWORD>(offset);
+  at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+  DWORD done = 0;
+  const BOOL ok = ::WriteFile(Native(file), buffer, toWrite, &done, &at);
+  if (written != nullptr) *written = done;
+  return ok != FALSE;
+}
+
 bool GetFileSizeEx(Handle file, std::int64_t* size) {
   LARGE_INTEGER got{};
   if (size == nullptr || !::GetFileSizeEx(Native(file), &got)) return false;

@@ -7,6 +7,8 @@
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/io/FileStream.h"
 #include "toolkit/graphics/JPEGImage.h"
+#include "toolkit/graphics/JpegBmpFile.h"
+#include "toolkit/graphics/JpegDecoder.h"
 #include "toolkit/graphics/Palette.h"
 #include "toolkit/graphics/PixelCodec.h"
 
@@ -74,6 +76,7 @@ void TBitmap::SetSize(int width, int height) {
 }
 
 void TBitmap::Reshape(int width, int height) {
+  Realize();
   TDibImage next;
   next.width = width;
   next.height = height;
@@ -96,6 +99,7 @@ void TBitmap::Reshape(int width, int height) {
 
 void TBitmap::SetPixelFormat(TPixelFormat format) {
   if (format == pfCustom || format == pixelFormat_) return;
+  Realize();
   TDibImage next;
   next.width = image_.width;
   next.height = image_.height;
@@ -110,6 +114,7 @@ void TBitmap::SetPixelFormat(TPixelFormat format) {
 }
 
 void TBitmap::SetPalette(std::vector<TRGBQuad> palette) {
+  Realize();
   if (image_.bitCount <= 8 && palette.size() > (std::size_t{1} << image_.bitCount)) {
     palette.resize(std::size_t{1} << image_.bitCount);
   }
@@ -119,6 +124,7 @@ void TBitmap::SetPalette(std::vector<TRGBQuad> palette) {
 }
 
 void TBitmap::MakePixelsOwn() {
+  Realize();
   image_.encoded.reset();
   image_.compression = BiRgb;
   if (!image_.pixels || image_.pixels.use_count() == 1) return;
@@ -128,12 +134,14 @@ void TBitmap::MakePixelsOwn() {
 }
 
 std::uint8_t* TBitmap::ScanLine(int row) {
+  Realize();
   if (row < 0 || row >= image_.height || !image_.pixels) throw EInvalidGraphic("Scan line index out of range");
   MakePixelsOwn();
   return image_.pixels->Data() + static_cast<std::size_t>(image_.height - 1 - row) * image_.RowSize();
 }
 
 const std::uint8_t* TBitmap::ScanLine(int row) const {
+  Realize();
   if (row < 0 || row >= image_.height || !image_.pixels) throw EInvalidGraphic("Scan line index out of range");
   return image_.pixels->Data() + static_cast<std::size_t>(image_.height - 1 - row) * image_.RowSize();
 }
@@ -149,9 +157,13 @@ void TBitmap::CopyFromBgra(const std::uint8_t* bgra, int width, int height) {
   next.pixels = Allocate(next.width, next.height, next.bitCount);
   if (next.pixels) BgraToDib(bgra, next);
   image_ = std::move(next);
+  undecoded_.reset();
 }
 
-std::vector<std::uint8_t> TBitmap::ToBgra() const { return DibToBgra(image_); }
+std::vector<std::uint8_t> TBitmap::ToBgra() const {
+  Realize();
+  return DibToBgra(image_);
+}
 
 void TBitmap::LoadFromFile(const std::string& path) {
   TFileStream stream(path, TFileMode::fmOpenReadDenyWrite);
@@ -162,14 +174,22 @@ void TBitmap::LoadFromStream(TStream& stream) { AdoptImage(ReadBmp(stream)); }
 
 void TBitmap::SaveToFile(const std::string& path) const {
   if (Empty()) throw EInvalidGraphic(msg::InvalidBitmap);
+  if (undecoded_) {
+    WriteJpegAsBmpFile(*undecoded_, path);
+    return;
+  }
   TFileStream stream(path, TFileMode::fmCreate);
   SaveToStream(stream);
 }
 
-void TBitmap::SaveToStream(TStream& stream) const { WriteBmp(stream, image_); }
+void TBitmap::SaveToStream(TStream& stream) const {
+  Realize();
+  WriteBmp(stream, image_);
+}
 
 void TBitmap::Assign(const TBitmap& source) {
   image_ = source.image_;
+  undecoded_ = source.undecoded_;
   pixelFormat_ = source.pixelFormat_;
 }
 
@@ -178,10 +198,33 @@ void TBitmap::Assign(TJPEGImage& source) {
   AdoptImage(source.Decoded());
 }
 
+void TBitmap::AssignUndecoded(const TJPEGImage& source) {
+  if (source.Empty() || !source.Decoded().Empty()) {
+    AdoptImage(source.Decoded());
+    return;
+  }
+  const TJpegSource jpeg = source.Source();
+  TDibImage picture;
+  picture.width = jpeg.width;
+  picture.height = jpeg.height;
+  picture.bitCount = jpeg.bitCount;
+  image_ = std::move(picture);
+  undecoded_ = std::make_shared<const TJpegSource>(jpeg);
+  pixelFormat_ = FormatOf(image_);
+}
+
+void TBitmap::Realize() const {
+  if (!undecoded_) return;
+  const TJpegSource& jpeg = *undecoded_;
+  image_ = DecodeJpeg(jpeg.data->data(), jpeg.data->size(), jpeg.quantize, TJPEGImage::MaxDecodedBytes());
+  undecoded_.reset();
+}
+
 void TBitmap::AdoptImage(TDibImage image) {
   const bool consistent = image.Empty() ? true : image.pixels && image.pixels->Size() == image.ImageSize();
   if (!consistent) throw EInvalidGraphic(msg::InvalidBitmap);
   image_ = std::move(image);
+  undecoded_.reset();
   pixelFormat_ = FormatOf(image_);
 }
 

@@ -3,17 +3,18 @@
 // pixel rows, read from and written to Windows BMP files.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "toolkit/graphics/DibImage.h"
+#include "toolkit/graphics/JPEGImage.h"
 #include "toolkit/core/NotifyEvent.h"
 #include "toolkit/graphics/PixelFormat.h"
 
 namespace vcl {
 
 class TStream;
-class TJPEGImage;
 
 class TBitmap : public TObject {
  public:
@@ -33,7 +34,10 @@ class TBitmap : public TObject {
   void SetPixelFormat(TPixelFormat format);
   int BitsPerPixel() const { return image_.bitCount; }
 
-  const std::vector<TRGBQuad>& Palette() const { return image_.palette; }
+  const std::vector<TRGBQuad>& Palette() const {
+    Realize();
+    return image_.palette;
+  }
   void SetPalette(std::vector<TRGBQuad> palette);
 
   // Bytes of one stored row, padding included.
@@ -62,15 +66,28 @@ class TBitmap : public TObject {
   void Assign(const TBitmap& source);
   // Decodes the JPEG (once) and takes its picture, sharing the decoded pixels.
   void Assign(TJPEGImage& source);
+  // Takes the JPEG's picture without decoding it: its size and pixel format
+  // at once, its pixels when something first needs them ("JPEG error #%d"
+  // then when the data are broken). SaveToFile decodes such a picture
+  // straight into the file and the bitmap stays without its pixels, so a
+  // picture that is only written out is never held in memory.
+  void AssignUndecoded(const TJPEGImage& source);
 
-  const TDibImage& Image() const { return image_; }
+  const TDibImage& Image() const {
+    Realize();
+    return image_;
+  }
   void AdoptImage(TDibImage image);
 
  private:
   void MakePixelsOwn();
   void Reshape(int width, int height);
+  // Decodes a picture taken undecoded, once.
+  void Realize() const;
 
-  TDibImage image_;
+  mutable TDibImage image_;
+  // The JPEG a picture taken undecoded comes from, until it is decoded.
+  mutable std::shared_ptr<const TJpegSource> undecoded_;
   TPixelFormat pixelFormat_ = pfDevice;
 };
 

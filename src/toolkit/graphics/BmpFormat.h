@@ -1,5 +1,8 @@
 #pragma once
 // Reading and writing Windows BMP files.
+#include <cstdint>
+#include <vector>
+
 #include "toolkit/graphics/DibImage.h"
 
 namespace vcl {
@@ -11,6 +14,12 @@ class TStream;
 // valid"; a file that ends before its header or pixel data: EReadError
 // "Stream read error". Nothing is allocated beyond what the file can fill.
 TDibImage ReadBmp(TStream& stream);
+
+// The bytes of a BMP file before its pixel rows, as WriteBmp writes them:
+// file header, information header, masks and colour table. Needs the image's
+// size and depth, not its pixels; EInvalidGraphic when the file would pass
+// 4 GiB.
+std::vector<std::uint8_t> BmpFileHead(const TDibImage& image);
 
 // Writes the image with the 40-byte header (or the 12-byte one for a picture
 // read in that form), its masks, its colour table (also the optional one of

@@ -24,11 +24,7 @@ std::uint64_t TableEntries(const TDibImage& image, const std::vector<TRGBQuad>& 
 
 }  // namespace
 
-void WriteBmp(TStream& stream, const TDibImage& image) {
-  // A file without pixels is no picture: the system would be handed an empty
-  // wallpaper, so nothing is written at all.
-  if (image.Empty() || !image.pixels) throw EInvalidGraphic(msg::InvalidBitmap);
-
+std::vector<std::uint8_t> BmpFileHead(const TDibImage& image) {
   const bool core = image.header == TDibHeader::Core;
   const bool rle = image.encoded != nullptr && (image.compression == BiRle4 || image.compression == BiRle8);
   // An indexed picture always gets a table: a count of 0 would mean a full one.
@@ -82,7 +78,17 @@ void WriteBmp(TStream& stream, const TDibImage& image) {
     head.push_back(c.rgbRed);
     if (!core) head.push_back(0);
   }
+  return head;
+}
+
+void WriteBmp(TStream& stream, const TDibImage& image) {
+  // A file without pixels is no picture: the system would be handed an empty
+  // wallpaper, so nothing is written at all.
+  if (image.Empty() || !image.pixels) throw EInvalidGraphic(msg::InvalidBitmap);
+  const std::vector<std::uint8_t> head = BmpFileHead(image);
   stream.WriteBuffer(head.data(), static_cast<std::int64_t>(head.size()));
+  const bool rle = image.encoded != nullptr && (image.compression == BiRle4 || image.compression == BiRle8);
+  const std::uint64_t imageSize = rle ? image.encoded->size() : image.ImageSize();
   if (rle) {
     stream.WriteBuffer(image.encoded->data(), static_cast<std::int64_t>(imageSize));
   } else {

@@ -45,6 +45,11 @@ void TJPEGImage::SetPixelFormat(TJPEGPixelFormat format) {
   haveDecoded_ = false;
 }
 
+TJpegSource TJPEGImage::Source() const {
+  const bool quantize = pixelFormat_ == TJPEGPixelFormat::jf8Bit;
+  return TJpegSource{data_, quantize, width_, height_, JpegOutputBits(colorSpace_, quantize)};
+}
+
 void TJPEGImage::DIBNeeded() {
   if (haveDecoded_ || !data_) return;
   decoded_ = DecodeJpeg(data_->data(), data_->size(), pixelFormat_ == TJPEGPixelFormat::jf8Bit, maxDecodedBytes);

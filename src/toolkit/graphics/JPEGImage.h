@@ -18,6 +18,16 @@ enum class TJPEGPixelFormat { jf24Bit, jf8Bit };
 
 enum class TJPEGColorSpace { jcUnknown, jcGrayscale, jcRGB, jcYCbCr, jcCMYK, jcYCCK };
 
+// A loaded JPEG as a decode needs it: the compressed file and the output
+// chosen for it.
+struct TJpegSource {
+  std::shared_ptr<const std::vector<std::uint8_t>> data;
+  bool quantize = false;
+  int width = 0;
+  int height = 0;
+  int bitCount = 24;  // of the decoded picture
+};
+
 class TJPEGImage : public TObject {
  public:
   // 8-bit output when the screen had 8 bits per pixel or fewer at start.
@@ -43,6 +53,8 @@ class TJPEGImage : public TObject {
   void DIBNeeded();
   // The decoded picture (after DIBNeeded); its pixels are shared, not copied.
   const TDibImage& Decoded() const { return decoded_; }
+  // The loaded file and its decoder settings, to be decoded elsewhere.
+  TJpegSource Source() const;
 
   // Largest decoded picture, in bytes, that a decode may allocate. A larger
   // one fails with the library's out-of-memory code.

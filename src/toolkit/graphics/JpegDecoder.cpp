@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 #include <jerror.h>
@@ -105,6 +106,12 @@ TJPEGColorSpace ColorSpaceOf(J_COLOR_SPACE space) {
 
 enum class Output { Bgr, Indexed, Cmyk };
 
+Output OutputFor(TJPEGColorSpace space, bool quantize) {
+  if (space == TJPEGColorSpace::jcCMYK || space == TJPEGColorSpace::jcYCCK) return Output::Cmyk;
+  if (quantize || space == TJPEGColorSpace::jcGrayscale) return Output::Indexed;
+  return Output::Bgr;
+}
+
 int Configure(Session* s, Output output) {
   if (setjmp(s->error.jump)) return s->error.code;
   jpeg_decompress_struct& c = s->cinfo;
@@ -147,20 +154,28 @@ void CmykToBgr(const std::uint8_t* cmyk, std::uint8_t* bgr, JDIMENSION width, bo
 }
 
 struct Target {
-  std::uint8_t* pixels;  // bottom row first
+  std::uint8_t* pixels;  // stripRows stored rows; a strip's top row is stored last, as in a BMP file
   std::size_t rowSize;
   std::size_t rowBytes;  // bytes of pixels in a row; the rest is padding
   std::uint8_t* cmykRow; // one row of 4-byte samples, for CMYK output only
+  JDIMENSION stripRows;
 };
 
-int DecodeRows(Session* s, const Target* t) {
+int StartDecode(Session* s) {
+  if (setjmp(s->error.jump)) return s->error.code;
+  jpeg_start_decompress(&s->cinfo);
+  return 0;
+}
+
+// The next strip of rows from the top: as many as the target holds, fewer
+// at the picture's end.
+int DecodeStrip(Session* s, const Target* t) {
   if (setjmp(s->error.jump)) return s->error.code;
   jpeg_decompress_struct& c = s->cinfo;
-  jpeg_start_decompress(&c);
-  const JDIMENSION height = c.output_height;
+  const JDIMENSION last = c.output_scanline + std::min(t->stripRows, c.output_height - c.output_scanline) - 1;
   const bool inverted = c.saw_Adobe_marker;
-  while (c.output_scanline < height) {
-    std::uint8_t* row = t->pixels + static_cast<std::size_t>(height - 1 - c.output_scanline) * t->rowSize;
+  while (c.output_scanline <= last) {
+    std::uint8_t* row = t->pixels + static_cast<std::size_t>(last - c.output_scanline) * t->rowSize;
     std::memset(row + t->rowBytes, 0, t->rowSize - t->rowBytes);
     if (t->cmykRow != nullptr) {
       JSAMPROW sample = t->cmykRow;
@@ -172,6 +187,63 @@ int DecodeRows(Session* s, const Target* t) {
     }
   }
   return 0;
+}
+
+// Decodes the picture a strip of about stripBytes at a time and hands every
+// strip to `strip`; without `strip`, into one buffer of the whole picture,
+// which becomes the result's pixels. `begin` sees the result without its
+// pixels before the first strip. Callbacks run outside the library's frames.
+TDibImage Decode(const std::uint8_t* data, std::size_t size, bool quantize, std::uint64_t maxBytes,
+                 std::size_t stripBytes, const std::function<void(const TDibImage&)>& begin,
+                 const TJpegStripWriter& strip) {
+  SessionGuard session;
+  Check(OpenAndReadHeader(session.get(), data, size));
+  jpeg_decompress_struct& c = session->cinfo;
+  const Output output = OutputFor(ColorSpaceOf(c.jpeg_color_space), quantize);
+  Check(Configure(session.get(), output));
+
+  TDibImage image;
+  image.width = static_cast<int>(c.output_width);
+  image.height = static_cast<int>(c.output_height);
+  image.bitCount = output == Output::Indexed ? 8 : 24;
+  const std::uint64_t rowSize = TDibImage::RowSize64(image.width, image.bitCount);
+  const std::uint64_t imageSize = rowSize * static_cast<std::uint64_t>(image.height);
+  // The decoder's own buffers (a whole-picture coefficient store for a
+  // progressive file) stay within the same bound.
+  c.mem->max_memory_to_use = static_cast<long>(std::min<std::uint64_t>(maxBytes, LONG_MAX));
+  if (imageSize > maxBytes || imageSize > SIZE_MAX / 2) Check(JERR_OUT_OF_MEMORY);
+
+  const bool whole = !strip;
+  const JDIMENSION rows =
+      whole ? c.output_height
+            : static_cast<JDIMENSION>(std::clamp<std::uint64_t>(stripBytes / rowSize, 1, c.output_height));
+  auto buffer = std::make_shared<TPixelBuffer>(static_cast<std::size_t>(rowSize * rows));
+  std::unique_ptr<std::uint8_t[]> cmykRow;
+  if (output == Output::Cmyk) cmykRow = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(image.width) * 4);
+  const Target target{buffer->Data(), static_cast<std::size_t>(rowSize),
+                      static_cast<std::size_t>(image.width) * (image.bitCount / 8), cmykRow.get(), rows};
+  Check(StartDecode(session.get()));
+
+  // The colour table is complete once decompression has started: a
+  // two-pass quantizer has made its first pass by then.
+  if (output == Output::Indexed) {
+    const bool gray = c.out_color_components == 1;
+    image.palette.resize(static_cast<std::size_t>(c.actual_number_of_colors));
+    for (int i = 0; i < c.actual_number_of_colors; ++i) {
+      const std::uint8_t r = c.colormap[0][i];
+      const std::uint8_t g = gray ? r : c.colormap[1][i];
+      const std::uint8_t b = gray ? r : c.colormap[2][i];
+      image.palette[static_cast<std::size_t>(i)] = TRGBQuad{b, g, r, 0};
+    }
+  }
+  if (begin) begin(image);
+  while (c.output_scanline < c.output_height) {
+    const int top = static_cast<int>(c.output_scanline);
+    Check(DecodeStrip(session.get(), &target));
+    if (strip) strip(top, static_cast<int>(c.output_scanline) - top, buffer->Data());
+  }
+  if (whole) image.pixels = std::move(buffer);
+  return image;
 }
 
 }  // namespace
@@ -187,48 +259,18 @@ TJpegHeader ReadJpegHeader(const std::uint8_t* data, std::size_t size) {
   return header;
 }
 
+int JpegOutputBits(TJPEGColorSpace space, bool quantize) {
+  return OutputFor(space, quantize) == Output::Indexed ? 8 : 24;
+}
+
 TDibImage DecodeJpeg(const std::uint8_t* data, std::size_t size, bool quantize, std::uint64_t maxBytes) {
-  SessionGuard session;
-  Check(OpenAndReadHeader(session.get(), data, size));
-  jpeg_decompress_struct& c = session->cinfo;
-  const J_COLOR_SPACE space = c.jpeg_color_space;
-  Output output = Output::Bgr;
-  if (space == JCS_CMYK || space == JCS_YCCK) {
-    output = Output::Cmyk;
-  } else if (quantize || space == JCS_GRAYSCALE) {
-    output = Output::Indexed;
-  }
-  Check(Configure(session.get(), output));
+  return Decode(data, size, quantize, maxBytes, 0, nullptr, nullptr);
+}
 
-  TDibImage image;
-  image.width = static_cast<int>(c.output_width);
-  image.height = static_cast<int>(c.output_height);
-  image.bitCount = output == Output::Indexed ? 8 : 24;
-  const std::uint64_t rowSize = TDibImage::RowSize64(image.width, image.bitCount);
-  const std::uint64_t imageSize = rowSize * static_cast<std::uint64_t>(image.height);
-  // The decoder's own buffers (a whole-picture coefficient store for a
-  // progressive file) stay within the same bound.
-  c.mem->max_memory_to_use = static_cast<long>(std::min<std::uint64_t>(maxBytes, LONG_MAX));
-  if (imageSize > maxBytes || imageSize > SIZE_MAX / 2) Check(JERR_OUT_OF_MEMORY);
-
-  image.pixels = std::make_shared<TPixelBuffer>(static_cast<std::size_t>(imageSize));
-  std::unique_ptr<std::uint8_t[]> cmykRow;
-  if (output == Output::Cmyk) cmykRow = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(image.width) * 4);
-  const Target target{image.pixels->Data(), static_cast<std::size_t>(rowSize),
-                      static_cast<std::size_t>(image.width) * (image.bitCount / 8), cmykRow.get()};
-  Check(DecodeRows(session.get(), &target));
-
-  if (output == Output::Indexed) {
-    const bool gray = c.out_color_components == 1;
-    image.palette.resize(static_cast<std::size_t>(c.actual_number_of_colors));
-    for (int i = 0; i < c.actual_number_of_colors; ++i) {
-      const std::uint8_t r = c.colormap[0][i];
-      const std::uint8_t g = gray ? r : c.colormap[1][i];
-      const std::uint8_t b = gray ? r : c.colormap[2][i];
-      image.palette[static_cast<std::size_t>(i)] = TRGBQuad{b, g, r, 0};
-    }
-  }
-  return image;
+TDibImage DecodeJpegInStrips(const std::uint8_t* data, std::size_t size, bool quantize, std::uint64_t maxBytes,
+                             std::size_t stripBytes, const std::function<void(const TDibImage&)>& begin,
+                             const TJpegStripWriter& strip) {
+  return Decode(data, size, quantize, maxBytes, stripBytes, begin, strip);
 }
 
 }  // namespace vcl

@@ -51,6 +51,22 @@ std::int64_t TFileStream::Write(const void* buffer, std::int64_t count) {
   return total;
 }
 
+void TFileStream::WriteBufferAt(std::int64_t offset, const void* buffer, std::int64_t count) {
+  if (!writing_ || offset < 0 || count < 0) throw EWriteError(msg::WriteError);
+  const auto* in = static_cast<const std::uint8_t*>(buffer);
+  std::int64_t total = 0;
+  while (total < count) {
+    const auto want = static_cast<std::uint32_t>(std::min(count - total, kChunk));
+    std::uint32_t put = 0;
+    if (!platform::WriteFileAt(handle_.Get(), static_cast<std::uint64_t>(offset + total), in + total, want, &put) ||
+        put == 0) {
+      throw EWriteError(msg::WriteError);
+    }
+    total += put;
+  }
+  size_ = std::max(size_, offset + count);
+}
+
 // The files.h layer has no seek: streams here are read and written front to
 // back, so a forward move of a reading stream reads and drops the bytes, and
 // any other move than to where the stream already is fails.

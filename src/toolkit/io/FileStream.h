@@ -26,6 +26,10 @@ class TFileStream : public TStream {
   std::int64_t Write(const void* buffer, std::int64_t count) override;
   std::int64_t Seek(std::int64_t offset, TSeekOrigin origin) override;
   std::int64_t Size() override;
+  // Exactly count bytes at offset from the start, the position left as it
+  // is; EWriteError "Stream write error" otherwise. For files whose parts are
+  // made in another order than they are stored.
+  void WriteBufferAt(std::int64_t offset, const void* buffer, std::int64_t count);
 
   const std::string& FileName() const { return path_; }
 

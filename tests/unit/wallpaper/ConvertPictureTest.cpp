@@ -10,8 +10,15 @@
 #include "platform/files.h"
 #include "platform/sim/world.h"
 
+#include <cstdio>
+#include <cstdlib>
+
+#include <jerror.h>
+#include <jpeglib.h>
+
 #include "support/SimMachine.h"
 #include "toolkit/core/Exceptions.h"
+#include "toolkit/io/MemoryStream.h"
 #include "toolkit/graphics/ScreenDepth.h"
 #include "unit/toolkit/PictureFiles.h"
 
@@ -179,6 +186,54 @@ TEST_F(ConvertPictureTest, WriteThatBreaksOffKeepsTheOldWallpaperFile) {
     EXPECT_EQ(Wallpaper(), before) << why;
     const std::filesystem::directory_iterator data(machine.Host(SimMachine::DataDir)), end;
     EXPECT_EQ(std::distance(data, end), 1) << why << ": only the wallpaper file is in the data folder";
+  }
+}
+
+// The file is written strip by strip from its end back: every picture of
+// the corpus (some of several strips, the last one short) must give exactly
+// the bytes of its bitmap decoded whole.
+TEST_F(ConvertPictureTest, JpegFileHasTheBytesOfItsWholeDecodedBitmap) {
+  for (const auto& row : pictures::Cases("jpeg-cases.txt")) {
+    vcl::SetScreenBitsPerPixel(std::atoi(row[1].c_str()));
+    vcl::TJPEGImage whole, picked;
+    vcl::SetScreenBitsPerPixel(24);
+    vcl::TMemoryStream in(pictures::Bytes(row[0]));
+    whole.LoadFromStream(in);
+    vcl::TBitmap bitmap;
+    bitmap.Assign(whole);
+    vcl::TMemoryStream expected;
+    bitmap.SaveToStream(expected);
+    Put(row[0], row[0]);
+    muralto::ConvertPicture("C:\\Pics\\" + row[0], SimMachine::DataDir, "wallpaper.bmp", currentExtension,
+                            wallpaperPath, picked, workBitmap);
+    EXPECT_TRUE(Wallpaper() == expected.TakeBytes()) << row[0] << " on a " << row[1] << "-bit screen";
+  }
+}
+
+// Data that break while decoding fail as a broken picture, also when the
+// file could not have been written: the picture is decoded first. The file,
+// the bitmap and the path keep what they had.
+TEST_F(ConvertPictureTest, PictureThatBreaksWhileDecodingFailsAsSuchWhateverTheFile) {
+  const auto scans = pictures::ReadHostFile(std::string(MURALTO_SOURCE_DIR) +
+                                            "/tests/data/regressions/jpeg/six-hundred-scans.jpg");
+  machine.WriteFile("C:\\Pics\\scans.jpg", std::string(scans.begin(), scans.end()));
+  Put("good.jpg", "small.jpg");
+  Convert("C:\\Pics\\good.jpg");
+  const auto before = Wallpaper();
+  const auto pixels = workBitmap.ToBgra();
+  const std::pair<const char*, std::function<void()>> rows[] = {
+      {"the file can be written", [] {}},
+      {"the disk is full", [] { sim::LimitDiskSpace(0); }},
+      {"the data folder refuses writes", [] { sim::DenyWritesUnder("C:\\Muralto\\data"); }},
+  };
+  for (const auto& [why, breakIt] : rows) {
+    breakIt();
+    wallpaperPath = "unchanged";
+    EXPECT_EQ(Failure("C:\\Pics\\scans.jpg"), "JPEG error #" + std::to_string(JERR_BAD_PROGRESSION)) << why;
+    sim::LimitDiskSpace(sim::NoDiskLimit);
+    EXPECT_EQ(wallpaperPath, "unchanged") << why;
+    EXPECT_EQ(Wallpaper(), before) << why;
+    EXPECT_EQ(workBitmap.ToBgra(), pixels) << why;
   }
 }
 
