@@ -1,5 +1,6 @@
 // Folders dropped onto the folder list join it, ticked; anything else is
 // refused with a message.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,15 +29,21 @@ void TForm1::StDropFiles1DropFiles(vcl::TObject*, platform::Point) {
   std::vector<std::string> dropped;
   const vcl::TStringList& files = StDropFiles1->DroppedFiles();
   for (int i = 0; i < files.Count(); ++i) dropped.push_back(files.Strings(i));
+  // The list repaints once for a run of folders, but shows what it holds
+  // behind a refusal's message box.
+  std::optional<vcl::TListItems::UpdateScope> update;
   for (const std::string& path : dropped) {
     if (IsFolder(path)) {
+      if (!update) update.emplace(ListViewFolders->Items());
       newItem = ListViewFolders->Items().Add();
       newItem->SetCaption(path);
       newItem->SetChecked(true);
     } else {
+      update.reset();
       vcl::ShowMessage("Please, drag folders only");
     }
   }
+  update.reset();
   SaveFolderList(*this);
   RebuildPool(Folders(), picturePool);
 }

@@ -61,7 +61,24 @@ class TListItems : public TObject {
   int IndexOf(const TListItem* item) const;
   int SelectedCount() const;
 
+  // Many changes in a row: whoever shows the items may hold back its
+  // repaints from the first BeginUpdate to the last EndUpdate.
+  void BeginUpdate();
+  void EndUpdate();
+  class UpdateScope {
+   public:
+    explicit UpdateScope(TListItems& items) : items_(items) { items_.BeginUpdate(); }
+    ~UpdateScope() { items_.EndUpdate(); }
+    UpdateScope(const UpdateScope&) = delete;
+    UpdateScope& operator=(const UpdateScope&) = delete;
+
+   private:
+    TListItems& items_;
+  };
+
   ChangeHook OnChange;
+  // true at the first BeginUpdate, false at the last EndUpdate.
+  std::function<void(bool updating)> OnUpdate;
 
  private:
   friend class TListItem;
@@ -71,6 +88,7 @@ class TListItems : public TObject {
   std::size_t Checked(int index, bool allowEnd) const;
 
   std::vector<std::unique_ptr<TListItem>> items_;
+  int updates_ = 0;
 };
 
 }  // namespace vcl

@@ -1,6 +1,7 @@
 #include "toolkit/controls/ListView.h"
 
 #include "platform/commctrl.h"
+#include "platform/messages.h"
 
 namespace vcl {
 
@@ -8,10 +9,12 @@ TListView::TListView(TComponent* owner) : TWinControl(owner) {
   SetTabStop(true);
   SetBounds(0, 0, 250, 150);
   items_.OnChange = [this](TItemChange change, TListItem* item) { Mirror(change, item); };
+  items_.OnUpdate = [this](bool updating) { HoldRepaints(updating); };
 }
 
 TListView::~TListView() {
   items_.OnChange = nullptr;
+  items_.OnUpdate = nullptr;
   DestroyHandle();
 }
 
@@ -56,6 +59,14 @@ void TListView::ShowItem(int index) {
   platform::ListViewInsertItem(Handle(), index, item->Caption().c_str());
   if (checkboxes_) platform::ListViewSetCheckState(Handle(), index, item->Checked());
   platform::ListViewSetItemState(Handle(), index, item->Selected() ? platform::LvisSelected : 0, platform::LvisSelected);
+}
+
+// A list view repaints and sizes its scroll bars at every item added or
+// removed; for many in a row it does so once, at the end.
+void TListView::HoldRepaints(bool hold) {
+  if (!HandleAllocated()) return;
+  platform::SendMessageA(Handle(), platform::WmSetRedraw, hold ? 0 : 1, 0);
+  if (!hold) platform::InvalidateRect(Handle(), nullptr, true);
 }
 
 void TListView::Mirror(TItemChange change, TListItem* item) {

@@ -39,6 +39,7 @@ class TListView : public TWinControl {
  private:
   void Mirror(TItemChange change, TListItem* item);
   void ShowItem(int index);
+  void HoldRepaints(bool hold);
 
   TListItems items_;
   bool checkboxes_ = false;
