@@ -11,7 +11,8 @@
 #   bench/folder-list.sh BUILD [RUNS]      (bench/run passes the build folder)
 #
 # MURALTO_EXE=PATH times another build of the program (an older one, say);
-# STEPS="start close" leaves out the other steps; SIZES="10 10000" others.
+# STEPS="start close" leaves out the other steps; SIZES="10 10000" others;
+# LIMIT=SECONDS (default 300) is the longest any step may take.
 # Everything is timed from outside, on the Linux side, with no Wine process
 # started inside a timed span: the window counts as shown when its X window
 # is mapped (xdotool); clicks are real X input (xdotool) and the drop a real
@@ -29,6 +30,7 @@ if [ "${1:-}" = --inside ]; then
   steps=" ${STEPS:-start click delete drop close} "
   sizes=${SIZES:-10 1000 10000 damaged}
   title='^Muralto 1\.2$'
+  limit=$((${LIMIT:-300} * 1000))
   ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
   say() { echo "folder-list: $*" >&2; }
   drive() { wine "$driver" "$@" | tr -d '\r'; }
@@ -36,7 +38,7 @@ if [ "${1:-}" = --inside ]; then
   # Waits until FILE is a new file (another inode than OLD) holding
   # Total=TOTAL; prints the milliseconds since START.
   saved() {
-    local file=$1 old=$2 total=$3 start=$4 deadline=$(($(ms) + 300000))
+    local file=$1 old=$2 total=$3 start=$4 deadline=$(($(ms) + limit))
     until [ "$(inode "$file")" != "$old" ] && grep -q "^Total=$total"$'\r'"\$" "$file" 2>/dev/null; do
       [ "$(ms)" -lt $deadline ] || { say "no save with Total=$total"; return 1; }
       sleep 0.01
@@ -51,9 +53,10 @@ if [ "${1:-}" = --inside ]; then
   for i in $(seq -w 1 500); do mkdir -p "$work/drop/Album $i"; drops+=("$work/drop/Album $i"); done
 
   # One run: prints "shown click delete drop close" in ms, "-" for a step
-  # left out.
+  # left out, "fail" for one that failed or ran out of time (the rest are
+  # then left out).
   run() {
-    local label=$1 entries=$2 total=$3 app=$work/app
+    local label=$1 entries=$2 total=$3 app=$work/app todo=$steps
     rm -rf "$app"; mkdir -p "$app/data" "$app/language"
     cp "$exe" "$app/Muralto.exe"
     cp "$here"/resources/language/*.ini "$app/language/"
@@ -68,44 +71,46 @@ if [ "${1:-}" = --inside ]; then
     wine "$app/Muralto.exe" >/dev/null 2>&1 &
     pid=$!
     until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
-      [ $(($(ms) - start)) -lt 300000 ] || { say "$label: no window"; return 1; }
+      [ $(($(ms) - start)) -lt $limit ] || { say "$label: no window"; kill "$pid"; echo "fail - - - -"; return; }
       sleep 0.01
     done
     shown=$(($(ms) - start))
     window=$(drive find TForm1 "Muralto 1.2" | cut -f1)
     lv=$(drive texts "$window" | awk -F'\t' '$2 == "SysListView32" {print $1}')
-    if [[ $steps == *" click "* ]]; then
+    if [[ $todo == *" click "* ]]; then
       read -r l t _ h < <(drive item-rect "$lv" 0 | sed -n 2p)
       local old; old=$(inode "$list"); start=$(ms)
       xdotool mousemove "$((l + 8))" "$((t + h / 2))" click 1
-      click=$(saved "$list" "$old" "$count" "$start")
+      click=$(saved "$list" "$old" "$count" "$start") || { click=fail; todo=; }
     fi
-    if [[ $steps == *" delete "* ]]; then
+    if [[ $todo == *" delete "* ]]; then
       local button; button=$(drive texts "$window" | awk -F'\t' '$2 == "Button" && $4 == "Delete" {print $1}')
       read -r x y < <(center "$button")
       local old; old=$(inode "$list"); count=$((count - 1)); start=$(ms)
       xdotool mousemove "$x" "$y" click 1
-      delete=$(saved "$list" "$old" "$count" "$start")
+      delete=$(saved "$list" "$old" "$count" "$start") || { delete=fail; todo=; }
     fi
-    if [[ $steps == *" drop "* ]]; then
+    if [[ $todo == *" drop "* ]]; then
       read -r x y < <(center "$lv")
       local old; old=$(inode "$list"); count=$((count + 500)); start=$(ms)
-      "$xdnd" "$x" "$y" "${drops[@]}" 2>/dev/null || { say "$label: the drop was not taken"; return 1; }
-      drop=$(saved "$list" "$old" "$count" "$start")
+      if "$xdnd" "$x" "$y" "${drops[@]}" 2>/dev/null; then
+        drop=$(saved "$list" "$old" "$count" "$start") || { drop=fail; todo=; }
+      else
+        say "$label: the drop was not taken"; drop=fail; todo=
+      fi
     fi
-    if [[ $steps == *" close "* ]]; then
+    if [[ $todo == *" close "* ]]; then
       rm -f "$app/Muralto.ini"
       start=$(ms)
       drive sysclose "$window" >/dev/null
       while kill -0 "$pid" 2>/dev/null && [ "$(ps -o stat= -p "$pid" | cut -c1)" != Z ]; do
-        [ $(($(ms) - start)) -lt 300000 ] || { say "$label: the program did not end"; return 1; }
+        [ $(($(ms) - start)) -lt $limit ] || { say "$label: the program did not end"; close=fail; break; }
         sleep 0.01
       done
-      close=$(($(ms) - start))
-      grep -q "^Total=$count"$'\r'"\$" "$list" && [ -s "$app/Muralto.ini" ] || { say "$label: files not written"; return 1; }
-    else
-      kill "$pid" 2>/dev/null || true
+      [ "$close" = fail ] || close=$(($(ms) - start))
+      grep -q "^Total=$count"$'\r'"\$" "$list" && [ -s "$app/Muralto.ini" ] || { say "$label: files not written"; close=fail; }
     fi
+    kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
     echo "$shown $click $delete $drop $close"
   }
@@ -149,6 +154,7 @@ awk '
   function median(list,   n, v, i, j, t) {
     n = split(list, v, " ")
     for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (v[j] + 0 < v[i] + 0) { t = v[i]; v[i] = v[j]; v[j] = t }
+    for (i = 1; i <= n; i++) if (v[i] == "fail") return "fail"
     return n == 0 || v[1] == "-" ? "-" : (n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2)
   }
   { sizes[$1] = 1; if (!($1 in order)) order[$1] = ++count; for (s = 2; s <= 6; s++) cell[$1, s] = cell[$1, s] " " $s }
@@ -160,6 +166,7 @@ awk '
       for (s = 2; s <= 6; s++) {
         m = median(cell[z, s]); base = median(cell["10", s])
         if (m == "-") { printf " %14s", "-"; continue }
+        if (m == "fail") { printf " %14s", "failed"; bad = bad " " z "/" name[s - 1]; continue }
         d = (base == "-" ? 0 : (m - base) / 1000)
         printf " %6.2f s%s", m / 1000, (z == "10" ? "       " : sprintf(" %+5.1f", d))
         if (z != "10" && d > 1) bad = bad " " z "/" name[s - 1]

@@ -1,6 +1,5 @@
 // Folders dropped onto the folder list join it, ticked; anything else is
 // refused with a message.
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,19 +30,19 @@ void TForm1::StDropFiles1DropFiles(vcl::TObject*, platform::Point) {
   for (int i = 0; i < files.Count(); ++i) dropped.push_back(files.Strings(i));
   // The list repaints once for a run of folders, but shows what it holds
   // behind a refusal's message box.
-  std::optional<vcl::TListItems::UpdateScope> update;
+  vcl::TListItems::UpdateScope update(ListViewFolders->Items(), false);
   for (const std::string& path : dropped) {
     if (IsFolder(path)) {
-      if (!update) update.emplace(ListViewFolders->Items());
+      update.Hold();
       newItem = ListViewFolders->Items().Add();
       newItem->SetCaption(path);
       newItem->SetChecked(true);
     } else {
-      update.reset();
+      update.Release();
       vcl::ShowMessage("Please, drag folders only");
     }
   }
-  update.reset();
+  update.Release();
   SaveFolderList(*this);
   RebuildPool(Folders(), picturePool);
 }

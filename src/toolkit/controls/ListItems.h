@@ -67,13 +67,24 @@ class TListItems : public TObject {
   void EndUpdate();
   class UpdateScope {
    public:
-    explicit UpdateScope(TListItems& items) : items_(items) { items_.BeginUpdate(); }
-    ~UpdateScope() { items_.EndUpdate(); }
+    explicit UpdateScope(TListItems& items, bool hold = true) : items_(items) {
+      if (hold) Hold();
+    }
+    ~UpdateScope() { Release(); }
     UpdateScope(const UpdateScope&) = delete;
     UpdateScope& operator=(const UpdateScope&) = delete;
+    void Hold() {
+      if (!held_) items_.BeginUpdate();
+      held_ = true;
+    }
+    void Release() {
+      if (held_) items_.EndUpdate();
+      held_ = false;
+    }
 
    private:
     TListItems& items_;
+    bool held_ = false;
   };
 
   ChangeHook OnChange;
