@@ -28,15 +28,21 @@ void TForm1::StDropFiles1DropFiles(vcl::TObject*, platform::Point) {
   std::vector<std::string> dropped;
   const vcl::TStringList& files = StDropFiles1->DroppedFiles();
   for (int i = 0; i < files.Count(); ++i) dropped.push_back(files.Strings(i));
+  // The list repaints once for a run of folders, but shows what it holds
+  // behind a refusal's message box.
+  vcl::TListItems::UpdateScope update(ListViewFolders->Items(), false);
   for (const std::string& path : dropped) {
     if (IsFolder(path)) {
+      update.Hold();
       newItem = ListViewFolders->Items().Add();
       newItem->SetCaption(path);
       newItem->SetChecked(true);
     } else {
+      update.Release();
       vcl::ShowMessage("Please, drag folders only");
     }
   }
+  update.Release();
   SaveFolderList(*this);
   RebuildPool(Folders(), picturePool);
 }

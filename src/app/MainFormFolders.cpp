@@ -39,6 +39,7 @@ void TForm1::ButtonAddClick(vcl::TObject*) {
 
 void TForm1::ButtonDeleteClick(vcl::TObject*) {
   vcl::TListItems& items = ListViewFolders->Items();
+  const vcl::TListItems::UpdateScope update(items);
   for (int i = items.Count() - 1; i >= 0; --i) {
     if (items.Item(i)->Selected()) {
       if (newItem == items.Item(i)) newItem = nullptr;

@@ -3,6 +3,8 @@
 #include "app/IniFileReference.h"
 #include "app/Settings.h"
 #include "toolkit/core/Exceptions.h"
+#include "toolkit/io/IniSectionText.h"
+#include "toolkit/io/IniSectionValues.h"
 #include "toolkit/io/ReplacementFile.h"
 
 namespace muralto {
@@ -14,37 +16,41 @@ const char* const Section = "Folders";
 std::string FolderKey(int n) { return "Folder" + std::to_string(n); }
 std::string CheckedKey(int n) { return "Checked Folder" + std::to_string(n); }
 
-void WriteEntries(const MainWindowState& state, const std::string& path) {
-  IniFileScope scope(path);
-  vcl::TIniFile& ini = scope.Ini();
-  const vcl::TListItems& folders = state.Folders();
-  ini.WriteInteger(Section, "Total", folders.Count());
-  for (int i = 0; i < folders.Count(); ++i) {
-    ini.WriteString(Section, FolderKey(i + 1), folders.Item(i)->Caption());
-    ini.WriteBool(Section, CheckedKey(i + 1), folders.Item(i)->Checked());
-  }
-}
-
 }  // namespace
 
+// The whole section is read at once: a search of the file for each of the
+// 2N keys made long lists slow to load.
 void LoadFolderList(MainWindowState& state) {
   vcl::TListItems& folders = state.Folders();
   IniFileScope scope(state.folderListPath);
-  vcl::TIniFile& ini = scope.Ini();
-  state.folderTotal = std::min(ini.ReadInteger(Section, "Total", 0), MaxFolderEntries);
+  const vcl::TIniSectionValues values(state.folderListPath, Section);
+  state.folderTotal = std::min(values.ReadInteger("Total", 0), MaxFolderEntries);
+  const vcl::TListItems::UpdateScope update(folders);
   for (int i = 0; i < state.folderTotal; ++i) {
-    // Filled through the new item itself, so entries already listed stay as they are.
+    // Filled through the new item itself, so entries already listed stay as
+    // they are.
     vcl::TListItem* item = folders.Add();
-    item->SetCaption(ini.ReadString(Section, FolderKey(i + 1), ""));
-    item->SetChecked(ini.ReadBool(Section, CheckedKey(i + 1), true));
+    item->SetCaption(values.ReadString(FolderKey(i + 1), ""));
+    item->SetChecked(values.ReadBool(CheckedKey(i + 1), true));
   }
 }
 
+// The file is written in one piece with the bytes that writing it entry by
+// entry gives: each profile write rewrites the whole file, which made a long
+// list cost the square of its length.
 void SaveFolderList(const MainWindowState& state) {
   const std::string& path = state.folderListPath;
+  IniFileScope scope(path);
+  vcl::TIniSectionText text(Section);
+  const vcl::TListItems& folders = state.Folders();
+  text.WriteInteger("Total", folders.Count());
+  for (int i = 0; i < folders.Count(); ++i) {
+    text.WriteString(FolderKey(i + 1), folders.Item(i)->Caption());
+    text.WriteBool(CheckedKey(i + 1), folders.Item(i)->Checked());
+  }
   vcl::TReplacementFile replacement(path);
   try {
-    WriteEntries(state, replacement.Path());
+    text.SaveToFile(replacement.Path());
   } catch (const vcl::EIniFileException&) {
     throw vcl::EIniFileException(vcl::msg::IniFileWriteError(path));
   }

@@ -21,6 +21,7 @@ inline constexpr std::uint32_t NmClick = static_cast<std::uint32_t>(-2);
 inline constexpr std::uint32_t LvnItemChanged = static_cast<std::uint32_t>(-101);
 inline constexpr std::uint32_t LvnBeginLabelEditA = static_cast<std::uint32_t>(-105);
 inline constexpr std::uint32_t LvnEndLabelEditA = static_cast<std::uint32_t>(-106);
+inline constexpr std::uint32_t LvnDeleteAllItems = static_cast<std::uint32_t>(-111);
 
 // What a WM_NOTIFY carries, read from its lParam.
 struct NotifyHeader {
@@ -60,7 +61,10 @@ int ListViewInsertColumn(Hwnd list, int index, const char* heading, int width);
 // A column's heading: false, and "" read back, when there is no such column.
 bool ListViewSetColumnText(Hwnd list, int index, const char* heading);
 std::string ListViewGetColumnText(Hwnd list, int index);
-int ListViewInsertItem(Hwnd list, int index, const char* text);
+// The item's state bits under stateMask are set as it is inserted, which
+// tells the parent nothing (a later change would notify it); a check box's
+// state image is not taken this way: a new item's box is unticked.
+int ListViewInsertItem(Hwnd list, int index, const char* text, std::uint32_t state = 0, std::uint32_t stateMask = 0);
 bool ListViewDeleteItem(Hwnd list, int index);
 bool ListViewDeleteAllItems(Hwnd list);
 int ListViewGetItemCount(Hwnd list);

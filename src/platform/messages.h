@@ -15,6 +15,7 @@ inline constexpr std::uint32_t WmActivate = 0x0006;
 inline constexpr std::uint32_t WmSetFocus = 0x0007;
 inline constexpr std::uint32_t WmKillFocus = 0x0008;
 inline constexpr std::uint32_t WmEnable = 0x000A;
+inline constexpr std::uint32_t WmSetRedraw = 0x000B;
 inline constexpr std::uint32_t WmSetText = 0x000C;
 inline constexpr std::uint32_t WmGetText = 0x000D;
 inline constexpr std::uint32_t WmGetTextLength = 0x000E;

@@ -26,17 +26,23 @@ std::optional<std::string> ProfileHostPath(const char* fileName) {
   return sim::machine::ToHostPath(path);
 }
 
-std::string StripQuotes(const std::string& value) {
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
-    return value.substr(1, value.size() - 2);
-  }
-  return value;
-}
-
 std::uint32_t CopyOut(const std::string& text, char* buffer, std::uint32_t size) {
   const auto count = static_cast<std::uint32_t>(std::min<std::size_t>(text.size(), size - 1));
   std::memcpy(buffer, text.data(), count);
   buffer[count] = '\0';
+  return count;
+}
+
+// A value in one pair of quotes loses them: the opening one is skipped and the
+// last character copied dropped, which is the closing quote unless the buffer
+// cut it off, or the value's own last character when it fills the buffer
+// exactly.
+std::uint32_t CopyEntry(const std::string& value, char* buffer, std::uint32_t size) {
+  if (value.size() < 2 || (value.front() != '"' && value.front() != '\'') || value.back() != value.front()) {
+    return CopyOut(value, buffer, size);
+  }
+  std::uint32_t count = CopyOut(value.substr(1), buffer, size);
+  if (value.size() - 1 <= size && count > 0) buffer[--count] = '\0';
   return count;
 }
 
@@ -103,11 +109,29 @@ std::uint32_t GetPrivateProfileStringA(const char* section, const char* key, con
         if (!entry.key.empty()) names.push_back(entry.key);
       }
     }
-    if (names.empty()) return CopyOut(StripQuotes(fallback), buffer, size);
+    if (names.empty()) return CopyEntry(fallback, buffer, size);
     return CopyList(names, buffer, size);
   }
   const auto* entry = document.Find(section, key);
-  return CopyOut(StripQuotes(entry != nullptr && entry->value ? *entry->value : fallback), buffer, size);
+  return CopyEntry(entry != nullptr && entry->value ? *entry->value : fallback, buffer, size);
+}
+
+std::uint32_t GetPrivateProfileSectionA(const char* section, char* buffer, std::uint32_t size, const char* fileName) {
+  if (buffer == nullptr || size == 0) return 0;
+  const auto host = section == nullptr || fileName == nullptr ? std::nullopt : ProfileHostPath(fileName);
+  std::string text;
+  if (host) {
+    if (const long error = sim::machine::ReadWholeFile(*host, &text)) SetLastError(static_cast<std::uint32_t>(error));
+  }
+  const ProfileDocument document = ProfileDocument::Parse(text);
+  std::vector<std::string> lines;
+  if (const auto* found = host ? document.FindSection(section) : nullptr) {
+    for (const auto& entry : found->entries) {
+      if (!entry.key.empty() && entry.key.front() == ';') continue;
+      lines.push_back(entry.value ? entry.key + "=" + *entry.value : entry.key);
+    }
+  }
+  return CopyList(lines, buffer, size);
 }
 
 bool WritePrivateProfileStringA(const char* section, const char* key, const char* value, const char* fileName) {

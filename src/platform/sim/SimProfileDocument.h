@@ -41,7 +41,7 @@ class ProfileDocument {
   std::vector<ProfileSection> sections_;
 };
 
-// Blanks and tabs (and line-end characters) cut from both ends.
+// Blanks, tabs, ^Z (and line-end characters) cut from both ends.
 std::string_view TrimBlanks(std::string_view text);
 
 }  // namespace sim::machine

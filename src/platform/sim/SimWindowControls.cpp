@@ -269,11 +269,12 @@ std::string ListViewGetColumnText(Hwnd list, int index) {
   return w->columns[static_cast<std::size_t>(index)].first;
 }
 
-int ListViewInsertItem(Hwnd list, int index, const char* text) {
+int ListViewInsertItem(Hwnd list, int index, const char* text, std::uint32_t state, std::uint32_t stateMask) {
   Window* w = ListView(list);
   if (!w || index < 0) return -1;
   index = std::min<int>(index, static_cast<int>(w->items.size()));
   ListItem item{text ? text : "", (w->listExStyle & LvsExCheckBoxes) ? StateImageUnchecked : 0};
+  item.state = (item.state & ~stateMask) | (state & stateMask);
   w->items.insert(w->items.begin() + index, item);
   return index;
 }

@@ -14,4 +14,8 @@ bool WritePrivateProfileStringA(const char* section, const char* key, const char
   return ::WritePrivateProfileStringA(section, key, value, fileName) != FALSE;
 }
 
+std::uint32_t GetPrivateProfileSectionA(const char* section, char* buffer, std::uint32_t size, const char* fileName) {
+  return ::GetPrivateProfileSectionA(section, buffer, size, fileName);
+}
+
 }  // namespace platform

@@ -63,9 +63,11 @@ std::string ListViewGetColumnText(Hwnd list, int index) {
   return std::string(column.pszText);
 }
 
-int ListViewInsertItem(Hwnd list, int index, const char* text) {
+int ListViewInsertItem(Hwnd list, int index, const char* text, std::uint32_t state, std::uint32_t stateMask) {
   LVITEMA item{};
-  item.mask = LVIF_TEXT;
+  item.mask = LVIF_TEXT | (stateMask ? LVIF_STATE : 0);
+  item.state = state;
+  item.stateMask = stateMask;
   item.iItem = index;
   item.pszText = const_cast<char*>(text ? text : "");
   return static_cast<int>(::SendMessageA(H(list), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));

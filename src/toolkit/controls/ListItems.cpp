@@ -57,9 +57,19 @@ void TListItems::Clear() {
   Changed(TItemChange::Cleared, nullptr);
 }
 
+void TListItems::BeginUpdate() {
+  if (++updates_ == 1 && OnUpdate) OnUpdate(true);
+}
+
+void TListItems::EndUpdate() {
+  if (updates_ > 0 && --updates_ == 0 && OnUpdate) OnUpdate(false);
+}
+
 TListItem* TListItems::Item(int index) const { return items_[Checked(index, false)].get(); }
 
 int TListItems::IndexOf(const TListItem* item) const {
+  // Most lookups are of the item just appended.
+  if (!items_.empty() && items_.back().get() == item) return Count() - 1;
   auto it = std::find_if(items_.begin(), items_.end(), [item](const auto& p) { return p.get() == item; });
   return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
 }

@@ -61,7 +61,35 @@ class TListItems : public TObject {
   int IndexOf(const TListItem* item) const;
   int SelectedCount() const;
 
+  // Many changes in a row: whoever shows the items may hold back its
+  // repaints from the first BeginUpdate to the last EndUpdate.
+  void BeginUpdate();
+  void EndUpdate();
+  class UpdateScope {
+   public:
+    explicit UpdateScope(TListItems& items, bool hold = true) : items_(items) {
+      if (hold) Hold();
+    }
+    ~UpdateScope() { Release(); }
+    UpdateScope(const UpdateScope&) = delete;
+    UpdateScope& operator=(const UpdateScope&) = delete;
+    void Hold() {
+      if (!held_) items_.BeginUpdate();
+      held_ = true;
+    }
+    void Release() {
+      if (held_) items_.EndUpdate();
+      held_ = false;
+    }
+
+   private:
+    TListItems& items_;
+    bool held_ = false;
+  };
+
   ChangeHook OnChange;
+  // true at the first BeginUpdate, false at the last EndUpdate.
+  std::function<void(bool updating)> OnUpdate;
 
  private:
   friend class TListItem;
@@ -71,6 +99,7 @@ class TListItems : public TObject {
   std::size_t Checked(int index, bool allowEnd) const;
 
   std::vector<std::unique_ptr<TListItem>> items_;
+  int updates_ = 0;
 };
 
 }  // namespace vcl

@@ -1,6 +1,7 @@
 #include "toolkit/controls/ListView.h"
 
 #include "platform/commctrl.h"
+#include "platform/messages.h"
 
 namespace vcl {
 
@@ -8,10 +9,12 @@ TListView::TListView(TComponent* owner) : TWinControl(owner) {
   SetTabStop(true);
   SetBounds(0, 0, 250, 150);
   items_.OnChange = [this](TItemChange change, TListItem* item) { Mirror(change, item); };
+  items_.OnUpdate = [this](bool updating) { HoldRepaints(updating); };
 }
 
 TListView::~TListView() {
   items_.OnChange = nullptr;
+  items_.OnUpdate = nullptr;
   DestroyHandle();
 }
 
@@ -28,7 +31,12 @@ void TListView::InitializeWnd() {
   mirroring_ = true;
   platform::ListViewSetExtendedListViewStyle(Handle(), checkboxes_ ? platform::LvsExCheckBoxes : 0);
   platform::ListViewInsertColumn(Handle(), 0, columnCaption_.c_str(), columnWidth_);
+  // A list view sizes its scroll bars at every insertion while it repaints.
+  const bool hold = Visible() && items_.Count() > 1;
+  if (hold) platform::SendMessageA(Handle(), platform::WmSetRedraw, 0, 0);
   for (int i = 0; i < items_.Count(); ++i) ShowItem(i);
+  shown_ = items_.Count();
+  if (hold && !updating_) platform::SendMessageA(Handle(), platform::WmSetRedraw, 1, 0);
   mirroring_ = false;
 }
 
@@ -51,15 +59,49 @@ void TListView::SetColumnCaption(const std::string& caption) {
   if (HandleAllocated()) platform::ListViewSetColumnText(Handle(), 0, caption.c_str());
 }
 
+// A new item comes unselected and, with check boxes, unticked: only other
+// states cost a message more. (The list view takes no check box with the
+// insertion itself.)
 void TListView::ShowItem(int index) {
   TListItem* item = items_.Item(index);
-  platform::ListViewInsertItem(Handle(), index, item->Caption().c_str());
-  if (checkboxes_) platform::ListViewSetCheckState(Handle(), index, item->Checked());
-  platform::ListViewSetItemState(Handle(), index, item->Selected() ? platform::LvisSelected : 0, platform::LvisSelected);
+  const std::uint32_t selected = item->Selected() ? platform::LvisSelected : 0;
+  platform::ListViewInsertItem(Handle(), index, item->Caption().c_str(), selected, selected);
+  if (checkboxes_ && item->Checked()) platform::ListViewSetCheckState(Handle(), index, true);
+}
+
+// Items appended while updating reach the window at the end, each as it then is.
+void TListView::ShowPending() {
+  mirroring_ = true;
+  for (; shown_ < items_.Count(); ++shown_) ShowItem(shown_);
+  mirroring_ = false;
+}
+
+// A list view repaints and sizes its scroll bars at every item added or
+// removed; for many in a row it does so once, at the end.
+void TListView::HoldRepaints(bool hold) {
+  updating_ = hold;
+  if (!HandleAllocated()) {
+    shown_ = items_.Count();  // the window shows them all when it is made
+    return;
+  }
+  if (hold) shown_ = items_.Count();
+  if (!hold) ShowPending();
+  // Turning repaints back on shows a window: a hidden list stays as it is.
+  if (!Visible()) return;
+  platform::SendMessageA(Handle(), platform::WmSetRedraw, hold ? 0 : 1, 0);
+  if (!hold) platform::InvalidateRect(Handle(), nullptr, true);
 }
 
 void TListView::Mirror(TItemChange change, TListItem* item) {
   if (!HandleAllocated() || taking_) return;
+  if (updating_) {
+    // Items past shown_ wait outside the window, to be shown at the end as
+    // they then are.
+    if (change != TItemChange::Cleared && item->Index() >= shown_) return;
+    if (change == TItemChange::Added) ++shown_;
+    if (change == TItemChange::Deleting) --shown_;
+    if (change == TItemChange::Cleared) shown_ = 0;
+  }
   mirroring_ = true;
   platform::Hwnd h = Handle();
   switch (change) {
@@ -101,6 +143,8 @@ platform::Lresult TListView::CNNotify(platform::Lparam lParam) {
       taking_ = false;
       return 1;  // the list shows the new text
     }
+    case platform::LvnDeleteAllItems:
+      return 1;  // no notice per item: a long list empties and closes at once
     case platform::NmClick:
       Click();
       return 0;

@@ -39,6 +39,8 @@ class TListView : public TWinControl {
  private:
   void Mirror(TItemChange change, TListItem* item);
   void ShowItem(int index);
+  void HoldRepaints(bool hold);
+  void ShowPending();
 
   TListItems items_;
   bool checkboxes_ = false;
@@ -48,6 +50,8 @@ class TListView : public TWinControl {
   int columnWidth_ = 50;
   bool mirroring_ = false;  // the window is being told: its notifications are echoes
   bool taking_ = false;     // the items take the user's change: nothing to show back
+  bool updating_ = false;   // between the items' BeginUpdate and EndUpdate
+  int shown_ = 0;           // while updating: the items from here on are not in the window yet
 };
 
 }  // namespace vcl
