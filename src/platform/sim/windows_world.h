@@ -77,12 +77,17 @@ struct MessageBoxCall {
 // Every message box, in order of opening.
 std::vector<MessageBoxCall>& MessageBoxes();
 // Answers each box while it is open (it may dispatch messages, which is what
-// the box's own loop does). Without one, boxes answer OK or Yes.
+// the box's own loop does). Without one, the box is a "#32770" window whose
+// loop dispatches what is queued, where a WM_COMMAND with a button's id (or
+// WM_CLOSE) answers it as on Windows; when nothing is left, it answers OK or Yes.
 void SetMessageBoxHandler(std::function<int(const MessageBoxCall&)> handler);
 // Every MessageBeep type, in order.
 std::vector<std::uint32_t>& Beeps();
 
-// Pop-up menus shown, and the command the next one returns (0: cancelled).
+// Pop-up menus shown, and the command the next one returns (0: cancelled)
+// when nothing queued or posted at its WM_ENTERIDLE chose first: its loop
+// takes WM_KEYDOWN of the arrows, Enter and Esc, and WM_CANCELMODE, as
+// Windows' does.
 struct PopupCall {
   platform::Hmenu menu;
   int x, y;
