@@ -33,7 +33,7 @@ bool TStCustomTrayIcon::NotifyIcon(std::uint32_t message) {
 
 void TStCustomTrayIcon::AddToTray() {
   if (iconInTray_) return;
-  if (!savedFormProc_) HookForm(true);
+  if (!formHook_.Installed()) HookForm(true);
   iconInTray_ = NotifyIcon(platform::NimAdd);
   if (!iconInTray_) throw ETrayIconError(traymsg::AddFailed);
 }
