@@ -31,44 +31,36 @@ namespace muralto {
 
 namespace {
 
+// Every handler the main window's layout may name.
 vcl::TLayoutHandlers MainHandlers(TForm1* f) {
-  using Method = void (TForm1::*)(vcl::TObject*);
-  const std::pair<const char*, Method> notify[] = {
-      {"FormCreate", &TForm1::FormCreate},
-      {"ButtonStartClick", &TForm1::ButtonStartClick},
-      {"ButtonAddClick", &TForm1::ButtonAddClick},
-      {"ButtonDeleteClick", &TForm1::ButtonDeleteClick},
-      {"ButtonClearClick", &TForm1::ButtonClearClick},
-      {"RadioGroupPositionClick", &TForm1::RadioGroupPositionClick},
-      {"RadioGroupSelectionClick", &TForm1::RadioGroupSelectionClick},
-      {"ListViewFoldersClick", &TForm1::ListViewFoldersClick},
-      {"CSpinEditHourChange", &TForm1::CSpinEditHourChange},
-      {"CSpinEditMinChange", &TForm1::CSpinEditMinChange},
-      {"CSpinEditSecChange", &TForm1::CSpinEditSecChange},
-      {"Timer1Timer", &TForm1::Timer1Timer},
-      {"PRestoreClick", &TForm1::PRestoreClick},
-      {"PMChangeClick", &TForm1::PMChangeClick},
-      {"PMShowIconsClick", &TForm1::PMShowIconsClick},
-      {"PMHideIconsClick", &TForm1::PMHideIconsClick},
-      {"PExitClick", &TForm1::PExitClick},
-      {"MExitClick", &TForm1::MExitClick},
-      {"MOptionsClick", &TForm1::MOptionsClick},
-      {"MLangEnglishClick", &TForm1::MLangEnglishClick},
-      {"MLangRussianClick", &TForm1::MLangRussianClick},
-      {"MAboutClick", &TForm1::MAboutClick},
+  using vcl::LayoutMethod;
+  return {
+      {"FormCreate", LayoutMethod(f, &TForm1::FormCreate)},
+      {"FormClose", LayoutMethod(f, &TForm1::FormClose)},
+      {"FormKeyDown", LayoutMethod(f, &TForm1::FormKeyDown)},
+      {"ButtonStartClick", LayoutMethod(f, &TForm1::ButtonStartClick)},
+      {"ButtonAddClick", LayoutMethod(f, &TForm1::ButtonAddClick)},
+      {"ButtonDeleteClick", LayoutMethod(f, &TForm1::ButtonDeleteClick)},
+      {"ButtonClearClick", LayoutMethod(f, &TForm1::ButtonClearClick)},
+      {"RadioGroupPositionClick", LayoutMethod(f, &TForm1::RadioGroupPositionClick)},
+      {"RadioGroupSelectionClick", LayoutMethod(f, &TForm1::RadioGroupSelectionClick)},
+      {"ListViewFoldersClick", LayoutMethod(f, &TForm1::ListViewFoldersClick)},
+      {"CSpinEditHourChange", LayoutMethod(f, &TForm1::CSpinEditHourChange)},
+      {"CSpinEditMinChange", LayoutMethod(f, &TForm1::CSpinEditMinChange)},
+      {"CSpinEditSecChange", LayoutMethod(f, &TForm1::CSpinEditSecChange)},
+      {"StDropFiles1DropFiles", LayoutMethod(f, &TForm1::StDropFiles1DropFiles)},
+      {"Timer1Timer", LayoutMethod(f, &TForm1::Timer1Timer)},
+      {"PRestoreClick", LayoutMethod(f, &TForm1::PRestoreClick)},
+      {"PMChangeClick", LayoutMethod(f, &TForm1::PMChangeClick)},
+      {"PMShowIconsClick", LayoutMethod(f, &TForm1::PMShowIconsClick)},
+      {"PMHideIconsClick", LayoutMethod(f, &TForm1::PMHideIconsClick)},
+      {"PExitClick", LayoutMethod(f, &TForm1::PExitClick)},
+      {"MExitClick", LayoutMethod(f, &TForm1::MExitClick)},
+      {"MOptionsClick", LayoutMethod(f, &TForm1::MOptionsClick)},
+      {"MLangEnglishClick", LayoutMethod(f, &TForm1::MLangEnglishClick)},
+      {"MLangRussianClick", LayoutMethod(f, &TForm1::MLangRussianClick)},
+      {"MAboutClick", LayoutMethod(f, &TForm1::MAboutClick)},
   };
-  vcl::TLayoutHandlers handlers;
-  for (const auto& [name, method] : notify) {
-    handlers.notify[name] = [f, method](vcl::TObject* sender) { (f->*method)(sender); };
-  }
-  handlers.close["FormClose"] = [f](vcl::TObject* sender, vcl::TCloseAction& action) { f->FormClose(sender, action); };
-  handlers.key["FormKeyDown"] = [f](vcl::TObject* sender, std::uint16_t& key, vcl::TShiftState shift) {
-    f->FormKeyDown(sender, key, shift);
-  };
-  handlers.point["StDropFiles1DropFiles"] = [f](vcl::TObject* sender, platform::Point point) {
-    f->StDropFiles1DropFiles(sender, point);
-  };
-  return handlers;
 }
 
 }  // namespace

@@ -1,22 +1,8 @@
 #include "shell/DropFiles.h"
 
-#include <map>
-
 #include "platform/UniqueHandle.h"
-#include "toolkit/forms/Application.h"
 
 namespace muralto {
-
-namespace {
-
-// Which component hooked which window: the system calls the hook with the
-// window alone.
-std::map<platform::Hwnd, TStCustomDropFiles*>& Hooks() {
-  static std::map<platform::Hwnd, TStCustomDropFiles*> hooks;
-  return hooks;
-}
-
-}  // namespace
 
 TStCustomDropFiles::TStCustomDropFiles(vcl::TComponent* owner) : vcl::TComponent(owner) {
   if (owner && owner->InState(vcl::csDesigning)) dropTarget_ = dynamic_cast<vcl::TWinControl*>(owner);
@@ -24,7 +10,7 @@ TStCustomDropFiles::TStCustomDropFiles(vcl::TComponent* owner) : vcl::TComponent
 
 TStCustomDropFiles::~TStCustomDropFiles() {
   destroying_ = true;
-  if (hookPending_ && dropTarget_) dropTarget_->OnWindowCreated = nullptr;
+  targetCreated_.Leave();
   UnhookTarget();
 }
 
@@ -61,45 +47,31 @@ void TStCustomDropFiles::HookTarget() {
   }
   hookPending_ = false;
   if (Hooked() || !dropTarget_) return;
-  platform::Hwnd window = dropTarget_->Handle();
-  savedTargetProc_ = reinterpret_cast<platform::WndProc>(
-      platform::SetWindowLongA(window, platform::GwlWndProc, reinterpret_cast<std::intptr_t>(&HookProc)));
-  hookedWindow_ = window;
-  Hooks()[window] = this;
+  hook_.Install(dropTarget_->Handle(), [this](std::uint32_t message, platform::Wparam wParam,
+                                               platform::Lparam lParam) { return TargetWndProc(message, wParam, lParam); });
 }
 
-void TStCustomDropFiles::UnhookTarget() {
-  if (!Hooked()) return;
-  // The procedure goes back only into a window that still runs this hook:
-  // a destroyed window, or one whose procedure was replaced since, is left
-  // alone. This holds while the component goes too, since the toolkit
-  // destroys a form's components before their windows.
-  if (platform::IsWindow(hookedWindow_) &&
-      platform::GetWindowLongA(hookedWindow_, platform::GwlWndProc) == reinterpret_cast<std::intptr_t>(&HookProc)) {
-    platform::SetWindowLongA(hookedWindow_, platform::GwlWndProc, reinterpret_cast<std::intptr_t>(savedTargetProc_));
-  }
-  Hooks().erase(hookedWindow_);
-  savedTargetProc_ = nullptr;
-  hookedWindow_ = 0;
-}
+void TStCustomDropFiles::UnhookTarget() { hook_.Remove(); }
 
 void TStCustomDropFiles::Loaded() {
   vcl::TComponent::Loaded();
   if (Designing()) return;
+  // Without a target the owner is the target, and like any other it may
+  // have no window yet.
+  if (!dropTarget_) SetDropTarget(dynamic_cast<vcl::TWinControl*>(Owner()));
   if (hookPending_ && dropTarget_ && !dropTarget_->HandleAllocated()) {
     // The target's window comes once its form's set-up is done; making it
     // here would show the form to other programs half set up. The hook and
     // the registration go in as soon as the window exists.
     vcl::TWinControl* target = dropTarget_;
-    target->OnWindowCreated = [this, target](vcl::TObject*) {
-      target->OnWindowCreated = nullptr;
+    targetCreated_ = target->OnWindowCreated.Join([this, target](vcl::TObject*) {
+      targetCreated_.Leave();
       SetDropTarget(target);
       SetActive(active_);
-    };
+    });
     return;
   }
   if (hookPending_) SetDropTarget(dropTarget_);
-  if (!dropTarget_) SetDropTarget(dynamic_cast<vcl::TWinControl*>(Owner()));
   if (active_) SetActive(true);
 }
 
@@ -109,14 +81,13 @@ void TStCustomDropFiles::Notification(vcl::TComponent* component, vcl::TOperatio
   // The target goes: its window is gone or about to go, and no other
   // window is registered in its place.
   UnhookTarget();
+  targetCreated_.Leave();
   dropTarget_ = nullptr;
   hookPending_ = false;
 }
 
 platform::Lresult TStCustomDropFiles::TargetWndProc(std::uint32_t message, platform::Wparam wParam,
                                                     platform::Lparam lParam) {
-  platform::Hwnd window = hookedWindow_;
-  platform::WndProc saved = savedTargetProc_;
   if (message == platform::WmDropFiles) {
     auto drop = static_cast<platform::Hdrop>(wParam);
     droppedCount_ = static_cast<int>(platform::DragQueryFileA(drop, platform::DragQueryCount, nullptr, 0));
@@ -125,7 +96,7 @@ platform::Lresult TStCustomDropFiles::TargetWndProc(std::uint32_t message, platf
       return 0;
     }
   }
-  return platform::CallWindowProcA(saved, window, message, wParam, lParam);
+  return hook_.CallNext(message, wParam, lParam);
 }
 
 void TStCustomDropFiles::TakeDrop(platform::Hdrop drop) {
@@ -146,19 +117,6 @@ void TStCustomDropFiles::TakeDrop(platform::Hdrop drop) {
 
 void TStCustomDropFiles::DoDropFiles(platform::Point point) {
   if (OnDropFiles) OnDropFiles(this, point);
-}
-
-platform::Lresult MURALTO_WINAPI TStCustomDropFiles::HookProc(platform::Hwnd window, std::uint32_t message,
-                                                              platform::Wparam wParam, platform::Lparam lParam) {
-  auto found = Hooks().find(window);
-  if (found == Hooks().end()) return platform::DefWindowProcA(window, message, wParam, lParam);
-  // No exception may cross the system's frames: a failing handler is shown.
-  try {
-    return found->second->TargetWndProc(message, wParam, lParam);
-  } catch (...) {
-    vcl::HandleCurrentException();
-    return 0;
-  }
 }
 
 }  // namespace muralto

@@ -7,6 +7,7 @@
 #include "platform/dragdrop.h"
 #include "toolkit/controls/Messages.h"
 #include "toolkit/controls/WinControl.h"
+#include "toolkit/controls/WindowSubclass.h"
 #include "toolkit/core/Component.h"
 #include "toolkit/core/StringList.h"
 
@@ -26,7 +27,7 @@ class TStCustomDropFiles : public vcl::TComponent {
   int DroppedCount() const { return droppedCount_; }
   // The target had no window when it was set: the hook waits for Loaded.
   bool HookPending() const { return hookPending_; }
-  bool Hooked() const { return savedTargetProc_ != nullptr; }
+  bool Hooked() const { return hook_.Installed(); }
 
   void Loaded() override;
   void Notification(vcl::TComponent* component, vcl::TOperation operation) override;
@@ -45,8 +46,6 @@ class TStCustomDropFiles : public vcl::TComponent {
   virtual void DoDropFiles(platform::Point point);
 
  private:
-  static platform::Lresult MURALTO_WINAPI HookProc(platform::Hwnd window, std::uint32_t message,
-                                                   platform::Wparam wParam, platform::Lparam lParam);
   bool Designing() const;
   // Registers or unregisters the target's window, when it has one.
   void AcceptFiles(vcl::TWinControl* control, bool accept);
@@ -56,8 +55,8 @@ class TStCustomDropFiles : public vcl::TComponent {
   bool active_ = true;
   vcl::TStringList droppedFiles_;
   int droppedCount_ = 0;
-  platform::WndProc savedTargetProc_ = nullptr;
-  platform::Hwnd hookedWindow_ = 0;
+  vcl::TWindowSubclass hook_;
+  vcl::TNotice::TMembership targetCreated_;  // waits for the target's window
   bool hookPending_ = false;
   bool destroying_ = false;
 };

@@ -4,7 +4,6 @@
 #include "shell/SpinEdit.h"
 #include "shell/TrayIcon.h"
 #include "shell/WinXP.h"
-#include "toolkit/core/Exceptions.h"
 #include "toolkit/forms/Layout.h"
 #include "toolkit/forms/Menus.h"
 
@@ -12,92 +11,75 @@ namespace muralto {
 
 namespace {
 
-bool ApplyTrayIcon(vcl::TComponent* component, const vcl::TLayoutEntry::Setting& s) {
-  auto* icon = dynamic_cast<TStCustomTrayIcon*>(component);
-  if (!icon || s.values.empty()) return false;
-  const std::string& p = s.property;
-  if (p == "Active") {
-    icon->SetActive(vcl::LayoutBool(s));
-  } else if (p == "CloseToTray") {
-    icon->SetCloseToTray(vcl::LayoutBool(s));
-  } else if (p == "MinimizeToTray") {
-    icon->SetMinimizeToTray(vcl::LayoutBool(s));
-  } else if (p == "HideOnRestore") {
-    icon->SetHideOnRestore(vcl::LayoutBool(s));
-  } else if (p == "ShowHint") {
-    icon->SetShowHint(vcl::LayoutBool(s));
-  } else if (p == "Hint") {
-    icon->SetHint(s.values[0]);
-  } else if (p == "Interval") {
-    icon->SetInterval(static_cast<std::uint32_t>(vcl::LayoutInt(s, 0)));
-  } else if (p == "Icon") {
-    icon->SetIcon(platform::LoadIconA(s.values[0].c_str()));
-  } else if (p == "PopupMenu") {
-    // The menu's block comes before the icon's.
-    auto* menu = icon->Owner() ? dynamic_cast<vcl::TPopupMenu*>(icon->Owner()->FindComponent(s.values[0])) : nullptr;
-    if (!menu) return false;
-    icon->SetPopupMenu(menu);
-  } else {
-    return false;
-  }
-  return true;
+using S = vcl::TLayoutEntry::Setting;
+using H = vcl::TLayoutHandlers;
+
+void SetPopupMenu(TStTrayIcon* icon, const S& s, const H&) {
+  // The menu's block comes before the icon's.
+  auto* menu = icon->Owner() && !s.values.empty()
+                   ? dynamic_cast<vcl::TPopupMenu*>(icon->Owner()->FindComponent(s.values[0]))
+                   : nullptr;
+  if (!menu) vcl::LayoutNoSetting(icon, s);
+  icon->SetPopupMenu(menu);
+}
+
+void SetDropTarget(TStDropFiles* drop, const S& s, const H&) {
+  if (s.values.size() != 1) vcl::LayoutNoSetting(drop, s);
+  vcl::TComponent* owner = drop->Owner();
+  auto* target = dynamic_cast<vcl::TWinControl*>(owner ? owner->FindComponent(s.values[0]) : nullptr);
+  if (!target) vcl::LayoutFail(s.line, "no windowed control '" + s.values[0] + "' above this line");
+  drop->SetDropTarget(target);
+}
+
+// A tray icon's setting without a value is not one it has.
+const std::string& Value(TStTrayIcon* icon, const S& s) {
+  if (s.values.empty()) vcl::LayoutNoSetting(icon, s);
+  return s.values[0];
+}
+
+bool TrayBool(TStTrayIcon* icon, const S& s) {
+  Value(icon, s);
+  return vcl::LayoutBool(s);
 }
 
 }  // namespace
 
 void RegisterShellLayoutClasses() {
-  vcl::RegisterLayoutClass(
-      "TStTrayIcon",
-      [](vcl::TComponent* owner) -> vcl::TComponent* { return vcl::TComponent::Create<TStTrayIcon>(owner); },
-      [](vcl::TComponent* component, const vcl::TLayoutEntry::Setting& s, const vcl::TLayoutHandlers&) {
-        return ApplyTrayIcon(component, s);
+  vcl::RegisterLayoutClass<TStTrayIcon>(
+      "TStTrayIcon", "",
+      {
+          {"Active", [](TStTrayIcon* i, const S& s, const H&) { i->SetActive(TrayBool(i, s)); }},
+          {"CloseToTray", [](TStTrayIcon* i, const S& s, const H&) { i->SetCloseToTray(TrayBool(i, s)); }},
+          {"MinimizeToTray", [](TStTrayIcon* i, const S& s, const H&) { i->SetMinimizeToTray(TrayBool(i, s)); }},
+          {"HideOnRestore", [](TStTrayIcon* i, const S& s, const H&) { i->SetHideOnRestore(TrayBool(i, s)); }},
+          {"ShowHint", [](TStTrayIcon* i, const S& s, const H&) { i->SetShowHint(TrayBool(i, s)); }},
+          {"Hint", [](TStTrayIcon* i, const S& s, const H&) { i->SetHint(Value(i, s)); }},
+          {"Interval",
+           [](TStTrayIcon* i, const S& s, const H&) {
+             Value(i, s);
+             i->SetInterval(static_cast<std::uint32_t>(vcl::LayoutInt(s, 0)));
+           }},
+          {"Icon", [](TStTrayIcon* i, const S& s, const H&) { i->SetIcon(platform::LoadIconA(Value(i, s).c_str())); }},
+          {"PopupMenu", SetPopupMenu},
       });
-  vcl::RegisterLayoutClass(
-      "TCSpinEdit", [](vcl::TComponent* owner) -> vcl::TComponent* { return vcl::TComponent::Create<TCSpinEdit>(owner); },
-      [](vcl::TComponent* component, const vcl::TLayoutEntry::Setting& s, const vcl::TLayoutHandlers&) {
-        auto* edit = dynamic_cast<TCSpinEdit*>(component);
-        if (!edit) return false;
-        if (s.property == "MinValue") {
-          edit->SetMinValue(vcl::LayoutInt(s, 0));
-        } else if (s.property == "MaxValue") {
-          edit->SetMaxValue(vcl::LayoutInt(s, 0));
-        } else if (s.property == "Increment") {
-          edit->SetIncrement(vcl::LayoutInt(s, 0));
-        } else if (s.property == "Value") {
-          edit->SetValue(vcl::LayoutInt(s, 0));
-        } else if (s.property == "EditorEnabled") {
-          edit->SetEditorEnabled(vcl::LayoutBool(s));
-        } else {
-          return false;
-        }
-        return true;
+  vcl::RegisterLayoutClass<TCSpinEdit>(
+      "TCSpinEdit", "TEdit",
+      {
+          {"MinValue", [](TCSpinEdit* e, const S& s, const H&) { e->SetMinValue(vcl::LayoutInt(s, 0)); }},
+          {"MaxValue", [](TCSpinEdit* e, const S& s, const H&) { e->SetMaxValue(vcl::LayoutInt(s, 0)); }},
+          {"Increment", [](TCSpinEdit* e, const S& s, const H&) { e->SetIncrement(vcl::LayoutInt(s, 0)); }},
+          {"Value", [](TCSpinEdit* e, const S& s, const H&) { e->SetValue(vcl::LayoutInt(s, 0)); }},
+          {"EditorEnabled", [](TCSpinEdit* e, const S& s, const H&) { e->SetEditorEnabled(vcl::LayoutBool(s)); }},
       });
-  vcl::RegisterLayoutClass(
-      "TStDropFiles",
-      [](vcl::TComponent* owner) -> vcl::TComponent* { return vcl::TComponent::Create<TStDropFiles>(owner); },
-      [](vcl::TComponent* component, const vcl::TLayoutEntry::Setting& s, const vcl::TLayoutHandlers& handlers) {
-        auto* drop = dynamic_cast<TStDropFiles*>(component);
-        if (!drop) return false;
-        if (s.property == "DropTarget" && s.values.size() == 1) {
-          vcl::TComponent* owner = drop->Owner();
-          auto* target = dynamic_cast<vcl::TWinControl*>(owner ? owner->FindComponent(s.values[0]) : nullptr);
-          if (!target) {
-            throw vcl::Exception("Layout line " + std::to_string(s.line) + ": no windowed control '" + s.values[0] +
-                                 "' above this line");
-          }
-          drop->SetDropTarget(target);
-        } else if (s.property == "Active") {
-          drop->SetActive(vcl::LayoutBool(s));
-        } else if (s.property == "OnDropFiles") {
-          drop->OnDropFiles = vcl::LayoutPointHandler(s, handlers);
-        } else {
-          return false;
-        }
-        return true;
+  vcl::RegisterLayoutClass<TStDropFiles>(
+      "TStDropFiles", "",
+      {
+          {"DropTarget", SetDropTarget},
+          {"Active", [](TStDropFiles* d, const S& s, const H&) { d->SetActive(vcl::LayoutBool(s)); }},
+          {"OnDropFiles", [](TStDropFiles* d, const S& s, const H& h) { d->OnDropFiles = h.Find<vcl::TPointEvent>(s); }},
       });
   // The visual-styles marker has nothing to set.
-  vcl::RegisterLayoutClass("TWinXP",
-                           [](vcl::TComponent* owner) -> vcl::TComponent* { return vcl::TComponent::Create<TWinXP>(owner); });
+  vcl::RegisterLayoutClass<TWinXP>("TWinXP", "", {});
 }
 
 }  // namespace muralto

@@ -11,8 +11,10 @@
 
 #include "platform/tray.h"
 #include "toolkit/controls/Messages.h"
+#include "toolkit/controls/WindowSubclass.h"
 #include "toolkit/core/Component.h"
 #include "toolkit/core/Exceptions.h"
+#include "toolkit/core/Notice.h"
 
 namespace vcl {
 class TForm;
@@ -92,7 +94,7 @@ class TStCustomTrayIcon : public vcl::TComponent {
   // The inner state, for whoever needs to look.
   bool IconInTray() const { return iconInTray_; }
   platform::Hwnd NotifyWindow() const { return notifyWindow_; }
-  platform::WndProc SavedFormProc() const { return savedFormProc_; }
+  platform::WndProc SavedFormProc() const { return formHook_.Original(); }
   std::uint8_t StartupPassCount() const { return startupPassCount_; }
   platform::Hicon ShownIcon() const { return shownIcon_; }
   vcl::TPopupMenu* BuiltInMenu() const { return builtInMenu_; }
@@ -120,8 +122,6 @@ class TStCustomTrayIcon : public vcl::TComponent {
  private:
   static platform::Lresult MURALTO_WINAPI NotifyWindowProc(platform::Hwnd window, std::uint32_t msg,
                                                            platform::Wparam wParam, platform::Lparam lParam);
-  static platform::Lresult MURALTO_WINAPI FormHookProc(platform::Hwnd window, std::uint32_t msg,
-                                                       platform::Wparam wParam, platform::Lparam lParam);
   static void RefuseSecondIcon(const TStCustomTrayIcon* self);
   vcl::TForm* OwnerForm() const;
   platform::Hwnd ApplicationWindow() const;
@@ -147,9 +147,8 @@ class TStCustomTrayIcon : public vcl::TComponent {
 
   bool iconInTray_ = false;
   platform::Hwnd notifyWindow_ = 0;
-  platform::Hwnd hookedWindow_ = 0;
-  platform::WndProc savedFormProc_ = nullptr;
-  bool hookPending_ = false;  // waits for the form's window
+  vcl::TWindowSubclass formHook_;
+  vcl::TNotice::TMembership formCreated_;  // waits for the form's window
   std::uint8_t startupPassCount_ = 0;
   platform::Hicon shownIcon_ = 0;
   vcl::TPopupMenu* builtInMenu_ = nullptr;

@@ -1,7 +1,6 @@
 // The owner form's hook: the start-up hide, the minimise and close
 // diversion into the notification area, and bringing the form back.
 #include "shell/TrayIcon.h"
-#include "shell/TrayIconWindows.h"
 #include "toolkit/forms/Application.h"
 #include "toolkit/forms/Form.h"
 
@@ -15,48 +14,28 @@ platform::Hwnd TStCustomTrayIcon::ApplicationWindow() const {
 }
 
 void TStCustomTrayIcon::HookForm(bool install) {
-  if (!install || Designing() || InState(vcl::csDestroying) || savedFormProc_ || hookPending_) return;
+  if (!install || Designing() || InState(vcl::csDestroying) || formHook_.Installed() || formCreated_.Joined()) return;
   vcl::TForm* form = OwnerForm();
   if (!form) return;
   if (!form->HandleAllocated()) {
     // The form makes its window once its set-up is done; making it here
     // would show it to other programs half set up. The hook goes in as
     // soon as the window exists, before any message can reach it.
-    hookPending_ = true;
-    form->OnWindowCreated = [this](vcl::TObject*) {
-      hookPending_ = false;
-      if (vcl::TForm* owner = OwnerForm()) owner->OnWindowCreated = nullptr;
+    formCreated_ = form->OnWindowCreated.Join([this](vcl::TObject*) {
+      formCreated_.Leave();
       HookForm(true);
-    };
+    });
     return;
   }
   platform::Hwnd window = form->Handle();
-  BindTrayWindow(window, this);
-  hookedWindow_ = window;
-  savedFormProc_ = reinterpret_cast<platform::WndProc>(
-      platform::SetWindowLongA(window, platform::GwlWndProc, reinterpret_cast<std::intptr_t>(&FormHookProc)));
+  formHook_.Install(window, [this, window](std::uint32_t msg, platform::Wparam wParam, platform::Lparam lParam) {
+    return AppWndProc(window, msg, wParam, lParam);
+  });
 }
 
 void TStCustomTrayIcon::UnhookForm() {
-  if (hookPending_) {
-    if (vcl::TForm* form = OwnerForm()) form->OnWindowCreated = nullptr;
-    hookPending_ = false;
-  }
-  if (!hookedWindow_) return;
-  UnbindTrayWindow(hookedWindow_);
-  if (platform::IsWindow(hookedWindow_) &&
-      platform::GetWindowLongA(hookedWindow_, platform::GwlWndProc) == reinterpret_cast<std::intptr_t>(&FormHookProc)) {
-    platform::SetWindowLongA(hookedWindow_, platform::GwlWndProc, reinterpret_cast<std::intptr_t>(savedFormProc_));
-  }
-  hookedWindow_ = 0;
-  savedFormProc_ = nullptr;
-}
-
-platform::Lresult MURALTO_WINAPI TStCustomTrayIcon::FormHookProc(platform::Hwnd window, std::uint32_t msg,
-                                                                 platform::Wparam wParam, platform::Lparam lParam) {
-  TStCustomTrayIcon* icon = TrayIconOfWindow(window);
-  if (!icon || window != icon->hookedWindow_) return platform::DefWindowProcA(window, msg, wParam, lParam);
-  return icon->AppWndProc(window, msg, wParam, lParam);
+  formCreated_.Leave();
+  formHook_.Remove();
 }
 
 platform::Lresult TStCustomTrayIcon::AppWndProc(platform::Hwnd window, std::uint32_t msg, platform::Wparam wParam,
@@ -94,7 +73,7 @@ platform::Lresult TStCustomTrayIcon::AppWndProc(platform::Hwnd window, std::uint
     }
     return 0;
   }
-  return platform::CallWindowProcA(savedFormProc_, window, msg, wParam, lParam);
+  return formHook_.CallNext(msg, wParam, lParam);
 }
 
 void TStCustomTrayIcon::DoRestore() {

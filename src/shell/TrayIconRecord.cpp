@@ -32,7 +32,7 @@ bool TStCustomTrayIcon::NotifyIcon(std::uint32_t message) {
 }
 
 bool TStCustomTrayIcon::SendAdd() {
-  if (!savedFormProc_) HookForm(true);
+  if (!formHook_.Installed()) HookForm(true);
   // The shell refuses to add an icon it still holds: one that announced its
   // taskbar anew without dropping its icons (some do after a theme or display
   // change). A change of the same icon then finds it, brings it up to date,

@@ -1,19 +1,17 @@
 #pragma once
-// The hidden top-level window that receives a tray icon's notifications,
-// and which tray icon a hidden window or a hooked form belongs to.
+// The hidden top-level window that receives a tray icon's notifications.
 #include "platform/windowing.h"
 
 namespace muralto {
 
 class TStCustomTrayIcon;
 
-// Creates the window; its messages reach proc once it is bound, the ones of
-// its own creation go to the system's default handling.
+// Creates the window with proc as its class's procedure, bound to icon once
+// made: the messages of its creation find no icon and go to the system's
+// default handling, as do those of its destruction.
 platform::Hwnd CreateTrayNotifyWindow(TStCustomTrayIcon* icon, platform::WndProc proc);
 void DestroyTrayNotifyWindow(platform::Hwnd window);
-// The tray icon a notify window or a hooked form window belongs to, or null.
+// The tray icon a notify window belongs to, or null.
 TStCustomTrayIcon* TrayIconOfWindow(platform::Hwnd window);
-void BindTrayWindow(platform::Hwnd window, TStCustomTrayIcon* icon);
-void UnbindTrayWindow(platform::Hwnd window);
 
 }  // namespace muralto

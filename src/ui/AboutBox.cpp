@@ -14,18 +14,12 @@ constexpr vcl::TColor kLinkColor = 0xFF0000;   // blue (0, 0, 255)
 constexpr vcl::TColor kHoverColor = 0x0000FF;  // red (255, 0, 0)
 
 vcl::TLayoutHandlers AboutHandlers(TAboutBox* box) {
-  vcl::TLayoutHandlers handlers;
-  handlers.mouseMove["Panel1MouseMove"] = [box](vcl::TObject* sender, vcl::TShiftState shift, int x, int y) {
-    box->Panel1MouseMove(sender, shift, x, y);
+  using vcl::LayoutMethod;
+  return {
+      {"Panel1MouseMove", LayoutMethod(box, &TAboutBox::Panel1MouseMove)},
+      {"LabelSiteMouseMove", LayoutMethod(box, &TAboutBox::LabelSiteMouseMove)},
+      {"LabelSiteMouseDown", LayoutMethod(box, &TAboutBox::LabelSiteMouseDown)},
   };
-  handlers.mouseMove["LabelSiteMouseMove"] = [box](vcl::TObject* sender, vcl::TShiftState shift, int x, int y) {
-    box->LabelSiteMouseMove(sender, shift, x, y);
-  };
-  handlers.mouse["LabelSiteMouseDown"] = [box](vcl::TObject* sender, vcl::TMouseButton button,
-                                               vcl::TShiftState shift, int x, int y) {
-    box->LabelSiteMouseDown(sender, button, shift, x, y);
-  };
-  return handlers;
 }
 
 }  // namespace

@@ -9,10 +9,11 @@
 namespace muralto {
 
 TFormOptions::TFormOptions(vcl::TComponent* owner) : vcl::TForm(owner) {
-  vcl::TLayoutHandlers handlers;
-  handlers.notify["CheckBoxAutoStartClick"] = [this](vcl::TObject* sender) { CheckBoxAutoStartClick(sender); };
-  handlers.notify["cbTrayClick"] = [this](vcl::TObject* sender) { cbTrayClick(sender); };
-  vcl::LoadLayout(this, LayoutText("options"), handlers);
+  vcl::LoadLayout(this, LayoutText("options"),
+                  {
+                      {"CheckBoxAutoStartClick", vcl::LayoutMethod(this, &TFormOptions::CheckBoxAutoStartClick)},
+                      {"cbTrayClick", vcl::LayoutMethod(this, &TFormOptions::cbTrayClick)},
+                  });
   CheckBoxAutoStart = vcl::LayoutComponent<vcl::TCheckBox>(this, "CheckBoxAutoStart");
   cbTray = vcl::LayoutComponent<vcl::TCheckBox>(this, "cbTray");
 }

@@ -24,39 +24,39 @@ const char* const kNotifyHandlers[] = {
 
 TDemoForm::TDemoForm(vcl::TComponent* owner) : vcl::TForm(owner) {
   vcl::TLayoutHandlers h;
-  for (const char* name : kNotifyHandlers) h.notify[name] = [](vcl::TObject*) {};
-  h.point["StDropFiles1DropFiles"] = [](vcl::TObject*, platform::Point) {};
+  for (const char* name : kNotifyHandlers) h.Add(name, [](vcl::TObject*) {});
+  h.Add("StDropFiles1DropFiles", [](vcl::TObject*, platform::Point) {});
   auto list = [this] { return static_cast<vcl::TListView*>(FindComponent("ListViewFolders")); };
   auto addFolder = [list](const std::string& path, bool checked) {
     vcl::TListItem* item = list()->Items().Add();
     item->SetCaption(path);
     item->SetChecked(checked);
   };
-  h.notify["FormCreate"] = [addFolder](vcl::TObject*) {
+  h.Add("FormCreate", [addFolder](vcl::TObject*) {
     addFolder("C:\\Pictures\\Holidays", true);
     addFolder("C:\\Pictures\\Mountains", true);
     addFolder("D:\\Photos\\2003", false);
-  };
-  h.notify["ButtonAddClick"] = [this, addFolder](vcl::TObject*) {
+  });
+  h.Add("ButtonAddClick", [this, addFolder](vcl::TObject*) {
     addFolder("C:\\Pictures\\New folder " + std::to_string(++added_), true);
-  };
-  h.notify["ButtonDeleteClick"] = [list](vcl::TObject*) {
+  });
+  h.Add("ButtonDeleteClick", [list](vcl::TObject*) {
     for (int i = list()->Items().Count() - 1; i >= 0; --i) {
       if (list()->Items().Item(i)->Selected()) list()->Items().Delete(i);
     }
-  };
-  h.notify["ButtonClearClick"] = [list](vcl::TObject*) { list()->Items().Clear(); };
-  h.notify["ButtonStartClick"] = [this](vcl::TObject*) {
+  });
+  h.Add("ButtonClearClick", [list](vcl::TObject*) { list()->Items().Clear(); });
+  h.Add("ButtonStartClick", [this](vcl::TObject*) {
     running_ = !running_;
     static_cast<vcl::TButton*>(FindComponent("ButtonStart"))->SetCaption(running_ ? "Stop" : "Start");
-  };
-  h.notify["MExitClick"] = [this](vcl::TObject*) { Close(); };
-  h.notify["PExitClick"] = [this](vcl::TObject*) { Close(); };
-  h.notify["MAboutClick"] = [](vcl::TObject*) { vcl::ShowMessage("Muralto 1.2 controls"); };
-  h.close["FormClose"] = [](vcl::TObject*, vcl::TCloseAction&) {};
-  h.key["FormKeyDown"] = [this](vcl::TObject*, std::uint16_t& key, vcl::TShiftState) {
+  });
+  h.Add("MExitClick", [this](vcl::TObject*) { Close(); });
+  h.Add("PExitClick", [this](vcl::TObject*) { Close(); });
+  h.Add("MAboutClick", [](vcl::TObject*) { vcl::ShowMessage("Muralto 1.2 controls"); });
+  h.Add("FormClose", [](vcl::TObject*, vcl::TCloseAction&) {});
+  h.Add("FormKeyDown", [this](vcl::TObject*, std::uint16_t& key, vcl::TShiftState) {
     if (key == 27) Close();
-  };
+  });
   vcl::LoadLayout(this, muralto::LayoutText("main"), h);
   static_cast<muralto::TCSpinEdit*>(FindComponent("CSpinEditHour"))->SetValue(1);
 }

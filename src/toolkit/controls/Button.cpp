@@ -1,6 +1,6 @@
 #include "toolkit/controls/Button.h"
 
-#include "toolkit/forms/Form.h"
+#include "toolkit/controls/FormLink.h"
 
 namespace vcl {
 
@@ -24,9 +24,7 @@ void TButton::CreateParams(TCreateParams& params) {
 
 void TButton::Click() {
   if (modalResult_ != 0) {
-    TControl* top = this;
-    while (top->Parent()) top = top->Parent();
-    if (auto* form = dynamic_cast<TForm*>(top)) form->SetModalResult(modalResult_);
+    if (TFormLink* form = FormOf(this)) form->SetModalResult(modalResult_);
   }
   TWinControl::Click();
 }

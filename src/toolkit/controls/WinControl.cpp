@@ -1,61 +1,51 @@
 #include "toolkit/controls/WinControl.h"
 
 #include <algorithm>
-#include <map>
 #include <vector>
 
 #include "platform/UniqueHandle.h"
 #include "platform/commctrl.h"
 #include "platform/desktop.h"
 #include "platform/gdi.h"
-#include "toolkit/forms/Application.h"
+#include "toolkit/controls/FormLink.h"
+#include "toolkit/controls/MenuCommands.h"
+#include "toolkit/controls/WindowBinding.h"
+#include "toolkit/controls/WindowExceptions.h"
 #include "toolkit/core/Exceptions.h"
-#include "toolkit/forms/Form.h"
-#include "toolkit/forms/MenuCommands.h"
 
 namespace vcl {
 
 namespace {
-
-std::map<platform::Hwnd, TWinControl*>& Bindings() {
-  static std::map<platform::Hwnd, TWinControl*> bindings;
-  return bindings;
-}
 
 // The window the pointer moved over last.
 platform::Hwnd pointerWindow = 0;
 
 int CursorShape(TCursor cursor) { return cursor == TCursor::crHandPoint ? platform::IdcHand : platform::IdcArrow; }
 
-// The object whose window is being created: its first messages arrive
-// before CreateWindowExA returns the handle.
-TWinControl* creating = nullptr;
-
-platform::Lresult MURALTO_WINAPI StdWndProc(platform::Hwnd window, std::uint32_t msg, platform::Wparam wParam,
-                                            platform::Lparam lParam) {
-  TWinControl* control = FindControl(window);
-  if (!control && creating) {
-    control = creating;
-    Bindings()[window] = control;
-    control->AttachCreatingWindow(window);
-  }
-  if (!control) return platform::DefWindowProcA(window, msg, wParam, lParam);
+platform::Lresult Deliver(TWinControl* control, std::uint32_t msg, platform::Wparam wParam, platform::Lparam lParam) {
   TMessage message{msg, wParam, lParam, 0};
   // No exception may cross the system's frames.
   try {
     control->WndProc(message);
   } catch (...) {
-    HandleCurrentException();
+    HandleWindowException();
   }
   return message.Result;
 }
 
+// The procedure of the library's own window classes.
+platform::Lresult MURALTO_WINAPI StdWndProc(platform::Hwnd window, std::uint32_t msg, platform::Wparam wParam,
+                                            platform::Lparam lParam) {
+  auto* control = dynamic_cast<TWinControl*>(ClaimWindow(window));
+  if (!control) return platform::DefWindowProcA(window, msg, wParam, lParam);
+  // Its first messages arrive before CreateWindowExA returns the handle.
+  if (!control->HandleAllocated()) control->AttachCreatingWindow(window);
+  return Deliver(control, msg, wParam, lParam);
+}
+
 }  // namespace
 
-TWinControl* FindControl(platform::Hwnd window) {
-  auto it = Bindings().find(window);
-  return it == Bindings().end() ? nullptr : it->second;
-}
+TWinControl* FindControl(platform::Hwnd window) { return WindowObjectAs<TWinControl>(window); }
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
@@ -102,23 +92,26 @@ void TWinControl::CreateWnd() {
     wc.className = params.WinClassName.c_str();
     platform::RegisterClassA(&wc);
   }
-  TWinControl* outer = creating;
-  creating = params.OwnClass ? this : nullptr;
-  platform::Hwnd window =
-      platform::CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
-                                params.X, params.Y, params.Width, params.Height, params.WndParent, 0);
-  creating = outer;
+  platform::Hwnd window = 0;
+  {
+    TWindowCreation creation(params.OwnClass ? this : nullptr);
+    window = platform::CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(),
+                                       params.Style, params.X, params.Y, params.Width, params.Height,
+                                       params.WndParent, 0);
+  }
   if (!window) throw EOutOfResources("Error creating window");
   handle_ = window;
-  Bindings()[window] = this;
+  BindWindow(window, this);
   if (!params.OwnClass) {
-    defProc_ = reinterpret_cast<platform::WndProc>(
-        platform::SetWindowLongA(window, platform::GwlWndProc, reinterpret_cast<std::intptr_t>(&StdWndProc)));
+    // A predefined control's window: its own procedure stays under the hook.
+    subclass_.Install(window, [this](std::uint32_t msg, platform::Wparam wParam, platform::Lparam lParam) {
+      return Deliver(this, msg, wParam, lParam);
+    });
   }
   platform::SendMessageA(window, platform::WmSetFont, Font().Handle(), 0);
   InitializeWnd();
   CreateChildHandles();
-  Fire(OnWindowCreated, this);
+  OnWindowCreated.Fire(this);
 }
 
 void TWinControl::CreateChildHandles() {
@@ -134,11 +127,8 @@ void TWinControl::DestroyWnd() {
   platform::Hwnd window = handle_;
   // Keep what the user typed, then stop dispatch, unhook, destroy.
   text_ = Text();
-  Bindings().erase(window);
-  if (defProc_) {
-    platform::SetWindowLongA(window, platform::GwlWndProc, reinterpret_cast<std::intptr_t>(defProc_));
-    defProc_ = nullptr;
-  }
+  UnbindWindow(window);
+  subclass_.Remove();
   handle_ = 0;
   if (pointerWindow == window) pointerWindow = 0;
   platform::DestroyWindow(window);
@@ -258,8 +248,8 @@ platform::Lresult TWinControl::Perform(std::uint32_t msg, platform::Wparam wPara
 
 void TWinControl::DefaultHandler(TMessage& m) {
   if (!handle_) return;
-  m.Result = defProc_ ? platform::CallWindowProcA(defProc_, handle_, m.Msg, m.WParam, m.LParam)
-                      : platform::DefWindowProcA(handle_, m.Msg, m.WParam, m.LParam);
+  m.Result = subclass_.Installed() ? subclass_.CallNext(m.Msg, m.WParam, m.LParam)
+                                    : platform::DefWindowProcA(handle_, m.Msg, m.WParam, m.LParam);
 }
 
 void TWinControl::KeyDown(std::uint16_t& key, TShiftState shift) {
@@ -371,8 +361,8 @@ void TWinControl::WndProc(TMessage& m) {
       // A form with key preview sees its controls' key presses first.
       TControl* top = this;
       while (top->Parent()) top = top->Parent();
-      if (auto* form = dynamic_cast<TForm*>(top); form && form != this && form->KeyPreview()) {
-        form->KeyDown(key, KeyboardShiftState());
+      if (TFormLink* form = FormOf(this); form && top != this && form->KeyPreview()) {
+        static_cast<TWinControl*>(top)->KeyDown(key, KeyboardShiftState());
         if (key == 0) return;
       }
       KeyDown(key, KeyboardShiftState());
@@ -396,9 +386,7 @@ void TWinControl::WndProc(TMessage& m) {
     }
     case WmSetFocus: {
       DefaultHandler(m);
-      TControl* top = this;
-      while (top->Parent()) top = top->Parent();
-      if (auto* form = dynamic_cast<TForm*>(top)) form->FocusArrived(this);
+      if (TFormLink* form = FormOf(this)) form->FocusArrived(this);
       DoEnter();
       return;
     }
@@ -436,7 +424,7 @@ void TWinControl::WndProc(TMessage& m) {
       }
       break;
     case WmPaint:
-      if (!defProc_) {
+      if (!subclass_.Installed()) {
         PaintHandler();
         return;
       }

@@ -9,6 +9,8 @@
 
 #include "platform/windowing.h"
 #include "toolkit/controls/Control.h"
+#include "toolkit/controls/WindowSubclass.h"
+#include "toolkit/core/Notice.h"
 
 namespace vcl {
 
@@ -74,8 +76,8 @@ class TWinControl : public TControl {
   TKeyPressEvent OnKeyPress;
   // Raised each time the window has been made (its state pushed into it):
   // a component that works on the window itself, subclassing it for
-  // instance, starts there when the window did not exist yet.
-  TNotifyEvent OnWindowCreated;
+  // instance, joins it when the window does not exist yet.
+  TNotice OnWindowCreated;
 
   // Sends a message to the control: through its window when it has one,
   // straight to its handler otherwise.
@@ -125,7 +127,8 @@ class TWinControl : public TControl {
   TControl* GraphicControlAt(int x, int y);
 
   platform::Hwnd handle_ = 0;
-  platform::WndProc defProc_ = nullptr;
+  // The hook on a predefined control's window.
+  TWindowSubclass subclass_;
   std::vector<TControl*> controls_;
   int tabOrder_ = -1;
   bool tabStop_ = false;

@@ -7,7 +7,8 @@
 #include "platform/files.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/forms/Form.h"
-#include "toolkit/forms/MenuCommands.h"
+#include "toolkit/controls/MenuCommands.h"
+#include "toolkit/controls/WindowExceptions.h"
 
 namespace vcl {
 
@@ -15,6 +16,9 @@ namespace {
 
 TApplication* current = nullptr;
 constexpr const char* kApplicationClass = "TApplication";
+
+// What the controls' window procedures catch goes to the failure display.
+[[maybe_unused]] const bool kWindowFailuresShown = (SetWindowExceptionHandler(&HandleCurrentException), true);
 
 platform::Lresult MURALTO_WINAPI ApplicationWndProc(platform::Hwnd window, std::uint32_t msg, platform::Wparam wParam,
                                                     platform::Lparam lParam) {

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "toolkit/controls/FormLink.h"
 #include "toolkit/controls/WinControl.h"
 
 namespace vcl {
@@ -23,7 +24,7 @@ inline constexpr int mrCancel = 2;
 inline constexpr int mrYes = 6;
 inline constexpr int mrNo = 7;
 
-class TForm : public TWinControl {
+class TForm : public TWinControl, public TFormLink {
  public:
   explicit TForm(TComponent* owner);
   ~TForm() override;
@@ -45,14 +46,14 @@ class TForm : public TWinControl {
   void SetIcon(platform::Hicon icon);
   TMainMenu* Menu() const { return menu_; }
   void SetMenu(TMainMenu* menu);
-  bool KeyPreview() const { return keyPreview_; }
+  bool KeyPreview() const override { return keyPreview_; }
   void SetKeyPreview(bool on) { keyPreview_ = on; }
   TWinControl* ActiveControl() const { return activeControl_; }
   void SetActiveControl(TWinControl* control);
   TWindowState WindowState() const { return windowState_; }
   void SetWindowState(TWindowState state);
   int ModalResult() const { return modalResult_; }
-  void SetModalResult(int result) { modalResult_ = result; }
+  void SetModalResult(int result) override { modalResult_ = result; }
   bool Modal() const { return modal_; }
 
   TNotifyEvent OnCreate;
@@ -84,7 +85,7 @@ class TForm : public TWinControl {
   void MenuChanged();
   // The focus arrived in control, one of this form's or the form itself:
   // it goes back there whenever the form is activated again.
-  void FocusArrived(TWinControl* control);
+  void FocusArrived(TWinControl* control) override;
 
   void WndProc(TMessage& message) override;
   void Notification(TComponent* component, TOperation operation) override;

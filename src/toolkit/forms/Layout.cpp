@@ -1,29 +1,16 @@
 #include "toolkit/forms/Layout.h"
 
 #include <cctype>
-#include <optional>
 
-#include "toolkit/controls/Button.h"
-#include "toolkit/controls/CheckBox.h"
-#include "toolkit/controls/Edit.h"
 #include "toolkit/core/Exceptions.h"
-#include "toolkit/controls/GroupBox.h"
-#include "toolkit/controls/Image.h"
-#include "toolkit/controls/Label.h"
-#include "toolkit/controls/ListView.h"
+#include "toolkit/forms/LayoutProperties.h"
 #include "toolkit/forms/Menus.h"
-#include "toolkit/controls/Panel.h"
-#include "toolkit/controls/RadioGroup.h"
-#include "toolkit/controls/StatusBar.h"
-#include "toolkit/forms/Timer.h"
 
 namespace vcl {
 
 namespace {
 
-[[noreturn]] void Fail(int line, const std::string& what) {
-  throw Exception("Layout line " + std::to_string(line) + ": " + what);
-}
+[[noreturn]] void Fail(int line, const std::string& what) { LayoutFail(line, what); }
 
 std::vector<std::string> Tokens(std::string_view line, int number) {
   std::vector<std::string> tokens;
@@ -57,219 +44,40 @@ std::vector<std::string> Tokens(std::string_view line, int number) {
 
 struct ClassInfo {
   TComponentFactory factory;
-  TPropertySetter setter;
+  std::string base;
+  TLayoutProperties properties;
 };
 
-template <class T>
-TComponentFactory Factory() {
-  return [](TComponent* owner) -> TComponent* { return TComponent::Create<T>(owner); };
-}
-
-std::map<std::string, ClassInfo>& Classes() {
-  static std::map<std::string, ClassInfo> classes = {
-      {"TButton", {Factory<TButton>(), {}}},       {"TLabel", {Factory<TLabel>(), {}}},
-      {"TGroupBox", {Factory<TGroupBox>(), {}}},   {"TRadioGroup", {Factory<TRadioGroup>(), {}}},
-      {"TPanel", {Factory<TPanel>(), {}}},         {"TImage", {Factory<TImage>(), {}}},
-      {"TCheckBox", {Factory<TCheckBox>(), {}}},   {"TStatusBar", {Factory<TStatusBar>(), {}}},
-      {"TListView", {Factory<TListView>(), {}}},   {"TEdit", {Factory<TEdit>(), {}}},
-      {"TTimer", {Factory<TTimer>(), {}}},         {"TMainMenu", {Factory<TMainMenu>(), {}}},
-      {"TPopupMenu", {Factory<TPopupMenu>(), {}}}, {"TMenuItem", {Factory<TMenuItem>(), {}}},
-  };
+std::map<std::string, ClassInfo>& Registry() {
+  static std::map<std::string, ClassInfo> classes;
   return classes;
 }
 
-void Need(const TLayoutEntry::Setting& s, std::size_t count) {
-  if (s.values.size() < count) Fail(s.line, "'" + s.property + "' needs " + std::to_string(count) + " value(s)");
+// The registry with the library's own classes in it.
+std::map<std::string, ClassInfo>& Classes() {
+  [[maybe_unused]] static const bool known = (RegisterToolkitLayoutClasses(), true);
+  return Registry();
 }
 
-template <class Event>
-Event Handler(const std::map<std::string, Event>& map, const TLayoutEntry::Setting& s) {
-  Need(s, 1);
-  auto it = map.find(s.values[0]);
-  if (it == map.end()) Fail(s.line, "no handler '" + s.values[0] + "'");
-  return it->second;
+const ClassInfo* FindClass(const std::string& name) {
+  auto it = Classes().find(name);
+  return it == Classes().end() ? nullptr : &it->second;
 }
 
-bool ApplyForm(TForm* form, const TLayoutEntry::Setting& s, const TLayoutHandlers& handlers) {
-  const std::string& p = s.property;
-  if (p == "ClientSize") {
-    form->SetClientSize(LayoutInt(s, 0), LayoutInt(s, 1));
-  } else if (p == "BorderStyle") {
-    Need(s, 1);
-    const std::string& v = s.values[0];
-    if (v == "single") form->SetBorderStyle(TFormBorderStyle::bsSingle);
-    else if (v == "dialog") form->SetBorderStyle(TFormBorderStyle::bsDialog);
-    else if (v == "sizeable") form->SetBorderStyle(TFormBorderStyle::bsSizeable);
-    else if (v == "none") form->SetBorderStyle(TFormBorderStyle::bsNone);
-    else Fail(s.line, "unknown border '" + v + "'");
-  } else if (p == "BorderIcons") {
-    unsigned icons = 0;
-    for (const std::string& v : s.values) {
-      if (v == "systemmenu") icons |= biSystemMenu;
-      else if (v == "minimize") icons |= biMinimize;
-      else if (v == "maximize") icons |= biMaximize;
-      else Fail(s.line, "unknown border icon '" + v + "'");
+// Applies the setting with the first class up the chain that understands it.
+bool Apply(const std::string& className, TComponent* component, const TLayoutEntry::Setting& s,
+           const TLayoutHandlers& handlers) {
+  for (const ClassInfo* info = FindClass(className); info; info = info->base.empty() ? nullptr : FindClass(info->base)) {
+    auto property = info->properties.find(s.property);
+    if (property != info->properties.end()) {
+      property->second(component, s, handlers);
+      return true;
     }
-    form->SetBorderIcons(icons);
-  } else if (p == "Position") {
-    Need(s, 1);
-    form->SetPosition(s.values[0] == "screencenter" ? TPosition::poScreenCenter : TPosition::poDesigned);
-  } else if (p == "Icon") {
-    Need(s, 1);
-    form->SetIcon(platform::LoadIconA(s.values[0].c_str()));
-  } else if (p == "Menu") {
-    Need(s, 1);
-    auto* menu = dynamic_cast<TMainMenu*>(form->FindComponent(s.values[0]));
-    if (!menu) Fail(s.line, "no main menu '" + s.values[0] + "'");
-    form->SetMenu(menu);
-  } else if (p == "KeyPreview") {
-    form->SetKeyPreview(LayoutBool(s));
-  } else if (p == "OnCreate") {
-    form->OnCreate = Handler(handlers.notify, s);
-  } else if (p == "OnShow") {
-    form->OnShow = Handler(handlers.notify, s);
-  } else if (p == "OnClose") {
-    form->OnClose = Handler(handlers.close, s);
-  } else {
-    return false;
-  }
-  return true;
-}
-
-bool ApplyControl(TControl* c, const TLayoutEntry::Setting& s, const TLayoutHandlers& handlers) {
-  const std::string& p = s.property;
-  auto* win = dynamic_cast<TWinControl*>(c);
-  if (p == "Bounds") {
-    c->SetBounds(LayoutInt(s, 0), LayoutInt(s, 1), LayoutInt(s, 2), LayoutInt(s, 3));
-  } else if (p == "Caption" || p == "Text") {
-    Need(s, 1);
-    c->SetText(s.values[0]);
-  } else if (p == "Visible") {
-    c->SetVisible(LayoutBool(s));
-  } else if (p == "Enabled") {
-    c->SetEnabled(LayoutBool(s));
-  } else if (p == "Font") {
-    Need(s, 2);
-    TFont font = c->Font();
-    font.Name = s.values[0];
-    font.Height = LayoutInt(s, 1);
-    for (std::size_t i = 2; i < s.values.size(); ++i) {
-      if (s.values[i] == "bold") font.Bold = true;
-      else if (s.values[i] == "underline") font.Underline = true;
-      else Fail(s.line, "unknown font style '" + s.values[i] + "'");
-    }
-    c->SetFont(font);
-  } else if (p == "FontColor") {
-    TFont font = c->Font();
-    font.Color = LayoutInt(s, 0);
-    c->SetFont(font);
-  } else if (p == "ParentColor") {
-    LayoutBool(s);  // every control paints in its own colour
-  } else if (p == "Cursor") {
-    Need(s, 1);
-    c->SetCursor(s.values[0] == "hand" ? TCursor::crHandPoint : TCursor::crDefault);
-  } else if (p == "OnClick") {
-    c->OnClick = Handler(handlers.notify, s);
-  } else if (p == "OnMouseDown") {
-    c->OnMouseDown = Handler(handlers.mouse, s);
-  } else if (p == "OnMouseUp") {
-    c->OnMouseUp = Handler(handlers.mouse, s);
-  } else if (p == "OnMouseMove") {
-    c->OnMouseMove = Handler(handlers.mouseMove, s);
-  } else if (win && p == "TabOrder") {
-    win->SetTabOrder(LayoutInt(s, 0));
-  } else if (win && p == "TabStop") {
-    win->SetTabStop(LayoutBool(s));
-  } else if (win && p == "OnKeyDown") {
-    win->OnKeyDown = Handler(handlers.key, s);
-  } else if (win && p == "OnEnter") {
-    win->OnEnter = Handler(handlers.notify, s);
-  } else if (win && p == "OnExit") {
-    win->OnExit = Handler(handlers.notify, s);
-  } else {
-    return false;
-  }
-  return true;
-}
-
-bool ApplyKind(TComponent* component, const TLayoutEntry::Setting& s, const TLayoutHandlers& handlers) {
-  const std::string& p = s.property;
-  if (auto* b = dynamic_cast<TButton*>(component)) {
-    if (p == "Default") b->SetDefault(LayoutBool(s));
-    else if (p == "Cancel") b->SetCancel(LayoutBool(s));
-    else if (p == "ModalResult") b->SetModalResult(LayoutInt(s, 0));
-    else return false;
-    return true;
-  }
-  if (auto* r = dynamic_cast<TRadioGroup*>(component)) {
-    if (p == "Items") r->SetItems(s.values);
-    else if (p == "ItemIndex") r->SetItemIndex(LayoutInt(s, 0));
-    else return false;
-    return true;
-  }
-  if (auto* l = dynamic_cast<TListView*>(component)) {
-    if (p == "Column") {
-      Need(s, 2);
-      l->SetColumn(s.values[0], LayoutInt(s, 1));
-    } else if (p == "Checkboxes") l->SetCheckboxes(LayoutBool(s));
-    else if (p == "MultiSelect") l->SetMultiSelect(LayoutBool(s));
-    else if (p == "ReadOnly") l->SetReadOnly(LayoutBool(s));
-    else return false;
-    return true;
-  }
-  if (auto* e = dynamic_cast<TEdit*>(component)) {
-    if (p == "ReadOnly") e->SetReadOnly(LayoutBool(s));
-    else if (p == "AutoSelect") e->SetAutoSelect(LayoutBool(s));
-    else if (p == "OnChange") e->OnChange = Handler(handlers.notify, s);
-    else return false;
-    return true;
-  }
-  if (auto* l = dynamic_cast<TLabel*>(component)) {
-    if (p == "AutoSize") l->SetAutoSize(LayoutBool(s));
-    else if (p == "WordWrap") l->SetWordWrap(LayoutBool(s));
-    else return false;
-    return true;
-  }
-  if (auto* image = dynamic_cast<TImage*>(component)) {
-    if (p != "Picture") return false;
-    Need(s, 1);
-    image->SetPicture(platform::LoadIconA(s.values[0].c_str()));
-    return true;
-  }
-  if (auto* c = dynamic_cast<TCheckBox*>(component)) {
-    if (p == "Checked") c->SetChecked(LayoutBool(s));
-    else return false;
-    return true;
-  }
-  if (auto* pn = dynamic_cast<TPanel*>(component)) {
-    auto cut = [&](const std::string& v) {
-      return v == "lowered" ? TBevelCut::bvLowered : v == "raised" ? TBevelCut::bvRaised : TBevelCut::bvNone;
-    };
-    Need(s, 1);
-    if (p == "BevelOuter") pn->SetBevelOuter(cut(s.values[0]));
-    else if (p == "BevelInner") pn->SetBevelInner(cut(s.values[0]));
-    else return false;
-    return true;
-  }
-  if (auto* t = dynamic_cast<TTimer*>(component)) {
-    if (p == "Enabled") t->SetEnabled(LayoutBool(s));
-    else if (p == "Interval") t->SetInterval(static_cast<std::uint32_t>(LayoutInt(s, 0)));
-    else if (p == "OnTimer") t->SetOnTimer(Handler(handlers.notify, s));
-    else return false;
-    return true;
-  }
-  if (auto* m = dynamic_cast<TMenuItem*>(component)) {
-    if (p == "Caption") {
-      Need(s, 1);
-      m->SetCaption(s.values[0]);
-    } else if (p == "Checked") m->SetChecked(LayoutBool(s));
-    else if (p == "Enabled") m->SetEnabled(LayoutBool(s));
-    else if (p == "OnClick") m->OnClick = Handler(handlers.notify, s);
-    else return false;
-    return true;
   }
   return false;
 }
+
+void Need(const TLayoutEntry::Setting& s, std::size_t count) { LayoutNeed(s, count); }
 
 void Attach(TForm* form, TComponent* component, const TLayoutEntry& entry) {
   if (entry.parent.empty()) return;
@@ -314,12 +122,21 @@ bool LayoutBool(const TLayoutEntry::Setting& s) {
   Fail(s.line, "'" + s.values[0] + "' is not true or false");
 }
 
-TNotifyEvent LayoutNotifyHandler(const TLayoutEntry::Setting& s, const TLayoutHandlers& handlers) {
-  return Handler(handlers.notify, s);
+void LayoutNeed(const TLayoutEntry::Setting& s, std::size_t count) {
+  if (s.values.size() < count) Fail(s.line, "'" + s.property + "' needs " + std::to_string(count) + " value(s)");
 }
 
-TPointEvent LayoutPointHandler(const TLayoutEntry::Setting& s, const TLayoutHandlers& handlers) {
-  return Handler(handlers.point, s);
+void LayoutFail(int line, const std::string& what) {
+  throw Exception("Layout line " + std::to_string(line) + ": " + what);
+}
+
+void LayoutNoSetting(const TComponent* component, const TLayoutEntry::Setting& s) {
+  Fail(s.line, "'" + component->Name() + "' has no setting '" + s.property + "'");
+}
+
+void TLayoutHandlers::Missing(const TLayoutEntry::Setting& s) {
+  Need(s, 1);
+  Fail(s.line, "no handler '" + s.values[0] + "'");
 }
 
 std::vector<TLayoutEntry> ParseLayout(std::string_view text) {
@@ -364,8 +181,9 @@ std::vector<TLayoutEntry> ParseLayout(std::string_view text) {
   return entries;
 }
 
-void RegisterLayoutClass(const std::string& className, TComponentFactory factory, TPropertySetter setter) {
-  Classes()[className] = {std::move(factory), std::move(setter)};
+void RegisterLayoutClass(const std::string& className, TComponentFactory factory, const std::string& base,
+                         TLayoutProperties properties) {
+  Registry()[className] = {std::move(factory), base, std::move(properties)};
 }
 
 void LoadLayout(TForm* form, std::string_view text, const TLayoutHandlers& handlers) {
@@ -378,11 +196,12 @@ void LoadLayout(TForm* form, std::string_view text, const TLayoutHandlers& handl
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const TLayoutEntry& entry = entries[i];
     TComponent* component = form;
-    const ClassInfo* info = nullptr;
+    // The form's block names its window class; its properties are a form's.
+    std::string className = "TForm";
     if (i > 0) {
-      auto it = Classes().find(entry.className);
-      if (it == Classes().end()) Fail(entry.line, "unknown class '" + entry.className + "'");
-      info = &it->second;
+      const ClassInfo* info = FindClass(entry.className);
+      if (!info || !info->factory) Fail(entry.line, "unknown class '" + entry.className + "'");
+      className = entry.className;
       if (form->FindComponent(entry.name)) Fail(entry.line, "a second component named '" + entry.name + "'");
       component = info->factory(form);
       component->SetName(entry.name);
@@ -394,13 +213,10 @@ void LoadLayout(TForm* form, std::string_view text, const TLayoutHandlers& handl
         references.push_back(&s);
         continue;
       }
-      bool done = (info && info->setter && info->setter(component, s, handlers)) ||
-                  (component == form && ApplyForm(form, s, handlers)) || ApplyKind(component, s, handlers) ||
-                  (dynamic_cast<TControl*>(component) && ApplyControl(static_cast<TControl*>(component), s, handlers));
-      if (!done) Fail(s.line, "'" + entry.name + "' has no setting '" + s.property + "'");
+      if (!Apply(className, component, s, handlers)) LayoutNoSetting(component, s);
     }
   }
-  for (const TLayoutEntry::Setting* s : references) ApplyForm(form, *s, handlers);
+  for (const TLayoutEntry::Setting* s : references) Apply("TForm", form, *s, handlers);
   for (TComponent* component : created) component->Loaded();
 }
 

@@ -3,10 +3,12 @@
 // and handler bindings read from a text table (resources/layouts/README.md
 // gives the format). The same table builds the window in every build.
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "toolkit/core/Component.h"
@@ -32,22 +34,80 @@ struct TLayoutEntry {
 // Throws Exception "Layout line N: ..." for a malformed table.
 std::vector<TLayoutEntry> ParseLayout(std::string_view text);
 
-// The handlers a window offers to its layout, by name.
-struct TLayoutHandlers {
-  std::map<std::string, TNotifyEvent> notify;
-  std::map<std::string, TCloseEvent> close;
-  std::map<std::string, TKeyEvent> key;
-  std::map<std::string, TPointEvent> point;
-  std::map<std::string, TMouseEvent> mouse;
-  std::map<std::string, TMouseMoveEvent> mouseMove;
+// A handler a window offers to its layout: one of the events a layout binds.
+using TLayoutHandler = std::variant<TNotifyEvent, TCloseEvent, TKeyEvent, TPointEvent, TMouseEvent, TMouseMoveEvent>;
+
+// The handlers a window offers to its layout, by name: one table per window.
+class TLayoutHandlers {
+ public:
+  TLayoutHandlers() = default;
+  TLayoutHandlers(std::initializer_list<std::pair<const std::string, TLayoutHandler>> table) : table_(table) {}
+  void Add(const std::string& name, TLayoutHandler handler) { table_.insert_or_assign(name, std::move(handler)); }
+  // The handler the setting names, as the event its property takes; a name
+  // the window does not offer for that event fails with the setting's line.
+  template <class Event>
+  Event Find(const TLayoutEntry::Setting& setting) const {
+    auto it = setting.values.empty() ? table_.end() : table_.find(setting.values[0]);
+    if (it != table_.end()) {
+      if (const Event* handler = std::get_if<Event>(&it->second)) return *handler;
+    }
+    Missing(setting);
+  }
+
+ private:
+  [[noreturn]] static void Missing(const TLayoutEntry::Setting& setting);
+  std::map<std::string, TLayoutHandler> table_;
 };
 
+// A window's method as a layout handler.
+template <class Window, class... Args>
+TLayoutHandler LayoutMethod(Window* window, void (Window::*method)(Args...)) {
+  return std::function<void(Args...)>([window, method](Args... args) { (window->*method)(std::forward<Args>(args)...); });
+}
+
 using TComponentFactory = std::function<TComponent*(TComponent* owner)>;
-// Applies one setting; false when the class has no such setting.
-using TPropertySetter = std::function<bool(TComponent* component, const TLayoutEntry::Setting& setting,
+// Applies one setting to a component of the class that registered it.
+using TPropertySetter = std::function<void(TComponent* component, const TLayoutEntry::Setting& setting,
                                            const TLayoutHandlers& handlers)>;
-// Makes a component class known to layouts (the library's own are known).
-void RegisterLayoutClass(const std::string& className, TComponentFactory factory, TPropertySetter setter = {});
+// The layout properties one class understands, by name.
+using TLayoutProperties = std::map<std::string, TPropertySetter>;
+
+// Makes a class known to layouts: how to make one (none for a class that
+// only lends its properties), the registered class whose properties it takes
+// too (its nearest registered base class, or none), and its own properties,
+// which come before the base's. The library's own classes are known.
+void RegisterLayoutClass(const std::string& className, TComponentFactory factory, const std::string& base,
+                         TLayoutProperties properties);
+
+// A class's properties as a table of setters taking the class itself.
+template <class T>
+using TLayoutSetters = std::initializer_list<
+    std::pair<const char*, void (*)(T* component, const TLayoutEntry::Setting& setting, const TLayoutHandlers& handlers)>>;
+
+template <class T>
+TLayoutProperties LayoutProperties(TLayoutSetters<T> setters) {
+  TLayoutProperties properties;
+  for (const auto& [name, set] : setters) {
+    // The registry made the component from T's entry or from a class derived from T.
+    properties[name] = [set = set](TComponent* component, const TLayoutEntry::Setting& setting,
+                                   const TLayoutHandlers& handlers) { set(static_cast<T*>(component), setting, handlers); };
+  }
+  return properties;
+}
+
+// A class a layout may name.
+template <class T>
+void RegisterLayoutClass(const std::string& className, const std::string& base, TLayoutSetters<T> setters) {
+  RegisterLayoutClass(
+      className, [](TComponent* owner) -> TComponent* { return TComponent::Create<T>(owner); }, base,
+      LayoutProperties<T>(setters));
+}
+
+// A class that only lends its properties to the classes derived from it.
+template <class T>
+void RegisterLayoutProperties(const std::string& className, const std::string& base, TLayoutSetters<T> setters) {
+  RegisterLayoutClass(className, nullptr, base, LayoutProperties<T>(setters));
+}
 
 // Builds the layout onto form: the first block describes the form itself
 // (its class names the form's window class), every other block creates a
@@ -66,7 +126,10 @@ T* LayoutComponent(TForm* form, const char* name) {
 
 int LayoutInt(const TLayoutEntry::Setting& setting, std::size_t index);
 bool LayoutBool(const TLayoutEntry::Setting& setting);
-TNotifyEvent LayoutNotifyHandler(const TLayoutEntry::Setting& setting, const TLayoutHandlers& handlers);
-TPointEvent LayoutPointHandler(const TLayoutEntry::Setting& setting, const TLayoutHandlers& handlers);
+// Fails unless the setting has at least count values.
+void LayoutNeed(const TLayoutEntry::Setting& setting, std::size_t count);
+// Fails for a setting its class understands but not with these values.
+[[noreturn]] void LayoutNoSetting(const TComponent* component, const TLayoutEntry::Setting& setting);
+[[noreturn]] void LayoutFail(int line, const std::string& what);
 
 }  // namespace vcl

@@ -4,11 +4,11 @@
 
 #include "toolkit/forms/Application.h"
 #include "toolkit/forms/Form.h"
-#include "toolkit/forms/MenuCommands.h"
+#include "toolkit/controls/MenuCommands.h"
 
 namespace vcl {
 
-TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(AllocateMenuCommand(this)) {}
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(AllocateMenuCommand([this] { Click(); })) {}
 
 TMenuItem::~TMenuItem() {
   ReleaseMenuCommand(command_);

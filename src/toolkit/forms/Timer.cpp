@@ -1,8 +1,7 @@
 #include "toolkit/forms/Timer.h"
 
-#include <map>
-
 #include "platform/timers.h"
+#include "toolkit/controls/WindowBinding.h"
 #include "toolkit/forms/Application.h"
 #include "toolkit/core/Exceptions.h"
 
@@ -11,11 +10,6 @@ namespace vcl {
 namespace {
 constexpr const char* kTimerWindowClass = "TPUtilWindow";
 constexpr std::uintptr_t kTimerId = 1;
-
-std::map<platform::Hwnd, TTimer*>& TimerWindows() {
-  static std::map<platform::Hwnd, TTimer*> windows;
-  return windows;
-}
 }  // namespace
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {
@@ -27,12 +21,12 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner) {
   window_ = platform::CreateWindowExA(platform::WsExToolWindow, kTimerWindowClass, "", platform::WsPopup, 0, 0, 0, 0,
                                       0, 0);
   if (!window_) throw EOutOfResources(msg::NoTimers);
-  TimerWindows()[window_] = this;
+  BindWindow(window_, this);
 }
 
 TTimer::~TTimer() {
   if (running_) platform::KillTimer(window_, kTimerId);
-  TimerWindows().erase(window_);
+  UnbindWindow(window_);
   platform::DestroyWindow(window_);
 }
 
@@ -67,10 +61,9 @@ void TTimer::Timer() { Fire(onTimer_, this); }
 platform::Lresult MURALTO_WINAPI TTimer::WindowProc(platform::Hwnd window, std::uint32_t msg, platform::Wparam wParam,
                                                     platform::Lparam lParam) {
   if (msg == platform::WmTimer) {
-    auto it = TimerWindows().find(window);
-    if (it != TimerWindows().end()) {
+    if (TTimer* timer = WindowObjectAs<TTimer>(window)) {
       try {
-        it->second->Timer();
+        timer->Timer();
       } catch (...) {
         HandleCurrentException(TFailureSource::TimerTick);
       }

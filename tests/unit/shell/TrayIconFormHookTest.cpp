@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "TrayIconFixture.h"
+#include "platform/sim/dragdrop_world.h"
+#include "shell/DropFiles.h"
 
 namespace {
 
@@ -185,6 +187,31 @@ TEST_F(TrayIconTest, RestoringAMinimisedFormMakesItNormalOnceTheStartUpIsOver) {
   tray->RestoreApplication();
   EXPECT_EQ(form->WindowState(), vcl::TWindowState::wsNormal);
   EXPECT_FALSE(platform::IsIconic(form->Handle()));
+}
+
+TEST_F(TrayIconTest, TheTrayHookAndADropTargetShareTheFormWindowAndLeaveInAnyOrder) {
+  sim::ResetDrops();
+  auto* drop = vcl::TComponent::Create<muralto::TStDropFiles>(form);  // its target is the form
+  std::vector<std::string> dropped;
+  drop->OnDropFiles = [&](vcl::TObject*, platform::Point) { dropped.push_back(drop->DroppedFiles().Strings(0)); };
+  drop->Loaded();
+  MakeIcon([](TStCustomTrayIcon* icon) { icon->SetMinimizeToTray(true); });
+  ASSERT_FALSE(form->HandleAllocated());
+  EXPECT_EQ(form->OnWindowCreated.Count(), 2u) << "both wait for the form's window";
+  form->Show();
+  EXPECT_EQ(form->OnWindowCreated.Count(), 0u) << "each left once the window came";
+  EXPECT_TRUE(drop->Hooked());
+  auto formProc = reinterpret_cast<std::intptr_t>(tray->SavedFormProc());
+  ASSERT_NE(formProc, 0);
+  sim::DropFiles(form->Handle(), {"C:\\One"}, {1, 1});
+  sim::DispatchPending();
+  EXPECT_EQ(dropped, std::vector<std::string>{"C:\\One"});
+  // The older hook goes first: the newer one keeps working over the form.
+  vcl::TComponent::Free(drop);
+  SysCommand(platform::ScMinimize);
+  EXPECT_FALSE(FormVisible()) << "the minimise went into the notification area";
+  vcl::TComponent::Free(tray);
+  EXPECT_EQ(platform::GetWindowLongA(form->Handle(), platform::GwlWndProc), formProc);
 }
 
 }  // namespace

@@ -25,13 +25,13 @@ class LayoutTest : public guitest::GuiTest {
           "ButtonClearClick", "RadioGroupSelectionClick", "Timer1Timer", "PRestoreClick", "PMChangeClick",
           "PMShowIconsClick", "PMHideIconsClick", "PExitClick", "MExitClick", "MOptionsClick",
           "MLangEnglishClick", "MLangRussianClick", "MAboutClick"}) {
-      handlers.notify[name] = [this, name](vcl::TObject*) { calls.push_back(name); };
+      handlers.Add(name, [this, name](vcl::TObject*) { calls.push_back(name); });
     }
-    handlers.close["FormClose"] = [](vcl::TObject*, vcl::TCloseAction&) {};
-    handlers.key["FormKeyDown"] = [](vcl::TObject*, std::uint16_t&, vcl::TShiftState) {};
-    handlers.point["StDropFiles1DropFiles"] = [this](vcl::TObject*, platform::Point) {
+    handlers.Add("FormClose", [](vcl::TObject*, vcl::TCloseAction&) {});
+    handlers.Add("FormKeyDown", [](vcl::TObject*, std::uint16_t&, vcl::TShiftState) {});
+    handlers.Add("StDropFiles1DropFiles", [this](vcl::TObject*, platform::Point) {
       calls.push_back("StDropFiles1DropFiles");
-    };
+    });
   }
   template <class T>
   T* Get(const char* name) {

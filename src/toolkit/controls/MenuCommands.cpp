@@ -1,15 +1,14 @@
-#include "toolkit/forms/MenuCommands.h"
+#include "toolkit/controls/MenuCommands.h"
 
 #include <map>
 
 #include "toolkit/core/Exceptions.h"
-#include "toolkit/forms/Menus.h"
 
 namespace vcl {
 
 namespace {
-std::map<std::uint32_t, TMenuItem*>& Commands() {
-  static std::map<std::uint32_t, TMenuItem*> commands;
+std::map<std::uint32_t, std::function<void()>>& Commands() {
+  static std::map<std::uint32_t, std::function<void()>> commands;
   return commands;
 }
 // Identifiers start above those a dialog's buttons use and stay below 0xF000,
@@ -19,12 +18,12 @@ constexpr std::uint32_t kLastCommand = 0xEFFF;
 std::uint32_t next = kFirstCommand;
 }  // namespace
 
-std::uint32_t AllocateMenuCommand(TMenuItem* item) {
+std::uint32_t AllocateMenuCommand(std::function<void()> click) {
   for (std::uint32_t tries = 0; tries <= kLastCommand - kFirstCommand; ++tries) {
     std::uint32_t id = next;
     next = next >= kLastCommand ? kFirstCommand : next + 1;
     if (!Commands().count(id)) {
-      Commands()[id] = item;
+      Commands()[id] = std::move(click);
       return id;
     }
   }
@@ -36,7 +35,9 @@ void ReleaseMenuCommand(std::uint32_t command) { Commands().erase(command); }
 bool DispatchMenuCommand(std::uint32_t command) {
   auto it = Commands().find(command);
   if (it == Commands().end()) return false;
-  it->second->Click();
+  // A copy: the click may free the item and release its command.
+  std::function<void()> click = it->second;
+  click();
   return true;
 }
 

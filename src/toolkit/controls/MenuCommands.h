@@ -6,9 +6,8 @@
 
 namespace vcl {
 
-class TMenuItem;
-
-std::uint32_t AllocateMenuCommand(TMenuItem* item);
+// The identifier of a new item; click runs when a command with it arrives.
+std::uint32_t AllocateMenuCommand(std::function<void()> click);
 void ReleaseMenuCommand(std::uint32_t command);
 // Clicks the item of this command; false when no item has it.
 bool DispatchMenuCommand(std::uint32_t command);

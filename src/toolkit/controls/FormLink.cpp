@@ -1,0 +1,13 @@
+#include "toolkit/controls/FormLink.h"
+
+#include "toolkit/controls/WinControl.h"
+
+namespace vcl {
+
+TFormLink* FormOf(TControl* control) {
+  TControl* top = control;
+  while (top->Parent()) top = top->Parent();
+  return dynamic_cast<TFormLink*>(top);
+}
+
+}  // namespace vcl

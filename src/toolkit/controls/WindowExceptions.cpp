@@ -1,0 +1,20 @@
+#include "toolkit/controls/WindowExceptions.h"
+
+namespace vcl {
+
+namespace {
+// Constant-initialised, so a handler set during static initialisation stays.
+TWindowExceptionHandler handler = nullptr;
+}  // namespace
+
+void SetWindowExceptionHandler(TWindowExceptionHandler h) { handler = h; }
+
+void HandleWindowException() {
+  try {
+    if (handler) handler();
+  } catch (...) {
+    // The handler itself failed: nothing may leave a window procedure.
+  }
+}
+
+}  // namespace vcl
