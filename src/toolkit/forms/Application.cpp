@@ -18,7 +18,8 @@ TApplication* current = nullptr;
 constexpr const char* kApplicationClass = "TApplication";
 
 // What the controls' window procedures catch goes to the failure display.
-[[maybe_unused]] const bool kWindowFailuresShown = (SetWindowExceptionHandler(&HandleCurrentException), true);
+[[maybe_unused]] const bool kWindowFailuresShown =
+    (SetWindowExceptionHandler([] { HandleCurrentException(); }), true);
 
 platform::Lresult MURALTO_WINAPI ApplicationWndProc(platform::Hwnd window, std::uint32_t msg, platform::Wparam wParam,
                                                     platform::Lparam lParam) {
