@@ -23,11 +23,11 @@ std::string TreeFolder() {
 void BM_RebuildPool(benchmark::State& state) {
   sim::Reset();
   sim::MapDrive('P', TreeFolder());
-  vcl::TListItems folders;
-  vcl::TListItem* item = folders.Add();
+  toolkit::TListItems folders;
+  toolkit::TListItem* item = folders.Add();
   item->SetCaption("P:\\");
   item->SetChecked(true);
-  vcl::TStringList pool;
+  toolkit::TStringList pool;
   for (auto _ : state) {
     muralto::RebuildPool(folders, pool);
     benchmark::DoNotOptimize(pool.Count());

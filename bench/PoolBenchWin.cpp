@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
   }
   const std::string folder = argv[1];
   const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
-  vcl::TStringList pool;
+  toolkit::TStringList pool;
   std::vector<std::string> paths;
   std::vector<double> scan, walk;
   // One unmeasured pass each warms the caches.

@@ -27,42 +27,42 @@ inline void Require(bool condition) {
 // Reads a BMP; what reads must write, read back to the same colours and
 // colour table.
 inline void BmpInput(const std::uint8_t* data, std::size_t size) {
-  vcl::TMemoryStream in(std::vector<std::uint8_t>(data, data + size));
-  vcl::TDibImage image;
+  toolkit::TMemoryStream in(std::vector<std::uint8_t>(data, data + size));
+  toolkit::TDibImage image;
   try {
-    image = vcl::ReadBmp(in);
-  } catch (const vcl::Exception&) {
+    image = toolkit::ReadBmp(in);
+  } catch (const toolkit::Exception&) {
     return;
   }
   Require(image.pixels != nullptr && image.pixels->Size() == image.ImageSize());
-  vcl::TMemoryStream out;
-  vcl::WriteBmp(out, image);
+  toolkit::TMemoryStream out;
+  toolkit::WriteBmp(out, image);
   out.SetPosition(0);
-  const vcl::TDibImage again = vcl::ReadBmp(out);
+  const toolkit::TDibImage again = toolkit::ReadBmp(out);
   Require(again.width == image.width && again.height == image.height && again.bitCount == image.bitCount);
   Require(again.palette == image.palette);
-  if (image.ImageSize() <= kMaxDecodedBytes / 8) Require(vcl::DibToBgra(again) == vcl::DibToBgra(image));
+  if (image.ImageSize() <= kMaxDecodedBytes / 8) Require(toolkit::DibToBgra(again) == toolkit::DibToBgra(image));
 }
 
 // Decodes a JPEG, quantized or not by the input's length, and writes it.
 inline void JpegInput(const std::uint8_t* data, std::size_t size) {
   try {
-    vcl::ReadJpegHeader(data, size);
-    const vcl::TDibImage image = vcl::DecodeJpeg(data, size, size % 2 == 1, kMaxDecodedBytes);
+    toolkit::ReadJpegHeader(data, size);
+    const toolkit::TDibImage image = toolkit::DecodeJpeg(data, size, size % 2 == 1, kMaxDecodedBytes);
     Require(image.pixels != nullptr && image.pixels->Size() == image.ImageSize());
-    vcl::TMemoryStream out;
-    vcl::WriteBmp(out, image);
+    toolkit::TMemoryStream out;
+    toolkit::WriteBmp(out, image);
     // Decoded in strips of three rows, stored from the end back, it must
     // give the same rows and colour table.
     const std::size_t rowSize = image.RowSize();
     std::vector<std::uint8_t> rows(image.ImageSize());
-    const vcl::TDibImage strips = vcl::DecodeJpegInStrips(
+    const toolkit::TDibImage strips = toolkit::DecodeJpegInStrips(
         data, size, size % 2 == 1, kMaxDecodedBytes, rowSize * 3, nullptr,
         [&](int top, int count, const std::uint8_t* stored) {
           std::copy(stored, stored + count * rowSize, rows.begin() + (image.height - top - count) * rowSize);
         });
     Require(strips.palette == image.palette && std::equal(rows.begin(), rows.end(), image.pixels->Data()));
-  } catch (const vcl::EJPEG&) {
+  } catch (const toolkit::EJPEG&) {
   }
 }
 

@@ -20,16 +20,16 @@ namespace {
 void Convert(const std::string& in, const std::string& out, int screenBits) {
   // The output must not depend on the machine that runs the tool: the
   // screen depth is given, true colour unless asked otherwise.
-  vcl::SetScreenBitsPerPixel(screenBits);
+  toolkit::SetScreenBitsPerPixel(screenBits);
   const std::string picture = ToProgramPath(in);
   const std::string output = ToProgramPath(out);
   const std::size_t slash = output.find_last_of("\\/");
   const std::string dataDir = slash == std::string::npos ? std::string() : output.substr(0, slash + 1);
   const std::string fileName = slash == std::string::npos ? output : output.substr(slash + 1);
 
-  vcl::TJPEGImage jpegImage;
-  vcl::TBitmap workBitmap;
-  workBitmap.SetPixelFormat(vcl::pf24bit);
+  toolkit::TJPEGImage jpegImage;
+  toolkit::TBitmap workBitmap;
+  workBitmap.SetPixelFormat(toolkit::pf24bit);
   std::string currentExtension;
   std::string wallpaperPath;
   muralto::ConvertPicture(picture, dataDir, fileName, currentExtension, wallpaperPath, jpegImage, workBitmap);

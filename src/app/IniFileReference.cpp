@@ -2,6 +2,6 @@
 
 namespace muralto {
 
-vcl::TIniFile* iniFile = nullptr;
+toolkit::TIniFile* iniFile = nullptr;
 
 }  // namespace muralto

@@ -7,7 +7,7 @@
 
 namespace muralto {
 
-extern vcl::TIniFile* iniFile;
+extern toolkit::TIniFile* iniFile;
 
 // Creates the INI object for one operation and releases it at its end.
 class IniFileScope {
@@ -17,10 +17,10 @@ class IniFileScope {
   IniFileScope(const IniFileScope&) = delete;
   IniFileScope& operator=(const IniFileScope&) = delete;
 
-  vcl::TIniFile& Ini() { return object_; }
+  toolkit::TIniFile& Ini() { return object_; }
 
  private:
-  vcl::TIniFile object_;
+  toolkit::TIniFile object_;
 };
 
 }  // namespace muralto

@@ -32,8 +32,8 @@ namespace muralto {
 namespace {
 
 // Every handler the main window's layout may name.
-vcl::TLayoutHandlers MainHandlers(TForm1* f) {
-  using vcl::LayoutMethod;
+toolkit::TLayoutHandlers MainHandlers(TForm1* f) {
+  using toolkit::LayoutMethod;
   return {
       {"FormCreate", LayoutMethod(f, &TForm1::FormCreate)},
       {"FormClose", LayoutMethod(f, &TForm1::FormClose)},
@@ -65,29 +65,29 @@ vcl::TLayoutHandlers MainHandlers(TForm1* f) {
 
 }  // namespace
 
-TForm1::TForm1(vcl::TComponent* owner) : vcl::TForm(owner) {
+TForm1::TForm1(toolkit::TComponent* owner) : toolkit::TForm(owner) {
   RegisterShellLayoutClasses();
-  vcl::LoadLayout(this, LayoutText("main"), MainHandlers(this));
-  ButtonStart = vcl::LayoutComponent<vcl::TButton>(this, "ButtonStart");
-  ButtonAdd = vcl::LayoutComponent<vcl::TButton>(this, "ButtonAdd");
-  ButtonDelete = vcl::LayoutComponent<vcl::TButton>(this, "ButtonDelete");
-  ButtonClear = vcl::LayoutComponent<vcl::TButton>(this, "ButtonClear");
-  StatusBar1 = vcl::LayoutComponent<vcl::TStatusBar>(this, "StatusBar1");
-  RadioGroupPosition = vcl::LayoutComponent<vcl::TRadioGroup>(this, "RadioGroupPosition");
-  RadioGroupSelection = vcl::LayoutComponent<vcl::TRadioGroup>(this, "RadioGroupSelection");
-  ListViewFolders = vcl::LayoutComponent<vcl::TListView>(this, "ListViewFolders");
-  CSpinEditHour = vcl::LayoutComponent<TCSpinEdit>(this, "CSpinEditHour");
-  CSpinEditMin = vcl::LayoutComponent<TCSpinEdit>(this, "CSpinEditMin");
-  CSpinEditSec = vcl::LayoutComponent<TCSpinEdit>(this, "CSpinEditSec");
-  Timer1 = vcl::LayoutComponent<vcl::TTimer>(this, "Timer1");
-  StDropFiles1 = vcl::LayoutComponent<TStDropFiles>(this, "StDropFiles1");
-  TrayIcon = vcl::LayoutComponent<TStTrayIcon>(this, "TrayIcon");
+  toolkit::LoadLayout(this, LayoutText("main"), MainHandlers(this));
+  ButtonStart = toolkit::LayoutComponent<toolkit::TButton>(this, "ButtonStart");
+  ButtonAdd = toolkit::LayoutComponent<toolkit::TButton>(this, "ButtonAdd");
+  ButtonDelete = toolkit::LayoutComponent<toolkit::TButton>(this, "ButtonDelete");
+  ButtonClear = toolkit::LayoutComponent<toolkit::TButton>(this, "ButtonClear");
+  StatusBar1 = toolkit::LayoutComponent<toolkit::TStatusBar>(this, "StatusBar1");
+  RadioGroupPosition = toolkit::LayoutComponent<toolkit::TRadioGroup>(this, "RadioGroupPosition");
+  RadioGroupSelection = toolkit::LayoutComponent<toolkit::TRadioGroup>(this, "RadioGroupSelection");
+  ListViewFolders = toolkit::LayoutComponent<toolkit::TListView>(this, "ListViewFolders");
+  CSpinEditHour = toolkit::LayoutComponent<TCSpinEdit>(this, "CSpinEditHour");
+  CSpinEditMin = toolkit::LayoutComponent<TCSpinEdit>(this, "CSpinEditMin");
+  CSpinEditSec = toolkit::LayoutComponent<TCSpinEdit>(this, "CSpinEditSec");
+  Timer1 = toolkit::LayoutComponent<toolkit::TTimer>(this, "Timer1");
+  StDropFiles1 = toolkit::LayoutComponent<TStDropFiles>(this, "StDropFiles1");
+  TrayIcon = toolkit::LayoutComponent<TStTrayIcon>(this, "TrayIcon");
   SetFolders(&ListViewFolders->Items());
 
-  wallpaperChanger = vcl::TComponent::Create<TWPChanger>(this);
-  workBitmap = std::make_unique<vcl::TBitmap>();
-  workBitmap->SetPixelFormat(vcl::pf24bit);
-  jpegImage = std::make_unique<vcl::TJPEGImage>();
+  wallpaperChanger = toolkit::TComponent::Create<TWPChanger>(this);
+  workBitmap = std::make_unique<toolkit::TBitmap>();
+  workBitmap->SetPixelFormat(toolkit::pf24bit);
+  jpegImage = std::make_unique<toolkit::TJPEGImage>();
 }
 
 TForm1::~TForm1() {
@@ -98,12 +98,12 @@ TForm1::~TForm1() {
   SetFolders(nullptr);
 }
 
-void TForm1::FormCreate(vcl::TObject*) {
-  vcl::TApplication* app = vcl::Application();
+void TForm1::FormCreate(toolkit::TObject*) {
+  toolkit::TApplication* app = toolkit::Application();
   // The title a second copy of the program looks for.
   if (app) app->SetTitle(Form1->Caption());
   // Where the program and its files live, and the tray icon's hint.
-  appDir = vcl::ExtractFilePath(app ? app->ExeName() : vcl::ModuleFileName());
+  appDir = toolkit::ExtractFilePath(app ? app->ExeName() : toolkit::ModuleFileName());
   SetTrayHint(Form1->Caption());
   dataDir = appDir + "data\\";
   folderListPath = dataDir + "folders.ini";
@@ -138,25 +138,25 @@ void TForm1::FormCreate(vcl::TObject*) {
   }
 }
 
-void TForm1::FormClose(vcl::TObject*, vcl::TCloseAction& action) {
+void TForm1::FormClose(toolkit::TObject*, toolkit::TCloseAction& action) {
   try {
     SaveSettings(*this);
     SaveFolderList(*this);
   } catch (const std::exception&) {
-    vcl::HandleCurrentException();
+    toolkit::HandleCurrentException();
     // Without a way out here the program could not be ended at all while
     // its folder is not writable.
-    int answer = vcl::MessageBox("The settings could not be saved. Exit without saving them?",
+    int answer = toolkit::MessageBox("The settings could not be saved. Exit without saving them?",
                                  platform::MbYesNo | platform::MbIconQuestion);
-    if (answer != platform::IdYes) action = vcl::TCloseAction::caNone;
+    if (answer != platform::IdYes) action = toolkit::TCloseAction::caNone;
   }
 }
 
-void TForm1::FormKeyDown(vcl::TObject*, std::uint16_t& key, unsigned) {
+void TForm1::FormKeyDown(toolkit::TObject*, std::uint16_t& key, unsigned) {
   if (key == 27) Close();
 }
 
-void TForm1::MExitClick(vcl::TObject*) { Close(); }
-void TForm1::PExitClick(vcl::TObject*) { Close(); }
+void TForm1::MExitClick(toolkit::TObject*) { Close(); }
+void TForm1::PExitClick(toolkit::TObject*) { Close(); }
 
 }  // namespace muralto

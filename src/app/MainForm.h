@@ -12,7 +12,7 @@
 #include "wallpaper/RuntimeRandom.h"
 #include "wallpaper/WPChanger.h"
 
-namespace vcl {
+namespace toolkit {
 class TBitmap;
 class TButton;
 class TJPEGImage;
@@ -20,7 +20,7 @@ class TListView;
 class TRadioGroup;
 class TStatusBar;
 class TTimer;
-}  // namespace vcl
+}  // namespace toolkit
 
 namespace muralto {
 
@@ -30,55 +30,55 @@ class TStTrayIcon;
 
 // The form's own base sub-object comes first: the library's form creation
 // relies on the form's address being the TForm's.
-class TForm1 : public vcl::TForm, public MainWindowState, public TOptionsHost {
+class TForm1 : public toolkit::TForm, public MainWindowState, public TOptionsHost {
  public:
-  explicit TForm1(vcl::TComponent* owner);
+  explicit TForm1(toolkit::TComponent* owner);
   ~TForm1() override;
 
-  std::unique_ptr<vcl::TBitmap> workBitmap;
-  std::unique_ptr<vcl::TJPEGImage> jpegImage;
+  std::unique_ptr<toolkit::TBitmap> workBitmap;
+  std::unique_ptr<toolkit::TJPEGImage> jpegImage;
 
   // Controls from the layout.
-  vcl::TButton* ButtonStart = nullptr;
-  vcl::TButton* ButtonAdd = nullptr;
-  vcl::TButton* ButtonDelete = nullptr;
-  vcl::TButton* ButtonClear = nullptr;
-  vcl::TStatusBar* StatusBar1 = nullptr;
-  vcl::TRadioGroup* RadioGroupPosition = nullptr;
-  vcl::TRadioGroup* RadioGroupSelection = nullptr;
-  vcl::TListView* ListViewFolders = nullptr;
+  toolkit::TButton* ButtonStart = nullptr;
+  toolkit::TButton* ButtonAdd = nullptr;
+  toolkit::TButton* ButtonDelete = nullptr;
+  toolkit::TButton* ButtonClear = nullptr;
+  toolkit::TStatusBar* StatusBar1 = nullptr;
+  toolkit::TRadioGroup* RadioGroupPosition = nullptr;
+  toolkit::TRadioGroup* RadioGroupSelection = nullptr;
+  toolkit::TListView* ListViewFolders = nullptr;
   TCSpinEdit* CSpinEditHour = nullptr;
   TCSpinEdit* CSpinEditMin = nullptr;
   TCSpinEdit* CSpinEditSec = nullptr;
-  vcl::TTimer* Timer1 = nullptr;
+  toolkit::TTimer* Timer1 = nullptr;
   TStDropFiles* StDropFiles1 = nullptr;
   TStTrayIcon* TrayIcon = nullptr;
 
   // Start-up and close.
-  void FormCreate(vcl::TObject* sender);
-  void FormClose(vcl::TObject* sender, vcl::TCloseAction& action);
-  void FormKeyDown(vcl::TObject* sender, std::uint16_t& key, unsigned shift);
+  void FormCreate(toolkit::TObject* sender);
+  void FormClose(toolkit::TObject* sender, toolkit::TCloseAction& action);
+  void FormKeyDown(toolkit::TObject* sender, std::uint16_t& key, unsigned shift);
 
   // The rotation.
-  void ButtonStartClick(vcl::TObject* sender);
-  void Timer1Timer(vcl::TObject* sender);
-  void PMChangeClick(vcl::TObject* sender);
-  void CSpinEditHourChange(vcl::TObject* sender);
-  void CSpinEditMinChange(vcl::TObject* sender);
-  void CSpinEditSecChange(vcl::TObject* sender);
-  void RadioGroupSelectionClick(vcl::TObject* sender);
-  void RadioGroupPositionClick(vcl::TObject* sender);
+  void ButtonStartClick(toolkit::TObject* sender);
+  void Timer1Timer(toolkit::TObject* sender);
+  void PMChangeClick(toolkit::TObject* sender);
+  void CSpinEditHourChange(toolkit::TObject* sender);
+  void CSpinEditMinChange(toolkit::TObject* sender);
+  void CSpinEditSecChange(toolkit::TObject* sender);
+  void RadioGroupSelectionClick(toolkit::TObject* sender);
+  void RadioGroupPositionClick(toolkit::TObject* sender);
   void NextWallpaper();
 
   // The folder list and the menus.
-  void ButtonAddClick(vcl::TObject* sender);
-  void ButtonDeleteClick(vcl::TObject* sender);
-  void ButtonClearClick(vcl::TObject* sender);
-  void ListViewFoldersClick(vcl::TObject* sender);
-  void MExitClick(vcl::TObject* sender);
-  void PExitClick(vcl::TObject* sender);
-  void PRestoreClick(vcl::TObject* sender);
-  void MAboutClick(vcl::TObject* sender);
+  void ButtonAddClick(toolkit::TObject* sender);
+  void ButtonDeleteClick(toolkit::TObject* sender);
+  void ButtonClearClick(toolkit::TObject* sender);
+  void ListViewFoldersClick(toolkit::TObject* sender);
+  void MExitClick(toolkit::TObject* sender);
+  void PExitClick(toolkit::TObject* sender);
+  void PRestoreClick(toolkit::TObject* sender);
+  void MAboutClick(toolkit::TObject* sender);
   std::string BrowseForFolder();
   // Shows the main window, restored, in front: the tray's Restore and the
   // request of a second copy.
@@ -97,14 +97,14 @@ class TForm1 : public vcl::TForm, public MainWindowState, public TOptionsHost {
   void SetTrayHint(const std::string& hint);
   void SetTrayActive(bool active) override;
   void SetTrayActiveAtStart(bool active);
-  void MOptionsClick(vcl::TObject* sender);
-  void MLangEnglishClick(vcl::TObject* sender);
-  void MLangRussianClick(vcl::TObject* sender);
-  void PMShowIconsClick(vcl::TObject* sender);
-  void PMHideIconsClick(vcl::TObject* sender);
+  void MOptionsClick(toolkit::TObject* sender);
+  void MLangEnglishClick(toolkit::TObject* sender);
+  void MLangRussianClick(toolkit::TObject* sender);
+  void PMShowIconsClick(toolkit::TObject* sender);
+  void PMHideIconsClick(toolkit::TObject* sender);
 
   // Folders dropped onto the folder list.
-  void StDropFiles1DropFiles(vcl::TObject* sender, platform::Point point);
+  void StDropFiles1DropFiles(toolkit::TObject* sender, platform::Point point);
 
  private:
   void RetimeTimer();

@@ -29,8 +29,8 @@ void TForm1::UpdateAutoStart() {
   // A key that cannot be opened shows up as the write's failure below.
   runRegistry->OpenKey(runKeyPath, true);
   if (autoStart) {
-    vcl::TApplication* app = vcl::Application();
-    runRegistry->WriteString(Caption(), RunCommandLine(app ? app->ExeName() : vcl::ModuleFileName()));
+    toolkit::TApplication* app = toolkit::Application();
+    runRegistry->WriteString(Caption(), RunCommandLine(app ? app->ExeName() : toolkit::ModuleFileName()));
   } else {
     // A value that is not there is what was asked for.
     runRegistry->DeleteValue(Caption());

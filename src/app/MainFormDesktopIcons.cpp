@@ -5,8 +5,8 @@
 
 namespace muralto {
 
-void TForm1::PMShowIconsClick(vcl::TObject*) { SetDesktopIconsVisible(true); }
+void TForm1::PMShowIconsClick(toolkit::TObject*) { SetDesktopIconsVisible(true); }
 
-void TForm1::PMHideIconsClick(vcl::TObject*) { SetDesktopIconsVisible(false); }
+void TForm1::PMHideIconsClick(toolkit::TObject*) { SetDesktopIconsVisible(false); }
 
 }  // namespace muralto

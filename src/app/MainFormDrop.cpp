@@ -22,15 +22,15 @@ bool IsFolder(const std::string& path) {
 
 }  // namespace
 
-void TForm1::StDropFiles1DropFiles(vcl::TObject*, platform::Point) {
+void TForm1::StDropFiles1DropFiles(toolkit::TObject*, platform::Point) {
   // A copy: the refusal's message box dispatches messages, and a second
   // drop taken meanwhile refills the component's list.
   std::vector<std::string> dropped;
-  const vcl::TStringList& files = StDropFiles1->DroppedFiles();
+  const toolkit::TStringList& files = StDropFiles1->DroppedFiles();
   for (int i = 0; i < files.Count(); ++i) dropped.push_back(files.Strings(i));
   // The list repaints once for a run of folders, but shows what it holds
   // behind a refusal's message box.
-  vcl::TListItems::UpdateScope update(ListViewFolders->Items(), false);
+  toolkit::TListItems::UpdateScope update(ListViewFolders->Items(), false);
   for (const std::string& path : dropped) {
     if (IsFolder(path)) {
       update.Hold();
@@ -39,7 +39,7 @@ void TForm1::StDropFiles1DropFiles(vcl::TObject*, platform::Point) {
       newItem->SetChecked(true);
     } else {
       update.Release();
-      vcl::ShowMessage("Please, drag folders only");
+      toolkit::ShowMessage("Please, drag folders only");
     }
   }
   update.Release();

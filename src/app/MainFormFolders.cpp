@@ -27,7 +27,7 @@ std::string TForm1::BrowseForFolder() {
   return std::string(path.data());
 }
 
-void TForm1::ButtonAddClick(vcl::TObject*) {
+void TForm1::ButtonAddClick(toolkit::TObject*) {
   pickedFolder = BrowseForFolder();
   if (pickedFolder.empty()) return;
   newItem = ListViewFolders->Items().Add();
@@ -37,9 +37,9 @@ void TForm1::ButtonAddClick(vcl::TObject*) {
   RebuildPool(Folders(), picturePool);
 }
 
-void TForm1::ButtonDeleteClick(vcl::TObject*) {
-  vcl::TListItems& items = ListViewFolders->Items();
-  const vcl::TListItems::UpdateScope update(items);
+void TForm1::ButtonDeleteClick(toolkit::TObject*) {
+  toolkit::TListItems& items = ListViewFolders->Items();
+  const toolkit::TListItems::UpdateScope update(items);
   for (int i = items.Count() - 1; i >= 0; --i) {
     if (items.Item(i)->Selected()) {
       if (newItem == items.Item(i)) newItem = nullptr;
@@ -49,12 +49,12 @@ void TForm1::ButtonDeleteClick(vcl::TObject*) {
   SaveFolderList(*this);
 }
 
-void TForm1::ButtonClearClick(vcl::TObject*) {
+void TForm1::ButtonClearClick(toolkit::TObject*) {
   newItem = nullptr;
   ListViewFolders->Items().Clear();
   SaveFolderList(*this);
 }
 
-void TForm1::ListViewFoldersClick(vcl::TObject*) { SaveFolderList(*this); }
+void TForm1::ListViewFoldersClick(toolkit::TObject*) { SaveFolderList(*this); }
 
 }  // namespace muralto

@@ -72,7 +72,7 @@ constexpr TextPlace Places[] = {
 
 const char* const Section = "Interface";
 
-vcl::TComponent* WindowOf(Window window, TForm1* main) {
+toolkit::TComponent* WindowOf(Window window, TForm1* main) {
   switch (window) {
     case Window::Main: return main;
     case Window::Options: return FormOptions;
@@ -83,25 +83,25 @@ vcl::TComponent* WindowOf(Window window, TForm1* main) {
 
 // Reads the place's key with its current text as the default. A place whose
 // component is missing is passed over.
-void ApplyText(const vcl::TIniFile& file, const TextPlace& place, vcl::TComponent* target) {
+void ApplyText(const toolkit::TIniFile& file, const TextPlace& place, toolkit::TComponent* target) {
   auto read = [&](const std::string& current) { return file.ReadString(Section, place.key, current); };
   switch (place.part) {
     case Part::Caption:
-      if (auto* item = dynamic_cast<vcl::TMenuItem*>(target)) {
+      if (auto* item = dynamic_cast<toolkit::TMenuItem*>(target)) {
         item->SetCaption(read(item->Caption()));
-      } else if (auto* control = dynamic_cast<vcl::TControl*>(target)) {
+      } else if (auto* control = dynamic_cast<toolkit::TControl*>(target)) {
         control->SetCaption(read(control->Caption()));
       }
       break;
     case Part::RadioItem:
       // Only the item's text: the chosen item stays chosen.
-      if (auto* group = dynamic_cast<vcl::TRadioGroup*>(target);
+      if (auto* group = dynamic_cast<toolkit::TRadioGroup*>(target);
           group && place.index < static_cast<int>(group->Items().size())) {
         group->SetItem(place.index, read(group->Items()[static_cast<std::size_t>(place.index)]));
       }
       break;
     case Part::FirstColumn:
-      if (auto* list = dynamic_cast<vcl::TListView*>(target)) list->SetColumnCaption(read(list->ColumnCaption()));
+      if (auto* list = dynamic_cast<toolkit::TListView*>(target)) list->SetColumnCaption(read(list->ColumnCaption()));
       break;
   }
 }
@@ -120,7 +120,7 @@ bool HasKey(const std::vector<std::string>& names, const std::string& key) {
 }
 
 void SetChecked(TForm1* form, const char* itemName, bool checked) {
-  if (auto* item = dynamic_cast<vcl::TMenuItem*>(form->FindComponent(itemName))) item->SetChecked(checked);
+  if (auto* item = dynamic_cast<toolkit::TMenuItem*>(form->FindComponent(itemName))) item->SetChecked(checked);
 }
 
 }  // namespace
@@ -132,7 +132,7 @@ void TForm1::LoadLanguage(const std::string& name) {
   if (name == "English") SetChecked(this, "MLangEnglish", true);
   if (name == "Russian") SetChecked(this, "MLangRussian", true);
   // A missing file reads as one without keys.
-  const vcl::TIniFile file(appDir + "language\\" + name + ".ini");
+  const toolkit::TIniFile file(appDir + "language\\" + name + ".ini");
   // The section's key names are read once: asking the file for them key by
   // key made every start read it some forty times more.
   const std::vector<std::string> keys = file.ReadSection(Section);
@@ -140,18 +140,18 @@ void TForm1::LoadLanguage(const std::string& name) {
     // A key the file lacks leaves its text exactly as it is: the reader
     // would hand back the default without its trailing blanks (" Position ").
     if (!HasKey(keys, place.key)) continue;
-    vcl::TComponent* window = WindowOf(place.window, this);
+    toolkit::TComponent* window = WindowOf(place.window, this);
     if (!window) continue;
     ApplyText(file, place, place.name ? window->FindComponent(place.name) : window);
   }
 }
 
-void TForm1::MLangEnglishClick(vcl::TObject*) {
+void TForm1::MLangEnglishClick(toolkit::TObject*) {
   languageName = "English";
   LoadLanguage(languageName);
 }
 
-void TForm1::MLangRussianClick(vcl::TObject*) {
+void TForm1::MLangRussianClick(toolkit::TObject*) {
   languageName = "Russian";
   LoadLanguage(languageName);
 }

@@ -7,7 +7,7 @@
 
 namespace muralto {
 
-void TForm1::MOptionsClick(vcl::TObject*) {
+void TForm1::MOptionsClick(toolkit::TObject*) {
   LoadLanguage(languageName);
   if (!FormOptions) return;
   // A box whose state changes here runs its handler, as a click would: the

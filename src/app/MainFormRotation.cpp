@@ -15,7 +15,7 @@
 
 namespace muralto {
 
-void TForm1::ButtonStartClick(vcl::TObject*) {
+void TForm1::ButtonStartClick(toolkit::TObject*) {
   running = !running;
   if (running) {
     ButtonStart->SetCaption("Stop");
@@ -30,34 +30,34 @@ void TForm1::ButtonStartClick(vcl::TObject*) {
 
 void TForm1::RetimeTimer() { Timer1->SetInterval(IntervalMilliseconds(hours, minutes, seconds)); }
 
-void TForm1::Timer1Timer(vcl::TObject*) { NextWallpaper(); }
+void TForm1::Timer1Timer(toolkit::TObject*) { NextWallpaper(); }
 
-void TForm1::PMChangeClick(vcl::TObject*) { NextWallpaper(); }
+void TForm1::PMChangeClick(toolkit::TObject*) { NextWallpaper(); }
 
-void TForm1::CSpinEditHourChange(vcl::TObject*) {
+void TForm1::CSpinEditHourChange(toolkit::TObject*) {
   hours = CSpinEditHour->Value();
   RetimeTimer();
   SaveSettings(*this);
 }
 
-void TForm1::CSpinEditMinChange(vcl::TObject*) {
+void TForm1::CSpinEditMinChange(toolkit::TObject*) {
   minutes = CSpinEditMin->Value();
   RetimeTimer();
   SaveSettings(*this);
 }
 
-void TForm1::CSpinEditSecChange(vcl::TObject*) {
+void TForm1::CSpinEditSecChange(toolkit::TObject*) {
   seconds = CSpinEditSec->Value();
   RetimeTimer();
   SaveSettings(*this);
 }
 
-void TForm1::RadioGroupSelectionClick(vcl::TObject*) {
+void TForm1::RadioGroupSelectionClick(toolkit::TObject*) {
   selectionMode = RadioGroupSelection->ItemIndex();
   SaveSettings(*this);
 }
 
-void TForm1::RadioGroupPositionClick(vcl::TObject*) {
+void TForm1::RadioGroupPositionClick(toolkit::TObject*) {
   positionMode = RadioGroupPosition->ItemIndex();
   SaveSettings(*this);
 }

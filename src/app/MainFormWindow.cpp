@@ -6,16 +6,16 @@
 
 namespace muralto {
 
-void TForm1::MAboutClick(vcl::TObject*) {
+void TForm1::MAboutClick(toolkit::TObject*) {
   LoadLanguage(languageName);
   if (AboutBox) AboutBox->ShowModal();
 }
 
-void TForm1::PRestoreClick(vcl::TObject*) { BringToFront(); }
+void TForm1::PRestoreClick(toolkit::TObject*) { BringToFront(); }
 
 void TForm1::BringToFront() {
   Show();
-  if (vcl::TApplication* app = vcl::Application()) app->Restore();
+  if (toolkit::TApplication* app = toolkit::Application()) app->Restore();
   platform::SetForegroundWindow(Handle());
 }
 

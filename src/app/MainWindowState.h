@@ -11,10 +11,10 @@
 namespace muralto {
 
 struct MainWindowState {
-  vcl::TListItem* newItem = nullptr;
+  toolkit::TListItem* newItem = nullptr;
   std::string wallpaperPath;
   std::string wallpaperFileName = "wallpaper.bmp";
-  vcl::TStringList picturePool;
+  toolkit::TStringList picturePool;
   int folderTotal = 0;
   int hours = 0;
   int minutes = 0;
@@ -34,14 +34,14 @@ struct MainWindowState {
   std::string languageName;
   std::string dataDir;
 
-  void SetFolders(vcl::TListItems* items) { folders_ = items; }
-  vcl::TListItems& Folders() const {
-    if (!folders_) throw vcl::EInvalidOperation("The folder list is not set");
+  void SetFolders(toolkit::TListItems* items) { folders_ = items; }
+  toolkit::TListItems& Folders() const {
+    if (!folders_) throw toolkit::EInvalidOperation("The folder list is not set");
     return *folders_;
   }
 
  private:
-  vcl::TListItems* folders_ = nullptr;
+  toolkit::TListItems* folders_ = nullptr;
 };
 
 }  // namespace muralto

@@ -10,7 +10,7 @@ namespace muralto {
 
 int MuraltoMain(const std::string& commandLine) {
   try {
-    vcl::TApplication application(nullptr);
+    toolkit::TApplication application(nullptr);
     // Our own application window still has its default title here, so the
     // lookup only ever finds another copy. That copy is only brought forward:
     // what it shows then (a copy hidden in the tray or started with "-a"
@@ -28,10 +28,10 @@ int MuraltoMain(const std::string& commandLine) {
       if (Form1) Form1->HandleNeeded();
       application.Run();
     } catch (...) {
-      vcl::HandleCurrentException();
+      toolkit::HandleCurrentException();
     }
   } catch (...) {
-    vcl::HandleCurrentException();
+    toolkit::HandleCurrentException();
   }
   return 0;
 }

@@ -16,25 +16,25 @@ TWPChanger* wallpaperChanger = nullptr;
 namespace {
 // Made before the entry routine runs, once however often this unit is
 // initialised; released only as the process ends.
-std::unique_ptr<vcl::TRegistry>& RunRegistryObject() {
-  static std::unique_ptr<vcl::TRegistry> object = std::make_unique<vcl::TRegistry>();
+std::unique_ptr<toolkit::TRegistry>& RunRegistryObject() {
+  static std::unique_ptr<toolkit::TRegistry> object = std::make_unique<toolkit::TRegistry>();
   return object;
 }
 
 // Hears of the watched windows' destruction through the components' own
 // free notification.
-class TReferenceKeeper : public vcl::TComponent {
+class TReferenceKeeper : public toolkit::TComponent {
  public:
-  TReferenceKeeper() : vcl::TComponent(nullptr) {}
+  TReferenceKeeper() : toolkit::TComponent(nullptr) {}
 
-  void Watch(vcl::TComponent* component, void (*clear)()) {
+  void Watch(toolkit::TComponent* component, void (*clear)()) {
     watched_.emplace_back(component, clear);
     FreeNotification(component);
   }
 
-  void Notification(vcl::TComponent* component, vcl::TOperation operation) override {
-    vcl::TComponent::Notification(component, operation);
-    if (operation != vcl::TOperation::opRemove) return;
+  void Notification(toolkit::TComponent* component, toolkit::TOperation operation) override {
+    toolkit::TComponent::Notification(component, operation);
+    if (operation != toolkit::TOperation::opRemove) return;
     std::erase_if(watched_, [component](const auto& entry) {
       if (entry.first != component) return false;
       entry.second();
@@ -43,7 +43,7 @@ class TReferenceKeeper : public vcl::TComponent {
   }
 
  private:
-  std::vector<std::pair<vcl::TComponent*, void (*)()>> watched_;
+  std::vector<std::pair<toolkit::TComponent*, void (*)()>> watched_;
 };
 
 TReferenceKeeper& Keeper() {
@@ -52,9 +52,9 @@ TReferenceKeeper& Keeper() {
 }
 }  // namespace
 
-vcl::TRegistry* runRegistry = RunRegistryObject().get();
+toolkit::TRegistry* runRegistry = RunRegistryObject().get();
 
-void ClearWhenDestroyed(vcl::TComponent* component, void (*clear)()) {
+void ClearWhenDestroyed(toolkit::TComponent* component, void (*clear)()) {
   if (component) Keeper().Watch(component, clear);
 }
 

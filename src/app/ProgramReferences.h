@@ -2,7 +2,7 @@
 // The program-wide references, one each for the whole run.
 #include "toolkit/io/Registry.h"
 
-namespace vcl {
+namespace toolkit {
 class TComponent;
 }
 
@@ -19,11 +19,11 @@ extern TAboutBox* AboutBox;
 extern TWPChanger* wallpaperChanger;
 // The registry accessor of the auto-start value, made once when the program
 // is loaded and kept until the process ends.
-extern vcl::TRegistry* runRegistry;
+extern toolkit::TRegistry* runRegistry;
 
 // Clears reference when the component it names now is destroyed, so that a
 // program-wide reference never outlives its window.
-void ClearWhenDestroyed(vcl::TComponent* component, void (*clear)());
+void ClearWhenDestroyed(toolkit::TComponent* component, void (*clear)());
 
 template <auto& Reference>
 void ClearReferenceWhenDestroyed() {

@@ -21,15 +21,15 @@ std::string CheckedKey(int n) { return "Checked Folder" + std::to_string(n); }
 // The whole section is read at once: a search of the file for each of the
 // 2N keys made long lists slow to load.
 void LoadFolderList(MainWindowState& state) {
-  vcl::TListItems& folders = state.Folders();
+  toolkit::TListItems& folders = state.Folders();
   IniFileScope scope(state.folderListPath);
-  const vcl::TIniSectionValues values(state.folderListPath, Section);
+  const toolkit::TIniSectionValues values(state.folderListPath, Section);
   state.folderTotal = std::min(values.ReadInteger("Total", 0), MaxFolderEntries);
-  const vcl::TListItems::UpdateScope update(folders);
+  const toolkit::TListItems::UpdateScope update(folders);
   for (int i = 0; i < state.folderTotal; ++i) {
     // Filled through the new item itself, so entries already listed stay as
     // they are.
-    vcl::TListItem* item = folders.Add();
+    toolkit::TListItem* item = folders.Add();
     item->SetCaption(values.ReadString(FolderKey(i + 1), ""));
     item->SetChecked(values.ReadBool(CheckedKey(i + 1), true));
   }
@@ -41,20 +41,20 @@ void LoadFolderList(MainWindowState& state) {
 void SaveFolderList(const MainWindowState& state) {
   const std::string& path = state.folderListPath;
   IniFileScope scope(path);
-  vcl::TIniSectionText text(Section);
-  const vcl::TListItems& folders = state.Folders();
+  toolkit::TIniSectionText text(Section);
+  const toolkit::TListItems& folders = state.Folders();
   text.WriteInteger("Total", folders.Count());
   for (int i = 0; i < folders.Count(); ++i) {
     text.WriteString(FolderKey(i + 1), folders.Item(i)->Caption());
     text.WriteBool(CheckedKey(i + 1), folders.Item(i)->Checked());
   }
-  vcl::TReplacementFile replacement(path);
+  toolkit::TReplacementFile replacement(path);
   try {
     text.SaveToFile(replacement.Path());
-  } catch (const vcl::EIniFileException&) {
-    throw vcl::EIniFileException(vcl::msg::IniFileWriteError(path));
+  } catch (const toolkit::EIniFileException&) {
+    throw toolkit::EIniFileException(toolkit::msg::IniFileWriteError(path));
   }
-  if (!replacement.Commit()) throw vcl::EIniFileException(vcl::msg::IniFileWriteError(path));
+  if (!replacement.Commit()) throw toolkit::EIniFileException(toolkit::msg::IniFileWriteError(path));
 }
 
 }  // namespace muralto

@@ -5,11 +5,11 @@
 
 namespace muralto {
 
-std::string MainSettingsPath() { return vcl::ChangeFileExt(vcl::ModuleFileName(), ".ini"); }
+std::string MainSettingsPath() { return toolkit::ChangeFileExt(toolkit::ModuleFileName(), ".ini"); }
 
 void LoadSettings(MainWindowState& state) {
   IniFileScope scope(MainSettingsPath());
-  vcl::TIniFile& ini = scope.Ini();
+  toolkit::TIniFile& ini = scope.Ini();
   // Stored as read: the controls apply their ranges later.
   state.languageName = ini.ReadString("Options", "Language", "English");
   state.autoStart = ini.ReadBool("Options", "Auto Start", true);
@@ -35,7 +35,7 @@ void SaveSettings(const MainWindowState& state) {
   const std::string path = MainSettingsPath();
   IniFileScope scope(path);
   if (WriteNewSettingsFile(path, entries)) return;
-  vcl::TIniFile& ini = scope.Ini();
+  toolkit::TIniFile& ini = scope.Ini();
   // Entry by entry, never the whole file: keys of others survive.
   for (const SettingsEntry& entry : entries) ini.WriteString(entry.section, entry.key, entry.value);
 }

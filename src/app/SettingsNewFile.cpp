@@ -46,14 +46,14 @@ bool WriteNewSettingsFile(const std::string& path, const std::vector<SettingsEnt
   if (platform::GetFileAttributesA(path.c_str()) != platform::InvalidFileAttributes) return false;
   const std::string text = Layout(entries);
   if (text.empty()) return false;
-  vcl::TReplacementFile file(path);
+  toolkit::TReplacementFile file(path);
   try {
-    vcl::TFileStream stream(file.Path(), vcl::TFileMode::fmCreate);
+    toolkit::TFileStream stream(file.Path(), toolkit::TFileMode::fmCreate);
     stream.WriteBuffer(text.data(), static_cast<std::int64_t>(text.size()));
-  } catch (const vcl::EStreamError&) {
-    throw vcl::EIniFileException(vcl::msg::IniFileWriteError(path));
+  } catch (const toolkit::EStreamError&) {
+    throw toolkit::EIniFileException(toolkit::msg::IniFileWriteError(path));
   }
-  if (!file.Commit()) throw vcl::EIniFileException(vcl::msg::IniFileWriteError(path));
+  if (!file.Commit()) throw toolkit::EIniFileException(toolkit::msg::IniFileWriteError(path));
   return true;
 }
 

@@ -4,8 +4,8 @@
 
 namespace muralto {
 
-TStCustomDropFiles::TStCustomDropFiles(vcl::TComponent* owner) : vcl::TComponent(owner) {
-  if (owner && owner->InState(vcl::csDesigning)) dropTarget_ = dynamic_cast<vcl::TWinControl*>(owner);
+TStCustomDropFiles::TStCustomDropFiles(toolkit::TComponent* owner) : toolkit::TComponent(owner) {
+  if (owner && owner->InState(toolkit::csDesigning)) dropTarget_ = dynamic_cast<toolkit::TWinControl*>(owner);
 }
 
 TStCustomDropFiles::~TStCustomDropFiles() {
@@ -14,20 +14,20 @@ TStCustomDropFiles::~TStCustomDropFiles() {
   UnhookTarget();
 }
 
-bool TStCustomDropFiles::Designing() const { return InState(vcl::csDesigning); }
+bool TStCustomDropFiles::Designing() const { return InState(toolkit::csDesigning); }
 
-void TStCustomDropFiles::AcceptFiles(vcl::TWinControl* control, bool accept) {
+void TStCustomDropFiles::AcceptFiles(toolkit::TWinControl* control, bool accept) {
   // A window made later is registered by Loaded.
   if (control && control->HandleAllocated()) platform::DragAcceptFiles(control->Handle(), accept);
 }
 
-void TStCustomDropFiles::SetDropTarget(vcl::TWinControl* control) {
+void TStCustomDropFiles::SetDropTarget(toolkit::TWinControl* control) {
   if (Designing()) {
-    dropTarget_ = control ? control : dynamic_cast<vcl::TWinControl*>(Owner());
+    dropTarget_ = control ? control : dynamic_cast<toolkit::TWinControl*>(Owner());
     return;
   }
   UnhookTarget();
-  vcl::TWinControl* old = dropTarget_;
+  toolkit::TWinControl* old = dropTarget_;
   dropTarget_ = control;
   if (control) control->FreeNotification(this);
   HookTarget();
@@ -54,17 +54,17 @@ void TStCustomDropFiles::HookTarget() {
 void TStCustomDropFiles::UnhookTarget() { hook_.Remove(); }
 
 void TStCustomDropFiles::Loaded() {
-  vcl::TComponent::Loaded();
+  toolkit::TComponent::Loaded();
   if (Designing()) return;
   // Without a target the owner is the target, and like any other it may
   // have no window yet.
-  if (!dropTarget_) SetDropTarget(dynamic_cast<vcl::TWinControl*>(Owner()));
+  if (!dropTarget_) SetDropTarget(dynamic_cast<toolkit::TWinControl*>(Owner()));
   if (hookPending_ && dropTarget_ && !dropTarget_->HandleAllocated()) {
     // The target's window comes once its form's set-up is done; making it
     // here would show the form to other programs half set up. The hook and
     // the registration go in as soon as the window exists.
-    vcl::TWinControl* target = dropTarget_;
-    targetCreated_ = target->OnWindowCreated.Join([this, target](vcl::TObject*) {
+    toolkit::TWinControl* target = dropTarget_;
+    targetCreated_ = target->OnWindowCreated.Join([this, target](toolkit::TObject*) {
       targetCreated_.Leave();
       SetDropTarget(target);
       SetActive(active_);
@@ -75,9 +75,9 @@ void TStCustomDropFiles::Loaded() {
   if (active_) SetActive(true);
 }
 
-void TStCustomDropFiles::Notification(vcl::TComponent* component, vcl::TOperation operation) {
-  vcl::TComponent::Notification(component, operation);
-  if (operation != vcl::TOperation::opRemove || !component || component != dropTarget_) return;
+void TStCustomDropFiles::Notification(toolkit::TComponent* component, toolkit::TOperation operation) {
+  toolkit::TComponent::Notification(component, operation);
+  if (operation != toolkit::TOperation::opRemove || !component || component != dropTarget_) return;
   // The target goes: its window is gone or about to go, and no other
   // window is registered in its place.
   UnhookTarget();

@@ -14,15 +14,15 @@
 namespace muralto {
 
 // Sender and the drop position in the target's client coordinates.
-using TStDropFilesEvent = vcl::TPointEvent;
+using TStDropFilesEvent = toolkit::TPointEvent;
 
-class TStCustomDropFiles : public vcl::TComponent {
+class TStCustomDropFiles : public toolkit::TComponent {
  public:
-  explicit TStCustomDropFiles(vcl::TComponent* owner);
+  explicit TStCustomDropFiles(toolkit::TComponent* owner);
   ~TStCustomDropFiles() override;
 
   // The full paths of the last drop, in the shell's order.
-  const vcl::TStringList& DroppedFiles() const { return droppedFiles_; }
+  const toolkit::TStringList& DroppedFiles() const { return droppedFiles_; }
   // How many paths the shell reported for the last drop.
   int DroppedCount() const { return droppedCount_; }
   // The target had no window when it was set: the hook waits for Loaded.
@@ -30,11 +30,11 @@ class TStCustomDropFiles : public vcl::TComponent {
   bool Hooked() const { return hook_.Installed(); }
 
   void Loaded() override;
-  void Notification(vcl::TComponent* component, vcl::TOperation operation) override;
+  void Notification(toolkit::TComponent* component, toolkit::TOperation operation) override;
 
  protected:
-  vcl::TWinControl* DropTarget() const { return dropTarget_; }
-  void SetDropTarget(vcl::TWinControl* control);
+  toolkit::TWinControl* DropTarget() const { return dropTarget_; }
+  void SetDropTarget(toolkit::TWinControl* control);
   bool Active() const { return active_; }
   void SetActive(bool active);
   TStDropFilesEvent OnDropFiles;
@@ -48,15 +48,15 @@ class TStCustomDropFiles : public vcl::TComponent {
  private:
   bool Designing() const;
   // Registers or unregisters the target's window, when it has one.
-  void AcceptFiles(vcl::TWinControl* control, bool accept);
+  void AcceptFiles(toolkit::TWinControl* control, bool accept);
   void TakeDrop(platform::Hdrop drop);
 
-  vcl::TWinControl* dropTarget_ = nullptr;
+  toolkit::TWinControl* dropTarget_ = nullptr;
   bool active_ = true;
-  vcl::TStringList droppedFiles_;
+  toolkit::TStringList droppedFiles_;
   int droppedCount_ = 0;
-  vcl::TWindowSubclass hook_;
-  vcl::TNotice::TMembership targetCreated_;  // waits for the target's window
+  toolkit::TWindowSubclass hook_;
+  toolkit::TNotice::TMembership targetCreated_;  // waits for the target's window
   bool hookPending_ = false;
   bool destroying_ = false;
 };

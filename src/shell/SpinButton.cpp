@@ -9,14 +9,14 @@
 namespace muralto {
 
 namespace {
-void LoadBuiltInGlyph(vcl::TBitmap& glyph, const char* name) {
+void LoadBuiltInGlyph(toolkit::TBitmap& glyph, const char* name) {
   auto bytes = GlyphBitmap(name);
-  vcl::TMemoryStream stream(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+  toolkit::TMemoryStream stream(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
   glyph.LoadFromStream(stream);
 }
 }  // namespace
 
-TCSpinButton::TCSpinButton(vcl::TComponent* owner) : vcl::TWinControl(owner) {
+TCSpinButton::TCSpinButton(toolkit::TComponent* owner) : toolkit::TWinControl(owner) {
   arrowUp_ = CreateArrow("SpinUp");
   arrowDown_ = CreateArrow("SpinDown");
   focusedArrow_ = arrowUp_;
@@ -25,9 +25,9 @@ TCSpinButton::TCSpinButton(vcl::TComponent* owner) : vcl::TWinControl(owner) {
 }
 
 TTimerSpeedButton* TCSpinButton::CreateArrow(const char* glyphName) {
-  auto* arrow = vcl::TComponent::Create<TTimerSpeedButton>(this);
-  arrow->OnClick = [this](vcl::TObject* sender) { BtnClick(sender); };
-  arrow->OnMouseDown = [this](vcl::TObject* sender, vcl::TMouseButton button, vcl::TShiftState shift, int x, int y) {
+  auto* arrow = toolkit::TComponent::Create<TTimerSpeedButton>(this);
+  arrow->OnClick = [this](toolkit::TObject* sender) { BtnClick(sender); };
+  arrow->OnMouseDown = [this](toolkit::TObject* sender, toolkit::TMouseButton button, toolkit::TShiftState shift, int x, int y) {
     BtnMouseDown(sender, button, shift, x, y);
   };
   arrow->SetAutoRepeat(true);
@@ -36,7 +36,7 @@ TTimerSpeedButton* TCSpinButton::CreateArrow(const char* glyphName) {
   return arrow;
 }
 
-void TCSpinButton::SetUpGlyph(const vcl::TBitmap& glyph) {
+void TCSpinButton::SetUpGlyph(const toolkit::TBitmap& glyph) {
   if (glyph.Empty()) {
     LoadBuiltInGlyph(arrowUp_->Glyph(), "SpinUp");
   } else {
@@ -45,7 +45,7 @@ void TCSpinButton::SetUpGlyph(const vcl::TBitmap& glyph) {
   arrowUp_->Invalidate();
 }
 
-void TCSpinButton::SetDownGlyph(const vcl::TBitmap& glyph) {
+void TCSpinButton::SetDownGlyph(const toolkit::TBitmap& glyph) {
   if (glyph.Empty()) {
     LoadBuiltInGlyph(arrowDown_->Glyph(), "SpinDown");
   } else {
@@ -54,8 +54,8 @@ void TCSpinButton::SetDownGlyph(const vcl::TBitmap& glyph) {
   arrowDown_->Invalidate();
 }
 
-void TCSpinButton::CreateParams(vcl::TCreateParams& params) {
-  vcl::TWinControl::CreateParams(params);
+void TCSpinButton::CreateParams(toolkit::TCreateParams& params) {
+  toolkit::TWinControl::CreateParams(params);
   params.WinClassName = "TCSpinButton";
   params.OwnClass = true;
   params.ClassStyle = platform::CsHRedraw | platform::CsVRedraw;
@@ -76,26 +76,26 @@ void TCSpinButton::AdjustSize(int& width, int& height) {
 
 void TCSpinButton::SetBounds(int left, int top, int width, int height) {
   AdjustSize(width, height);
-  vcl::TWinControl::SetBounds(left, top, width, height);
+  toolkit::TWinControl::SetBounds(left, top, width, height);
 }
 
 void TCSpinButton::Loaded() {
-  vcl::TWinControl::Loaded();
+  toolkit::TWinControl::Loaded();
   int w = Width(), h = Height();
   AdjustSize(w, h);
-  if (w != Width() || h != Height()) vcl::TWinControl::SetBounds(Left(), Top(), w, h);
+  if (w != Width() || h != Height()) toolkit::TWinControl::SetBounds(Left(), Top(), w, h);
 }
 
-void TCSpinButton::BtnClick(vcl::TObject* sender) {
+void TCSpinButton::BtnClick(toolkit::TObject* sender) {
   if (sender == arrowUp_) {
-    vcl::Fire(OnUpClick, this);
+    toolkit::Fire(OnUpClick, this);
   } else if (sender == arrowDown_) {
-    vcl::Fire(OnDownClick, this);
+    toolkit::Fire(OnDownClick, this);
   }
 }
 
-void TCSpinButton::BtnMouseDown(vcl::TObject* sender, vcl::TMouseButton button, vcl::TShiftState, int, int) {
-  if (button != vcl::TMouseButton::mbLeft) return;
+void TCSpinButton::BtnMouseDown(toolkit::TObject* sender, toolkit::TMouseButton button, toolkit::TShiftState, int, int) {
+  if (button != toolkit::TMouseButton::mbLeft) return;
   if (auto* arrow = dynamic_cast<TTimerSpeedButton*>(sender)) SetFocusBtn(arrow);
   if (focusControl_ && focusControl_->TabStop() && focusControl_->CanFocus() && !focusControl_->Focused()) {
     focusControl_->SetFocus();
@@ -114,7 +114,7 @@ void TCSpinButton::SetFocusBtn(TTimerSpeedButton* arrow) {
   }
 }
 
-void TCSpinButton::KeyDown(std::uint16_t& key, vcl::TShiftState shift) {
+void TCSpinButton::KeyDown(std::uint16_t& key, toolkit::TShiftState shift) {
   switch (key) {
     case platform::VkSpace: focusedArrow_->Click(); break;
     case platform::VkUp:
@@ -127,25 +127,25 @@ void TCSpinButton::KeyDown(std::uint16_t& key, vcl::TShiftState shift) {
       break;
     default: break;
   }
-  vcl::TWinControl::KeyDown(key, shift);
+  toolkit::TWinControl::KeyDown(key, shift);
 }
 
 void TCSpinButton::DoEnter() {
   focusedArrow_->SetFocusRectVisible(true);
-  vcl::TWinControl::DoEnter();
+  toolkit::TWinControl::DoEnter();
 }
 
 void TCSpinButton::DoExit() {
   focusedArrow_->SetFocusRectVisible(false);
-  vcl::TWinControl::DoExit();
+  toolkit::TWinControl::DoExit();
 }
 
-void TCSpinButton::WndProc(vcl::TMessage& m) {
+void TCSpinButton::WndProc(toolkit::TMessage& m) {
   if (m.Msg == platform::WmGetDlgCode) {
     m.Result = platform::DlgcWantArrows;
     return;
   }
-  vcl::TWinControl::WndProc(m);
+  toolkit::TWinControl::WndProc(m);
 }
 
 }  // namespace muralto

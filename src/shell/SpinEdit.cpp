@@ -11,28 +11,28 @@
 
 namespace muralto {
 
-TCSpinEdit::TCSpinEdit(vcl::TComponent* owner) : vcl::TEdit(owner) {
-  button_ = vcl::TComponent::Create<TCSpinButton>(this);
+TCSpinEdit::TCSpinEdit(toolkit::TComponent* owner) : toolkit::TEdit(owner) {
+  button_ = toolkit::TComponent::Create<TCSpinButton>(this);
   button_->SetBounds(0, 0, 15, 17);
   button_->SetVisible(true);
   button_->SetParent(this);
   button_->SetFocusControl(this);
-  button_->OnUpClick = [this](vcl::TObject* sender) { UpClick(sender); };
-  button_->OnDownClick = [this](vcl::TObject* sender) { DownClick(sender); };
+  button_->OnUpClick = [this](toolkit::TObject* sender) { UpClick(sender); };
+  button_->OnDownClick = [this](toolkit::TObject* sender) { DownClick(sender); };
   text_.assign(1, '0');  // a new spin edit shows "0"
   increment_ = 1;
   editorEnabled_ = true;
   Resize();
 }
 
-void TCSpinEdit::CreateParams(vcl::TCreateParams& params) {
-  vcl::TEdit::CreateParams(params);
+void TCSpinEdit::CreateParams(toolkit::TCreateParams& params) {
+  toolkit::TEdit::CreateParams(params);
   // Multi-line, so that the formatting rectangle can keep text off the arrows.
   params.Style |= platform::EsMultiline | platform::WsClipChildren;
 }
 
 void TCSpinEdit::InitializeWnd() {
-  vcl::TEdit::InitializeWnd();
+  toolkit::TEdit::InitializeWnd();
   Resize();
   SetEditRect();
 }
@@ -64,7 +64,7 @@ void TCSpinEdit::Step(std::int64_t delta) {
   SetValue(static_cast<std::int32_t>(next));
 }
 
-void TCSpinEdit::UpClick(vcl::TObject*) {
+void TCSpinEdit::UpClick(toolkit::TObject*) {
   if (ReadOnly()) {
     platform::MessageBeep(0);
   } else {
@@ -72,7 +72,7 @@ void TCSpinEdit::UpClick(vcl::TObject*) {
   }
 }
 
-void TCSpinEdit::DownClick(vcl::TObject*) {
+void TCSpinEdit::DownClick(toolkit::TObject*) {
   if (ReadOnly()) {
     platform::MessageBeep(0);
   } else {
@@ -80,13 +80,13 @@ void TCSpinEdit::DownClick(vcl::TObject*) {
   }
 }
 
-void TCSpinEdit::KeyDown(std::uint16_t& key, vcl::TShiftState shift) {
+void TCSpinEdit::KeyDown(std::uint16_t& key, toolkit::TShiftState shift) {
   if (key == platform::VkUp) {
     UpClick(this);
   } else if (key == platform::VkDown) {
     DownClick(this);
   }
-  vcl::TEdit::KeyDown(key, shift);
+  toolkit::TEdit::KeyDown(key, shift);
 }
 
 void TCSpinEdit::KeyPress(char& key) {
@@ -94,7 +94,7 @@ void TCSpinEdit::KeyPress(char& key) {
     key = 0;
     platform::MessageBeep(0);
   }
-  if (key != 0) vcl::TEdit::KeyPress(key);
+  if (key != 0) toolkit::TEdit::KeyPress(key);
 }
 
 bool TCSpinEdit::IsValidChar(char key) const {
@@ -145,7 +145,7 @@ void TCSpinEdit::Resize() {
 }
 
 void TCSpinEdit::BoundsChanged() {
-  vcl::TEdit::BoundsChanged();
+  toolkit::TEdit::BoundsChanged();
   Resize();
 }
 
@@ -153,18 +153,18 @@ void TCSpinEdit::BoundsChanged() {
 // that comes with a press on an arrow selects like any other.
 void TCSpinEdit::DoEnter() {
   if (AutoSelect() && !LeftButtonDown()) SelectAll();
-  vcl::TWinControl::DoEnter();
+  toolkit::TWinControl::DoEnter();
 }
 
 void TCSpinEdit::DoExit() {
   std::int32_t value = GetValue();
   if (CheckValue(value) != value) SetValue(value);
-  vcl::TWinControl::DoExit();
+  toolkit::TWinControl::DoExit();
 }
 
-void TCSpinEdit::WndProc(vcl::TMessage& m) {
+void TCSpinEdit::WndProc(toolkit::TMessage& m) {
   if ((m.Msg == platform::WmPaste || m.Msg == platform::WmCut) && (!editorEnabled_ || ReadOnly())) return;
-  vcl::TEdit::WndProc(m);
+  toolkit::TEdit::WndProc(m);
   // Wine's edit control paints its whole client area, the arrow pair's
   // included, when it draws text, the caret or a selection: the arrows are
   // drawn again after it.

@@ -8,9 +8,9 @@
 
 namespace muralto {
 
-class TCSpinEdit : public vcl::TEdit {
+class TCSpinEdit : public toolkit::TEdit {
  public:
-  explicit TCSpinEdit(vcl::TComponent* owner);
+  explicit TCSpinEdit(toolkit::TComponent* owner);
 
   std::int32_t MinValue() const { return minValue_; }
   void SetMinValue(std::int32_t v) { minValue_ = v; }
@@ -32,19 +32,19 @@ class TCSpinEdit : public vcl::TEdit {
   // v clamped to MinValue..MaxValue; unchanged when the two are equal.
   std::int32_t CheckValue(std::int32_t v) const;
   virtual bool IsValidChar(char key) const;
-  virtual void UpClick(vcl::TObject* sender);
-  virtual void DownClick(vcl::TObject* sender);
+  virtual void UpClick(toolkit::TObject* sender);
+  virtual void DownClick(toolkit::TObject* sender);
   // Text height of the font plus a quarter of the smaller of it and the
   // system font's, plus four border heights and 2.
   int GetMinHeight();
   void SetEditRect();
 
-  void KeyDown(std::uint16_t& key, vcl::TShiftState shift) override;
+  void KeyDown(std::uint16_t& key, toolkit::TShiftState shift) override;
   void KeyPress(char& key) override;
-  void WndProc(vcl::TMessage& message) override;
+  void WndProc(toolkit::TMessage& message) override;
 
  protected:
-  void CreateParams(vcl::TCreateParams& params) override;
+  void CreateParams(toolkit::TCreateParams& params) override;
   void InitializeWnd() override;
   void BoundsChanged() override;
   void DoEnter() override;

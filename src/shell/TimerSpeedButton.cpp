@@ -4,7 +4,7 @@
 
 namespace muralto {
 
-TTimerSpeedButton::TTimerSpeedButton(vcl::TComponent* owner) : vcl::TSpeedButton(owner) {}
+TTimerSpeedButton::TTimerSpeedButton(toolkit::TComponent* owner) : toolkit::TSpeedButton(owner) {}
 
 void TTimerSpeedButton::SetFocusRectVisible(bool on) {
   if (on == focusRectVisible_) return;
@@ -12,32 +12,32 @@ void TTimerSpeedButton::SetFocusRectVisible(bool on) {
   Invalidate();
 }
 
-void TTimerSpeedButton::MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int x, int y) {
-  vcl::TSpeedButton::MouseDown(button, shift, x, y);
+void TTimerSpeedButton::MouseDown(toolkit::TMouseButton button, toolkit::TShiftState shift, int x, int y) {
+  toolkit::TSpeedButton::MouseDown(button, shift, x, y);
   if (!autoRepeat_) return;
   if (!autoRepeatTimer_) {
-    autoRepeatTimer_ = vcl::TComponent::Create<vcl::TTimer>(this);
+    autoRepeatTimer_ = toolkit::TComponent::Create<toolkit::TTimer>(this);
     autoRepeatTimer_->SetEnabled(false);
-    autoRepeatTimer_->SetOnTimer([this](vcl::TObject* sender) { TimerExpired(sender); });
+    autoRepeatTimer_->SetOnTimer([this](toolkit::TObject* sender) { TimerExpired(sender); });
   }
   autoRepeatTimer_->SetInterval(kInitialRepeatPause);
   autoRepeatTimer_->SetEnabled(true);
 }
 
-void TTimerSpeedButton::MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int x, int y) {
+void TTimerSpeedButton::MouseUp(toolkit::TMouseButton button, toolkit::TShiftState shift, int x, int y) {
   if (autoRepeatTimer_) autoRepeatTimer_->SetEnabled(false);
-  vcl::TSpeedButton::MouseUp(button, shift, x, y);
+  toolkit::TSpeedButton::MouseUp(button, shift, x, y);
 }
 
 void TTimerSpeedButton::MouseCaptureLost() {
   if (autoRepeatTimer_) autoRepeatTimer_->SetEnabled(false);
-  vcl::TSpeedButton::MouseCaptureLost();
+  toolkit::TSpeedButton::MouseCaptureLost();
 }
 
-void TTimerSpeedButton::TimerExpired(vcl::TObject*) {
+void TTimerSpeedButton::TimerExpired(toolkit::TObject*) {
   autoRepeatTimer_->SetInterval(kRepeatPause);
   // Only while the arrow is held down with the pointer on it.
-  if (State() == vcl::TButtonState::bsDown && Dragging()) {
+  if (State() == toolkit::TButtonState::bsDown && Dragging()) {
     try {
       Click();
     } catch (...) {
@@ -48,11 +48,11 @@ void TTimerSpeedButton::TimerExpired(vcl::TObject*) {
 }
 
 void TTimerSpeedButton::Paint(platform::Hdc dc) {
-  vcl::TSpeedButton::Paint(dc);
+  toolkit::TSpeedButton::Paint(dc);
   if (!focusRectVisible_) return;
   platform::Rect r{Left(), Top(), Left() + Width(), Top() + Height()};
   platform::InflateRect(&r, -3, -3);
-  if (State() == vcl::TButtonState::bsDown) platform::OffsetRect(&r, 1, 1);
+  if (State() == toolkit::TButtonState::bsDown) platform::OffsetRect(&r, 1, 1);
   platform::DrawFocusRect(dc, &r);
 }
 

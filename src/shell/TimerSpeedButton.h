@@ -6,23 +6,23 @@
 
 namespace muralto {
 
-class TTimerSpeedButton : public vcl::TSpeedButton {
+class TTimerSpeedButton : public toolkit::TSpeedButton {
  public:
-  explicit TTimerSpeedButton(vcl::TComponent* owner);
+  explicit TTimerSpeedButton(toolkit::TComponent* owner);
 
   bool AutoRepeat() const { return autoRepeat_; }
   void SetAutoRepeat(bool on) { autoRepeat_ = on; }
   bool FocusRectVisible() const { return focusRectVisible_; }
   void SetFocusRectVisible(bool on);
   // Created on the first press.
-  vcl::TTimer* AutoRepeatTimer() const { return autoRepeatTimer_; }
+  toolkit::TTimer* AutoRepeatTimer() const { return autoRepeatTimer_; }
 
-  void MouseDown(vcl::TMouseButton button, vcl::TShiftState shift, int x, int y) override;
-  void MouseUp(vcl::TMouseButton button, vcl::TShiftState shift, int x, int y) override;
+  void MouseDown(toolkit::TMouseButton button, toolkit::TShiftState shift, int x, int y) override;
+  void MouseUp(toolkit::TMouseButton button, toolkit::TShiftState shift, int x, int y) override;
   // No release will come: the repeats stop here.
   void MouseCaptureLost() override;
   void Paint(platform::Hdc dc) override;
-  void TimerExpired(vcl::TObject* sender);
+  void TimerExpired(toolkit::TObject* sender);
 
   static constexpr std::uint32_t kInitialRepeatPause = 400;
   static constexpr std::uint32_t kRepeatPause = 100;
@@ -30,7 +30,7 @@ class TTimerSpeedButton : public vcl::TSpeedButton {
  private:
   bool autoRepeat_ = false;
   bool focusRectVisible_ = false;
-  vcl::TTimer* autoRepeatTimer_ = nullptr;
+  toolkit::TTimer* autoRepeatTimer_ = nullptr;
 };
 
 }  // namespace muralto

@@ -16,18 +16,18 @@
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/core/Notice.h"
 
-namespace vcl {
+namespace toolkit {
 class TForm;
 class TImageList;
 class TPopupMenu;
 class TTimer;
-}  // namespace vcl
+}  // namespace toolkit
 
 namespace muralto {
 
-class ETrayIconError : public vcl::Exception {
+class ETrayIconError : public toolkit::Exception {
  public:
-  explicit ETrayIconError(const std::string& message) : vcl::Exception(message) {}
+  explicit ETrayIconError(const std::string& message) : toolkit::Exception(message) {}
 };
 
 namespace traymsg {
@@ -37,11 +37,11 @@ inline const char* const NoImageList = "ImageList is not assigned";
 inline const char* const SecondIcon = "Cannot have more than one StTrayIcon per application";
 }  // namespace traymsg
 
-using TTrayClickEvent = std::function<void(vcl::TObject* sender, vcl::TMouseButton button, vcl::TShiftState shift)>;
+using TTrayClickEvent = std::function<void(toolkit::TObject* sender, toolkit::TMouseButton button, toolkit::TShiftState shift)>;
 using TTrayDblClickEvent =
-    std::function<void(vcl::TObject* sender, vcl::TMouseButton button, vcl::TShiftState shift, bool& restoreApp)>;
+    std::function<void(toolkit::TObject* sender, toolkit::TMouseButton button, toolkit::TShiftState shift, bool& restoreApp)>;
 
-class TStCustomTrayIcon : public vcl::TComponent {
+class TStCustomTrayIcon : public toolkit::TComponent {
  public:
   // The icon's identifier and the message its notifications arrive with.
   static constexpr std::uint32_t IconId = 2;
@@ -49,7 +49,7 @@ class TStCustomTrayIcon : public vcl::TComponent {
   static constexpr std::size_t TipLength = 63;
 
   // The owner must be a form: it is the window hooked, hidden and shown.
-  explicit TStCustomTrayIcon(vcl::TComponent* owner);
+  explicit TStCustomTrayIcon(toolkit::TComponent* owner);
   ~TStCustomTrayIcon() override;
 
   void AddToTray();
@@ -73,23 +73,23 @@ class TStCustomTrayIcon : public vcl::TComponent {
   void SetHint(const std::string& hint);
   platform::Hicon Icon() const { return icon_; }
   void SetIcon(platform::Hicon icon);
-  vcl::TImageList* Images() const { return images_; }
-  void SetImages(vcl::TImageList* images);
+  toolkit::TImageList* Images() const { return images_; }
+  void SetImages(toolkit::TImageList* images);
   int ImageIndex() const { return imageIndex_; }
   void SetImageIndex(int index);
   std::uint32_t Interval() const { return interval_; }
   void SetInterval(std::uint32_t ms);
   bool MinimizeToTray() const { return minimizeToTray_; }
   void SetMinimizeToTray(bool on) { minimizeToTray_ = on; }
-  vcl::TPopupMenu* PopupMenu() const { return popupMenu_; }
-  void SetPopupMenu(vcl::TPopupMenu* menu);
+  toolkit::TPopupMenu* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(toolkit::TPopupMenu* menu);
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool on);
 
   TTrayClickEvent OnClick;
   TTrayDblClickEvent OnDblClick;
-  vcl::TNotifyEvent OnMinimize;
-  vcl::TNotifyEvent OnRestore;
+  toolkit::TNotifyEvent OnMinimize;
+  toolkit::TNotifyEvent OnRestore;
 
   // The inner state, for whoever needs to look.
   bool IconInTray() const { return iconInTray_; }
@@ -97,13 +97,13 @@ class TStCustomTrayIcon : public vcl::TComponent {
   platform::WndProc SavedFormProc() const { return formHook_.Original(); }
   std::uint8_t StartupPassCount() const { return startupPassCount_; }
   platform::Hicon ShownIcon() const { return shownIcon_; }
-  vcl::TPopupMenu* BuiltInMenu() const { return builtInMenu_; }
-  vcl::TTimer* AnimationTimer() const { return animationTimer_; }
+  toolkit::TPopupMenu* BuiltInMenu() const { return builtInMenu_; }
+  toolkit::TTimer* AnimationTimer() const { return animationTimer_; }
   int AnimationFrame() const { return animationFrame_; }
   bool ResumeAnimation() const { return resumeAnimation_; }
 
   void Loaded() override;
-  void Notification(vcl::TComponent* component, vcl::TOperation operation) override;
+  void Notification(toolkit::TComponent* component, toolkit::TOperation operation) override;
 
  protected:
   bool NotifyIcon(std::uint32_t message);
@@ -111,21 +111,21 @@ class TStCustomTrayIcon : public vcl::TComponent {
   platform::Lresult AppWndProc(platform::Hwnd window, std::uint32_t msg, platform::Wparam wParam,
                                platform::Lparam lParam);
   void HookForm(bool install);
-  void DoClick(vcl::TMouseButton button, vcl::TShiftState shift);
-  void DoDblClick(vcl::TMouseButton button, vcl::TShiftState shift);
+  void DoClick(toolkit::TMouseButton button, toolkit::TShiftState shift);
+  void DoDblClick(toolkit::TMouseButton button, toolkit::TShiftState shift);
   void DoRestore();
   void ResetIcon();
-  void DoTimer(vcl::TObject* sender);
-  void DoCloseClick(vcl::TObject* sender);
-  void DoRestoreClick(vcl::TObject* sender);
+  void DoTimer(toolkit::TObject* sender);
+  void DoCloseClick(toolkit::TObject* sender);
+  void DoRestoreClick(toolkit::TObject* sender);
 
  private:
   static platform::Lresult MURALTO_WINAPI NotifyWindowProc(platform::Hwnd window, std::uint32_t msg,
                                                            platform::Wparam wParam, platform::Lparam lParam);
   static void RefuseSecondIcon(const TStCustomTrayIcon* self);
-  vcl::TForm* OwnerForm() const;
+  toolkit::TForm* OwnerForm() const;
   platform::Hwnd ApplicationWindow() const;
-  bool Designing() const { return InState(vcl::csDesigning); }
+  bool Designing() const { return InState(toolkit::csDesigning); }
   bool SendAdd();
   void AddWhenTaskbarReady();
   void PopupTrayMenu();
@@ -138,21 +138,21 @@ class TStCustomTrayIcon : public vcl::TComponent {
   bool hideOnRestore_ = false;
   std::string hint_;
   platform::Hicon icon_ = 0;
-  vcl::TImageList* images_ = nullptr;
+  toolkit::TImageList* images_ = nullptr;
   int imageIndex_ = 0;
   std::uint32_t interval_ = 250;
   bool minimizeToTray_ = false;
-  vcl::TPopupMenu* popupMenu_ = nullptr;
+  toolkit::TPopupMenu* popupMenu_ = nullptr;
   bool showHint_ = true;
 
   bool iconInTray_ = false;
   platform::Hwnd notifyWindow_ = 0;
-  vcl::TWindowSubclass formHook_;
-  vcl::TNotice::TMembership formCreated_;  // waits for the form's window
+  toolkit::TWindowSubclass formHook_;
+  toolkit::TNotice::TMembership formCreated_;  // waits for the form's window
   std::uint8_t startupPassCount_ = 0;
   platform::Hicon shownIcon_ = 0;
-  vcl::TPopupMenu* builtInMenu_ = nullptr;
-  vcl::TTimer* animationTimer_ = nullptr;
+  toolkit::TPopupMenu* builtInMenu_ = nullptr;
+  toolkit::TTimer* animationTimer_ = nullptr;
   int animationFrame_ = 0;
   bool resumeAnimation_ = false;
   std::uint32_t taskbarCreated_ = 0;

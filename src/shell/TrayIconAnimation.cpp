@@ -11,9 +11,9 @@ void TStCustomTrayIcon::SetAnimate(bool on) {
   if (on) {
     if (!active_) return;
     if (!animationTimer_) {
-      animationTimer_ = vcl::TComponent::Create<vcl::TTimer>(this);
+      animationTimer_ = toolkit::TComponent::Create<toolkit::TTimer>(this);
       animationTimer_->SetEnabled(false);
-      animationTimer_->SetOnTimer([this](vcl::TObject* sender) { DoTimer(sender); });
+      animationTimer_->SetOnTimer([this](toolkit::TObject* sender) { DoTimer(sender); });
     }
     if (interval_ == 0) interval_ = 200;
     animationTimer_->SetInterval(interval_);
@@ -35,7 +35,7 @@ void TStCustomTrayIcon::ShowImage(int index) {
   ResetIcon();
 }
 
-void TStCustomTrayIcon::DoTimer(vcl::TObject*) {
+void TStCustomTrayIcon::DoTimer(toolkit::TObject*) {
   if (!images_ || !iconInTray_ || images_->Count() == 0) return;
   if (animationFrame_ >= images_->Count()) animationFrame_ = 0;
   ShowImage(animationFrame_);

@@ -6,22 +6,22 @@
 
 namespace muralto {
 
-vcl::TForm* TStCustomTrayIcon::OwnerForm() const { return dynamic_cast<vcl::TForm*>(Owner()); }
+toolkit::TForm* TStCustomTrayIcon::OwnerForm() const { return dynamic_cast<toolkit::TForm*>(Owner()); }
 
 platform::Hwnd TStCustomTrayIcon::ApplicationWindow() const {
-  vcl::TApplication* app = vcl::Application();
+  toolkit::TApplication* app = toolkit::Application();
   return app ? app->Handle() : 0;
 }
 
 void TStCustomTrayIcon::HookForm(bool install) {
-  if (!install || Designing() || InState(vcl::csDestroying) || formHook_.Installed() || formCreated_.Joined()) return;
-  vcl::TForm* form = OwnerForm();
+  if (!install || Designing() || InState(toolkit::csDestroying) || formHook_.Installed() || formCreated_.Joined()) return;
+  toolkit::TForm* form = OwnerForm();
   if (!form) return;
   if (!form->HandleAllocated()) {
     // The form makes its window once its set-up is done; making it here
     // would show it to other programs half set up. The hook goes in as
     // soon as the window exists, before any message can reach it.
-    formCreated_ = form->OnWindowCreated.Join([this](vcl::TObject*) {
+    formCreated_ = form->OnWindowCreated.Join([this](toolkit::TObject*) {
       formCreated_.Leave();
       HookForm(true);
     });
@@ -40,10 +40,10 @@ void TStCustomTrayIcon::UnhookForm() {
 
 platform::Lresult TStCustomTrayIcon::AppWndProc(platform::Hwnd window, std::uint32_t msg, platform::Wparam wParam,
                                                 platform::Lparam lParam) {
-  vcl::TForm* form = OwnerForm();
+  toolkit::TForm* form = OwnerForm();
   if (msg == platform::WmWindowPosChanged && startupPassCount_ < 2 && form) {
     // A form that starts minimised goes straight into the notification area.
-    if (form->WindowState() == vcl::TWindowState::wsMinimized) {
+    if (form->WindowState() == toolkit::TWindowState::wsMinimized) {
       try {
         platform::ShowWindow(ApplicationWindow(), platform::SwHide);
         platform::ShowWindow(window, platform::SwHide);
@@ -58,7 +58,7 @@ platform::Lresult TStCustomTrayIcon::AppWndProc(platform::Hwnd window, std::uint
     try {
       OnMinimize(this);
     } catch (...) {
-      vcl::HandleCurrentException();
+      toolkit::HandleCurrentException();
     }
   }
   if (msg == platform::WmSysCommand && active_ &&
@@ -69,7 +69,7 @@ platform::Lresult TStCustomTrayIcon::AppWndProc(platform::Hwnd window, std::uint
       platform::ShowWindow(ApplicationWindow(), platform::SwHide);
       if (form) form->Hide();
     } catch (...) {
-      vcl::HandleCurrentException();
+      toolkit::HandleCurrentException();
     }
     return 0;
   }
@@ -77,12 +77,12 @@ platform::Lresult TStCustomTrayIcon::AppWndProc(platform::Hwnd window, std::uint
 }
 
 void TStCustomTrayIcon::DoRestore() {
-  vcl::Fire(OnRestore, this);
-  vcl::TForm* form = OwnerForm();
-  vcl::TApplication* app = vcl::Application();
+  toolkit::Fire(OnRestore, this);
+  toolkit::TForm* form = OwnerForm();
+  toolkit::TApplication* app = toolkit::Application();
   if (form) {
-    if (form->WindowState() == vcl::TWindowState::wsMinimized && startupPassCount_ >= 2) {
-      form->SetWindowState(vcl::TWindowState::wsNormal);
+    if (form->WindowState() == toolkit::TWindowState::wsMinimized && startupPassCount_ >= 2) {
+      form->SetWindowState(toolkit::TWindowState::wsNormal);
     }
     form->Show();
     platform::SetForegroundWindow(form->Handle());
@@ -97,7 +97,7 @@ void TStCustomTrayIcon::DoRestore() {
 }
 
 void TStCustomTrayIcon::MinimizeApplication() {
-  vcl::TApplication* app = vcl::Application();
+  toolkit::TApplication* app = toolkit::Application();
   if (!app || !app->MainForm()) return;
   platform::PostMessageA(app->MainForm()->Handle(), platform::WmSysCommand, platform::ScMinimize, 0);
 }

@@ -11,7 +11,7 @@ namespace muralto {
 
 namespace {
 
-bool HoldsOtherTrayIcon(const vcl::TComponent* holder, const TStCustomTrayIcon* self) {
+bool HoldsOtherTrayIcon(const toolkit::TComponent* holder, const TStCustomTrayIcon* self) {
   for (int i = 0; i < holder->ComponentCount(); ++i) {
     auto* icon = dynamic_cast<const TStCustomTrayIcon*>(holder->Components(i));
     if (icon && icon != self) return true;
@@ -19,8 +19,8 @@ bool HoldsOtherTrayIcon(const vcl::TComponent* holder, const TStCustomTrayIcon* 
   return false;
 }
 
-vcl::TMenuItem* BuiltInItem(vcl::TPopupMenu* menu, const char* caption, vcl::TNotifyEvent click) {
-  auto* item = vcl::TComponent::Create<vcl::TMenuItem>(menu);
+toolkit::TMenuItem* BuiltInItem(toolkit::TPopupMenu* menu, const char* caption, toolkit::TNotifyEvent click) {
+  auto* item = toolkit::TComponent::Create<toolkit::TMenuItem>(menu);
   item->SetCaption(caption);
   item->OnClick = std::move(click);
   menu->Items()->Add(item);
@@ -32,23 +32,23 @@ vcl::TMenuItem* BuiltInItem(vcl::TPopupMenu* menu, const char* caption, vcl::TNo
 void TStCustomTrayIcon::RefuseSecondIcon(const TStCustomTrayIcon* self) {
   // The notification area knows one icon per program: a second one would
   // fight the first over the same identifier and the same form hook.
-  vcl::TApplication* app = vcl::Application();
+  toolkit::TApplication* app = toolkit::Application();
   if (!app) return;
   for (int i = 0; i < app->ComponentCount(); ++i) {
-    auto* form = dynamic_cast<vcl::TForm*>(app->Components(i));
+    auto* form = dynamic_cast<toolkit::TForm*>(app->Components(i));
     if (form && HoldsOtherTrayIcon(form, self)) throw ETrayIconError(traymsg::SecondIcon);
   }
   if (self->Owner() && HoldsOtherTrayIcon(self->Owner(), self)) throw ETrayIconError(traymsg::SecondIcon);
 }
 
-TStCustomTrayIcon::TStCustomTrayIcon(vcl::TComponent* owner) : vcl::TComponent(owner) {
+TStCustomTrayIcon::TStCustomTrayIcon(toolkit::TComponent* owner) : toolkit::TComponent(owner) {
   // Stored properties arrive before Loaded; until then none reaches the shell.
   SetLoading(true);
   if (Designing()) return;
   RefuseSecondIcon(this);
-  builtInMenu_ = vcl::TComponent::Create<vcl::TPopupMenu>(this);
-  BuiltInItem(builtInMenu_, "&Close", [this](vcl::TObject* sender) { DoCloseClick(sender); });
-  BuiltInItem(builtInMenu_, "&Restore", [this](vcl::TObject* sender) { DoRestoreClick(sender); });
+  builtInMenu_ = toolkit::TComponent::Create<toolkit::TPopupMenu>(this);
+  BuiltInItem(builtInMenu_, "&Close", [this](toolkit::TObject* sender) { DoCloseClick(sender); });
+  BuiltInItem(builtInMenu_, "&Restore", [this](toolkit::TObject* sender) { DoRestoreClick(sender); });
   popupMenu_ = builtInMenu_;
   taskbarCreated_ = platform::RegisterWindowMessageA("TaskbarCreated");
   notifyWindow_ = CreateTrayNotifyWindow(this, &TStCustomTrayIcon::NotifyWindowProc);
@@ -73,7 +73,7 @@ TStCustomTrayIcon::~TStCustomTrayIcon() {
 }
 
 void TStCustomTrayIcon::Loaded() {
-  vcl::TComponent::Loaded();
+  toolkit::TComponent::Loaded();
   if (Designing()) return;
   // Loading is part of the program's start: a shell that refuses the icon
   // must not end the program before its set-up has run.
@@ -85,9 +85,9 @@ void TStCustomTrayIcon::Loaded() {
   }
 }
 
-void TStCustomTrayIcon::Notification(vcl::TComponent* component, vcl::TOperation operation) {
-  vcl::TComponent::Notification(component, operation);
-  if (operation != vcl::TOperation::opRemove) return;
+void TStCustomTrayIcon::Notification(toolkit::TComponent* component, toolkit::TOperation operation) {
+  toolkit::TComponent::Notification(component, operation);
+  if (operation != toolkit::TOperation::opRemove) return;
   if (component == popupMenu_) popupMenu_ = nullptr;
   if (component == images_) images_ = nullptr;
   if (component == builtInMenu_) builtInMenu_ = nullptr;

@@ -15,21 +15,21 @@ platform::Lresult MURALTO_WINAPI TStCustomTrayIcon::NotifyWindowProc(platform::H
   try {
     return icon->WndProc(msg, wParam, lParam);
   } catch (...) {
-    vcl::HandleCurrentException();
+    toolkit::HandleCurrentException();
     return 0;
   }
 }
 
 platform::Lresult TStCustomTrayIcon::WndProc(std::uint32_t msg, platform::Wparam, platform::Lparam lParam) {
   if (msg == CallbackMessage) {
-    vcl::TShiftState shift = vcl::KeyboardShiftState();
+    toolkit::TShiftState shift = toolkit::KeyboardShiftState();
     switch (static_cast<std::uint32_t>(lParam)) {
-      case platform::WmLButtonDown: DoClick(vcl::TMouseButton::mbLeft, shift); break;
-      case platform::WmLButtonDblClk: DoDblClick(vcl::TMouseButton::mbLeft, shift); break;
+      case platform::WmLButtonDown: DoClick(toolkit::TMouseButton::mbLeft, shift); break;
+      case platform::WmLButtonDblClk: DoDblClick(toolkit::TMouseButton::mbLeft, shift); break;
       case platform::WmRButtonDown: PopupTrayMenu(); break;
-      case platform::WmRButtonDblClk: DoDblClick(vcl::TMouseButton::mbRight, shift); break;
-      case platform::WmMButtonDown: DoClick(vcl::TMouseButton::mbMiddle, shift); break;
-      case platform::WmMButtonDblClk: DoDblClick(vcl::TMouseButton::mbMiddle, shift); break;
+      case platform::WmRButtonDblClk: DoDblClick(toolkit::TMouseButton::mbRight, shift); break;
+      case platform::WmMButtonDown: DoClick(toolkit::TMouseButton::mbMiddle, shift); break;
+      case platform::WmMButtonDblClk: DoDblClick(toolkit::TMouseButton::mbMiddle, shift); break;
       default: break;  // moves and button releases
     }
   } else if (taskbarCreated_ != 0 && msg == taskbarCreated_ && active_) {
@@ -50,7 +50,7 @@ void TStCustomTrayIcon::PopupTrayMenu() {
   // The menu closes when the user clicks elsewhere only if the program is
   // in front; what is queued runs before the menu opens.
   platform::SetForegroundWindow(ApplicationWindow());
-  if (vcl::TApplication* app = vcl::Application()) {
+  if (toolkit::TApplication* app = toolkit::Application()) {
     app->ProcessMessages();
     if (app->Terminated()) return;  // a quit came in: no menu for a program that ends
   }
@@ -60,18 +60,18 @@ void TStCustomTrayIcon::PopupTrayMenu() {
   popupMenu_->Popup(at.x, at.y);
 }
 
-void TStCustomTrayIcon::DoClick(vcl::TMouseButton button, vcl::TShiftState shift) {
+void TStCustomTrayIcon::DoClick(toolkit::TMouseButton button, toolkit::TShiftState shift) {
   if (OnClick) OnClick(this, button, shift);
 }
 
-void TStCustomTrayIcon::DoDblClick(vcl::TMouseButton button, vcl::TShiftState shift) {
+void TStCustomTrayIcon::DoDblClick(toolkit::TMouseButton button, toolkit::TShiftState shift) {
   bool restoreApp = true;
   if (OnDblClick) OnDblClick(this, button, shift, restoreApp);
   if (restoreApp) DoRestore();
 }
 
-void TStCustomTrayIcon::DoCloseClick(vcl::TObject*) { platform::PostQuitMessage(0); }
+void TStCustomTrayIcon::DoCloseClick(toolkit::TObject*) { platform::PostQuitMessage(0); }
 
-void TStCustomTrayIcon::DoRestoreClick(vcl::TObject*) { RestoreApplication(); }
+void TStCustomTrayIcon::DoRestoreClick(toolkit::TObject*) { RestoreApplication(); }
 
 }  // namespace muralto

@@ -53,10 +53,10 @@ void TStCustomTrayIcon::SetIcon(platform::Hicon icon) {
   if (iconInTray_) ResetIcon();
 }
 
-void TStCustomTrayIcon::SetImages(vcl::TImageList* images) {
+void TStCustomTrayIcon::SetImages(toolkit::TImageList* images) {
   images_ = images;
   if (images) images->FreeNotification(this);
-  if (Designing() || InState(vcl::csLoading)) return;
+  if (Designing() || InState(toolkit::csLoading)) return;
   if (!icon_ && images_) {
     shownIcon_ = images_->GetIcon(imageIndex_);
     ResetIcon();
@@ -76,7 +76,7 @@ void TStCustomTrayIcon::SetInterval(std::uint32_t ms) {
   if (animationTimer_) animationTimer_->SetInterval(ms);
 }
 
-void TStCustomTrayIcon::SetPopupMenu(vcl::TPopupMenu* menu) {
+void TStCustomTrayIcon::SetPopupMenu(toolkit::TPopupMenu* menu) {
   popupMenu_ = menu;
   if (menu) menu->FreeNotification(this);
 }

@@ -18,7 +18,7 @@ bool TStCustomTrayIcon::NotifyIcon(std::uint32_t message) {
   // system's default application icon.
   platform::Hicon icon = shownIcon_;
   if (!icon) {
-    if (vcl::TApplication* app = vcl::Application()) icon = app->Icon();
+    if (toolkit::TApplication* app = toolkit::Application()) icon = app->Icon();
   }
   if (!icon) icon = platform::LoadIconA(0, platform::IdiApplication);
   record.hIcon = static_cast<std::uint32_t>(icon);

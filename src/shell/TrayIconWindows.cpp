@@ -16,17 +16,17 @@ platform::Hwnd CreateTrayNotifyWindow(TStCustomTrayIcon* icon, platform::WndProc
   wc.className = kNotifyClass;
   platform::RegisterClassA(&wc);
   platform::Hwnd window = platform::CreateWindowExA(0, kNotifyClass, "", platform::WsPopup, 0, 0, 0, 0, 0, 0);
-  if (!window) throw vcl::EOutOfResources("Error creating window");
-  vcl::BindWindow(window, icon);
+  if (!window) throw toolkit::EOutOfResources("Error creating window");
+  toolkit::BindWindow(window, icon);
   return window;
 }
 
 void DestroyTrayNotifyWindow(platform::Hwnd window) {
   if (!window) return;
-  vcl::UnbindWindow(window);
+  toolkit::UnbindWindow(window);
   platform::DestroyWindow(window);
 }
 
-TStCustomTrayIcon* TrayIconOfWindow(platform::Hwnd window) { return vcl::WindowObjectAs<TStCustomTrayIcon>(window); }
+TStCustomTrayIcon* TrayIconOfWindow(platform::Hwnd window) { return toolkit::WindowObjectAs<TStCustomTrayIcon>(window); }
 
 }  // namespace muralto

@@ -6,11 +6,11 @@
 
 namespace muralto {
 
-class TWinXP : public vcl::TComponent {
+class TWinXP : public toolkit::TComponent {
  public:
-  // Throws vcl::Exception when owner is not a form, or when owner already
+  // Throws toolkit::Exception when owner is not a form, or when owner already
   // holds a TWinXP.
-  explicit TWinXP(vcl::TComponent* owner);
+  explicit TWinXP(toolkit::TComponent* owner);
 };
 
 }  // namespace muralto

@@ -10,11 +10,11 @@ namespace muralto {
 
 namespace {
 
-constexpr vcl::TColor kLinkColor = 0xFF0000;   // blue (0, 0, 255)
-constexpr vcl::TColor kHoverColor = 0x0000FF;  // red (255, 0, 0)
+constexpr toolkit::TColor kLinkColor = 0xFF0000;   // blue (0, 0, 255)
+constexpr toolkit::TColor kHoverColor = 0x0000FF;  // red (255, 0, 0)
 
-vcl::TLayoutHandlers AboutHandlers(TAboutBox* box) {
-  using vcl::LayoutMethod;
+toolkit::TLayoutHandlers AboutHandlers(TAboutBox* box) {
+  using toolkit::LayoutMethod;
   return {
       {"Panel1MouseMove", LayoutMethod(box, &TAboutBox::Panel1MouseMove)},
       {"LabelSiteMouseMove", LayoutMethod(box, &TAboutBox::LabelSiteMouseMove)},
@@ -24,34 +24,34 @@ vcl::TLayoutHandlers AboutHandlers(TAboutBox* box) {
 
 }  // namespace
 
-TAboutBox::TAboutBox(vcl::TComponent* owner) : vcl::TForm(owner) {
-  vcl::LoadLayout(this, LayoutText("about"), AboutHandlers(this));
-  Panel1 = vcl::LayoutComponent<vcl::TPanel>(this, "Panel1");
-  ProgramIcon = vcl::LayoutComponent<vcl::TImage>(this, "ProgramIcon");
-  LabelTitle = vcl::LayoutComponent<vcl::TLabel>(this, "LabelTitle");
-  LabelAbout = vcl::LayoutComponent<vcl::TLabel>(this, "LabelAbout");
-  LabelAuthor = vcl::LayoutComponent<vcl::TLabel>(this, "LabelAuthor");
-  LabelEmail = vcl::LayoutComponent<vcl::TLabel>(this, "LabelEmail");
-  LabelSite = vcl::LayoutComponent<vcl::TLabel>(this, "LabelSite");
-  OKButton = vcl::LayoutComponent<vcl::TButton>(this, "OKButton");
+TAboutBox::TAboutBox(toolkit::TComponent* owner) : toolkit::TForm(owner) {
+  toolkit::LoadLayout(this, LayoutText("about"), AboutHandlers(this));
+  Panel1 = toolkit::LayoutComponent<toolkit::TPanel>(this, "Panel1");
+  ProgramIcon = toolkit::LayoutComponent<toolkit::TImage>(this, "ProgramIcon");
+  LabelTitle = toolkit::LayoutComponent<toolkit::TLabel>(this, "LabelTitle");
+  LabelAbout = toolkit::LayoutComponent<toolkit::TLabel>(this, "LabelAbout");
+  LabelAuthor = toolkit::LayoutComponent<toolkit::TLabel>(this, "LabelAuthor");
+  LabelEmail = toolkit::LayoutComponent<toolkit::TLabel>(this, "LabelEmail");
+  LabelSite = toolkit::LayoutComponent<toolkit::TLabel>(this, "LabelSite");
+  OKButton = toolkit::LayoutComponent<toolkit::TButton>(this, "OKButton");
 }
 
-void TAboutBox::Panel1MouseMove(vcl::TObject*, vcl::TShiftState, int, int) { SetLinkColor(kLinkColor); }
+void TAboutBox::Panel1MouseMove(toolkit::TObject*, toolkit::TShiftState, int, int) { SetLinkColor(kLinkColor); }
 
-void TAboutBox::LabelSiteMouseMove(vcl::TObject*, vcl::TShiftState, int, int) {
+void TAboutBox::LabelSiteMouseMove(toolkit::TObject*, toolkit::TShiftState, int, int) {
   // The cursor belongs to the label: it shows only while the pointer is
   // over it, so nothing has to set it back.
-  LabelSite->SetCursor(vcl::TCursor::crHandPoint);
+  LabelSite->SetCursor(toolkit::TCursor::crHandPoint);
   SetLinkColor(kHoverColor);
 }
 
-void TAboutBox::LabelSiteMouseDown(vcl::TObject*, vcl::TMouseButton, vcl::TShiftState, int, int) {
+void TAboutBox::LabelSiteMouseDown(toolkit::TObject*, toolkit::TMouseButton, toolkit::TShiftState, int, int) {
   // A failure to open the address is the handler's to report.
   platform::ShellExecuteA(Handle(), nullptr, LabelSite->Caption().c_str(), nullptr, nullptr, platform::SwShowNormal);
 }
 
-void TAboutBox::SetLinkColor(vcl::TColor color) {
-  vcl::TFont font = LabelSite->Font();
+void TAboutBox::SetLinkColor(toolkit::TColor color) {
+  toolkit::TFont font = LabelSite->Font();
   font.Color = color;
   LabelSite->SetFont(font);
 }

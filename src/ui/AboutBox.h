@@ -12,25 +12,25 @@
 
 namespace muralto {
 
-class TAboutBox : public vcl::TForm {
+class TAboutBox : public toolkit::TForm {
  public:
-  explicit TAboutBox(vcl::TComponent* owner);
+  explicit TAboutBox(toolkit::TComponent* owner);
 
-  vcl::TPanel* Panel1 = nullptr;
-  vcl::TImage* ProgramIcon = nullptr;
-  vcl::TLabel* LabelTitle = nullptr;
-  vcl::TLabel* LabelAbout = nullptr;
-  vcl::TLabel* LabelAuthor = nullptr;
-  vcl::TLabel* LabelEmail = nullptr;
-  vcl::TLabel* LabelSite = nullptr;
-  vcl::TButton* OKButton = nullptr;
+  toolkit::TPanel* Panel1 = nullptr;
+  toolkit::TImage* ProgramIcon = nullptr;
+  toolkit::TLabel* LabelTitle = nullptr;
+  toolkit::TLabel* LabelAbout = nullptr;
+  toolkit::TLabel* LabelAuthor = nullptr;
+  toolkit::TLabel* LabelEmail = nullptr;
+  toolkit::TLabel* LabelSite = nullptr;
+  toolkit::TButton* OKButton = nullptr;
 
-  void Panel1MouseMove(vcl::TObject* sender, vcl::TShiftState shift, int x, int y);
-  void LabelSiteMouseMove(vcl::TObject* sender, vcl::TShiftState shift, int x, int y);
-  void LabelSiteMouseDown(vcl::TObject* sender, vcl::TMouseButton button, vcl::TShiftState shift, int x, int y);
+  void Panel1MouseMove(toolkit::TObject* sender, toolkit::TShiftState shift, int x, int y);
+  void LabelSiteMouseMove(toolkit::TObject* sender, toolkit::TShiftState shift, int x, int y);
+  void LabelSiteMouseDown(toolkit::TObject* sender, toolkit::TMouseButton button, toolkit::TShiftState shift, int x, int y);
 
  private:
-  void SetLinkColor(vcl::TColor color);
+  void SetLinkColor(toolkit::TColor color);
 };
 
 }  // namespace muralto

@@ -8,17 +8,17 @@
 
 namespace muralto {
 
-TFormOptions::TFormOptions(vcl::TComponent* owner) : vcl::TForm(owner) {
-  vcl::LoadLayout(this, LayoutText("options"),
+TFormOptions::TFormOptions(toolkit::TComponent* owner) : toolkit::TForm(owner) {
+  toolkit::LoadLayout(this, LayoutText("options"),
                   {
-                      {"CheckBoxAutoStartClick", vcl::LayoutMethod(this, &TFormOptions::CheckBoxAutoStartClick)},
-                      {"cbTrayClick", vcl::LayoutMethod(this, &TFormOptions::cbTrayClick)},
+                      {"CheckBoxAutoStartClick", toolkit::LayoutMethod(this, &TFormOptions::CheckBoxAutoStartClick)},
+                      {"cbTrayClick", toolkit::LayoutMethod(this, &TFormOptions::cbTrayClick)},
                   });
-  CheckBoxAutoStart = vcl::LayoutComponent<vcl::TCheckBox>(this, "CheckBoxAutoStart");
-  cbTray = vcl::LayoutComponent<vcl::TCheckBox>(this, "cbTray");
+  CheckBoxAutoStart = toolkit::LayoutComponent<toolkit::TCheckBox>(this, "CheckBoxAutoStart");
+  cbTray = toolkit::LayoutComponent<toolkit::TCheckBox>(this, "cbTray");
 }
 
-void TFormOptions::CheckBoxAutoStartClick(vcl::TObject*) {
+void TFormOptions::CheckBoxAutoStartClick(toolkit::TObject*) {
   if (!host_) return;
   host_->SetAutoStartSetting(CheckBoxAutoStart->Checked());
   // A refused Run value ends the click here: the switch has changed in
@@ -27,7 +27,7 @@ void TFormOptions::CheckBoxAutoStartClick(vcl::TObject*) {
   host_->SaveMainSettings();
 }
 
-void TFormOptions::cbTrayClick(vcl::TObject*) {
+void TFormOptions::cbTrayClick(toolkit::TObject*) {
   if (!host_) return;
   host_->SetShowTraySetting(cbTray->Checked());
   host_->SetTrayActive(cbTray->Checked());

@@ -5,29 +5,29 @@
 #include "toolkit/forms/Form.h"
 #include "ui/OptionsHost.h"
 
-namespace vcl {
+namespace toolkit {
 class TCheckBox;
-}  // namespace vcl
+}  // namespace toolkit
 
 namespace muralto {
 
-class TFormOptions : public vcl::TForm {
+class TFormOptions : public toolkit::TForm {
  public:
-  explicit TFormOptions(vcl::TComponent* owner);
+  explicit TFormOptions(toolkit::TComponent* owner);
 
   // The window whose switches the dialog shows; set once at start-up.
   TOptionsHost* Host() const { return host_; }
   void SetHost(TOptionsHost* host) { host_ = host; }
 
   // Controls from the layout.
-  vcl::TCheckBox* CheckBoxAutoStart = nullptr;
-  vcl::TCheckBox* cbTray = nullptr;
+  toolkit::TCheckBox* CheckBoxAutoStart = nullptr;
+  toolkit::TCheckBox* cbTray = nullptr;
 
   // "start with system": the switch, the Run value and the settings file.
-  void CheckBoxAutoStartClick(vcl::TObject* sender);
+  void CheckBoxAutoStartClick(toolkit::TObject* sender);
   // "tray icon": the switch and the icon; the settings file follows with
   // the next save of the main window.
-  void cbTrayClick(vcl::TObject* sender);
+  void cbTrayClick(toolkit::TObject* sender);
 
  private:
   TOptionsHost* host_ = nullptr;

@@ -12,21 +12,21 @@ namespace {
 // that breaks off must never leave a damaged one: the new file takes the old
 // one's place only when it is complete. Whatever keeps it from being made,
 // the message names the wallpaper file, never the passing name.
-void SaveWallpaperFile(const vcl::TBitmap& workBitmap, const std::string& wallpaperPath) {
-  vcl::TReplacementFile replacement(wallpaperPath);
+void SaveWallpaperFile(const toolkit::TBitmap& workBitmap, const std::string& wallpaperPath) {
+  toolkit::TReplacementFile replacement(wallpaperPath);
   try {
     workBitmap.SaveToFile(replacement.Path());
-  } catch (const vcl::EStreamError&) {
-    throw vcl::EFCreateError(vcl::msg::FCreateError(wallpaperPath));
+  } catch (const toolkit::EStreamError&) {
+    throw toolkit::EFCreateError(toolkit::msg::FCreateError(wallpaperPath));
   }
-  if (!replacement.Commit()) throw vcl::EFCreateError(vcl::msg::FCreateError(wallpaperPath));
+  if (!replacement.Commit()) throw toolkit::EFCreateError(toolkit::msg::FCreateError(wallpaperPath));
 }
 
 }  // namespace
 
 void ConvertPicture(const std::string& currentPicture, const std::string& dataDir,
                     const std::string& wallpaperFileName, std::string& currentExtension,
-                    std::string& wallpaperPath, vcl::TJPEGImage& jpegImage, vcl::TBitmap& workBitmap) {
+                    std::string& wallpaperPath, toolkit::TJPEGImage& jpegImage, toolkit::TBitmap& workBitmap) {
   currentExtension = LowerExtension(currentPicture);
   const std::string path = dataDir + wallpaperFileName;
   // Both loads leave their target untouched when they fail, so a broken
@@ -37,11 +37,11 @@ void ConvertPicture(const std::string& currentPicture, const std::string& dataDi
     // tens of megabytes is neither held nor copied. A broken one fails before
     // the bitmap or the path change; once it has decoded, both take it, also
     // when the file cannot be written.
-    vcl::TBitmap picture;
+    toolkit::TBitmap picture;
     picture.AssignUndecoded(jpegImage);
     try {
       SaveWallpaperFile(picture, path);
-    } catch (const vcl::EFCreateError&) {
+    } catch (const toolkit::EFCreateError&) {
       workBitmap.Assign(picture);
       wallpaperPath = path;
       throw;

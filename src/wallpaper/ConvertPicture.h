@@ -18,6 +18,6 @@ namespace muralto {
 // "Cannot create file %s" with the wallpaper file's path.
 void ConvertPicture(const std::string& currentPicture, const std::string& dataDir,
                     const std::string& wallpaperFileName, std::string& currentExtension,
-                    std::string& wallpaperPath, vcl::TJPEGImage& jpegImage, vcl::TBitmap& workBitmap);
+                    std::string& wallpaperPath, toolkit::TJPEGImage& jpegImage, toolkit::TBitmap& workBitmap);
 
 }  // namespace muralto

@@ -10,7 +10,7 @@
 
 namespace muralto {
 
-void ScanFolder(std::string folder, vcl::TStringList& pool) {
+void ScanFolder(std::string folder, toolkit::TStringList& pool) {
   // An empty caption (an entry missing from a damaged folder list file) names
   // no folder; normalised it would be the root of the current drive, and every
   // such entry would scan that whole drive.
@@ -35,10 +35,10 @@ void ScanFolder(std::string folder, vcl::TStringList& pool) {
   } while (platform::FindNextFileA(entries.Get(), &data));
 }
 
-void RebuildPool(const vcl::TListItems& folders, vcl::TStringList& pool) {
+void RebuildPool(const toolkit::TListItems& folders, toolkit::TStringList& pool) {
   pool.Clear();
   for (int i = 0; i < folders.Count(); ++i) {
-    const vcl::TListItem* item = folders.Item(i);
+    const toolkit::TListItem* item = folders.Item(i);
     if (item->Checked()) ScanFolder(item->Caption(), pool);
   }
 }

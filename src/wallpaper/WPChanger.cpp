@@ -18,8 +18,8 @@ namespace muralto {
 namespace {
 
 // Closes the registry's open key on every way out of a scope.
-auto KeyCloser(vcl::TRegistry& registry) {
-  return platform::UniqueHandle(&registry, [](vcl::TRegistry* open) { open->CloseKey(); });
+auto KeyCloser(toolkit::TRegistry& registry) {
+  return platform::UniqueHandle(&registry, [](toolkit::TRegistry* open) { open->CloseKey(); });
 }
 
 // Larger than any screen; keeps a bogus size from asking for gigabytes.
@@ -40,28 +40,28 @@ std::string WindowsFolderWithBackslash() {
 }  // namespace
 
 EWallpaperPathTooLong::EWallpaperPathTooLong(const std::string& path)
-    : vcl::Exception("The wallpaper path is longer than 255 characters: " + path) {}
+    : toolkit::Exception("The wallpaper path is longer than 255 characters: " + path) {}
 
-TWPChanger::TWPChanger(vcl::TComponent* owner)
-    : vcl::TComponent(owner), registry_(std::make_unique<vcl::TRegistry>(platform::KeyAllAccess)) {
+TWPChanger::TWPChanger(toolkit::TComponent* owner)
+    : toolkit::TComponent(owner), registry_(std::make_unique<toolkit::TRegistry>(platform::KeyAllAccess)) {
   // A "Wallpaper" value the component cannot read must not stop its owner
   // from being built: the property then starts empty.
   try {
     wallpaper_ = GetCurrentWallpaper();
-  } catch (const vcl::ERegistryException&) {
+  } catch (const toolkit::ERegistryException&) {
     wallpaper_.clear();
   }
   captureFolder_ = WindowsFolderWithBackslash();
-  pixelFormat_ = vcl::pf24bit;
+  pixelFormat_ = toolkit::pf24bit;
 }
 
 TWPChanger::~TWPChanger() = default;
 
 void TWPChanger::SetWallpaper(const std::string& fileName) {
-  if (InState(vcl::csDesigning) || vcl::FileExists(fileName)) {
+  if (InState(toolkit::csDesigning) || toolkit::FileExists(fileName)) {
     wallpaper_ = fileName;
   } else {
-    vcl::Fire(OnFileNotFound, this);
+    toolkit::Fire(OnFileNotFound, this);
   }
 }
 
@@ -76,13 +76,13 @@ TWallpaperPosition TWPChanger::GetCurrentPosition() {
   registry_->SetRootKey(platform::HkeyCurrentUser);
   if (!registry_->OpenKey(DesktopKey, false)) return wpCentered;
   const auto closer = KeyCloser(*registry_);
-  const std::int64_t style = vcl::StrToInt(registry_->ReadString("WallpaperStyle"));
-  const std::int64_t tile = vcl::StrToInt(registry_->ReadString("TileWallpaper"));
+  const std::int64_t style = toolkit::StrToInt(registry_->ReadString("WallpaperStyle"));
+  const std::int64_t tile = toolkit::StrToInt(registry_->ReadString("TileWallpaper"));
   const std::int64_t sum = style + tile;
   return (sum >= 0 && sum <= 2) ? static_cast<TWallpaperPosition>(sum) : wpCentered;
 }
 
-void TWPChanger::CaptureScreen(vcl::TBitmap& bitmap, std::uint32_t window) {
+void TWPChanger::CaptureScreen(toolkit::TBitmap& bitmap, std::uint32_t window) {
   bitmap.SetPixelFormat(pixelFormat_);
   platform::Hwnd source = window;
   int width = 0;
@@ -97,7 +97,7 @@ void TWPChanger::CaptureScreen(vcl::TBitmap& bitmap, std::uint32_t window) {
     width = client.right;
     height = client.bottom;
   }
-  if (std::int64_t{width} * height > MaxCapturePixels) throw vcl::EOutOfResources(vcl::msg::InvalidBitmap);
+  if (std::int64_t{width} * height > MaxCapturePixels) throw toolkit::EOutOfResources(toolkit::msg::InvalidBitmap);
   bitmap.SetWidth(width);
   bitmap.SetHeight(height);
   width = bitmap.Width();
@@ -112,10 +112,10 @@ void TWPChanger::CaptureScreen(vcl::TBitmap& bitmap, std::uint32_t window) {
 }
 
 void TWPChanger::SetScreenAsWallpaper(TWallpaperPosition position) {
-  if (captureFolder_.empty()) throw vcl::EInvalidOperation("The Windows folder is unknown: no place for the screen copy");
+  if (captureFolder_.empty()) throw toolkit::EInvalidOperation("The Windows folder is unknown: no place for the screen copy");
   const std::string path = captureFolder_ + CaptureFileName;
   {
-    vcl::TBitmap capture;
+    toolkit::TBitmap capture;
     CaptureScreen(capture, 0);
     capture.SaveToFile(path);
   }
@@ -125,18 +125,18 @@ void TWPChanger::SetScreenAsWallpaper(TWallpaperPosition position) {
 void TWPChanger::ChangeNow() { ChangeWallPaper(wallpaper_, position_); }
 
 void TWPChanger::ChangeWallPaper(const std::string& fileName, TWallpaperPosition position) {
-  if (!vcl::FileExists(fileName)) {
-    vcl::Fire(OnFileNotFound, this);
+  if (!toolkit::FileExists(fileName)) {
+    toolkit::Fire(OnFileNotFound, this);
     return;
   }
   if (fileName.size() > MaxPathLength) throw EWallpaperPathTooLong(fileName);
-  vcl::Fire(OnBeginChange, this);
+  toolkit::Fire(OnBeginChange, this);
   try {
     WritePlacementAndPath(fileName, position);
-  } catch (const vcl::ERegistryException&) {
-    vcl::Fire(OnRegistryError, this);
+  } catch (const toolkit::ERegistryException&) {
+    toolkit::Fire(OnRegistryError, this);
   }
-  vcl::Fire(OnFinishChange, this);
+  toolkit::Fire(OnFinishChange, this);
 }
 
 void TWPChanger::WritePlacementAndPath(const std::string& fileName, TWallpaperPosition position) {

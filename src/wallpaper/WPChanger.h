@@ -12,37 +12,37 @@
 #include "toolkit/core/NotifyEvent.h"
 #include "toolkit/graphics/PixelFormat.h"
 
-namespace vcl {
+namespace toolkit {
 class TBitmap;
 class TRegistry;
-}  // namespace vcl
+}  // namespace toolkit
 
 namespace muralto {
 
 enum TWallpaperPosition : std::uint8_t { wpCentered = 0, wpTiled = 1, wpStretched = 2 };
 
 // The empty placeholder behind the About property.
-class TAbout : public vcl::TObject {};
+class TAbout : public toolkit::TObject {};
 
 // A path the system call cannot take: its buffer holds 255 characters.
-class EWallpaperPathTooLong : public vcl::Exception {
+class EWallpaperPathTooLong : public toolkit::Exception {
  public:
   explicit EWallpaperPathTooLong(const std::string& path);
 };
 
-class TWPChanger : public vcl::TComponent {
+class TWPChanger : public toolkit::TComponent {
  public:
   static constexpr std::size_t MaxPathLength = 255;
   static constexpr const char* DesktopKey = "\\Control Panel\\desktop";
   static constexpr const char* CaptureFileName = "WPCWallpaper.bmp";
 
-  explicit TWPChanger(vcl::TComponent* owner);
+  explicit TWPChanger(toolkit::TComponent* owner);
   ~TWPChanger() override;
 
   TAbout* About() const { return about_; }
   void SetAbout(TAbout* about) { about_ = about; }
-  vcl::TPixelFormat PixelFormat() const { return pixelFormat_; }
-  void SetPixelFormat(vcl::TPixelFormat format) { pixelFormat_ = format; }
+  toolkit::TPixelFormat PixelFormat() const { return pixelFormat_; }
+  void SetPixelFormat(toolkit::TPixelFormat format) { pixelFormat_ = format; }
   TWallpaperPosition Position() const { return position_; }
   void SetPosition(TWallpaperPosition position) { position_ = position; }
   const std::string& Wallpaper() const { return wallpaper_; }
@@ -53,10 +53,10 @@ class TWPChanger : public vcl::TComponent {
   // system names none or one longer than its 260-character buffer takes.
   const std::string& CaptureFolder() const { return captureFolder_; }
 
-  vcl::TNotifyEvent OnBeginChange;
-  vcl::TNotifyEvent OnFinishChange;
-  vcl::TNotifyEvent OnFileNotFound;
-  vcl::TNotifyEvent OnRegistryError;
+  toolkit::TNotifyEvent OnBeginChange;
+  toolkit::TNotifyEvent OnFinishChange;
+  toolkit::TNotifyEvent OnFileNotFound;
+  toolkit::TNotifyEvent OnRegistryError;
 
   // The registry's "Wallpaper"; "" when the desktop key cannot be opened.
   // Registry errors reach the caller.
@@ -65,7 +65,7 @@ class TWPChanger : public vcl::TComponent {
   // conversion errors reach the caller.
   TWallpaperPosition GetCurrentPosition();
   // Copies the screen (window 0) or a window's client area into bitmap.
-  void CaptureScreen(vcl::TBitmap& bitmap, std::uint32_t window);
+  void CaptureScreen(toolkit::TBitmap& bitmap, std::uint32_t window);
   // Saves a copy of the screen as CaptureFolder + "WPCWallpaper.bmp" and
   // makes it the wallpaper.
   void SetScreenAsWallpaper(TWallpaperPosition position);
@@ -80,10 +80,10 @@ class TWPChanger : public vcl::TComponent {
   void WritePlacementAndPath(const std::string& fileName, TWallpaperPosition position);
 
   TAbout* about_ = nullptr;
-  vcl::TPixelFormat pixelFormat_ = vcl::pf24bit;
+  toolkit::TPixelFormat pixelFormat_ = toolkit::pf24bit;
   TWallpaperPosition position_ = wpCentered;
   std::string wallpaper_;
-  std::unique_ptr<vcl::TRegistry> registry_;
+  std::unique_ptr<toolkit::TRegistry> registry_;
   std::string captureFolder_;
 };
 

@@ -36,9 +36,9 @@ class FolderListFileContract : public ::testing::Test {
   std::string Written(const std::string& name, const std::vector<std::string>& captions, bool onePiece,
                       bool (*wanted)(int) = Every) {
     const std::string file = scratch_ / name;
-    vcl::TIniSectionText text("Folders");
+    toolkit::TIniSectionText text("Folders");
     const auto put = [&](const std::string& key, const std::string& value) {
-      onePiece ? text.WriteString(key, value) : vcl::TIniFile(file).WriteString("Folders", key, value);
+      onePiece ? text.WriteString(key, value) : toolkit::TIniFile(file).WriteString("Folders", key, value);
     };
     put("Total", std::to_string(captions.size()));
     for (int n = 1; n <= static_cast<int>(captions.size()); ++n) {
@@ -157,8 +157,8 @@ TEST_F(FolderListFileContract, OnePassReadsWhatEachKeyReads) {
   for (const Row& row : rows) {
     const std::string path = scratch_ / ("read" + std::to_string(++file) + ".ini");
     contract::WriteBytes(path, row.text);
-    const vcl::TIniFile each(path);
-    const vcl::TIniSectionValues once(path, "Folders");
+    const toolkit::TIniFile each(path);
+    const toolkit::TIniSectionValues once(path, "Folders");
     EXPECT_EQ(once.ReadInteger("Total", 0), each.ReadInteger("Folders", "Total", 0)) << row.name;
     for (int n = 1; n <= 8; ++n) {
       const std::string folder = Key("Folder", n), checked = Key("Checked Folder", n);

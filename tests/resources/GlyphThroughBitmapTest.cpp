@@ -13,7 +13,7 @@
 namespace muralto {
 namespace {
 
-std::vector<std::string> Rows(const vcl::TBitmap& bitmap)
+std::vector<std::string> Rows(const toolkit::TBitmap& bitmap)
 {
     const std::vector<std::uint8_t> bgra = bitmap.ToBgra();
     std::vector<std::string> rows(bitmap.Height());
@@ -39,8 +39,8 @@ TEST(GlyphThroughBitmap, ReadsAsTheTriangleOnOlive)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const auto bytes = GlyphBitmap(c.name);
-        vcl::TMemoryStream stream(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
-        vcl::TBitmap bitmap;
+        toolkit::TMemoryStream stream(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+        toolkit::TBitmap bitmap;
         bitmap.LoadFromStream(stream);
         ASSERT_EQ(bitmap.Width(), 9);
         ASSERT_EQ(bitmap.Height(), 6);

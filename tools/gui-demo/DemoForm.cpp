@@ -22,42 +22,42 @@ const char* const kNotifyHandlers[] = {
     "MAboutClick"};
 }  // namespace
 
-TDemoForm::TDemoForm(vcl::TComponent* owner) : vcl::TForm(owner) {
-  vcl::TLayoutHandlers h;
-  for (const char* name : kNotifyHandlers) h.Add(name, [](vcl::TObject*) {});
-  h.Add("StDropFiles1DropFiles", [](vcl::TObject*, platform::Point) {});
-  auto list = [this] { return static_cast<vcl::TListView*>(FindComponent("ListViewFolders")); };
+TDemoForm::TDemoForm(toolkit::TComponent* owner) : toolkit::TForm(owner) {
+  toolkit::TLayoutHandlers h;
+  for (const char* name : kNotifyHandlers) h.Add(name, [](toolkit::TObject*) {});
+  h.Add("StDropFiles1DropFiles", [](toolkit::TObject*, platform::Point) {});
+  auto list = [this] { return static_cast<toolkit::TListView*>(FindComponent("ListViewFolders")); };
   auto addFolder = [list](const std::string& path, bool checked) {
-    vcl::TListItem* item = list()->Items().Add();
+    toolkit::TListItem* item = list()->Items().Add();
     item->SetCaption(path);
     item->SetChecked(checked);
   };
-  h.Add("FormCreate", [addFolder](vcl::TObject*) {
+  h.Add("FormCreate", [addFolder](toolkit::TObject*) {
     addFolder("C:\\Pictures\\Holidays", true);
     addFolder("C:\\Pictures\\Mountains", true);
     addFolder("D:\\Photos\\2003", false);
   });
-  h.Add("ButtonAddClick", [this, addFolder](vcl::TObject*) {
+  h.Add("ButtonAddClick", [this, addFolder](toolkit::TObject*) {
     addFolder("C:\\Pictures\\New folder " + std::to_string(++added_), true);
   });
-  h.Add("ButtonDeleteClick", [list](vcl::TObject*) {
+  h.Add("ButtonDeleteClick", [list](toolkit::TObject*) {
     for (int i = list()->Items().Count() - 1; i >= 0; --i) {
       if (list()->Items().Item(i)->Selected()) list()->Items().Delete(i);
     }
   });
-  h.Add("ButtonClearClick", [list](vcl::TObject*) { list()->Items().Clear(); });
-  h.Add("ButtonStartClick", [this](vcl::TObject*) {
+  h.Add("ButtonClearClick", [list](toolkit::TObject*) { list()->Items().Clear(); });
+  h.Add("ButtonStartClick", [this](toolkit::TObject*) {
     running_ = !running_;
-    static_cast<vcl::TButton*>(FindComponent("ButtonStart"))->SetCaption(running_ ? "Stop" : "Start");
+    static_cast<toolkit::TButton*>(FindComponent("ButtonStart"))->SetCaption(running_ ? "Stop" : "Start");
   });
-  h.Add("MExitClick", [this](vcl::TObject*) { Close(); });
-  h.Add("PExitClick", [this](vcl::TObject*) { Close(); });
-  h.Add("MAboutClick", [](vcl::TObject*) { vcl::ShowMessage("Muralto 1.2 controls"); });
-  h.Add("FormClose", [](vcl::TObject*, vcl::TCloseAction&) {});
-  h.Add("FormKeyDown", [this](vcl::TObject*, std::uint16_t& key, vcl::TShiftState) {
+  h.Add("MExitClick", [this](toolkit::TObject*) { Close(); });
+  h.Add("PExitClick", [this](toolkit::TObject*) { Close(); });
+  h.Add("MAboutClick", [](toolkit::TObject*) { toolkit::ShowMessage("Muralto 1.2 controls"); });
+  h.Add("FormClose", [](toolkit::TObject*, toolkit::TCloseAction&) {});
+  h.Add("FormKeyDown", [this](toolkit::TObject*, std::uint16_t& key, toolkit::TShiftState) {
     if (key == 27) Close();
   });
-  vcl::LoadLayout(this, muralto::LayoutText("main"), h);
+  toolkit::LoadLayout(this, muralto::LayoutText("main"), h);
   static_cast<muralto::TCSpinEdit*>(FindComponent("CSpinEditHour"))->SetValue(1);
 }
 

@@ -5,9 +5,9 @@
 
 namespace demo {
 
-class TDemoForm : public vcl::TForm {
+class TDemoForm : public toolkit::TForm {
  public:
-  explicit TDemoForm(vcl::TComponent* owner);
+  explicit TDemoForm(toolkit::TComponent* owner);
 
  private:
   int added_ = 0;

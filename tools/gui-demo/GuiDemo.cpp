@@ -4,7 +4,7 @@
 #include "toolkit/forms/Application.h"
 
 int main() {
-  vcl::TApplication app(nullptr);
+  toolkit::TApplication app(nullptr);
   try {
     app.Initialize();
     muralto::RegisterShellLayoutClasses();
@@ -13,7 +13,7 @@ int main() {
     app.SetTitle(form->Caption());
     app.Run();
   } catch (...) {
-    vcl::HandleCurrentException();
+    toolkit::HandleCurrentException();
   }
   return 0;
 }

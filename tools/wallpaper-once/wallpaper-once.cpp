@@ -54,9 +54,9 @@ int main(int argc, char** argv)
         const std::string picture = argc > 1 ? argv[1] : appDir + "sample.jpg";
         const std::string dataDir = appDir + "data\\";
 
-        vcl::TJPEGImage jpegImage;
-        vcl::TBitmap workBitmap;
-        workBitmap.SetPixelFormat(vcl::pf24bit);
+        toolkit::TJPEGImage jpegImage;
+        toolkit::TBitmap workBitmap;
+        workBitmap.SetPixelFormat(toolkit::pf24bit);
         std::string currentExtension;
         std::string wallpaperPath;
         muralto::ConvertPicture(picture, dataDir, "wallpaper.bmp", currentExtension, wallpaperPath, jpegImage,

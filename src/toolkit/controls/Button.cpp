@@ -2,7 +2,7 @@
 
 #include "toolkit/controls/FormLink.h"
 
-namespace vcl {
+namespace toolkit {
 
 TButton::TButton(TComponent* owner) : TWinControl(owner) {
   SetTabStop(true);
@@ -33,4 +33,4 @@ void TButton::CNCommand(std::uint32_t code) {
   if (code == platform::BnClicked) Click();
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -3,7 +3,7 @@
 // button has one, then raises OnClick.
 #include "toolkit/controls/WinControl.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TButton : public TWinControl {
  public:
@@ -28,4 +28,4 @@ class TButton : public TWinControl {
   int modalResult_ = 0;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

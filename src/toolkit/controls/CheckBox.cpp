@@ -1,6 +1,6 @@
 #include "toolkit/controls/CheckBox.h"
 
-namespace vcl {
+namespace toolkit {
 
 TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner) {
   SetTabStop(true);
@@ -36,4 +36,4 @@ void TCheckBox::CNCommand(std::uint32_t code) {
   }
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -3,7 +3,7 @@
 // user's click does; setting the same state raises nothing.
 #include "toolkit/controls/WinControl.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TCheckBox : public TWinControl {
  public:
@@ -21,4 +21,4 @@ class TCheckBox : public TWinControl {
   bool checked_ = false;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -2,7 +2,7 @@
 
 #include "toolkit/controls/WinControl.h"
 
-namespace vcl {
+namespace toolkit {
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {}
 
@@ -90,4 +90,4 @@ void TControl::Invalidate() {
   }
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -10,7 +10,7 @@
 #include "toolkit/controls/Font.h"
 #include "toolkit/controls/Messages.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TWinControl;
 
@@ -94,4 +94,4 @@ class TControl : public TComponent {
   TCursor cursor_ = TCursor::crDefault;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace vcl {
+namespace toolkit {
 
 TEdit::TEdit(TComponent* owner) : TWinControl(owner) {
   SetTabStop(true);
@@ -70,4 +70,4 @@ void TEdit::DoEnter() {
   TWinControl::DoEnter();
 }
 
-}  // namespace vcl
+}  // namespace toolkit

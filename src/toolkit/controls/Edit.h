@@ -5,7 +5,7 @@
 // also for multi-line edit windows, which do not report WM_SETTEXT).
 #include "toolkit/controls/WinControl.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TEdit : public TWinControl {
  public:
@@ -41,4 +41,4 @@ class TEdit : public TWinControl {
   int selStart_ = 0, selLength_ = 0;  // without a window
 };
 
-}  // namespace vcl
+}  // namespace toolkit

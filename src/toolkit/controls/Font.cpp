@@ -5,7 +5,7 @@
 
 #include "platform/gdi.h"
 
-namespace vcl {
+namespace toolkit {
 
 std::uint32_t ColorToRGB(TColor color) {
   if (color < 0) return platform::GetSysColor(color & 0xFF);
@@ -40,4 +40,4 @@ platform::Hfont TFont::Handle() const {
   return cache.Get(*this);
 }
 
-}  // namespace vcl
+}  // namespace toolkit

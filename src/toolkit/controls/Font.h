@@ -8,7 +8,7 @@
 
 #include "platform/windowing.h"
 
-namespace vcl {
+namespace toolkit {
 
 using TColor = std::int32_t;
 // System colours are negative, as the library's colour type has them.
@@ -33,4 +33,4 @@ struct TFont {
   platform::Hfont Handle() const;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -2,7 +2,7 @@
 
 #include "toolkit/controls/WinControl.h"
 
-namespace vcl {
+namespace toolkit {
 
 TFormLink* FormOf(TControl* control) {
   TControl* top = control;
@@ -10,4 +10,4 @@ TFormLink* FormOf(TControl* control) {
   return dynamic_cast<TFormLink*>(top);
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -4,7 +4,7 @@
 // it, never through the form's own class.
 #include "toolkit/controls/Control.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TWinControl;
 
@@ -24,4 +24,4 @@ class TFormLink {
 // The top of the control's parent chain when it is a form, or null.
 TFormLink* FormOf(TControl* control);
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -3,7 +3,7 @@
 #include "platform/desktop.h"
 #include "platform/gdi.h"
 
-namespace vcl {
+namespace toolkit {
 
 TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 185, 105); }
 
@@ -14,9 +14,9 @@ void TGroupBox::CreateParams(TCreateParams& params) {
   params.ExStyle |= platform::WsExControlParent;
 }
 
-}  // namespace vcl
+}  // namespace toolkit
 
-namespace vcl {
+namespace toolkit {
 
 // The system's group box paints only its frame and caption; what lies
 // inside, behind the controls it holds, is painted here.
@@ -31,4 +31,4 @@ void TGroupBox::WndProc(TMessage& m) {
   TWinControl::WndProc(m);
 }
 
-}  // namespace vcl
+}  // namespace toolkit

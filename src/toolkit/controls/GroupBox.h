@@ -2,7 +2,7 @@
 // TGroupBox: a captioned frame that holds other controls.
 #include "toolkit/controls/WinControl.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TGroupBox : public TWinControl {
  public:
@@ -13,4 +13,4 @@ class TGroupBox : public TWinControl {
   void CreateParams(TCreateParams& params) override;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

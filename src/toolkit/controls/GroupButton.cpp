@@ -2,7 +2,7 @@
 
 #include "toolkit/controls/RadioGroup.h"
 
-namespace vcl {
+namespace toolkit {
 
 TGroupButton::TGroupButton(TComponent* owner, TRadioGroup* group, int index)
     : TWinControl(owner), group_(group), index_(index) {
@@ -41,4 +41,4 @@ void TGroupButton::CNCommand(std::uint32_t code) {
   if (code == platform::BnClicked) Click();
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -4,7 +4,7 @@
 // button shows it and is the group's tab stop while it is the chosen one.
 #include "toolkit/controls/WinControl.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TRadioGroup;
 
@@ -36,4 +36,4 @@ class TGroupButton : public TWinControl {
   bool checked_ = false;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

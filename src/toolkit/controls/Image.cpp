@@ -1,6 +1,6 @@
 #include "toolkit/controls/Image.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 constexpr std::uint32_t kStmSetIcon = 0x0170;
@@ -23,4 +23,4 @@ void TImage::SetPicture(platform::Hicon icon) {
   if (HandleAllocated()) platform::SendMessageA(Handle(), kStmSetIcon, icon, 0);
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -2,7 +2,7 @@
 // TImage: shows an icon of the program.
 #include "toolkit/controls/WinControl.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TImage : public TWinControl {
  public:
@@ -19,4 +19,4 @@ class TImage : public TWinControl {
   platform::Hicon picture_ = 0;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

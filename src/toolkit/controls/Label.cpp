@@ -3,7 +3,7 @@
 #include "platform/gdi.h"
 #include "toolkit/controls/TextExtent.h"
 
-namespace vcl {
+namespace toolkit {
 
 TLabel::TLabel(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 65, 17); }
 
@@ -58,4 +58,4 @@ bool TLabel::CNCtlColor(platform::Hdc dc, platform::Lresult* brush) {
   return true;
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -5,7 +5,7 @@
 // its width and takes the height of the lines.
 #include "toolkit/controls/WinControl.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TLabel : public TWinControl {
  public:
@@ -29,4 +29,4 @@ class TLabel : public TWinControl {
   bool wordWrap_ = false;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

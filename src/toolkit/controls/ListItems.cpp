@@ -4,7 +4,7 @@
 
 #include "toolkit/core/Exceptions.h"
 
-namespace vcl {
+namespace toolkit {
 
 int TListItem::Index() const { return owner_->IndexOf(this); }
 
@@ -78,4 +78,4 @@ int TListItems::SelectedCount() const {
   return static_cast<int>(std::count_if(items_.begin(), items_.end(), [](const auto& p) { return p->Selected(); }));
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -9,7 +9,7 @@
 
 #include "toolkit/core/NotifyEvent.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TListItems;
 
@@ -102,4 +102,4 @@ class TListItems : public TObject {
   int updates_ = 0;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

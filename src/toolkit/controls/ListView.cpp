@@ -3,7 +3,7 @@
 #include "platform/commctrl.h"
 #include "platform/messages.h"
 
-namespace vcl {
+namespace toolkit {
 
 TListView::TListView(TComponent* owner) : TWinControl(owner) {
   SetTabStop(true);
@@ -153,4 +153,4 @@ platform::Lresult TListView::CNNotify(platform::Lparam lParam) {
   }
 }
 
-}  // namespace vcl
+}  // namespace toolkit

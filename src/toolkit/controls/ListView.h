@@ -10,7 +10,7 @@
 #include "toolkit/controls/ListItems.h"
 #include "toolkit/controls/WinControl.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TListView : public TWinControl {
  public:
@@ -54,4 +54,4 @@ class TListView : public TWinControl {
   int shown_ = 0;           // while updating: the items from here on are not in the window yet
 };
 
-}  // namespace vcl
+}  // namespace toolkit

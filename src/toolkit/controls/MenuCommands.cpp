@@ -4,7 +4,7 @@
 
 #include "toolkit/core/Exceptions.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 std::map<std::uint32_t, std::function<void()>>& Commands() {
@@ -41,4 +41,4 @@ bool DispatchMenuCommand(std::uint32_t command) {
   return true;
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-namespace vcl {
+namespace toolkit {
 
 // The identifier of a new item; click runs when a command with it arrives.
 std::uint32_t AllocateMenuCommand(std::function<void()> click);
@@ -12,4 +12,4 @@ void ReleaseMenuCommand(std::uint32_t command);
 // Clicks the item of this command; false when no item has it.
 bool DispatchMenuCommand(std::uint32_t command);
 
-}  // namespace vcl
+}  // namespace toolkit

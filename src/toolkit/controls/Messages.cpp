@@ -1,6 +1,6 @@
 #include "toolkit/controls/Messages.h"
 
-namespace vcl {
+namespace toolkit {
 
 TShiftState MouseShiftState(platform::Wparam keys) {
   TShiftState s = 0;
@@ -20,4 +20,4 @@ TShiftState KeyboardShiftState() {
   return s;
 }
 
-}  // namespace vcl
+}  // namespace toolkit

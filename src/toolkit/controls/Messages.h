@@ -7,7 +7,7 @@
 #include "platform/windowing.h"
 #include "toolkit/core/NotifyEvent.h"
 
-namespace vcl {
+namespace toolkit {
 
 struct TMessage {
   std::uint32_t Msg = 0;
@@ -32,4 +32,4 @@ TShiftState MouseShiftState(platform::Wparam keys);
 // The shift state of the keyboard now.
 TShiftState KeyboardShiftState();
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -2,7 +2,7 @@
 
 #include "platform/gdi.h"
 
-namespace vcl {
+namespace toolkit {
 
 TPanel::TPanel(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 185, 41); }
 
@@ -24,4 +24,4 @@ void TPanel::PaintWindow(platform::Hdc dc) {
   if (bevelInner_ != TBevelCut::bvNone) platform::DrawEdge(dc, &r, edge(bevelInner_), platform::BfRect | platform::BfAdjust);
 }
 
-}  // namespace vcl
+}  // namespace toolkit

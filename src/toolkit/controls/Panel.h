@@ -2,7 +2,7 @@
 // TPanel: a plain area with bevels that can hold other controls.
 #include "toolkit/controls/WinControl.h"
 
-namespace vcl {
+namespace toolkit {
 
 enum class TBevelCut { bvNone, bvLowered, bvRaised };
 
@@ -24,4 +24,4 @@ class TPanel : public TWinControl {
   TBevelCut bevelOuter_ = TBevelCut::bvRaised;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -4,7 +4,7 @@
 
 #include "toolkit/controls/GroupButton.h"
 
-namespace vcl {
+namespace toolkit {
 
 TRadioGroup::TRadioGroup(TComponent* owner) : TGroupBox(owner) {}
 
@@ -78,4 +78,4 @@ void TRadioGroup::UpdateChecks() {
 
 void TRadioGroup::BoundsChanged() { ArrangeButtons(); }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -10,7 +10,7 @@
 
 #include "toolkit/controls/GroupBox.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TGroupButton;
 
@@ -41,4 +41,4 @@ class TRadioGroup : public TGroupBox {
   std::vector<TGroupButton*> buttons_;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -3,7 +3,7 @@
 #include "platform/gdi.h"
 #include "toolkit/controls/WinControl.h"
 
-namespace vcl {
+namespace toolkit {
 
 TSpeedButton::TSpeedButton(TComponent* owner) : TControl(owner) { SetBounds(0, 0, 23, 22); }
 
@@ -73,4 +73,4 @@ void TSpeedButton::Paint(platform::Hdc dc) {
   }
 }
 
-}  // namespace vcl
+}  // namespace toolkit

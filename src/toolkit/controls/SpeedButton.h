@@ -4,7 +4,7 @@
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/controls/Control.h"
 
-namespace vcl {
+namespace toolkit {
 
 enum class TButtonState { bsUp, bsDisabled, bsDown };
 
@@ -34,4 +34,4 @@ class TSpeedButton : public TControl {
   bool dragging_ = false;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

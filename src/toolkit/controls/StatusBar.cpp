@@ -2,7 +2,7 @@
 
 #include "platform/commctrl.h"
 
-namespace vcl {
+namespace toolkit {
 
 TStatusBar::TStatusBar(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 0, 19); }
 
@@ -11,4 +11,4 @@ void TStatusBar::CreateParams(TCreateParams& params) {
   params.WinClassName = platform::WcStatusBar;
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -2,7 +2,7 @@
 // TStatusBar: the strip along a form's bottom edge.
 #include "toolkit/controls/WinControl.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TStatusBar : public TWinControl {
  public:
@@ -12,4 +12,4 @@ class TStatusBar : public TWinControl {
   void CreateParams(TCreateParams& params) override;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -4,7 +4,7 @@
 #include "platform/desktop.h"
 #include "platform/gdi.h"
 
-namespace vcl {
+namespace toolkit {
 
 TTextExtent MeasureText(const TFont& font, const std::string& text, int wrapWidth) {
   // A device context of the screen, where the text will show.
@@ -18,4 +18,4 @@ TTextExtent MeasureText(const TFont& font, const std::string& text, int wrapWidt
   return {r.right - r.left, r.bottom - r.top};
 }
 
-}  // namespace vcl
+}  // namespace toolkit

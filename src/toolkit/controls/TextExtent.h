@@ -5,7 +5,7 @@
 #include "platform/types.h"
 #include "toolkit/controls/Font.h"
 
-namespace vcl {
+namespace toolkit {
 
 struct TTextExtent {
   int width = 0;
@@ -18,4 +18,4 @@ struct TTextExtent {
 // single long word wider).
 TTextExtent MeasureText(const TFont& font, const std::string& text, int wrapWidth = 0);
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -13,7 +13,7 @@
 #include "toolkit/controls/WindowExceptions.h"
 #include "toolkit/core/Exceptions.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 
@@ -435,4 +435,4 @@ void TWinControl::WndProc(TMessage& m) {
   DefaultHandler(m);
 }
 
-}  // namespace vcl
+}  // namespace toolkit

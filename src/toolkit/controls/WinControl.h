@@ -12,7 +12,7 @@
 #include "toolkit/controls/WindowSubclass.h"
 #include "toolkit/core/Notice.h"
 
-namespace vcl {
+namespace toolkit {
 
 struct TCreateParams {
   std::string WinClassName;
@@ -139,4 +139,4 @@ class TWinControl : public TControl {
 // The window's object, or null.
 TWinControl* FindControl(platform::Hwnd window);
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -2,7 +2,7 @@
 
 #include <map>
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 
@@ -34,4 +34,4 @@ TObject* ClaimWindow(platform::Hwnd window) {
   return creating;
 }
 
-}  // namespace vcl
+}  // namespace toolkit

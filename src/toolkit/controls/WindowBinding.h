@@ -5,7 +5,7 @@
 #include "platform/windowing.h"
 #include "toolkit/core/NotifyEvent.h"
 
-namespace vcl {
+namespace toolkit {
 
 void BindWindow(platform::Hwnd window, TObject* object);
 void UnbindWindow(platform::Hwnd window);
@@ -35,4 +35,4 @@ class TWindowCreation {
 // if any.
 TObject* ClaimWindow(platform::Hwnd window);
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -1,6 +1,6 @@
 #include "toolkit/controls/WindowExceptions.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 // Constant-initialised, so a handler set during static initialisation stays.
@@ -17,4 +17,4 @@ void HandleWindowException() {
   }
 }
 
-}  // namespace vcl
+}  // namespace toolkit

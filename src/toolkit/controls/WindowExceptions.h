@@ -3,11 +3,11 @@
 // library catches and hands the exception on from inside its catch block.
 // The application object, a layer above the controls, installs its failure
 // display as the handler; with none installed the exception is dropped.
-namespace vcl {
+namespace toolkit {
 
 using TWindowExceptionHandler = void (*)();
 void SetWindowExceptionHandler(TWindowExceptionHandler handler);
 // Call inside a catch block only.
 void HandleWindowException();
 
-}  // namespace vcl
+}  // namespace toolkit

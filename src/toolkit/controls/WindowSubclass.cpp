@@ -7,7 +7,7 @@
 #include "platform/messages.h"
 #include "toolkit/controls/WindowExceptions.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 
@@ -100,4 +100,4 @@ platform::Lresult TWindowSubclass::Dispatch(std::uint32_t msg, platform::Wparam 
   }
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -12,7 +12,7 @@
 
 #include "platform/windowing.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TWindowSubclass {
  public:
@@ -44,4 +44,4 @@ class TWindowSubclass {
   THandler handler_;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-namespace vcl {
+namespace toolkit {
 
 TComponent::TComponent(TComponent* owner) : owner_(owner) {
   if (owner_) owner_->Insert(this);
@@ -112,4 +112,4 @@ void TComponent::Free(TComponent* component) {
   }
 }
 
-}  // namespace vcl
+}  // namespace toolkit

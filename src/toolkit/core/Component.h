@@ -9,7 +9,7 @@
 
 #include "toolkit/core/NotifyEvent.h"
 
-namespace vcl {
+namespace toolkit {
 
 enum class TOperation { opInsert, opRemove };
 
@@ -86,4 +86,4 @@ class TComponent : public TObject {
   std::vector<TComponent*> freeNotifies_;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

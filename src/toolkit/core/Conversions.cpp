@@ -4,7 +4,7 @@
 
 #include "toolkit/core/Exceptions.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 
@@ -63,4 +63,4 @@ int StrToIntDef(const std::string& text, int defaultValue) {
   return TryStrToInt(text).value_or(defaultValue);
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace vcl {
+namespace toolkit {
 
 // The value, or nothing when the text is no integer within 32 bits.
 std::optional<int> TryStrToInt(const std::string& text);
@@ -13,4 +13,4 @@ std::optional<int> TryStrToInt(const std::string& text);
 int StrToInt(const std::string& text);
 int StrToIntDef(const std::string& text, int defaultValue);
 
-}  // namespace vcl
+}  // namespace toolkit

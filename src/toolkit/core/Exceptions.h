@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace vcl {
+namespace toolkit {
 
 class Exception : public std::runtime_error {
  public:
@@ -52,4 +52,4 @@ inline std::string JpegError(int code) { return "JPEG error #" + std::to_string(
 inline const char* const NoTimers = "Not enough timers available";
 }  // namespace msg
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -3,7 +3,7 @@
 #include "platform/UniqueHandle.h"
 #include "platform/files.h"
 
-namespace vcl {
+namespace toolkit {
 
 bool FileExists(const std::string& fileName) {
   if (fileName.empty() || fileName.find_first_of("*?") != std::string::npos) return false;
@@ -13,4 +13,4 @@ bool FileExists(const std::string& fileName) {
   return find.Valid() && (data.dwFileAttributes & platform::FileAttributeDirectory) == 0;
 }
 
-}  // namespace vcl
+}  // namespace toolkit

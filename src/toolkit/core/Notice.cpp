@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace vcl {
+namespace toolkit {
 
 TNotice::TMembership& TNotice::TMembership::operator=(TMembership&& other) noexcept {
   if (this != &other) {
@@ -48,4 +48,4 @@ void TNotice::Fire(TObject* sender) const {
   }
 }
 
-}  // namespace vcl
+}  // namespace toolkit

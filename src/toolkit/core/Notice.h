@@ -11,7 +11,7 @@
 
 #include "toolkit/core/NotifyEvent.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TNotice {
   struct Listener {
@@ -55,4 +55,4 @@ class TNotice {
   std::shared_ptr<Listeners> listeners_ = std::make_shared<Listeners>();
 };
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -2,7 +2,7 @@
 // A bound callback taking the sender; an empty one is skipped.
 #include <functional>
 
-namespace vcl {
+namespace toolkit {
 
 class TObject;
 using TNotifyEvent = std::function<void(TObject* sender)>;
@@ -18,4 +18,4 @@ class TObject {
   virtual ~TObject() = default;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -4,7 +4,7 @@
 
 #include "platform/files.h"
 
-namespace vcl {
+namespace toolkit {
 
 std::string ExtractFilePath(const std::string& fileName) {
   const std::size_t at = fileName.find_last_of("\\:");
@@ -28,4 +28,4 @@ std::string ModuleFileName() {
   return {};
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -3,7 +3,7 @@
 // last "." after the last "\" or ":".
 #include <string>
 
-namespace vcl {
+namespace toolkit {
 
 // Up to and including the last "\" or ":"; "" when there is none.
 std::string ExtractFilePath(const std::string& fileName);
@@ -12,4 +12,4 @@ std::string ChangeFileExt(const std::string& fileName, const std::string& extens
 // The executable's full path as the system reports it, however long.
 std::string ModuleFileName();
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -5,7 +5,7 @@
 
 #include "toolkit/core/Exceptions.h"
 
-namespace vcl {
+namespace toolkit {
 
 std::size_t TStringList::Checked(int index) const {
   if (index < 0 || index >= Count()) throw EStringListError(msg::ListIndexError(index));
@@ -43,4 +43,4 @@ int TStringList::IndexOf(const std::string& s) const {
   return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
 }
 
-}  // namespace vcl
+}  // namespace toolkit

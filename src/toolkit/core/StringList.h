@@ -7,7 +7,7 @@
 
 #include "toolkit/core/NotifyEvent.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TStringList : public TObject {
  public:
@@ -32,4 +32,4 @@ class TStringList : public TObject {
   std::vector<std::pair<std::string, TObject*>> items_;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

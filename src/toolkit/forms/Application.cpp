@@ -10,7 +10,7 @@
 #include "toolkit/controls/MenuCommands.h"
 #include "toolkit/controls/WindowExceptions.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 
@@ -262,4 +262,4 @@ void TApplication::ShowException(const std::string& message, TFailureSource sour
 
 void TApplication::HandleException(const std::exception& error) { ShowException(error.what()); }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -9,7 +9,7 @@
 #include "toolkit/core/Component.h"
 #include "toolkit/core/Exceptions.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TForm;
 
@@ -122,4 +122,4 @@ void TApplication::CreateForm(T*& reference) {
   }
 }
 
-}  // namespace vcl
+}  // namespace toolkit

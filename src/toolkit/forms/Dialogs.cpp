@@ -3,7 +3,7 @@
 #include "platform/dialogs.h"
 #include "toolkit/forms/Application.h"
 
-namespace vcl {
+namespace toolkit {
 
 int MessageBox(const std::string& text, std::uint32_t type) {
   TApplication* app = Application();
@@ -13,4 +13,4 @@ int MessageBox(const std::string& text, std::uint32_t type) {
 
 void ShowMessage(const std::string& text) { MessageBox(text, platform::MbOk); }
 
-}  // namespace vcl
+}  // namespace toolkit

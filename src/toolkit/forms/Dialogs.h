@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-namespace vcl {
+namespace toolkit {
 
 // A modal message box with the given buttons and icon (MB_ values);
 // returns the button chosen.
@@ -11,4 +11,4 @@ int MessageBox(const std::string& text, std::uint32_t type);
 // One OK button, no icon.
 void ShowMessage(const std::string& text);
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -8,7 +8,7 @@
 #include "toolkit/controls/Button.h"
 #include "toolkit/forms/Menus.h"
 
-namespace vcl {
+namespace toolkit {
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
   TControl::SetVisible(false);
@@ -395,4 +395,4 @@ void TForm::WndProc(TMessage& m) {
   TWinControl::WndProc(m);
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -6,7 +6,7 @@
 #include "toolkit/controls/FormLink.h"
 #include "toolkit/controls/WinControl.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TButton;
 class TMainMenu;
@@ -118,4 +118,4 @@ class TForm : public TWinControl, public TFormLink {
   bool placed_ = false;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

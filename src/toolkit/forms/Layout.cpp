@@ -6,7 +6,7 @@
 #include "toolkit/forms/LayoutProperties.h"
 #include "toolkit/forms/Menus.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 
@@ -220,4 +220,4 @@ void LoadLayout(TForm* form, std::string_view text, const TLayoutHandlers& handl
   for (TComponent* component : created) component->Loaded();
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -16,7 +16,7 @@
 #include "toolkit/forms/Form.h"
 #include "toolkit/controls/Messages.h"
 
-namespace vcl {
+namespace toolkit {
 
 struct TLayoutEntry {
   std::string className;
@@ -132,4 +132,4 @@ void LayoutNeed(const TLayoutEntry::Setting& setting, std::size_t count);
 [[noreturn]] void LayoutNoSetting(const TComponent* component, const TLayoutEntry::Setting& setting);
 [[noreturn]] void LayoutFail(int line, const std::string& what);
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -14,7 +14,7 @@
 #include "toolkit/forms/Menus.h"
 #include "toolkit/forms/Timer.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 
@@ -228,4 +228,4 @@ void RegisterToolkitLayoutClasses() {
   RegisterForms();
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -1,7 +1,7 @@
 #pragma once
 // The layout properties of the library's own classes.
-namespace vcl {
+namespace toolkit {
 
 void RegisterToolkitLayoutClasses();
 
-}  // namespace vcl
+}  // namespace toolkit

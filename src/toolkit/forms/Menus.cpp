@@ -6,7 +6,7 @@
 #include "toolkit/forms/Form.h"
 #include "toolkit/controls/MenuCommands.h"
 
-namespace vcl {
+namespace toolkit {
 
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(AllocateMenuCommand([this] { Click(); })) {}
 
@@ -125,4 +125,4 @@ void TPopupMenu::Popup(int x, int y) {
   if (owner) platform::PostMessageA(owner, platform::WmNull, 0, 0);
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -8,7 +8,7 @@
 #include "platform/menus.h"
 #include "toolkit/core/Component.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TMenu;
 class TForm;
@@ -102,4 +102,4 @@ class TPopupMenu : public TMenu {
   bool IsPopup() const override { return true; }
 };
 
-}  // namespace vcl
+}  // namespace toolkit

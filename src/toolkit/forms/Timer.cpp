@@ -5,7 +5,7 @@
 #include "toolkit/forms/Application.h"
 #include "toolkit/core/Exceptions.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 constexpr const char* kTimerWindowClass = "TPUtilWindow";
@@ -73,4 +73,4 @@ platform::Lresult MURALTO_WINAPI TTimer::WindowProc(platform::Hwnd window, std::
   return platform::DefWindowProcA(window, msg, wParam, lParam);
 }
 
-}  // namespace vcl
+}  // namespace toolkit

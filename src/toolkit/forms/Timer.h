@@ -14,7 +14,7 @@
 #include "platform/windowing.h"
 #include "toolkit/core/Component.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TTimer : public TComponent {
  public:
@@ -45,4 +45,4 @@ class TTimer : public TComponent {
   bool running_ = false;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -12,7 +12,7 @@
 #include "toolkit/graphics/Palette.h"
 #include "toolkit/graphics/PixelCodec.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 
@@ -228,4 +228,4 @@ void TBitmap::AdoptImage(TDibImage image) {
   pixelFormat_ = FormatOf(image_);
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -12,7 +12,7 @@
 #include "toolkit/core/NotifyEvent.h"
 #include "toolkit/graphics/PixelFormat.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TStream;
 
@@ -91,4 +91,4 @@ class TBitmap : public TObject {
   TPixelFormat pixelFormat_ = pfDevice;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -5,7 +5,7 @@
 
 #include "toolkit/graphics/DibImage.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TStream;
 
@@ -33,4 +33,4 @@ void WriteBmp(TStream& stream, const TDibImage& image);
 // gigabytes.
 inline constexpr std::size_t kRleMaxExpansion = 256;
 
-}  // namespace vcl
+}  // namespace toolkit

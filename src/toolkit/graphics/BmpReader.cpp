@@ -8,7 +8,7 @@
 #include "toolkit/graphics/RleDecoder.h"
 #include "toolkit/io/Stream.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 
@@ -205,4 +205,4 @@ TDibImage ReadBmp(TStream& stream) {
   return image;
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -6,7 +6,7 @@
 #include "toolkit/graphics/Palette.h"
 #include "toolkit/io/Stream.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 
@@ -96,4 +96,4 @@ void WriteBmp(TStream& stream, const TDibImage& image) {
   }
 }
 
-}  // namespace vcl
+}  // namespace toolkit

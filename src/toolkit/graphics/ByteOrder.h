@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace vcl {
+namespace toolkit {
 
 inline std::uint16_t GetLe16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 inline std::uint32_t GetLe32(const std::uint8_t* p) {
@@ -20,4 +20,4 @@ inline void PutLe32(std::vector<std::uint8_t>& out, std::uint32_t v) {
   PutLe16(out, v >> 16);
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -10,7 +10,7 @@
 
 #include "toolkit/graphics/PixelBuffer.h"
 
-namespace vcl {
+namespace toolkit {
 
 struct TRGBQuad {
   std::uint8_t rgbBlue = 0;
@@ -56,4 +56,4 @@ struct TDibImage {
   bool Empty() const { return width == 0 || height == 0; }
 };
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -6,7 +6,7 @@
 #include "platform/windowing.h"
 #include "toolkit/core/Component.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TImageList : public TComponent {
  public:
@@ -27,4 +27,4 @@ class TImageList : public TComponent {
   std::vector<platform::Hicon> icons_;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -5,7 +5,7 @@
 #include "toolkit/graphics/JpegDecoder.h"
 #include "toolkit/graphics/ScreenDepth.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 // Room for the largest pictures a 32-bit process can hold, and no more.
@@ -56,4 +56,4 @@ void TJPEGImage::DIBNeeded() {
   haveDecoded_ = true;
 }
 
-}  // namespace vcl
+}  // namespace toolkit

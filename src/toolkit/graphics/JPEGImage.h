@@ -9,7 +9,7 @@
 #include "toolkit/graphics/DibImage.h"
 #include "toolkit/core/NotifyEvent.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TStream;
 class TBitmap;
@@ -72,4 +72,4 @@ class TJPEGImage : public TObject {
   bool haveDecoded_ = false;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -9,7 +9,7 @@
 #include "toolkit/graphics/JpegDecoder.h"
 #include "toolkit/io/FileStream.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 
@@ -65,4 +65,4 @@ void WriteJpegAsBmpFile(const TJpegSource& source, const std::string& path) {
   if (failed) throw EWriteError(msg::WriteError);
 }
 
-}  // namespace vcl
+}  // namespace toolkit

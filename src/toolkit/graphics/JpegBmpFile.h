@@ -5,7 +5,7 @@
 
 #include "toolkit/graphics/JPEGImage.h"
 
-namespace vcl {
+namespace toolkit {
 
 // Creates the file anew and writes the picture into it as WriteBmp would
 // write the decoded bitmap. A broken picture fails with EJPEG "JPEG error #%d"
@@ -14,4 +14,4 @@ namespace vcl {
 // "Stream write error". After a failure the file may hold part of the picture.
 void WriteJpegAsBmpFile(const TJpegSource& source, const std::string& path);
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -15,7 +15,7 @@
 
 #include "toolkit/core/Exceptions.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 
@@ -273,4 +273,4 @@ TDibImage DecodeJpegInStrips(const std::uint8_t* data, std::size_t size, bool qu
   return Decode(data, size, quantize, maxBytes, stripBytes, begin, strip);
 }
 
-}  // namespace vcl
+}  // namespace toolkit

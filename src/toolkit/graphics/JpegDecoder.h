@@ -8,7 +8,7 @@
 #include "toolkit/graphics/DibImage.h"
 #include "toolkit/graphics/JPEGImage.h"
 
-namespace vcl {
+namespace toolkit {
 
 struct TJpegHeader {
   int width = 0;
@@ -42,4 +42,4 @@ TDibImage DecodeJpegInStrips(const std::uint8_t* data, std::size_t size, bool qu
                              std::size_t stripBytes, const std::function<void(const TDibImage&)>& begin,
                              const TJpegStripWriter& strip);
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -1,6 +1,6 @@
 #include "toolkit/graphics/Palette.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 
@@ -44,4 +44,4 @@ std::vector<TRGBQuad> DefaultPalette(int bitCount) {
   return {};
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -5,7 +5,7 @@
 
 #include "toolkit/graphics/DibImage.h"
 
-namespace vcl {
+namespace toolkit {
 
 // 1 bit: black and white; 4 bits: the 16 standard colours; 8 bits: a
 // 6 x 6 x 6 colour cube followed by 40 grays. Empty for deeper formats.
@@ -14,4 +14,4 @@ std::vector<TRGBQuad> DefaultPalette(int bitCount);
 // n evenly spaced grays from black to white.
 std::vector<TRGBQuad> GrayPalette(int n);
 
-}  // namespace vcl
+}  // namespace toolkit

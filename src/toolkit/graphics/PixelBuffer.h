@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-namespace vcl {
+namespace toolkit {
 
 class TPixelBuffer {
  public:
@@ -22,4 +22,4 @@ class TPixelBuffer {
   std::size_t size_;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

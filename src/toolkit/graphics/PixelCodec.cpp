@@ -3,7 +3,7 @@
 #include <bit>
 #include <cstring>
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 
@@ -144,4 +144,4 @@ void BgraToDib(const std::uint8_t* bgra, TDibImage& image) {
   }
 }
 
-}  // namespace vcl
+}  // namespace toolkit

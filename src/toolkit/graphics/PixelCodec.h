@@ -5,7 +5,7 @@
 
 #include "toolkit/graphics/DibImage.h"
 
-namespace vcl {
+namespace toolkit {
 
 // Every pixel as blue, green, red, 0; top row first.
 std::vector<std::uint8_t> DibToBgra(const TDibImage& image);
@@ -14,4 +14,4 @@ std::vector<std::uint8_t> DibToBgra(const TDibImage& image);
 // colours, top row first; indexed formats take the nearest table colour.
 void BgraToDib(const std::uint8_t* bgra, TDibImage& image);
 
-}  // namespace vcl
+}  // namespace toolkit

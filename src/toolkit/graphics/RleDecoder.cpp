@@ -1,6 +1,6 @@
 #include "toolkit/graphics/RleDecoder.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 
@@ -83,4 +83,4 @@ void DecodeRle(const std::uint8_t* data, std::size_t size, TDibImage& image) {
   }
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -3,7 +3,7 @@
 #include "platform/UniqueHandle.h"
 #include "platform/desktop.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 int depth = 0;  // 0: not asked yet
@@ -21,4 +21,4 @@ int ScreenBitsPerPixel() {
 
 void SetScreenBitsPerPixel(int bits) { depth = bits; }
 
-}  // namespace vcl
+}  // namespace toolkit

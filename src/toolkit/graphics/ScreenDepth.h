@@ -1,9 +1,9 @@
 #pragma once
 // Bits per pixel of the screen (bits per pixel times planes), asked of the
 // system once and then remembered; tests set it.
-namespace vcl {
+namespace toolkit {
 
 int ScreenBitsPerPixel();
 void SetScreenBitsPerPixel(int bits);
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -5,7 +5,7 @@
 #include "platform/files.h"
 #include "toolkit/core/Exceptions.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 // One system call moves at most this much, so that counts fit its 32-bit size.
@@ -86,4 +86,4 @@ std::int64_t TFileStream::Seek(std::int64_t offset, TSeekOrigin origin) {
 
 std::int64_t TFileStream::Size() { return size_; }
 
-}  // namespace vcl
+}  // namespace toolkit

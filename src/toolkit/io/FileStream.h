@@ -8,7 +8,7 @@
 #include "platform/types.h"
 #include "toolkit/io/Stream.h"
 
-namespace vcl {
+namespace toolkit {
 
 enum class TFileMode {
   fmOpenReadDenyWrite,  // read an existing file; others may read but not write
@@ -42,4 +42,4 @@ class TFileStream : public TStream {
   bool writing_ = false;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

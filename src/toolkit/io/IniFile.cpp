@@ -8,7 +8,7 @@
 #include "toolkit/core/Conversions.h"
 #include "toolkit/core/Exceptions.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 constexpr std::uint32_t ReadBufferSize = 2048;
@@ -78,4 +78,4 @@ void TIniFile::WriteBool(const std::string& section, const std::string& key, boo
   WriteString(section, key, value ? "1" : "0");
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -7,7 +7,7 @@
 
 #include "toolkit/core/NotifyEvent.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TIniFile : public TObject {
  public:
@@ -37,4 +37,4 @@ class TIniFile : public TObject {
   std::string fileName_;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

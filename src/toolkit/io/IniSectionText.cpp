@@ -5,7 +5,7 @@
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/io/FileStream.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 
@@ -37,4 +37,4 @@ void TIniSectionText::SaveToFile(const std::string& fileName) const {
   }
 }
 
-}  // namespace vcl
+}  // namespace toolkit

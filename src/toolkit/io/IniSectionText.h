@@ -7,7 +7,7 @@
 
 #include "toolkit/core/NotifyEvent.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TIniSectionText : public TObject {
  public:
@@ -28,4 +28,4 @@ class TIniSectionText : public TObject {
   std::string text_;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

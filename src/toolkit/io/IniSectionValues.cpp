@@ -6,7 +6,7 @@
 #include "platform/profile.h"
 #include "toolkit/core/Conversions.h"
 
-namespace vcl {
+namespace toolkit {
 
 namespace {
 
@@ -97,4 +97,4 @@ bool TIniSectionValues::ReadBool(const std::string& key, bool defaultValue) cons
   return ReadInteger(key, defaultValue ? 1 : 0) != 0;
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -11,7 +11,7 @@
 
 #include "toolkit/core/NotifyEvent.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TIniSectionValues : public TObject {
  public:
@@ -29,4 +29,4 @@ class TIniSectionValues : public TObject {
   std::unordered_map<std::string, std::optional<std::string>> values_;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

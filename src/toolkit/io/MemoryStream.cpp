@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace vcl {
+namespace toolkit {
 
 std::int64_t TMemoryStream::Read(void* buffer, std::int64_t count) {
   const std::int64_t size = Size();
@@ -41,4 +41,4 @@ void TMemoryStream::Clear() {
   position_ = 0;
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -5,7 +5,7 @@
 
 #include "toolkit/io/Stream.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TMemoryStream : public TStream {
  public:
@@ -26,4 +26,4 @@ class TMemoryStream : public TStream {
   std::int64_t position_ = 0;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -6,7 +6,7 @@
 
 #include "toolkit/core/Exceptions.h"
 
-namespace vcl {
+namespace toolkit {
 
 void TRegistry::SetRootKey(platform::Hkey root) {
   if (root == rootKey_) return;
@@ -102,4 +102,4 @@ bool TRegistry::DeleteValue(const std::string& name) {
   return platform::RegDeleteValueA(currentKey_.Get(), name.c_str()) == platform::ErrorSuccess;
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -8,7 +8,7 @@
 #include "platform/registry.h"
 #include "toolkit/core/NotifyEvent.h"
 
-namespace vcl {
+namespace toolkit {
 
 class TRegistry : public TObject {
  public:
@@ -46,4 +46,4 @@ class TRegistry : public TObject {
   std::string currentPath_;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -4,7 +4,7 @@
 
 #include "platform/files.h"
 
-namespace vcl {
+namespace toolkit {
 
 // The suffix keeps the picture extension off the name, so that a data folder
 // listed as a picture folder never offers a half-written wallpaper.
@@ -21,4 +21,4 @@ bool TReplacementFile::Commit() {
   return committed_;
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -5,7 +5,7 @@
 // half written: the old one stays as it was.
 #include <string>
 
-namespace vcl {
+namespace toolkit {
 
 class TReplacementFile {
  public:
@@ -29,4 +29,4 @@ class TReplacementFile {
   bool committed_ = false;
 };
 
-}  // namespace vcl
+}  // namespace toolkit

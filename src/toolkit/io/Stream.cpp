@@ -2,7 +2,7 @@
 
 #include "toolkit/core/Exceptions.h"
 
-namespace vcl {
+namespace toolkit {
 
 std::int64_t TStream::Size() {
   const std::int64_t here = Position();
@@ -19,4 +19,4 @@ void TStream::WriteBuffer(const void* buffer, std::int64_t count) {
   if (count < 0 || (count != 0 && Write(buffer, count) != count)) throw EWriteError(msg::WriteError);
 }
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -5,7 +5,7 @@
 
 #include "toolkit/core/NotifyEvent.h"
 
-namespace vcl {
+namespace toolkit {
 
 enum class TSeekOrigin { soBeginning, soCurrent, soEnd };
 
@@ -30,4 +30,4 @@ class TStream : public TObject {
   void WriteBuffer(const void* buffer, std::int64_t count);
 };
 
-}  // namespace vcl
+}  // namespace toolkit

@@ -40,7 +40,7 @@ class FolderDropTest : public MainFormTest {
   }
   std::vector<std::string> Captions() {
     std::vector<std::string> out;
-    vcl::TListItems& items = form->ListViewFolders->Items();
+    toolkit::TListItems& items = form->ListViewFolders->Items();
     for (int i = 0; i < items.Count(); ++i) {
       out.push_back(items.Item(i)->Caption() + (items.Item(i)->Checked() ? "+" : "-"));
     }

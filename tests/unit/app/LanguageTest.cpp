@@ -44,7 +44,7 @@ class LanguageTest : public testing_app::MainFormTest {
                                    "[Pause]\r\nHour=1\r\nMin=0\r\nSec=0\r\n");
   }
 
-  vcl::TMenuItem* Item(const char* name) { return dynamic_cast<vcl::TMenuItem*>(form->FindComponent(name)); }
+  toolkit::TMenuItem* Item(const char* name) { return dynamic_cast<toolkit::TMenuItem*>(form->FindComponent(name)); }
 
   // Settings > Language > NAME as the menu bar sends it.
   void Choose(const char* itemName) {
@@ -64,7 +64,7 @@ using Reader = std::function<std::optional<std::string>(TForm1*)>;
 
 Reader MenuCaption(const char* name) {
   return [name](TForm1* f) -> std::optional<std::string> {
-    auto* item = dynamic_cast<vcl::TMenuItem*>(f->FindComponent(name));
+    auto* item = dynamic_cast<toolkit::TMenuItem*>(f->FindComponent(name));
     if (!item) return std::nullopt;
     return item->Caption();
   };
@@ -72,7 +72,7 @@ Reader MenuCaption(const char* name) {
 
 Reader ControlCaption(const char* name) {
   return [name](TForm1* f) -> std::optional<std::string> {
-    auto* control = dynamic_cast<vcl::TControl*>(f->FindComponent(name));
+    auto* control = dynamic_cast<toolkit::TControl*>(f->FindComponent(name));
     if (!control) return std::nullopt;
     return control->Caption();
   };
@@ -81,7 +81,7 @@ Reader ControlCaption(const char* name) {
 // The radio button's own caption, which is what shows.
 Reader RadioItem(const char* name, int index) {
   return [name, index](TForm1* f) -> std::optional<std::string> {
-    auto* group = dynamic_cast<vcl::TRadioGroup*>(f->FindComponent(name));
+    auto* group = dynamic_cast<toolkit::TRadioGroup*>(f->FindComponent(name));
     return group->Buttons(index)->Caption();
   };
 }
@@ -94,8 +94,8 @@ std::optional<std::string> ColumnHeading(TForm1* f) {
 template <auto& Dialog>
 Reader DialogCaption(const char* control) {
   return [control](TForm1*) -> std::optional<std::string> {
-    vcl::TComponent* found = control ? Dialog->FindComponent(control) : Dialog;
-    auto* shown = dynamic_cast<vcl::TControl*>(found);
+    toolkit::TComponent* found = control ? Dialog->FindComponent(control) : Dialog;
+    auto* shown = dynamic_cast<toolkit::TControl*>(found);
     if (!shown) return std::nullopt;
     return shown->Caption();
   };

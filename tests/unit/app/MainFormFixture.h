@@ -44,7 +44,7 @@ class MainFormTest : public ::testing::Test {
 
   void Start(const std::string& commandLine = "C:\\Muralto\\Muralto.exe") {
     muralto::SetProcessCommandLine(commandLine);
-    app = std::make_unique<vcl::TApplication>(nullptr);
+    app = std::make_unique<toolkit::TApplication>(nullptr);
     app->Initialize();
     app->CreateForm(muralto::Form1);
     form = muralto::Form1;
@@ -64,21 +64,21 @@ class MainFormTest : public ::testing::Test {
 
   // A 24-bit bitmap told apart from the others by its width.
   static void MakePicture(const std::string& path, int width) {
-    vcl::TBitmap bitmap;
-    bitmap.SetPixelFormat(vcl::pf24bit);
+    toolkit::TBitmap bitmap;
+    bitmap.SetPixelFormat(toolkit::pf24bit);
     bitmap.SetWidth(width);
     bitmap.SetHeight(4);
     bitmap.SaveToFile(path);
   }
 
   static int WallpaperWidth() {
-    vcl::TBitmap bitmap;
+    toolkit::TBitmap bitmap;
     bitmap.LoadFromFile(WallpaperFile);
     return bitmap.Width();
   }
 
   support::SimMachine machine;
-  std::unique_ptr<vcl::TApplication> app;
+  std::unique_ptr<toolkit::TApplication> app;
   muralto::TForm1* form = nullptr;
 };
 

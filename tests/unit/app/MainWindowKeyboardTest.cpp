@@ -41,7 +41,7 @@ class MainWindowKeyboardTest : public MainFormTest {
         {form->ButtonDelete->Handle(), "ButtonDelete"},   {form->ButtonClear->Handle(), "ButtonClear"},
         {form->ListViewFolders->Handle(), "ListViewFolders"}, {form->CSpinEditHour->Handle(), "CSpinEditHour"},
         {form->CSpinEditMin->Handle(), "CSpinEditMin"},   {form->CSpinEditSec->Handle(), "CSpinEditSec"}};
-    for (vcl::TRadioGroup* group : {form->RadioGroupPosition, form->RadioGroupSelection}) {
+    for (toolkit::TRadioGroup* group : {form->RadioGroupPosition, form->RadioGroupSelection}) {
       for (int i = 0; i < group->ButtonCount(); ++i) names[group->Buttons(i)->Handle()] = group->Items()[i];
     }
     auto it = names.find(focus);
@@ -101,7 +101,7 @@ TEST_F(MainWindowKeyboardTest, ArrowsInEitherGroupChooseAndSaveAtOnce) {
 // A keyboard change of a check mark is kept by the list and reaches the file
 // with the next save of the folder list, not at once as a mouse click does.
 TEST_F(MainWindowKeyboardTest, SpaceOnAFoldersCheckBoxReachesTheFolderListAtTheNextSave) {
-  vcl::TListView* list = form->ListViewFolders;
+  toolkit::TListView* list = form->ListViewFolders;
   list->SetFocus();
   sim::ClickListViewItem(list->Handle(), 0, false);
   machine.Remove(FolderList);

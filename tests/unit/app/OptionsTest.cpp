@@ -51,7 +51,7 @@ class OptionsTest : public testing_app::MainFormTest {
         platform::PostMessageA(dialog->Handle(), platform::WmSysCommand, platform::ScClose, 0);
       }
     });
-    auto* item = dynamic_cast<vcl::TMenuItem*>(form->FindComponent("MOptions"));
+    auto* item = dynamic_cast<toolkit::TMenuItem*>(form->FindComponent("MOptions"));
     ASSERT_NE(item, nullptr);
     platform::PostMessageA(form->Handle(), platform::WmCommand, item->Command(), 0);
     sim::DispatchPending();
@@ -60,7 +60,7 @@ class OptionsTest : public testing_app::MainFormTest {
   }
 
   // A user's click on a box of the open dialog.
-  static void Click(vcl::TCheckBox* box) { platform::SendMessageA(box->Handle(), platform::BmClick, 0, 0); }
+  static void Click(toolkit::TCheckBox* box) { platform::SendMessageA(box->Handle(), platform::BmClick, 0, 0); }
   static std::function<void()> ClickAutoStart() { return [] { Click(muralto::FormOptions->CheckBoxAutoStart); }; }
   static std::function<void()> ClickTray() { return [] { Click(muralto::FormOptions->cbTray); }; }
 

@@ -238,7 +238,7 @@ TEST_F(RotationTest, AFailingPickLeavesTheWallpaperAndTheNextTickMovesOn) {
 TEST_F(RotationTest, BehindAnOpenFailureBoxOnlyFailingTicksStayQuiet) {
   StartWithPictures(1, 0, 0, 0, 1);
   machine.Remove("C:\\Muralto\\data");
-  auto* change = dynamic_cast<vcl::TMenuItem*>(form->FindComponent("PMChange"));
+  auto* change = dynamic_cast<toolkit::TMenuItem*>(form->FindComponent("PMChange"));
   ASSERT_NE(change, nullptr);
   int open = 0, deepest = 0;
   std::size_t boxesAfterTicks = 0;
@@ -299,7 +299,7 @@ TEST_F(RotationTest, RandomPicksUseTheClockSeededRuntimeGenerator) {
     form->picturePool.Clear();
     for (int i = 0; i < row.poolSize; ++i) form->picturePool.Add("C:\\none\\" + std::to_string(i) + ".bmp");
     sim::SetCalendarTime(row.clock);
-    EXPECT_THROW(form->NextWallpaper(), vcl::EFOpenError);
+    EXPECT_THROW(form->NextWallpaper(), toolkit::EFOpenError);
     EXPECT_EQ(form->currentIndex, row.index) << "clock " << row.clock << ", pool " << row.poolSize;
   }
   // Beyond 32768 entries the later ones are reachable too.
@@ -308,7 +308,7 @@ TEST_F(RotationTest, RandomPicksUseTheClockSeededRuntimeGenerator) {
   bool beyond = false;
   for (std::int64_t clock = 0; clock < 200 && !beyond; ++clock) {
     sim::SetCalendarTime(clock);
-    EXPECT_THROW(form->NextWallpaper(), vcl::EFOpenError);
+    EXPECT_THROW(form->NextWallpaper(), toolkit::EFOpenError);
     beyond = form->currentIndex >= 32768;
   }
   EXPECT_TRUE(beyond);
@@ -341,7 +341,7 @@ TEST_F(RotationTest, WithoutASelectionTheIndexStaysAndMayLieOutsideThePool) {
   try {
     form->NextWallpaper();
     ADD_FAILURE() << "no failure";
-  } catch (const vcl::Exception& e) {
+  } catch (const toolkit::Exception& e) {
     EXPECT_STREQ(e.what(), "List index out of bounds (3)");
   }
 }

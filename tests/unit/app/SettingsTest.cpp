@@ -23,13 +23,13 @@ class SettingsTest : public ::testing::Test {
     state.folderListPath = FolderList;
   }
   void AddFolder(const std::string& caption, bool checked) {
-    vcl::TListItem* item = folders.Add();
+    toolkit::TListItem* item = folders.Add();
     item->SetCaption(caption);
     item->SetChecked(checked);
   }
 
   support::SimMachine machine;
-  vcl::TListItems folders;
+  toolkit::TListItems folders;
   MainWindowState state;
 };
 
@@ -42,7 +42,7 @@ TEST_F(SettingsTest, ConstructionValues) {
   EXPECT_FALSE(state.showTray);
   EXPECT_EQ(state.newItem, nullptr);
   MainWindowState bare;
-  EXPECT_THROW(bare.Folders(), vcl::EInvalidOperation);
+  EXPECT_THROW(bare.Folders(), toolkit::EInvalidOperation);
 }
 
 TEST_F(SettingsTest, TheMainSettingsFileIsNamedAfterTheExecutable) {
@@ -102,7 +102,7 @@ TEST_F(SettingsTest, ASaveIntoAFolderThatCannotBeWrittenFails) {
   try {
     muralto::SaveSettings(state);
     FAIL() << "no error";
-  } catch (const vcl::EIniFileException& e) {
+  } catch (const toolkit::EIniFileException& e) {
     EXPECT_EQ(e.Message(), "Unable to write to C:\\Gone\\Muralto.ini");
   }
   EXPECT_EQ(muralto::iniFile, nullptr);
@@ -132,7 +132,7 @@ TEST_F(SettingsTest, AFailedFolderListSaveLeavesTheOldFileIntact) {
   try {
     muralto::SaveFolderList(state);
     FAIL() << "no error";
-  } catch (const vcl::EIniFileException& e) {
+  } catch (const toolkit::EIniFileException& e) {
     EXPECT_EQ(e.Message(), "Unable to write to " + FolderList);
   }
   EXPECT_EQ(machine.ReadFile(FolderList), old);
@@ -146,7 +146,7 @@ TEST_F(SettingsTest, AFailedReplaceLeavesTheOldFileAndNoHalfFile) {
   try {
     muralto::SaveFolderList(state);
     FAIL() << "no error";
-  } catch (const vcl::EIniFileException& e) {
+  } catch (const toolkit::EIniFileException& e) {
     EXPECT_EQ(e.Message(), "Unable to write to " + FolderList);
   }
   EXPECT_FALSE(machine.Exists(FolderList + ".new"));
@@ -154,7 +154,7 @@ TEST_F(SettingsTest, AFailedReplaceLeavesTheOldFileAndNoHalfFile) {
 
 TEST_F(SettingsTest, WithoutTheDataFolderEverySaveFails) {
   machine.Remove("C:\\Muralto\\data");
-  EXPECT_THROW(muralto::SaveFolderList(state), vcl::EIniFileException);
+  EXPECT_THROW(muralto::SaveFolderList(state), toolkit::EIniFileException);
   EXPECT_FALSE(machine.Exists("C:\\Muralto\\data")) << "never created";
 }
 
@@ -177,7 +177,7 @@ TEST_F(SettingsTest, LoadingARoundTripGivesTheSameList) {
   AddFolder("D:\\Photos\\Holiday", false);
   AddFolder("C:\\Pictures", true);
   muralto::SaveFolderList(state);
-  vcl::TListItems loaded;
+  toolkit::TListItems loaded;
   MainWindowState other;
   other.SetFolders(&loaded);
   other.folderListPath = FolderList;

@@ -36,7 +36,7 @@ TEST_F(MainFormTest, AFirstStartWritesTheDefaultsAndMovesTheHourEditToOne) {
   EXPECT_NE(muralto::AboutBox, nullptr);
   EXPECT_EQ(muralto::FormOptions->Host(), form) << "the dialog works on the main window's switches";
   EXPECT_EQ(muralto::wallpaperChanger->Owner(), form);
-  EXPECT_EQ(form->workBitmap->PixelFormat(), vcl::pf24bit);
+  EXPECT_EQ(form->workBitmap->PixelFormat(), toolkit::pf24bit);
   EXPECT_EQ(form->ListViewFolders->Items().Count(), 0);
   EXPECT_EQ(sim::RegGetString(RunKey, "Muralto 1.2"), "C:\\Muralto\\Muralto.exe -a");
   EXPECT_FALSE(form->running);
@@ -173,7 +173,7 @@ TEST_F(MainFormTest, EntriesMissingBehindADamagedTotalScanNothingAndAreWrittenBa
   MakePicture("C:\\stray.bmp", 20);
   machine.WriteFile(FolderList, "[Folders]\r\nTotal=100\r\nFolder1=C:\\Pics\r\nChecked Folder1=1\r\n");
   Start();
-  vcl::TListItems& items = form->ListViewFolders->Items();
+  toolkit::TListItems& items = form->ListViewFolders->Items();
   ASSERT_EQ(items.Count(), 100);
   EXPECT_EQ(items.Item(99)->Caption(), "");
   EXPECT_TRUE(items.Item(99)->Checked());

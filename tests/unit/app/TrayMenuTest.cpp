@@ -28,7 +28,7 @@ class TrayMenuTest : public MainFormTest {
   }
   // Chooses the tray menu's item on the next right-button press.
   void ChooseOnRightPress(const char* itemName) {
-    auto* item = dynamic_cast<vcl::TMenuItem*>(form->FindComponent(itemName));
+    auto* item = dynamic_cast<toolkit::TMenuItem*>(form->FindComponent(itemName));
     ASSERT_NE(item, nullptr) << itemName;
     sim::SetPopupChoice(item->Command());
     Notify(platform::WmRButtonDown);
@@ -89,7 +89,7 @@ TEST_F(TrayMenuTest, MinimisingHidesIntoTheIconOnlyWithTheTraySettingOn) {
     if (tray) {
       EXPECT_FALSE(Visible());
       EXPECT_FALSE(platform::IsIconic(form->Handle()));
-      EXPECT_EQ(form->WindowState(), vcl::TWindowState::wsNormal);
+      EXPECT_EQ(form->WindowState(), toolkit::TWindowState::wsNormal);
       EXPECT_EQ(sim::TrayIcons().size(), 1u);
       Notify(platform::WmLButtonDblClk);
       EXPECT_TRUE(Visible());

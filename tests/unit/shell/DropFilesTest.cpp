@@ -21,16 +21,16 @@ class DropFilesTest : public guitest::GuiTest {
     GuiTest::SetUp();
     sim::ResetDrops();
     list = MakeList(10);
-    drop = vcl::TComponent::Create<TStDropFiles>(form);
-    drop->OnDropFiles = [this](vcl::TObject* sender, platform::Point point) {
+    drop = toolkit::TComponent::Create<TStDropFiles>(form);
+    drop->OnDropFiles = [this](toolkit::TObject* sender, platform::Point point) {
       EXPECT_EQ(sender, drop);
       Event e{point, {}, drop->DroppedCount()};
       for (int i = 0; i < drop->DroppedFiles().Count(); ++i) e.files.push_back(drop->DroppedFiles().Strings(i));
       events.push_back(e);
     };
   }
-  vcl::TListView* MakeList(int left) {
-    auto* l = vcl::TComponent::Create<vcl::TListView>(form);
+  toolkit::TListView* MakeList(int left) {
+    auto* l = toolkit::TComponent::Create<toolkit::TListView>(form);
     l->SetBounds(left, 10, 100, 100);
     l->SetParent(form);
     return l;
@@ -43,7 +43,7 @@ class DropFilesTest : public guitest::GuiTest {
     std::vector<std::string> files;
     int count;
   };
-  vcl::TListView* list = nullptr;
+  toolkit::TListView* list = nullptr;
   TStDropFiles* drop = nullptr;
   std::vector<Event> events;
 };
@@ -100,7 +100,7 @@ TEST_F(DropFilesTest, ActiveAndTheTargetDecideWhichWindowAcceptsFiles) {
   EXPECT_TRUE(Accepts(first));
 
   // Another target: the first window is unhooked and no longer accepts.
-  vcl::TListView* second = MakeList(150);
+  toolkit::TListView* second = MakeList(150);
   drop->SetDropTarget(second);
   EXPECT_FALSE(Accepts(first));
   EXPECT_TRUE(Accepts(second->Handle()));
@@ -118,13 +118,13 @@ TEST_F(DropFilesTest, TheComponentForgetsADestroyedTarget) {
   drop->SetDropTarget(list);
   drop->Loaded();
   list->HandleNeeded();
-  vcl::TComponent::Free(list);
+  toolkit::TComponent::Free(list);
   EXPECT_EQ(drop->DropTarget(), nullptr);
   EXPECT_FALSE(drop->Hooked());
   // Using the component afterwards reaches no freed control.
   drop->SetActive(false);
   drop->SetActive(true);
-  vcl::TListView* next = MakeList(150);
+  toolkit::TListView* next = MakeList(150);
   drop->SetDropTarget(next);
   EXPECT_TRUE(drop->Hooked());
   EXPECT_TRUE(Accepts(next->Handle()));
@@ -136,7 +136,7 @@ TEST_F(DropFilesTest, AComponentThatGoesFirstGivesTheWindowItsProcedureBack) {
   drop->SetDropTarget(list);
   EXPECT_FALSE(drop->HookPending()) << "a target with a window is hooked at once";
   EXPECT_TRUE(drop->Hooked());
-  vcl::TComponent::Free(drop);
+  toolkit::TComponent::Free(drop);
   EXPECT_EQ(platform::GetWindowLongA(window, platform::GwlWndProc), before);
   list->Items().Add()->SetCaption("still works");
   EXPECT_EQ(list->Items().Count(), 1);

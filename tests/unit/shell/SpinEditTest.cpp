@@ -21,12 +21,12 @@ class SpinEditTest : public guitest::GuiTest {
     form->Show();
   }
   TCSpinEdit* Make(int min, int max) {
-    auto* e = vcl::TComponent::Create<TCSpinEdit>(form);
+    auto* e = toolkit::TComponent::Create<TCSpinEdit>(form);
     e->SetBounds(64, 16, 41, 22);
     e->SetMinValue(min);
     e->SetMaxValue(max);
     e->SetParent(form);
-    e->OnChange = [this, e](vcl::TObject*) { changes.push_back(e->Text()); };
+    e->OnChange = [this, e](toolkit::TObject*) { changes.push_back(e->Text()); };
     return e;
   }
   void Type(const std::string& keys) {
@@ -79,7 +79,7 @@ TEST_F(SpinEditTest, CheckValueClampsUnlessTheLimitsAreEqual) {
   EXPECT_EQ(edit->CheckValue(-1), 0);
   EXPECT_EQ(edit->CheckValue(60), 59);
   EXPECT_EQ(edit->CheckValue(30), 30);
-  auto* bare = vcl::TComponent::Create<TCSpinEdit>(form);
+  auto* bare = toolkit::TComponent::Create<TCSpinEdit>(form);
   EXPECT_EQ(bare->Text(), "0");
   EXPECT_EQ(bare->CheckValue(INT32_MIN), INT32_MIN);
   bare->SetValue(-123456789);
@@ -125,7 +125,7 @@ TEST_F(SpinEditTest, ArrowsAndKeysStepAndStopAtTheLimits) {
 }
 
 TEST_F(SpinEditTest, AStepAtTheEndOfTheNumberRangeStopsThere) {
-  auto* bare = vcl::TComponent::Create<TCSpinEdit>(form);
+  auto* bare = toolkit::TComponent::Create<TCSpinEdit>(form);
   bare->SetValue(INT32_MAX);
   bare->UpClick(nullptr);
   EXPECT_EQ(bare->GetValue(), INT32_MAX);
@@ -145,7 +145,7 @@ TEST_F(SpinEditTest, ReadOnlyBeepsInsteadOfStepping) {
 
 TEST_F(SpinEditTest, KeyDownStillReachesOnKeyDownWithTheKeyUnchanged) {
   std::vector<int> keys;
-  edit->OnKeyDown = [&](vcl::TObject*, std::uint16_t& key, vcl::TShiftState) { keys.push_back(key); };
+  edit->OnKeyDown = [&](toolkit::TObject*, std::uint16_t& key, toolkit::TShiftState) { keys.push_back(key); };
   Key(platform::VkUp);
   Key(0x41);
   EXPECT_EQ(keys, (std::vector<int>{platform::VkUp, 0x41}));
@@ -342,7 +342,7 @@ TEST_F(SpinEditTest, LosingTheMouseCaptureStopsTheRepeats) {
     sim::AdvanceClock(1000);
     EXPECT_EQ(edit->Text(), "1") << row.how;
     EXPECT_FALSE(edit->Button()->ArrowUp()->AutoRepeatTimer()->Enabled()) << row.how;
-    EXPECT_EQ(edit->Button()->ArrowUp()->State(), vcl::TButtonState::bsUp) << row.how;
+    EXPECT_EQ(edit->Button()->ArrowUp()->State(), toolkit::TButtonState::bsUp) << row.how;
     Mouse(platform::WmLButtonUp, 7, 3);  // a late release, if any, gives no step
     EXPECT_EQ(edit->Text(), "1") << row.how;
     platform::ReleaseCapture();
@@ -350,7 +350,7 @@ TEST_F(SpinEditTest, LosingTheMouseCaptureStopsTheRepeats) {
 }
 
 TEST_F(SpinEditTest, AFailingStepStopsTheRepeatAndIsShown) {
-  edit->OnChange = [](vcl::TObject*) { throw vcl::Exception("Unable to write to C:\\Muralto\\Muralto.ini"); };
+  edit->OnChange = [](toolkit::TObject*) { throw toolkit::Exception("Unable to write to C:\\Muralto\\Muralto.ini"); };
   Mouse(platform::WmLButtonDown, 7, 3);
   sim::AdvanceClock(1000);
   EXPECT_EQ(edit->Text(), "1");

@@ -23,7 +23,7 @@ class TrayIconTest : public ::testing::Test {
  protected:
   TrayIconTest() {
     sim::ResetWindows();
-    app = std::make_unique<vcl::TApplication>(nullptr);
+    app = std::make_unique<toolkit::TApplication>(nullptr);
     app->Initialize();
     app->CreateForm(form);
     form->SetClientSize(200, 100);
@@ -38,7 +38,7 @@ class TrayIconTest : public ::testing::Test {
   // Creates the icon; setup runs before Loaded, as a layout's settings do.
   template <class Setup>
   TStCustomTrayIcon* MakeIcon(Setup setup) {
-    tray = vcl::TComponent::Create<TStTrayIcon>(form);
+    tray = toolkit::TComponent::Create<TStTrayIcon>(form);
     setup(tray);
     tray->Loaded();
     return tray;
@@ -67,8 +67,8 @@ class TrayIconTest : public ::testing::Test {
     return std::string(record.szTip, strnlen(record.szTip, sizeof(record.szTip)));
   }
 
-  std::unique_ptr<vcl::TApplication> app;
-  vcl::TForm* form = nullptr;
+  std::unique_ptr<toolkit::TApplication> app;
+  toolkit::TForm* form = nullptr;
   TStCustomTrayIcon* tray = nullptr;
 };
 

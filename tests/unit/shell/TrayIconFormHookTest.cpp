@@ -30,9 +30,9 @@ TEST_F(TrayIconTest, MinimiseAndCloseAreDivertedOnlyWhenAskedAndActive) {
       {"minimise with extra bits", true, true, true, platform::ScMinimize | 2, false},
   };
   int closes = 0;
-  form->OnClose = [&](vcl::TObject*, vcl::TCloseAction& action) {
+  form->OnClose = [&](toolkit::TObject*, toolkit::TCloseAction& action) {
     ++closes;
-    action = vcl::TCloseAction::caNone;  // keeps the program for the next row
+    action = toolkit::TCloseAction::caNone;  // keeps the program for the next row
   };
   MakeIcon();
   for (const Row& row : rows) {
@@ -49,7 +49,7 @@ TEST_F(TrayIconTest, MinimiseAndCloseAreDivertedOnlyWhenAskedAndActive) {
     if (row.diverted) {
       EXPECT_FALSE(FormVisible());
       EXPECT_FALSE(platform::IsIconic(form->Handle()));
-      EXPECT_EQ(form->WindowState(), vcl::TWindowState::wsNormal);
+      EXPECT_EQ(form->WindowState(), toolkit::TWindowState::wsNormal);
       EXPECT_EQ(closes, 0);
       EXPECT_TRUE(tray->IconInTray());
       ASSERT_GE(sim::ShowCalls().size(), 2u);
@@ -101,7 +101,7 @@ TEST_F(TrayIconTest, OnMinimizeComesBeforeTheDiversionAndOnlyForMinimise) {
   std::vector<std::string> seen;
   MakeIcon([&](TStCustomTrayIcon* icon) {
     icon->SetMinimizeToTray(true);
-    icon->OnMinimize = [&](vcl::TObject*) { seen.push_back(FormVisible() ? "shown" : "hidden"); };
+    icon->OnMinimize = [&](toolkit::TObject*) { seen.push_back(FormVisible() ? "shown" : "hidden"); };
   });
   form->Show();
   SysCommand(platform::ScClose | 0);  // CloseToTray is on by default: diverted, no event
@@ -138,7 +138,7 @@ TEST_F(TrayIconTest, AFormThatStartsMinimisedVanishesDuringItsFirstTwoPositionCh
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    form->SetWindowState(row.minimised ? vcl::TWindowState::wsMinimized : vcl::TWindowState::wsNormal);
+    form->SetWindowState(row.minimised ? toolkit::TWindowState::wsMinimized : toolkit::TWindowState::wsNormal);
     MakeIcon();
     EXPECT_EQ(tray->StartupPassCount(), 0);
     sim::ShowCalls().clear();
@@ -151,14 +151,14 @@ TEST_F(TrayIconTest, AFormThatStartsMinimisedVanishesDuringItsFirstTwoPositionCh
     std::size_t hides = 0;
     for (const auto& call : sim::ShowCalls()) hides += call.command == platform::SwHide;
     EXPECT_EQ(hides, row.hides);
-    vcl::TComponent::Free(tray);
+    toolkit::TComponent::Free(tray);
   }
 }
 
 TEST_F(TrayIconTest, RestoringRaisesOnRestoreFirstAndShowsTheFormInFront) {
   std::vector<std::string> order;
   MakeIcon([&](TStCustomTrayIcon* icon) {
-    icon->OnRestore = [&](vcl::TObject*) { order.push_back(FormVisible() ? "OnRestore shown" : "OnRestore hidden"); };
+    icon->OnRestore = [&](toolkit::TObject*) { order.push_back(FormVisible() ? "OnRestore shown" : "OnRestore hidden"); };
   });
   form->Hide();
   sim::ShowCalls().clear();
@@ -182,18 +182,18 @@ TEST_F(TrayIconTest, RestoringAMinimisedFormMakesItNormalOnceTheStartUpIsOver) {
   MakeIcon();
   form->Show();
   platform::SendMessageA(form->Handle(), platform::WmWindowPosChanged, 0, 0);  // start-up over
-  form->SetWindowState(vcl::TWindowState::wsMinimized);
+  form->SetWindowState(toolkit::TWindowState::wsMinimized);
   ASSERT_TRUE(platform::IsIconic(form->Handle()));
   tray->RestoreApplication();
-  EXPECT_EQ(form->WindowState(), vcl::TWindowState::wsNormal);
+  EXPECT_EQ(form->WindowState(), toolkit::TWindowState::wsNormal);
   EXPECT_FALSE(platform::IsIconic(form->Handle()));
 }
 
 TEST_F(TrayIconTest, TheTrayHookAndADropTargetShareTheFormWindowAndLeaveInAnyOrder) {
   sim::ResetDrops();
-  auto* drop = vcl::TComponent::Create<muralto::TStDropFiles>(form);  // its target is the form
+  auto* drop = toolkit::TComponent::Create<muralto::TStDropFiles>(form);  // its target is the form
   std::vector<std::string> dropped;
-  drop->OnDropFiles = [&](vcl::TObject*, platform::Point) { dropped.push_back(drop->DroppedFiles().Strings(0)); };
+  drop->OnDropFiles = [&](toolkit::TObject*, platform::Point) { dropped.push_back(drop->DroppedFiles().Strings(0)); };
   drop->Loaded();
   MakeIcon([](TStCustomTrayIcon* icon) { icon->SetMinimizeToTray(true); });
   ASSERT_FALSE(form->HandleAllocated());
@@ -207,10 +207,10 @@ TEST_F(TrayIconTest, TheTrayHookAndADropTargetShareTheFormWindowAndLeaveInAnyOrd
   sim::DispatchPending();
   EXPECT_EQ(dropped, std::vector<std::string>{"C:\\One"});
   // The older hook goes first: the newer one keeps working over the form.
-  vcl::TComponent::Free(drop);
+  toolkit::TComponent::Free(drop);
   SysCommand(platform::ScMinimize);
   EXPECT_FALSE(FormVisible()) << "the minimise went into the notification area";
-  vcl::TComponent::Free(tray);
+  toolkit::TComponent::Free(tray);
   EXPECT_EQ(platform::GetWindowLongA(form->Handle(), platform::GwlWndProc), formProc);
 }
 

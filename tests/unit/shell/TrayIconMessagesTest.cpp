@@ -12,8 +12,8 @@ namespace {
 using testing_tray::TrayIconTest;
 using muralto::TStCustomTrayIcon;
 
-std::string ButtonName(vcl::TMouseButton b) {
-  return b == vcl::TMouseButton::mbLeft ? "left" : b == vcl::TMouseButton::mbRight ? "right" : "middle";
+std::string ButtonName(toolkit::TMouseButton b) {
+  return b == toolkit::TMouseButton::mbLeft ? "left" : b == toolkit::TMouseButton::mbRight ? "right" : "middle";
 }
 
 TEST_F(TrayIconTest, EveryMouseMessageOfTheCallbackDoesWhatItsRowSays) {
@@ -36,11 +36,11 @@ TEST_F(TrayIconTest, EveryMouseMessageOfTheCallbackDoesWhatItsRowSays) {
   };
   std::string events;
   MakeIcon([&](TStCustomTrayIcon* icon) {
-    icon->OnClick = [&](vcl::TObject* sender, vcl::TMouseButton b, vcl::TShiftState) {
+    icon->OnClick = [&](toolkit::TObject* sender, toolkit::TMouseButton b, toolkit::TShiftState) {
       EXPECT_EQ(sender, tray);
       events += "click " + ButtonName(b) + ";";
     };
-    icon->OnDblClick = [&](vcl::TObject*, vcl::TMouseButton b, vcl::TShiftState, bool& restoreApp) {
+    icon->OnDblClick = [&](toolkit::TObject*, toolkit::TMouseButton b, toolkit::TShiftState, bool& restoreApp) {
       EXPECT_TRUE(restoreApp);
       events += "double " + ButtonName(b) + ";";
     };
@@ -59,7 +59,7 @@ TEST_F(TrayIconTest, EveryMouseMessageOfTheCallbackDoesWhatItsRowSays) {
 
 TEST_F(TrayIconTest, ADoubleClickHandlerMayKeepTheApplicationHidden) {
   MakeIcon([](TStCustomTrayIcon* icon) {
-    icon->OnDblClick = [](vcl::TObject*, vcl::TMouseButton, vcl::TShiftState, bool& restoreApp) {
+    icon->OnDblClick = [](toolkit::TObject*, toolkit::TMouseButton, toolkit::TShiftState, bool& restoreApp) {
       restoreApp = false;
     };
   });
@@ -75,7 +75,7 @@ struct Marker {
                                                platform::Lparam lp) {
     if (m == platform::WmUser + 7 && log) {
       log->push_back("pending message, foreground " +
-                     std::string(platform::GetForegroundWindow() == vcl::Application()->Handle() ? "app" : "other") +
+                     std::string(platform::GetForegroundWindow() == toolkit::Application()->Handle() ? "app" : "other") +
                      ", menus shown " + std::to_string(sim::PopupCalls().size()));
       sim::SetCursorPos(300, 200);  // the menu must open where the cursor is now
       return 0;
@@ -85,11 +85,11 @@ struct Marker {
 };
 
 TEST_F(TrayIconTest, TheMenuOpensAtTheCursorAfterTheProgramCameForwardAndCaughtUp) {
-  auto* menu = vcl::TComponent::Create<vcl::TPopupMenu>(form);
-  auto* item = vcl::TComponent::Create<vcl::TMenuItem>(menu);
+  auto* menu = toolkit::TComponent::Create<toolkit::TPopupMenu>(form);
+  auto* item = toolkit::TComponent::Create<toolkit::TMenuItem>(menu);
   item->SetCaption("Item");
   int clicks = 0;
-  item->OnClick = [&](vcl::TObject*) { ++clicks; };
+  item->OnClick = [&](toolkit::TObject*) { ++clicks; };
   menu->Items()->Add(item);
   MakeIcon([&](TStCustomTrayIcon* icon) { icon->SetPopupMenu(menu); });
 
@@ -119,9 +119,9 @@ TEST_F(TrayIconTest, TheMenuOpensAtTheCursorAfterTheProgramCameForwardAndCaughtU
 }
 
 TEST_F(TrayIconTest, ARightPressAfterTheMenuWasDestroyedDoesNothing) {
-  auto* menu = vcl::TComponent::Create<vcl::TPopupMenu>(form);
+  auto* menu = toolkit::TComponent::Create<toolkit::TPopupMenu>(form);
   MakeIcon([&](TStCustomTrayIcon* icon) { icon->SetPopupMenu(menu); });
-  vcl::TComponent::Free(menu);
+  toolkit::TComponent::Free(menu);
   EXPECT_EQ(tray->PopupMenu(), nullptr);
   Notify(platform::WmRButtonDown);
   EXPECT_TRUE(sim::PopupCalls().empty());
@@ -152,7 +152,7 @@ TEST_F(TrayIconTest, TheHiddenWindowAnswersOnlyTheLogOffQuery) {
 
 TEST_F(TrayIconTest, AFailingHandlerReachesTheFailureDisplay) {
   MakeIcon([](TStCustomTrayIcon* icon) {
-    icon->OnClick = [](vcl::TObject*, vcl::TMouseButton, vcl::TShiftState) { throw vcl::Exception("clicked badly"); };
+    icon->OnClick = [](toolkit::TObject*, toolkit::TMouseButton, toolkit::TShiftState) { throw toolkit::Exception("clicked badly"); };
   });
   Notify(platform::WmLButtonDown);
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"clicked badly."});

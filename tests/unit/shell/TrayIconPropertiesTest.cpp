@@ -14,7 +14,7 @@ using testing_tray::TrayIconTest;
 using muralto::TStCustomTrayIcon;
 
 TEST_F(TrayIconTest, DefaultsAndStartState) {
-  tray = vcl::TComponent::Create<muralto::TStTrayIcon>(form);
+  tray = toolkit::TComponent::Create<muralto::TStTrayIcon>(form);
   EXPECT_TRUE(tray->Active());
   EXPECT_FALSE(tray->Animate());
   EXPECT_TRUE(tray->CloseToTray());
@@ -73,12 +73,12 @@ TEST_F(TrayIconTest, AFailingShellRaisesTheMessageAndTheNewValueIsKept) {
     }
     EXPECT_TRUE(row.kept(tray));
     sim::SetTrayRefuses(row.refused, false);
-    vcl::TComponent::Free(tray);
+    toolkit::TComponent::Free(tray);
   }
 }
 
 TEST_F(TrayIconTest, ImagesGiveThePictureWhenThereIsNoIcon) {
-  auto* images = vcl::TComponent::Create<vcl::TImageList>(form);
+  auto* images = toolkit::TComponent::Create<toolkit::TImageList>(form);
   for (platform::Hicon icon : {0x8000u, 0x8001u, 0x8002u}) images->AddIcon(icon);
   MakeIcon([&](TStCustomTrayIcon* icon) {
     icon->SetImageIndex(1);
@@ -87,12 +87,12 @@ TEST_F(TrayIconTest, ImagesGiveThePictureWhenThereIsNoIcon) {
   EXPECT_EQ(sim::TrayIcons().at(0).hIcon, 0x8001u);
   tray->SetImageIndex(2);
   EXPECT_EQ(sim::TrayIcons().at(0).hIcon, 0x8002u);
-  vcl::TComponent::Free(images);
+  toolkit::TComponent::Free(images);
   EXPECT_EQ(tray->Images(), nullptr) << "the reference goes with the list";
 }
 
 TEST_F(TrayIconTest, AnimationCyclesThroughTheImagesAndStopsAtTheStillPicture) {
-  auto* images = vcl::TComponent::Create<vcl::TImageList>(form);
+  auto* images = toolkit::TComponent::Create<toolkit::TImageList>(form);
   for (platform::Hicon icon : {0x8000u, 0x8001u, 0x8002u}) images->AddIcon(icon);
   MakeIcon([&](TStCustomTrayIcon* icon) {
     icon->SetIcon(0x7001);

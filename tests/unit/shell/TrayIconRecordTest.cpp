@@ -48,7 +48,7 @@ TEST_F(TrayIconTest, TheIconSentFallsBackToTheProgramsAndThenTheSystems) {
     MakeIcon([&](TStCustomTrayIcon* icon) { icon->SetIcon(row.own); });
     ASSERT_FALSE(sim::NotifyCalls().empty());
     EXPECT_EQ(sim::NotifyCalls()[0].record.hIcon, row.expected);
-    vcl::TComponent::Free(tray);
+    toolkit::TComponent::Free(tray);
     sim::NotifyCalls().clear();
   }
 }
@@ -144,7 +144,7 @@ TEST_F(TrayIconTest, DestroyingTheIconRemovesItAndGivesTheFormItsProcedureBack) 
   auto saved = reinterpret_cast<std::intptr_t>(tray->SavedFormProc());
   EXPECT_NE(hooked, saved);
   platform::Hwnd notifyWindow = tray->NotifyWindow();
-  vcl::TComponent::Free(tray);
+  toolkit::TComponent::Free(tray);
   ASSERT_FALSE(sim::NotifyCalls().empty());
   EXPECT_EQ(sim::NotifyCalls().back().message, platform::NimDelete);
   EXPECT_TRUE(sim::TrayIcons().empty());
@@ -193,7 +193,7 @@ TEST_F(TrayIconTest, TheTaskbarsAnnouncementBringsTheIconWhateverTheShellStillHo
     tray->SetActive(false);
     EXPECT_TRUE(sim::TrayIcons().empty());
     EXPECT_TRUE(BoxTexts().empty());
-    vcl::TComponent::Free(tray);
+    toolkit::TComponent::Free(tray);
   }
 }
 
@@ -208,11 +208,11 @@ TEST_F(TrayIconTest, TheShellRestartingLeavesASwitchedOffIconAway) {
 
 TEST_F(TrayIconTest, ASecondTrayIconInTheApplicationIsRefused) {
   MakeIcon();
-  vcl::TForm* other = nullptr;
+  toolkit::TForm* other = nullptr;
   app->CreateForm(other);
-  for (vcl::TForm* owner : {form, other}) {
+  for (toolkit::TForm* owner : {form, other}) {
     try {
-      vcl::TComponent::Create<muralto::TStTrayIcon>(owner);
+      toolkit::TComponent::Create<muralto::TStTrayIcon>(owner);
       ADD_FAILURE() << "a second icon was made";
     } catch (const muralto::ETrayIconError& e) {
       EXPECT_STREQ(e.what(), "Cannot have more than one StTrayIcon per application");
@@ -223,7 +223,7 @@ TEST_F(TrayIconTest, ASecondTrayIconInTheApplicationIsRefused) {
 
 TEST_F(TrayIconTest, TheBuiltInMenuHasCloseAndRestore) {
   MakeIcon();
-  vcl::TPopupMenu* menu = tray->BuiltInMenu();
+  toolkit::TPopupMenu* menu = tray->BuiltInMenu();
   ASSERT_NE(menu, nullptr);
   EXPECT_EQ(tray->PopupMenu(), menu);
   auto items = sim::MenuItems(menu->Handle());

@@ -22,8 +22,8 @@ using testing_app::MainFormTest;
 std::string Construct(const std::function<void()>& make) {
   try {
     make();
-  } catch (const vcl::Exception& e) {
-    EXPECT_EQ(typeid(e), typeid(vcl::Exception)) << e.what();
+  } catch (const toolkit::Exception& e) {
+    EXPECT_EQ(typeid(e), typeid(toolkit::Exception)) << e.what();
     return e.Message();
   }
   return "";
@@ -31,15 +31,15 @@ std::string Construct(const std::function<void()>& make) {
 
 TEST(WinXP, OnlyOncePerFormAndOnlyOnAForm) {
   sim::ResetWindows();
-  auto app = std::make_unique<vcl::TApplication>(nullptr);
-  vcl::TForm* first = vcl::TComponent::Create<vcl::TForm>(app.get());
-  vcl::TForm* second = vcl::TComponent::Create<vcl::TForm>(app.get());
-  auto* plain = vcl::TComponent::Create<vcl::TComponent>(first);
+  auto app = std::make_unique<toolkit::TApplication>(nullptr);
+  toolkit::TForm* first = toolkit::TComponent::Create<toolkit::TForm>(app.get());
+  toolkit::TForm* second = toolkit::TComponent::Create<toolkit::TForm>(app.get());
+  auto* plain = toolkit::TComponent::Create<toolkit::TComponent>(first);
   const std::string twice = "Only one instance of TWinXP allowed on form";
   const std::string notForm = "Control parent must be a form!";
   struct Row {
     const char* name;
-    vcl::TComponent* owner;
+    toolkit::TComponent* owner;
     std::string message;
   } const rows[] = {
       {"the first on a form", first, ""},
@@ -53,7 +53,7 @@ TEST(WinXP, OnlyOncePerFormAndOnlyOnAForm) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     const int before = row.owner ? row.owner->ComponentCount() : 0;
-    EXPECT_EQ(Construct([&] { vcl::TComponent::Create<TWinXP>(row.owner); }), row.message);
+    EXPECT_EQ(Construct([&] { toolkit::TComponent::Create<TWinXP>(row.owner); }), row.message);
     // A failed construction leaves nothing behind on its owner.
     if (row.owner) {
       EXPECT_EQ(row.owner->ComponentCount(), before + (row.message.empty() ? 1 : 0));
@@ -67,7 +67,7 @@ TEST_F(MainFormTest, TheMainWindowCarriesOneMarkerAfterItsTrayIcon) {
   Start();
   int markers = 0, marker = -1, tray = -1;
   for (int i = 0; i < form->ComponentCount(); ++i) {
-    vcl::TComponent* component = form->Components(i);
+    toolkit::TComponent* component = form->Components(i);
     if (dynamic_cast<TWinXP*>(component)) {
       ++markers;
       marker = i;

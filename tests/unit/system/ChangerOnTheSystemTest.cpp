@@ -44,7 +44,7 @@ class DesktopValues {
   }
 
  private:
-  vcl::TRegistry registry_;
+  toolkit::TRegistry registry_;
   std::map<std::string, std::string> saved_;
 };
 
@@ -64,9 +64,9 @@ TEST(ChangerOnTheSystem, EachPlacementLeavesItsStringValues) {
   TWPChanger changer(nullptr);
   for (const Row& row : rows) {
     std::string events;
-    changer.OnBeginChange = [&](vcl::TObject*) { events += "begin "; };
-    changer.OnFinishChange = [&](vcl::TObject*) { events += "finish"; };
-    changer.OnRegistryError = [&](vcl::TObject*) { events += "registry-error "; };
+    changer.OnBeginChange = [&](toolkit::TObject*) { events += "begin "; };
+    changer.OnFinishChange = [&](toolkit::TObject*) { events += "finish"; };
+    changer.OnRegistryError = [&](toolkit::TObject*) { events += "registry-error "; };
     changer.ChangeWallPaper(picture, row.position);
     const std::string label = "placement " + std::to_string(row.position);
     EXPECT_EQ(events, "begin finish") << label;
@@ -87,8 +87,8 @@ TEST(ChangerOnTheSystem, AMissingPictureChangesNothing) {
   const std::string before = desktop.Read("Wallpaper");
   TWPChanger changer(nullptr);
   int notFound = 0;
-  changer.OnFileNotFound = [&](vcl::TObject*) { ++notFound; };
-  changer.OnBeginChange = [&](vcl::TObject*) { ADD_FAILURE() << "began"; };
+  changer.OnFileNotFound = [&](toolkit::TObject*) { ++notFound; };
+  changer.OnBeginChange = [&](toolkit::TObject*) { ADD_FAILURE() << "began"; };
   changer.ChangeWallPaper(scratch.Folder() + "missing.bmp", muralto::wpTiled);
   changer.ChangeWallPaper(scratch.Folder(), muralto::wpTiled);
   EXPECT_EQ(notFound, 2);

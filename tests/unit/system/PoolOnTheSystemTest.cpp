@@ -16,7 +16,7 @@
 
 namespace {
 
-std::vector<std::string> Sorted(const vcl::TStringList& pool) {
+std::vector<std::string> Sorted(const toolkit::TStringList& pool) {
   std::vector<std::string> out;
   for (int i = 0; i < pool.Count(); ++i) out.push_back(pool.Strings(i));
   std::sort(out.begin(), out.end());
@@ -50,11 +50,11 @@ TEST(PoolOnTheSystem, ScanTakesPicturesAndEntersOnlyPlainFolders) {
     if (listed) platform::FindClose(find);
   }
 
-  vcl::TListItems folders;
-  vcl::TListItem* item = folders.Add();
+  toolkit::TListItems folders;
+  toolkit::TListItem* item = folders.Add();
   item->SetCaption(top + "pics");
   item->SetChecked(true);
-  vcl::TStringList pool;
+  toolkit::TStringList pool;
   muralto::RebuildPool(folders, pool);
 
   std::vector<std::string> expected = {top + "pics\\a.jpg",      top + "pics\\B.JPG",      top + "pics\\c.Jpeg",

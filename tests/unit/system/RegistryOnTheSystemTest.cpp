@@ -14,20 +14,20 @@ namespace {
 
 const std::string ScratchKey = "Software\\Muralto-system-test";
 
-std::string ReadOutcome(vcl::TRegistry& registry, const char* name) {
+std::string ReadOutcome(toolkit::TRegistry& registry, const char* name) {
   try {
     std::string text = registry.ReadString(name);
     text.insert(text.begin(), '"');
     text.push_back('"');
     return text;
-  } catch (const vcl::ERegistryException& e) {
+  } catch (const toolkit::ERegistryException& e) {
     return e.Message();
   }
 }
 
 TEST(RegistryOnTheSystem, OnlyAMissingValueOrAnEmptyTextReadsAsEmpty) {
   {
-    vcl::TRegistry registry;
+    toolkit::TRegistry registry;
     ASSERT_TRUE(registry.OpenKey("\\" + ScratchKey, true));
     const auto* nothing = reinterpret_cast<const std::uint8_t*>("");
     ASSERT_EQ(platform::RegSetValueExA(registry.CurrentKey(), "empty text", platform::RegSz, nothing, 1), 0);

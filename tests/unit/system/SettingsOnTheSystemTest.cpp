@@ -27,7 +27,7 @@ std::string ReadAll(const std::string& path) {
 
 TEST(SettingsOnTheSystem, AKeyIsFoundInASectionLongerThanOneReadBuffer) {
   systemtest::ScratchArea scratch;
-  vcl::TIniFile ini(scratch.Folder() + "long.ini");
+  toolkit::TIniFile ini(scratch.Folder() + "long.ini");
   for (int i = 0; i < 150; ++i) ini.WriteString("S", "a-rather-long-key-name-" + std::to_string(i), "x");
   ini.WriteString("S", "Wanted->Caption", "");
   EXPECT_EQ(ini.ReadSection("S").size(), 151u);
@@ -38,14 +38,14 @@ TEST(SettingsOnTheSystem, AKeyIsFoundInASectionLongerThanOneReadBuffer) {
 
 TEST(SettingsOnTheSystem, TwoFoldersAreWrittenInTheirExactFormAndReadBack) {
   systemtest::ScratchArea scratch;
-  vcl::TListItems folders;
+  toolkit::TListItems folders;
   muralto::MainWindowState state;
   state.SetFolders(&folders);
   state.folderListPath = scratch.Folder() + "folders.ini";
-  vcl::TListItem* first = folders.Add();
+  toolkit::TListItem* first = folders.Add();
   first->SetCaption("C:\\Pictures");
   first->SetChecked(true);
-  vcl::TListItem* second = folders.Add();
+  toolkit::TListItem* second = folders.Add();
   second->SetCaption("D:\\Photos\\Holiday");
   second->SetChecked(false);
 
@@ -55,7 +55,7 @@ TEST(SettingsOnTheSystem, TwoFoldersAreWrittenInTheirExactFormAndReadBack) {
             "Folder2=D:\\Photos\\Holiday\r\nChecked Folder2=0\r\n");
   EXPECT_EQ(ReadAll(state.folderListPath + ".new"), "<missing>");
 
-  vcl::TListItems loaded;
+  toolkit::TListItems loaded;
   muralto::MainWindowState other;
   other.SetFolders(&loaded);
   other.folderListPath = state.folderListPath;
@@ -71,7 +71,7 @@ TEST(SettingsOnTheSystem, TwoFoldersAreWrittenInTheirExactFormAndReadBack) {
 
 TEST(SettingsOnTheSystem, AFolderListThatCannotBeWrittenKeepsTheOldFile) {
   systemtest::ScratchArea scratch;
-  vcl::TListItems folders;
+  toolkit::TListItems folders;
   folders.Add()->SetCaption("C:\\New");
   muralto::MainWindowState state;
   state.SetFolders(&folders);
@@ -79,14 +79,14 @@ TEST(SettingsOnTheSystem, AFolderListThatCannotBeWrittenKeepsTheOldFile) {
   try {
     muralto::SaveFolderList(state);
     FAIL() << "no error";
-  } catch (const vcl::EIniFileException& e) {
+  } catch (const toolkit::EIniFileException& e) {
     EXPECT_EQ(e.Message(), "Unable to write to " + state.folderListPath);
   }
 
   // A folder standing where the file should be cannot be replaced.
   scratch.MakeFolder("taken.ini");
   state.folderListPath = scratch.Folder() + "taken.ini";
-  EXPECT_THROW(muralto::SaveFolderList(state), vcl::EIniFileException);
+  EXPECT_THROW(muralto::SaveFolderList(state), toolkit::EIniFileException);
   EXPECT_EQ(ReadAll(state.folderListPath + ".new"), "<missing>");
 }
 

@@ -23,13 +23,13 @@ TEST(ApplicationTitle, DefaultIsTheFileNameUpToTheFirstDotWithTheRestLowerCased)
       {"C:\\x\\.hidden.exe", ""},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(vcl::DefaultApplicationTitle(row.path), row.title) << row.path;
+    EXPECT_EQ(toolkit::DefaultApplicationTitle(row.path), row.title) << row.path;
   }
 }
 
 TEST_F(GuiTest, ApplicationWindowCarriesTheDefaultTitleUntilTheTitleIsSet) {
   sim::SetModuleFileName("C:\\Muralto\\MURALTO.EXE");
-  vcl::TApplication second(nullptr);
+  toolkit::TApplication second(nullptr);
   EXPECT_EQ(second.Title(), "Muralto");
   EXPECT_EQ(platform::FindWindowA("TApplication", "Muralto"), second.Handle());
   second.SetTitle("Muralto 1.2");
@@ -55,12 +55,12 @@ TEST(FailureDisplay, FullStopOnlyWhenTheLastCharacterSortsAfterTheDot) {
       {"a/", "a/."},
       {"Fin\xE9", "Fin\xE9."},    // ANSI letters sort after '.'
   };
-  for (const Row& row : rows) EXPECT_EQ(vcl::FailureDisplayText(row.message), row.shown) << '"' << row.message << '"';
+  for (const Row& row : rows) EXPECT_EQ(toolkit::FailureDisplayText(row.message), row.shown) << '"' << row.message << '"';
 }
 
 TEST_F(GuiTest, FailureDisplayIsAnErrorBoxWithOneOkButtonTitledWithTheTitle) {
   app->SetTitle("Muralto 1.2");
-  app->HandleException(vcl::EFOpenError("Cannot open file C:\\a.jpg"));
+  app->HandleException(toolkit::EFOpenError("Cannot open file C:\\a.jpg"));
   ASSERT_EQ(sim::MessageBoxes().size(), 1u);
   const auto& box = sim::MessageBoxes()[0];
   EXPECT_EQ(box.text, "Cannot open file C:\\a.jpg.");
@@ -70,12 +70,12 @@ TEST_F(GuiTest, FailureDisplayIsAnErrorBoxWithOneOkButtonTitledWithTheTitle) {
 }
 
 TEST_F(GuiTest, FailureInAHandlerReachesTheFailureDisplayAndTheProgramGoesOn) {
-  auto* button = vcl::TComponent::Create<vcl::TButton>(form);
+  auto* button = toolkit::TComponent::Create<toolkit::TButton>(form);
   button->SetParent(form);
   int clicks = 0;
-  button->OnClick = [&](vcl::TObject*) {
+  button->OnClick = [&](toolkit::TObject*) {
     ++clicks;
-    throw vcl::Exception("Unable to write to C:\\x");
+    throw toolkit::Exception("Unable to write to C:\\x");
   };
   form->Show();
   platform::SendMessageA(button->Handle(), platform::BmClick, 0, 0);
@@ -87,15 +87,15 @@ TEST_F(GuiTest, FailureInAHandlerReachesTheFailureDisplayAndTheProgramGoesOn) {
 class ProbeForm;
 ProbeForm* probeRef = nullptr;
 
-class ProbeForm : public vcl::TForm {
+class ProbeForm : public toolkit::TForm {
  public:
-  explicit ProbeForm(vcl::TComponent* owner) : vcl::TForm(owner) {
+  explicit ProbeForm(toolkit::TComponent* owner) : toolkit::TForm(owner) {
     referenceWasSet = static_cast<void*>(probeRef) == static_cast<void*>(this);
     SetCaption("Muralto 1.2");
-    OnCreate = [](vcl::TObject*) {
+    OnCreate = [](toolkit::TObject*) {
       // The set-up reaches the window through the program-wide reference.
       probeRef->steps.push_back("title from " + probeRef->Caption());
-      throw vcl::Exception("step 2 failed");
+      throw toolkit::Exception("step 2 failed");
     };
   }
   bool referenceWasSet = false;
@@ -109,7 +109,7 @@ TEST_F(GuiTest, CreateFormStoresTheReferenceBeforeTheConstructorAndShowsAFailure
   EXPECT_TRUE(probeRef->referenceWasSet);
   EXPECT_EQ(probeRef->steps, std::vector<std::string>{"title from Muralto 1.2"});
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"step 2 failed."});
-  EXPECT_EQ(static_cast<vcl::TForm*>(probeRef), app->MainForm());
+  EXPECT_EQ(static_cast<toolkit::TForm*>(probeRef), app->MainForm());
 }
 
 // Something with a vtable of its own placed before the form part, so that
@@ -122,9 +122,9 @@ struct LeadingBase {
 class FormBehindAnotherBase;
 FormBehindAnotherBase* behindRef = nullptr;
 
-class FormBehindAnotherBase : public LeadingBase, public vcl::TForm {
+class FormBehindAnotherBase : public LeadingBase, public toolkit::TForm {
  public:
-  explicit FormBehindAnotherBase(vcl::TComponent* owner) : vcl::TForm(owner) { referenceIsThis = behindRef == this; }
+  explicit FormBehindAnotherBase(toolkit::TComponent* owner) : toolkit::TForm(owner) { referenceIsThis = behindRef == this; }
   bool referenceIsThis = false;
 };
 
@@ -135,14 +135,14 @@ TEST_F(GuiTest, CreateFormStoresTheWholeFormWhereverItsFormPartLies) {
   EXPECT_TRUE(behindRef->referenceIsThis) << "the reference the constructor saw points at the form itself";
 }
 
-class FailingForm : public vcl::TForm {
+class FailingForm : public toolkit::TForm {
  public:
-  explicit FailingForm(vcl::TComponent* owner) : vcl::TForm(owner) { throw vcl::Exception("no window"); }
+  explicit FailingForm(toolkit::TComponent* owner) : toolkit::TForm(owner) { throw toolkit::Exception("no window"); }
 };
 
 TEST_F(GuiTest, AFailingConstructorLeavesNoReferenceBehindAndReachesTheCaller) {
   FailingForm* failing = nullptr;
-  EXPECT_THROW(app->CreateForm(failing), vcl::Exception);
+  EXPECT_THROW(app->CreateForm(failing), toolkit::Exception);
   EXPECT_EQ(failing, nullptr);
   EXPECT_EQ(app->MainForm(), nullptr);
 }
@@ -150,8 +150,8 @@ TEST_F(GuiTest, AFailingConstructorLeavesNoReferenceBehindAndReachesTheCaller) {
 TEST_F(GuiTest, RunShowsTheMainFormUnlessToldNotToAndEndsWhenItCloses) {
   for (bool show : {true, false}) {
     sim::ResetWindows();
-    app = std::make_unique<vcl::TApplication>(nullptr);
-    vcl::TForm* main = nullptr;
+    app = std::make_unique<toolkit::TApplication>(nullptr);
+    toolkit::TForm* main = nullptr;
     app->CreateForm(main);
     app->SetShowMainForm(show);
     bool wasVisible = false;
@@ -167,12 +167,12 @@ TEST_F(GuiTest, RunShowsTheMainFormUnlessToldNotToAndEndsWhenItCloses) {
 }
 
 TEST_F(GuiTest, CloseActionNoneKeepsTheMainFormOpen) {
-  vcl::TForm* main = nullptr;
-  app = std::make_unique<vcl::TApplication>(nullptr);
+  toolkit::TForm* main = nullptr;
+  app = std::make_unique<toolkit::TApplication>(nullptr);
   app->CreateForm(main);
   int closes = 0;
-  main->OnClose = [&](vcl::TObject*, vcl::TCloseAction& action) {
-    if (++closes == 1) action = vcl::TCloseAction::caNone;
+  main->OnClose = [&](toolkit::TObject*, toolkit::TCloseAction& action) {
+    if (++closes == 1) action = toolkit::TCloseAction::caNone;
   };
   main->Show();
   platform::SendMessageA(main->Handle(), platform::WmClose, 0, 0);
@@ -184,10 +184,10 @@ TEST_F(GuiTest, CloseActionNoneKeepsTheMainFormOpen) {
 }
 
 TEST_F(GuiTest, AFailingCloseHandlerLeavesTheProgramRunning) {
-  vcl::TForm* main = nullptr;
-  app = std::make_unique<vcl::TApplication>(nullptr);
+  toolkit::TForm* main = nullptr;
+  app = std::make_unique<toolkit::TApplication>(nullptr);
   app->CreateForm(main);
-  main->OnClose = [](vcl::TObject*, vcl::TCloseAction&) { throw vcl::Exception("Unable to write to C:\\d\\f.ini"); };
+  main->OnClose = [](toolkit::TObject*, toolkit::TCloseAction&) { throw toolkit::Exception("Unable to write to C:\\d\\f.ini"); };
   main->Show();
   platform::SendMessageA(main->Handle(), platform::WmClose, 0, 0);
   EXPECT_FALSE(app->Terminated());

@@ -21,18 +21,18 @@ std::vector<std::uint8_t> Bgra(std::initializer_list<std::uint32_t> rgb) {
 }
 
 TEST(Bitmap, StartsEmptyInTheDeviceFormat) {
-  vcl::TBitmap bitmap;
+  toolkit::TBitmap bitmap;
   EXPECT_TRUE(bitmap.Empty());
-  EXPECT_EQ(bitmap.PixelFormat(), vcl::pfDevice);
+  EXPECT_EQ(bitmap.PixelFormat(), toolkit::pfDevice);
   EXPECT_EQ(bitmap.Width(), 0);
 }
 
 TEST(Bitmap, CaptureIntoEachFormatKeepsTheFormatAndColours) {
   // Pure colours survive every format that can hold them.
   const auto colours = Bgra({0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00});
-  const vcl::TPixelFormat rows[] = {vcl::pf4bit, vcl::pf8bit, vcl::pf15bit, vcl::pf16bit, vcl::pf24bit, vcl::pf32bit};
-  for (vcl::TPixelFormat format : rows) {
-    vcl::TBitmap bitmap;
+  const toolkit::TPixelFormat rows[] = {toolkit::pf4bit, toolkit::pf8bit, toolkit::pf15bit, toolkit::pf16bit, toolkit::pf24bit, toolkit::pf32bit};
+  for (toolkit::TPixelFormat format : rows) {
+    toolkit::TBitmap bitmap;
     bitmap.SetPixelFormat(format);
     bitmap.CopyFromBgra(colours.data(), 3, 2);
     EXPECT_EQ(bitmap.PixelFormat(), format) << "format " << format;
@@ -44,21 +44,21 @@ TEST(Bitmap, CaptureIntoEachFormatKeepsTheFormatAndColours) {
 
 TEST(Bitmap, OneBitCaptureTakesTheNearestOfBlackAndWhite) {
   const auto colours = Bgra({0x202020, 0xE0E0E0});
-  vcl::TBitmap bitmap;
-  bitmap.SetPixelFormat(vcl::pf1bit);
+  toolkit::TBitmap bitmap;
+  bitmap.SetPixelFormat(toolkit::pf1bit);
   bitmap.CopyFromBgra(colours.data(), 2, 1);
   EXPECT_EQ(bitmap.ToBgra(), Bgra({0x000000, 0xFFFFFF}));
 }
 
 TEST(Bitmap, ChangingTheFormatConvertsThePixels) {
   const auto colours = Bgra({0x123456, 0xABCDEF});
-  vcl::TBitmap bitmap;
-  bitmap.SetPixelFormat(vcl::pf24bit);
+  toolkit::TBitmap bitmap;
+  bitmap.SetPixelFormat(toolkit::pf24bit);
   bitmap.CopyFromBgra(colours.data(), 2, 1);
-  bitmap.SetPixelFormat(vcl::pf32bit);
+  bitmap.SetPixelFormat(toolkit::pf32bit);
   EXPECT_EQ(bitmap.BitsPerPixel(), 32);
   EXPECT_EQ(bitmap.ToBgra(), colours);
-  bitmap.SetPixelFormat(vcl::pf15bit);
+  bitmap.SetPixelFormat(toolkit::pf15bit);
   EXPECT_EQ(bitmap.BitsPerPixel(), 16);
   const auto approx = bitmap.ToBgra();
   for (std::size_t i = 0; i < approx.size(); ++i) EXPECT_NEAR(approx[i], colours[i], 8) << i;
@@ -66,8 +66,8 @@ TEST(Bitmap, ChangingTheFormatConvertsThePixels) {
 
 TEST(Bitmap, ResizingKeepsTheTopLeftPixelsAndBlackensTheRest) {
   const auto colours = Bgra({0x010203, 0x040506, 0x070809, 0x0A0B0C});
-  vcl::TBitmap bitmap;
-  bitmap.SetPixelFormat(vcl::pf24bit);
+  toolkit::TBitmap bitmap;
+  bitmap.SetPixelFormat(toolkit::pf24bit);
   bitmap.CopyFromBgra(colours.data(), 2, 2);
   bitmap.SetWidth(3);
   bitmap.SetHeight(1);
@@ -78,29 +78,29 @@ TEST(Bitmap, ResizingKeepsTheTopLeftPixelsAndBlackensTheRest) {
 
 TEST(Bitmap, AssignedBitmapsSharePixelsUntilOneWrites) {
   const auto colours = Bgra({0x112233});
-  vcl::TBitmap a;
-  a.SetPixelFormat(vcl::pf24bit);
+  toolkit::TBitmap a;
+  a.SetPixelFormat(toolkit::pf24bit);
   a.CopyFromBgra(colours.data(), 1, 1);
-  vcl::TBitmap b;
+  toolkit::TBitmap b;
   b.Assign(a);
-  EXPECT_EQ(static_cast<const vcl::TBitmap&>(a).ScanLine(0), static_cast<const vcl::TBitmap&>(b).ScanLine(0));
+  EXPECT_EQ(static_cast<const toolkit::TBitmap&>(a).ScanLine(0), static_cast<const toolkit::TBitmap&>(b).ScanLine(0));
   b.ScanLine(0)[0] = 0x99;
   EXPECT_EQ(a.ToBgra(), colours);
   EXPECT_EQ(b.ToBgra(), Bgra({0x112299}));
 }
 
 TEST(Bitmap, ScanLineOutsideThePictureIsRefused) {
-  vcl::TBitmap bitmap;
+  toolkit::TBitmap bitmap;
   bitmap.SetSize(2, 2);
-  EXPECT_THROW(bitmap.ScanLine(2), vcl::EInvalidGraphic);
-  EXPECT_THROW(bitmap.ScanLine(-1), vcl::EInvalidGraphic);
+  EXPECT_THROW(bitmap.ScanLine(2), toolkit::EInvalidGraphic);
+  EXPECT_THROW(bitmap.ScanLine(-1), toolkit::EInvalidGraphic);
 }
 
 TEST(Bitmap, RowsArePaddedToFourBytes) {
   const std::pair<int, std::size_t> rows[] = {{1, 4}, {3, 12}, {1001, 3004}, {4, 12}};
   for (const auto& [width, rowSize] : rows) {
-    vcl::TBitmap bitmap;
-    bitmap.SetPixelFormat(vcl::pf24bit);
+    toolkit::TBitmap bitmap;
+    bitmap.SetPixelFormat(toolkit::pf24bit);
     bitmap.SetSize(width, 1);
     EXPECT_EQ(bitmap.RowSize(), rowSize) << "width " << width;
   }

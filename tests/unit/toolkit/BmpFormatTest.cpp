@@ -13,15 +13,15 @@ using pictures::Bytes;
 using pictures::Le16;
 using pictures::Le32;
 
-vcl::TBitmap Load(const std::vector<std::uint8_t>& bytes) {
-  vcl::TMemoryStream stream(bytes);
-  vcl::TBitmap bitmap;
+toolkit::TBitmap Load(const std::vector<std::uint8_t>& bytes) {
+  toolkit::TMemoryStream stream(bytes);
+  toolkit::TBitmap bitmap;
   bitmap.LoadFromStream(stream);
   return bitmap;
 }
 
-std::vector<std::uint8_t> Save(const vcl::TBitmap& bitmap) {
-  vcl::TMemoryStream stream;
+std::vector<std::uint8_t> Save(const toolkit::TBitmap& bitmap) {
+  toolkit::TMemoryStream stream;
   bitmap.SaveToStream(stream);
   return stream.TakeBytes();
 }
@@ -29,7 +29,7 @@ std::vector<std::uint8_t> Save(const vcl::TBitmap& bitmap) {
 std::string Failure(const std::vector<std::uint8_t>& bytes) {
   try {
     Load(bytes);
-  } catch (const vcl::Exception& e) {
+  } catch (const toolkit::Exception& e) {
     return e.Message();
   }
   return "loaded";
@@ -44,7 +44,7 @@ TEST(BmpFormat, EveryLayoutShowsItsColoursAndSurvivesWritingBack) {
     const std::string& name = row[0];
     SCOPED_TRACE(name);
     const auto original = Bytes(name);
-    vcl::TBitmap bitmap;
+    toolkit::TBitmap bitmap;
     ASSERT_NO_THROW(bitmap = Load(original));
     const auto expected = Bytes(name + ".bgra");
     EXPECT_EQ(bitmap.ToBgra(), expected) << name << ": colours";
@@ -61,7 +61,7 @@ TEST(BmpFormat, EveryLayoutShowsItsColoursAndSurvivesWritingBack) {
       }
       EXPECT_GT(static_cast<std::int32_t>(Le32(written, 22)), 0) << name << ": rows bottom-up";
     }
-    vcl::TBitmap again;
+    toolkit::TBitmap again;
     ASSERT_NO_THROW(again = Load(written)) << name;
     EXPECT_EQ(again.ToBgra(), expected) << name << ": colours after writing back";
     EXPECT_EQ(again.PixelFormat(), bitmap.PixelFormat()) << name;
@@ -111,28 +111,28 @@ TEST(BmpFormat, LargerHeadersAreWrittenWithTheInfoHeaderAndMasksAfterIt) {
 
 TEST(BmpFormat, EightBitPictureKeepsItsTableAndCount) {
   const auto bitmap = Load(Bytes("pal8-table16.bmp"));
-  EXPECT_EQ(bitmap.PixelFormat(), vcl::pf8bit);
+  EXPECT_EQ(bitmap.PixelFormat(), toolkit::pf8bit);
   const auto written = Save(bitmap);
   EXPECT_EQ(Le32(written, 46), 16u);
   EXPECT_EQ(Le32(written, 10), 14u + 40u + 16u * 4u);
 }
 
 TEST(BmpFormat, PixelFormatsFollowTheFile) {
-  const std::pair<const char*, vcl::TPixelFormat> rows[] = {
-      {"pal1.bmp", vcl::pf1bit},          {"pal4.bmp", vcl::pf4bit},
-      {"pal8.bmp", vcl::pf8bit},          {"rgb16-555.bmp", vcl::pf15bit},
-      {"rgb16-565-bitfields.bmp", vcl::pf16bit}, {"rgb24.bmp", vcl::pf24bit},
-      {"rgb32.bmp", vcl::pf32bit},        {"rgb32-bitfields-swapped.bmp", vcl::pfCustom},
+  const std::pair<const char*, toolkit::TPixelFormat> rows[] = {
+      {"pal1.bmp", toolkit::pf1bit},          {"pal4.bmp", toolkit::pf4bit},
+      {"pal8.bmp", toolkit::pf8bit},          {"rgb16-555.bmp", toolkit::pf15bit},
+      {"rgb16-565-bitfields.bmp", toolkit::pf16bit}, {"rgb24.bmp", toolkit::pf24bit},
+      {"rgb32.bmp", toolkit::pf32bit},        {"rgb32-bitfields-swapped.bmp", toolkit::pfCustom},
   };
   for (const auto& [name, format] : rows) EXPECT_EQ(Load(Bytes(name)).PixelFormat(), format) << name;
 }
 
 TEST(BmpFormat, FailedLoadKeepsThePreviousPicture) {
-  vcl::TBitmap bitmap = Load(Bytes("rgb24.bmp"));
+  toolkit::TBitmap bitmap = Load(Bytes("rgb24.bmp"));
   const auto before = bitmap.ToBgra();
   for (const char* name : {"empty.bmp", "cut-in-pixels.bmp", "planes2.bmp"}) {
-    vcl::TMemoryStream stream(Bytes(name));
-    EXPECT_THROW(bitmap.LoadFromStream(stream), vcl::Exception) << name;
+    toolkit::TMemoryStream stream(Bytes(name));
+    EXPECT_THROW(bitmap.LoadFromStream(stream), toolkit::Exception) << name;
     EXPECT_EQ(bitmap.ToBgra(), before) << name;
   }
 }
@@ -152,8 +152,8 @@ TEST(BmpFormat, EveryTruncationOfAFileFailsCleanly) {
 
 TEST(BmpFormat, TwentyFourBitLayoutIsByteForByte) {
   // 2 x 2 pixels: rows of 6 bytes padded to 8, bottom row first.
-  vcl::TBitmap bitmap;
-  bitmap.SetPixelFormat(vcl::pf24bit);
+  toolkit::TBitmap bitmap;
+  bitmap.SetPixelFormat(toolkit::pf24bit);
   const std::uint8_t bgra[] = {1, 2, 3, 0, 4, 5, 6, 0,   // top row
                                7, 8, 9, 0, 10, 11, 12, 0};
   bitmap.CopyFromBgra(bgra, 2, 2);
@@ -166,9 +166,9 @@ TEST(BmpFormat, TwentyFourBitLayoutIsByteForByte) {
 }
 
 TEST(BmpFormat, EmptyBitmapIsNeverWritten) {
-  vcl::TBitmap bitmap;
-  vcl::TMemoryStream stream;
-  EXPECT_THROW(bitmap.SaveToStream(stream), vcl::EInvalidGraphic);
+  toolkit::TBitmap bitmap;
+  toolkit::TMemoryStream stream;
+  EXPECT_THROW(bitmap.SaveToStream(stream), toolkit::EInvalidGraphic);
   EXPECT_EQ(stream.Size(), 0);
 }
 

@@ -7,8 +7,8 @@
 
 namespace {
 
-using vcl::TComponent;
-using vcl::TOperation;
+using toolkit::TComponent;
+using toolkit::TOperation;
 
 std::vector<std::string> journal;
 
@@ -53,9 +53,9 @@ TEST(Component, DesignFlagAndFindComponentIgnoringCase) {
   child->SetName("Timer1");  // names need not match labels
   EXPECT_EQ(owner.FindComponent("TIMER1"), child);
   EXPECT_EQ(owner.FindComponent("Timer2"), nullptr);
-  EXPECT_FALSE(child->InState(vcl::csDesigning));
+  EXPECT_FALSE(child->InState(toolkit::csDesigning));
   child->SetDesigning(true);
-  EXPECT_TRUE(child->InState(vcl::csDesigning));
+  EXPECT_TRUE(child->InState(toolkit::csDesigning));
 }
 
 }  // namespace

@@ -28,11 +28,11 @@ TEST_F(ControlEventsTest, RadioGroupIndexIsClampedAndOnlyAChangeClicks) {
       {-1, -7, -1, false},
   };
   for (const Row& row : rows) {
-    auto* group = vcl::TComponent::Create<vcl::TRadioGroup>(form);
+    auto* group = toolkit::TComponent::Create<toolkit::TRadioGroup>(form);
     group->SetItems({"Centered", "Stretched", "Tiled"});
     group->SetItemIndex(row.from);
     int clicks = 0;
-    group->OnClick = [&](vcl::TObject*) { ++clicks; };
+    group->OnClick = [&](toolkit::TObject*) { ++clicks; };
     group->SetItemIndex(row.set);
     EXPECT_EQ(group->ItemIndex(), row.expected) << row.from << " -> " << row.set;
     EXPECT_EQ(clicks, row.click ? 1 : 0) << row.from << " -> " << row.set;
@@ -40,23 +40,23 @@ TEST_F(ControlEventsTest, RadioGroupIndexIsClampedAndOnlyAChangeClicks) {
 }
 
 TEST_F(ControlEventsTest, RadioGroupWithoutItemsStaysAtMinusOne) {
-  auto* group = vcl::TComponent::Create<vcl::TRadioGroup>(form);
+  auto* group = toolkit::TComponent::Create<toolkit::TRadioGroup>(form);
   int clicks = 0;
-  group->OnClick = [&](vcl::TObject*) { ++clicks; };
+  group->OnClick = [&](toolkit::TObject*) { ++clicks; };
   group->SetItemIndex(0);
   EXPECT_EQ(group->ItemIndex(), -1);
   EXPECT_EQ(clicks, 0);
 }
 
 TEST_F(ControlEventsTest, AUsersRadioClickChoosesTheItemAndClicksOnlyOnChange) {
-  auto* group = vcl::TComponent::Create<vcl::TRadioGroup>(form);
+  auto* group = toolkit::TComponent::Create<toolkit::TRadioGroup>(form);
   group->SetBounds(10, 10, 113, 57);
   group->SetItems({"Random", "Sequential"});
   group->SetItemIndex(0);
   group->SetParent(form);
   form->Show();
   std::vector<int> seen;
-  group->OnClick = [&](vcl::TObject*) { seen.push_back(group->ItemIndex()); };
+  group->OnClick = [&](toolkit::TObject*) { seen.push_back(group->ItemIndex()); };
   platform::Hwnd sequential = sim::FindChild(group->Handle(), "Button", "Sequential");
   platform::Hwnd random = sim::FindChild(group->Handle(), "Button", "Random");
   ASSERT_NE(sequential, 0u);
@@ -71,11 +71,11 @@ TEST_F(ControlEventsTest, AUsersRadioClickChoosesTheItemAndClicksOnlyOnChange) {
 }
 
 TEST_F(ControlEventsTest, CheckBoxClicksWhenItsStateChangesByProgramOrUser) {
-  auto* box = vcl::TComponent::Create<vcl::TCheckBox>(form);
+  auto* box = toolkit::TComponent::Create<toolkit::TCheckBox>(form);
   box->SetParent(form);
   form->Show();
   std::vector<bool> seen;
-  box->OnClick = [&](vcl::TObject*) { seen.push_back(box->Checked()); };
+  box->OnClick = [&](toolkit::TObject*) { seen.push_back(box->Checked()); };
   box->SetChecked(false);  // the same state: nothing
   box->SetChecked(true);
   box->SetChecked(true);
@@ -89,18 +89,18 @@ class ListViewTest : public guitest::GuiTest {
  protected:
   void SetUp() override {
     GuiTest::SetUp();
-    list = vcl::TComponent::Create<vcl::TListView>(form);
+    list = toolkit::TComponent::Create<toolkit::TListView>(form);
     list->SetCheckboxes(true);
     list->SetMultiSelect(true);
     list->SetColumn("Folders", 225);
     list->SetParent(form);
     for (const char* path : {"C:\\A", "C:\\B", "D:\\C"}) {
-      vcl::TListItem* item = list->Items().Add();
+      toolkit::TListItem* item = list->Items().Add();
       item->SetCaption(path);
       item->SetChecked(path[0] == 'C');
     }
     form->Show();
-    list->OnClick = [this](vcl::TObject*) { ++clicks; };
+    list->OnClick = [this](toolkit::TObject*) { ++clicks; };
   }
   std::string Shown() {
     std::string shown;
@@ -110,7 +110,7 @@ class ListViewTest : public guitest::GuiTest {
     }
     return shown;
   }
-  vcl::TListView* list = nullptr;
+  toolkit::TListView* list = nullptr;
   int clicks = 0;
 };
 
@@ -128,7 +128,7 @@ TEST_F(ListViewTest, TheWindowShowsTheItems) {
 
 TEST_F(ListViewTest, TheUsersCheckBoxClickReachesTheItemBeforeTheClickEvent) {
   bool checkedAtClick = true;
-  list->OnClick = [&](vcl::TObject*) {
+  list->OnClick = [&](toolkit::TObject*) {
     ++clicks;
     checkedAtClick = list->Items().Item(0)->Checked();
   };
@@ -158,11 +158,11 @@ TEST_F(ListViewTest, SelectionAndInPlaceEditsAreTakenBack) {
 namespace {
 
 TEST_F(ControlEventsTest, TheFormSeesAControlsKeysOnlyWithKeyPreview) {
-  auto* button = vcl::TComponent::Create<vcl::TButton>(form);
+  auto* button = toolkit::TComponent::Create<toolkit::TButton>(form);
   button->SetParent(form);
   form->Show();
   std::vector<int> formKeys;
-  form->OnKeyDown = [&](vcl::TObject*, std::uint16_t& key, vcl::TShiftState) { formKeys.push_back(key); };
+  form->OnKeyDown = [&](toolkit::TObject*, std::uint16_t& key, toolkit::TShiftState) { formKeys.push_back(key); };
   platform::SendMessageA(button->Handle(), platform::WmKeyDown, platform::VkEscape, 0);
   EXPECT_TRUE(formKeys.empty()) << "key preview off: the key is the button's";
   platform::SendMessageA(form->Handle(), platform::WmKeyDown, platform::VkEscape, 0);

@@ -52,19 +52,19 @@ const Row rows[] = {
 
 TEST(Conversions, TryStrToIntFollowsTheRuntimeRules) {
   for (const Row& row : rows) {
-    EXPECT_EQ(vcl::TryStrToInt(row.text), row.expected) << "row: " << row.why << " (\"" << row.text << "\")";
+    EXPECT_EQ(toolkit::TryStrToInt(row.text), row.expected) << "row: " << row.why << " (\"" << row.text << "\")";
   }
 }
 
 TEST(Conversions, StrToIntNamesTheTextInItsError) {
   try {
-    vcl::StrToInt("1x");
+    toolkit::StrToInt("1x");
     FAIL() << "no error";
-  } catch (const vcl::EConvertError& e) {
+  } catch (const toolkit::EConvertError& e) {
     EXPECT_STREQ(e.what(), "'1x' is not a valid integer value");
   }
-  EXPECT_EQ(vcl::StrToIntDef("abc", -9), -9);
-  EXPECT_EQ(vcl::StrToIntDef("12", -9), 12);
+  EXPECT_EQ(toolkit::StrToIntDef("abc", -9), -9);
+  EXPECT_EQ(toolkit::StrToIntDef("12", -9), 12);
 }
 
 }  // namespace

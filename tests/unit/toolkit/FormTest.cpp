@@ -10,8 +10,8 @@ namespace {
 
 class FormTest : public guitest::GuiTest {
  protected:
-  vcl::TButton* AddButton(const char* caption, int tabOrder) {
-    auto* b = vcl::TComponent::Create<vcl::TButton>(form);
+  toolkit::TButton* AddButton(const char* caption, int tabOrder) {
+    auto* b = toolkit::TComponent::Create<toolkit::TButton>(form);
     b->SetCaption(caption);
     b->SetTabOrder(tabOrder);
     b->SetParent(form);
@@ -27,10 +27,10 @@ class FormTest : public guitest::GuiTest {
 };
 
 TEST_F(FormTest, ClientSizeGivesTheOuterSizeAndTheFirstShowCentresOnTheScreen) {
-  form->SetBorderStyle(vcl::TFormBorderStyle::bsSingle);
-  form->SetBorderIcons(vcl::biSystemMenu | vcl::biMinimize);
+  form->SetBorderStyle(toolkit::TFormBorderStyle::bsSingle);
+  form->SetBorderIcons(toolkit::biSystemMenu | toolkit::biMinimize);
   form->SetClientSize(386, 310);
-  form->SetPosition(vcl::TPosition::poScreenCenter);
+  form->SetPosition(toolkit::TPosition::poScreenCenter);
   form->Show();
   platform::Rect client;
   ASSERT_TRUE(sim::WindowClientRect(form->Handle(), &client));
@@ -60,7 +60,7 @@ TEST_F(FormTest, TabMovesThroughTheControlsInTabOrder) {
 }
 
 TEST_F(FormTest, EnterClicksTheDefaultButtonAndEscapeTheCancelButton) {
-  auto* edit = vcl::TComponent::Create<vcl::TEdit>(form);
+  auto* edit = toolkit::TComponent::Create<toolkit::TEdit>(form);
   edit->SetParent(form);
   edit->SetTabOrder(0);
   auto* ok = AddButton("OK", 1);
@@ -68,8 +68,8 @@ TEST_F(FormTest, EnterClicksTheDefaultButtonAndEscapeTheCancelButton) {
   ok->SetDefault(true);
   cancel->SetCancel(true);
   std::vector<std::string> clicks;
-  ok->OnClick = [&](vcl::TObject*) { clicks.push_back("ok"); };
-  cancel->OnClick = [&](vcl::TObject*) { clicks.push_back("cancel"); };
+  ok->OnClick = [&](toolkit::TObject*) { clicks.push_back("ok"); };
+  cancel->OnClick = [&](toolkit::TObject*) { clicks.push_back("cancel"); };
   form->Show();
   PressKey(edit->Handle(), platform::VkReturn);
   PressKey(edit->Handle(), platform::VkEscape);
@@ -77,10 +77,10 @@ TEST_F(FormTest, EnterClicksTheDefaultButtonAndEscapeTheCancelButton) {
 }
 
 TEST_F(FormTest, AProgrammaticTextChangeRaisesOnChangeOnceAndTypingRaisesItPerKey) {
-  auto* edit = vcl::TComponent::Create<vcl::TEdit>(form);
+  auto* edit = toolkit::TComponent::Create<toolkit::TEdit>(form);
   edit->SetParent(form);
   std::vector<std::string> seen;
-  edit->OnChange = [&](vcl::TObject*) { seen.push_back(edit->Text()); };
+  edit->OnChange = [&](toolkit::TObject*) { seen.push_back(edit->Text()); };
   edit->SetText("x");  // without a window
   form->Show();
   edit->SetText("12");
@@ -92,8 +92,8 @@ TEST_F(FormTest, AProgrammaticTextChangeRaisesOnChangeOnceAndTypingRaisesItPerKe
 
 TEST_F(FormTest, HideAndShowRaiseTheirEventsOnlyOnAChange) {
   int shows = 0, hides = 0;
-  form->OnShow = [&](vcl::TObject*) { ++shows; };
-  form->OnHide = [&](vcl::TObject*) { ++hides; };
+  form->OnShow = [&](toolkit::TObject*) { ++shows; };
+  form->OnHide = [&](toolkit::TObject*) { ++hides; };
   form->Show();
   form->Show();
   form->Hide();

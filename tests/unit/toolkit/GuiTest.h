@@ -17,9 +17,9 @@ class GuiTest : public ::testing::Test {
   void SetUp() override {
     sim::Reset();
     sim::ResetWindows();
-    app = std::make_unique<vcl::TApplication>(nullptr);
+    app = std::make_unique<toolkit::TApplication>(nullptr);
     app->Initialize();
-    form = vcl::TComponent::Create<vcl::TForm>(app.get());
+    form = toolkit::TComponent::Create<toolkit::TForm>(app.get());
     form->SetClientSize(300, 200);
   }
   void TearDown() override {
@@ -33,8 +33,8 @@ class GuiTest : public ::testing::Test {
     return texts;
   }
 
-  std::unique_ptr<vcl::TApplication> app;
-  vcl::TForm* form = nullptr;
+  std::unique_ptr<toolkit::TApplication> app;
+  toolkit::TForm* form = nullptr;
 };
 
 }  // namespace guitest

@@ -48,7 +48,7 @@ TEST(IniFile, ReadIntegerRules) {
     std::string text = "[Pause]\r\n";
     if (row.stored) text += std::string("Hour=") + row.stored + "\r\n";
     machine.WriteFile(IniPath, text);
-    vcl::TIniFile ini(IniPath);
+    toolkit::TIniFile ini(IniPath);
     EXPECT_EQ(ini.ReadInteger("Pause", "Hour", row.defaultValue), row.expected) << "row: " << row.why;
   }
 }
@@ -56,7 +56,7 @@ TEST(IniFile, ReadIntegerRules) {
 TEST(IniFile, ReadBoolIsAnIntegerWithADefault) {
   support::SimMachine machine;
   machine.WriteFile(IniPath, "[Options]\r\nyes=yes\r\ntwo=2\r\nzero=0\r\nminus=-1\r\n");
-  vcl::TIniFile ini(IniPath);
+  toolkit::TIniFile ini(IniPath);
   EXPECT_TRUE(ini.ReadBool("Options", "yes", true)) << "not a number: default";
   EXPECT_FALSE(ini.ReadBool("Options", "yes", false)) << "not a number: default";
   EXPECT_TRUE(ini.ReadBool("Options", "two", false));
@@ -68,7 +68,7 @@ TEST(IniFile, ReadBoolIsAnIntegerWithADefault) {
 TEST(IniFile, ReadStringIsCutAt2047Characters) {
   support::SimMachine machine;
   machine.WriteFile(IniPath, "[S]\r\nlong=" + std::string(3000, 'a') + "\r\nshort=  x y  \r\n");
-  vcl::TIniFile ini(IniPath);
+  toolkit::TIniFile ini(IniPath);
   EXPECT_EQ(ini.ReadString("S", "long", ""), std::string(2047, 'a'));
   EXPECT_EQ(ini.ReadString("S", "SHORT", ""), "x y");
   EXPECT_EQ(ini.ReadString("S", "none", "dflt"), "dflt");
@@ -81,17 +81,17 @@ TEST(IniFile, ValueExistsListsTheSectionWhateverItsLength) {
   std::string text = "[Other]\r\nwanted=1\r\n[S]\r\n";
   for (int i = 0; i < 300; ++i) text += "a-rather-long-key-name-" + std::to_string(i) + "=x\r\n";
   machine.WriteFile(IniPath, text + "Wanted->Caption=\r\n");
-  vcl::TIniFile ini(IniPath);
+  toolkit::TIniFile ini(IniPath);
   EXPECT_EQ(ini.ReadSection("S").size(), 301u);
   EXPECT_TRUE(ini.ValueExists("s", "wanted->caption")) << "found in any case, with an empty value";
   EXPECT_FALSE(ini.ValueExists("S", "wanted")) << "a key of another section";
   EXPECT_FALSE(ini.ValueExists("Missing", "wanted"));
-  EXPECT_FALSE(vcl::TIniFile("C:\\Muralto\\none.ini").ValueExists("S", "wanted"));
+  EXPECT_FALSE(toolkit::TIniFile("C:\\Muralto\\none.ini").ValueExists("S", "wanted"));
 }
 
 TEST(IniFile, WritesTextsFlagsAndIntegers) {
   support::SimMachine machine;
-  vcl::TIniFile ini(IniPath);
+  toolkit::TIniFile ini(IniPath);
   ini.WriteString("A", "Text", "hello world");
   ini.WriteBool("A", "On", true);
   ini.WriteBool("A", "Off", false);
@@ -102,11 +102,11 @@ TEST(IniFile, WritesTextsFlagsAndIntegers) {
 TEST(IniFile, ARefusedWriteNamesTheFile) {
   support::SimMachine machine;
   const std::string path = "C:\\NoSuchFolder\\x.ini";
-  vcl::TIniFile ini(path);
+  toolkit::TIniFile ini(path);
   try {
     ini.WriteInteger("A", "B", 1);
     FAIL() << "no error";
-  } catch (const vcl::EIniFileException& e) {
+  } catch (const toolkit::EIniFileException& e) {
     EXPECT_EQ(e.Message(), "Unable to write to C:\\NoSuchFolder\\x.ini");
   }
   EXPECT_FALSE(machine.Exists("C:\\NoSuchFolder"));

@@ -20,33 +20,33 @@ using pictures::Bytes;
 
 class ScreenBits {
  public:
-  explicit ScreenBits(int bits) { vcl::SetScreenBitsPerPixel(bits); }
-  ~ScreenBits() { vcl::SetScreenBitsPerPixel(24); }
+  explicit ScreenBits(int bits) { toolkit::SetScreenBitsPerPixel(bits); }
+  ~ScreenBits() { toolkit::SetScreenBitsPerPixel(24); }
 };
 
-void Load(vcl::TJPEGImage& jpeg, const std::string& name) {
-  vcl::TMemoryStream stream(Bytes(name));
+void Load(toolkit::TJPEGImage& jpeg, const std::string& name) {
+  toolkit::TMemoryStream stream(Bytes(name));
   jpeg.LoadFromStream(stream);
 }
 
 std::vector<std::uint8_t> Convert(const std::string& name) {
-  vcl::TJPEGImage jpeg;
+  toolkit::TJPEGImage jpeg;
   Load(jpeg, name);
-  vcl::TBitmap bitmap;
+  toolkit::TBitmap bitmap;
   bitmap.Assign(jpeg);
-  vcl::TMemoryStream out;
+  toolkit::TMemoryStream out;
   bitmap.SaveToStream(out);
   return out.TakeBytes();
 }
 
 std::string Failure(const std::vector<std::uint8_t>& bytes) {
   try {
-    vcl::TJPEGImage jpeg;
-    vcl::TMemoryStream stream(bytes);
+    toolkit::TJPEGImage jpeg;
+    toolkit::TMemoryStream stream(bytes);
     jpeg.LoadFromStream(stream);
-    vcl::TBitmap bitmap;
+    toolkit::TBitmap bitmap;
     bitmap.Assign(jpeg);
-  } catch (const vcl::Exception& e) {
+  } catch (const toolkit::Exception& e) {
     return e.Message();
   }
   return "decoded";
@@ -80,13 +80,13 @@ TEST(JPEGImage, DecodesLikeDjpegWithTheSameSettings) {
 }
 
 TEST(JPEGImage, HeaderIsReadOnLoadWithoutDecoding) {
-  vcl::TJPEGImage jpeg;
+  toolkit::TJPEGImage jpeg;
   EXPECT_TRUE(jpeg.Empty());
   Load(jpeg, "progressive.jpg");
   EXPECT_EQ(jpeg.Width(), 160);
   EXPECT_EQ(jpeg.Height(), 120);
   EXPECT_TRUE(jpeg.ProgressiveEncoding());
-  EXPECT_EQ(jpeg.ColorSpace(), vcl::TJPEGColorSpace::jcYCbCr);
+  EXPECT_EQ(jpeg.ColorSpace(), toolkit::TJPEGColorSpace::jcYCbCr);
   EXPECT_TRUE(jpeg.Decoded().Empty());
   Load(jpeg, "gray.jpg");
   EXPECT_TRUE(jpeg.Grayscale());
@@ -94,21 +94,21 @@ TEST(JPEGImage, HeaderIsReadOnLoadWithoutDecoding) {
 }
 
 TEST(JPEGImage, OutputFormatFollowsTheScreenDepthAtCreation) {
-  const std::pair<int, vcl::TJPEGPixelFormat> rows[] = {
-      {4, vcl::TJPEGPixelFormat::jf8Bit}, {8, vcl::TJPEGPixelFormat::jf8Bit},
-      {16, vcl::TJPEGPixelFormat::jf24Bit}, {32, vcl::TJPEGPixelFormat::jf24Bit}};
+  const std::pair<int, toolkit::TJPEGPixelFormat> rows[] = {
+      {4, toolkit::TJPEGPixelFormat::jf8Bit}, {8, toolkit::TJPEGPixelFormat::jf8Bit},
+      {16, toolkit::TJPEGPixelFormat::jf24Bit}, {32, toolkit::TJPEGPixelFormat::jf24Bit}};
   for (const auto& [bits, format] : rows) {
     ScreenBits screen(bits);
-    EXPECT_EQ(vcl::TJPEGImage().PixelFormat(), format) << bits << " bits";
+    EXPECT_EQ(toolkit::TJPEGImage().PixelFormat(), format) << bits << " bits";
   }
 }
 
 TEST(JPEGImage, GrayscaleGivesEightBitsWithAGrayTableOfAtMost236) {
-  vcl::TJPEGImage jpeg;
+  toolkit::TJPEGImage jpeg;
   Load(jpeg, "gray.jpg");
-  vcl::TBitmap bitmap;
+  toolkit::TBitmap bitmap;
   bitmap.Assign(jpeg);
-  EXPECT_EQ(bitmap.PixelFormat(), vcl::pf8bit);
+  EXPECT_EQ(bitmap.PixelFormat(), toolkit::pf8bit);
   ASSERT_FALSE(bitmap.Palette().empty());
   EXPECT_LE(bitmap.Palette().size(), 236u);
   for (const auto& c : bitmap.Palette()) {
@@ -118,12 +118,12 @@ TEST(JPEGImage, GrayscaleGivesEightBitsWithAGrayTableOfAtMost236) {
 }
 
 TEST(JPEGImage, DecodedPixelsAreSharedWithTheBitmap) {
-  vcl::TJPEGImage jpeg;
+  toolkit::TJPEGImage jpeg;
   Load(jpeg, "color.jpg");
-  vcl::TBitmap bitmap;
+  toolkit::TBitmap bitmap;
   bitmap.Assign(jpeg);
   EXPECT_EQ(bitmap.Image().pixels.get(), jpeg.Decoded().pixels.get());
-  vcl::TBitmap second;
+  toolkit::TBitmap second;
   second.Assign(jpeg);  // no second decode
   EXPECT_EQ(second.Image().pixels.get(), jpeg.Decoded().pixels.get());
 }
@@ -131,13 +131,13 @@ TEST(JPEGImage, DecodedPixelsAreSharedWithTheBitmap) {
 // CMYK pictures follow the Adobe convention (inverted inks): the result must
 // look like the picture that was separated, within the JPEG's own loss.
 TEST(JPEGImage, CmykPictureLooksLikeItsSource) {
-  vcl::TJPEGImage jpeg;
+  toolkit::TJPEGImage jpeg;
   Load(jpeg, "cmyk.jpg");
   // ImageMagick stores its CMYK as YCCK; the library turns that into CMYK.
-  EXPECT_TRUE(jpeg.ColorSpace() == vcl::TJPEGColorSpace::jcCMYK || jpeg.ColorSpace() == vcl::TJPEGColorSpace::jcYCCK);
-  vcl::TBitmap bitmap;
+  EXPECT_TRUE(jpeg.ColorSpace() == toolkit::TJPEGColorSpace::jcCMYK || jpeg.ColorSpace() == toolkit::TJPEGColorSpace::jcYCCK);
+  toolkit::TBitmap bitmap;
   bitmap.Assign(jpeg);
-  ASSERT_EQ(bitmap.PixelFormat(), vcl::pf24bit);
+  ASSERT_EQ(bitmap.PixelFormat(), toolkit::pf24bit);
   const auto ppm = Bytes("source.ppm");
   const std::size_t header = ppm.size() - 160u * 120u * 3u;
   const auto bgra = bitmap.ToBgra();
@@ -162,31 +162,31 @@ TEST(JPEGImage, TruncatedPictureStillDecodes) {
 }
 
 TEST(JPEGImage, PictureBeyondTheSizeLimitFailsBeforeAllocating) {
-  const std::uint64_t saved = vcl::TJPEGImage::MaxDecodedBytes();
-  vcl::TJPEGImage::SetMaxDecodedBytes(1000);
+  const std::uint64_t saved = toolkit::TJPEGImage::MaxDecodedBytes();
+  toolkit::TJPEGImage::SetMaxDecodedBytes(1000);
   EXPECT_EQ(Failure(Bytes("color.jpg")), "JPEG error #" + std::to_string(JERR_OUT_OF_MEMORY));
-  vcl::TJPEGImage::SetMaxDecodedBytes(saved);
+  toolkit::TJPEGImage::SetMaxDecodedBytes(saved);
 }
 
 TEST(JPEGImage, FailedDecodeKeepsTheBitmap) {
-  vcl::TJPEGImage jpeg;
+  toolkit::TJPEGImage jpeg;
   Load(jpeg, "small.jpg");
-  vcl::TBitmap bitmap;
+  toolkit::TBitmap bitmap;
   bitmap.Assign(jpeg);
   const auto before = bitmap.ToBgra();
-  const std::uint64_t saved = vcl::TJPEGImage::MaxDecodedBytes();
-  vcl::TJPEGImage::SetMaxDecodedBytes(1000);
+  const std::uint64_t saved = toolkit::TJPEGImage::MaxDecodedBytes();
+  toolkit::TJPEGImage::SetMaxDecodedBytes(1000);
   Load(jpeg, "color.jpg");
-  EXPECT_THROW(bitmap.Assign(jpeg), vcl::EJPEG);
-  vcl::TJPEGImage::SetMaxDecodedBytes(saved);
+  EXPECT_THROW(bitmap.Assign(jpeg), toolkit::EJPEG);
+  toolkit::TJPEGImage::SetMaxDecodedBytes(saved);
   EXPECT_EQ(bitmap.ToBgra(), before);
 }
 
 TEST(JPEGImage, FailedLoadKeepsThePicture) {
-  vcl::TJPEGImage jpeg;
+  toolkit::TJPEGImage jpeg;
   Load(jpeg, "small.jpg");
-  vcl::TMemoryStream junk(Bytes("not-a-jpeg.jpg"));
-  EXPECT_THROW(jpeg.LoadFromStream(junk), vcl::EJPEG);
+  toolkit::TMemoryStream junk(Bytes("not-a-jpeg.jpg"));
+  EXPECT_THROW(jpeg.LoadFromStream(junk), toolkit::EJPEG);
   EXPECT_EQ(jpeg.Width(), 64);
 }
 

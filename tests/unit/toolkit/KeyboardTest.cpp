@@ -20,16 +20,16 @@ class KeyboardTest : public guitest::GuiTest {
   void SetUp() override {
     GuiTest::SetUp();
     before = AddButton("before", 0);
-    group = vcl::TComponent::Create<vcl::TRadioGroup>(form);
+    group = toolkit::TComponent::Create<toolkit::TRadioGroup>(form);
     group->SetBounds(10, 40, 113, 73);
     group->SetItems({"Centered", "Stretched", "Tiled"});
     group->SetTabOrder(1);
     group->SetParent(form);
-    group->OnClick = [this](vcl::TObject*) { clicks.push_back(group->ItemIndex()); };
+    group->OnClick = [this](toolkit::TObject*) { clicks.push_back(group->ItemIndex()); };
     after = AddButton("after", 2);
   }
-  vcl::TButton* AddButton(const char* caption, int tabOrder) {
-    auto* b = vcl::TComponent::Create<vcl::TButton>(form);
+  toolkit::TButton* AddButton(const char* caption, int tabOrder) {
+    auto* b = toolkit::TComponent::Create<toolkit::TButton>(form);
     b->SetCaption(caption);
     b->SetTabOrder(tabOrder);
     b->SetParent(form);
@@ -45,9 +45,9 @@ class KeyboardTest : public guitest::GuiTest {
   }
   platform::Hwnd Item(int index) { return group->Buttons(index)->Handle(); }
 
-  vcl::TButton* before = nullptr;
-  vcl::TRadioGroup* group = nullptr;
-  vcl::TButton* after = nullptr;
+  toolkit::TButton* before = nullptr;
+  toolkit::TRadioGroup* group = nullptr;
+  toolkit::TButton* after = nullptr;
   std::vector<int> clicks;
 };
 
@@ -121,14 +121,14 @@ TEST_F(KeyboardTest, AfterAClickOnAnItemTabMovesOn) {
 // The list view ticks the focused item itself; as with Windows' own list
 // view, a key is no click (only the mouse raises OnClick).
 TEST_F(KeyboardTest, SpaceTogglesTheFocusedListItemsCheckBoxWithoutAClick) {
-  auto* list = vcl::TComponent::Create<vcl::TListView>(form);
+  auto* list = toolkit::TComponent::Create<toolkit::TListView>(form);
   list->SetCheckboxes(true);
   list->SetTabOrder(3);
   list->SetParent(form);
   list->Items().Add()->SetCaption("C:\\A");
   list->Items().Add()->SetCaption("C:\\B");
   int listClicks = 0;
-  list->OnClick = [&](vcl::TObject*) { ++listClicks; };
+  list->OnClick = [&](toolkit::TObject*) { ++listClicks; };
   form->Show();
   list->SetFocus();
   Press(platform::VkSpace);

@@ -17,13 +17,13 @@ namespace {
 class LabelAutoSizeTest : public guitest::GuiTest {};
 
 TEST_F(LabelAutoSizeTest, TheLabelFollowsItsTextFontAndWrapping) {
-  auto* panel = vcl::TComponent::Create<vcl::TPanel>(form);
+  auto* panel = toolkit::TComponent::Create<toolkit::TPanel>(form);
   panel->SetParent(form);
-  auto* label = vcl::TComponent::Create<vcl::TLabel>(form);
+  auto* label = toolkit::TComponent::Create<toolkit::TLabel>(form);
   label->SetParent(panel);
   label->SetBounds(8, 16, 100, 40);
   auto font = [&](auto change) {
-    vcl::TFont f = label->Font();
+    toolkit::TFont f = label->Font();
     change(f);
     label->SetFont(f);
   };
@@ -37,11 +37,11 @@ TEST_F(LabelAutoSizeTest, TheLabelFollowsItsTextFontAndWrapping) {
       {"a longer text", [&] { label->SetCaption("Seconds left:"); }, 65, 13},
       {"the window exists and follows", [&] { form->Show(); }, 65, 13},
       {"the panel's font turns bold, and the label's with it", [&] {
-         vcl::TFont f = panel->Font();
+         toolkit::TFont f = panel->Font();
          f.Bold = true;
          panel->SetFont(f);
        }, 78, 13},
-      {"a taller font of its own", [&] { font([](vcl::TFont& f) { f.Bold = false, f.Height = -16; }); }, 91, 18},
+      {"a taller font of its own", [&] { font([](toolkit::TFont& f) { f.Bold = false, f.Height = -16; }); }, 91, 18},
       {"the form's font", [&] { label->SetFont(form->Font()); }, 65, 13},
       {"two lines", [&] { label->SetCaption("one\ntwo three"); }, 45, 26},
       // From here the width is set, and kept.

@@ -25,11 +25,11 @@ class LayoutTest : public guitest::GuiTest {
           "ButtonClearClick", "RadioGroupSelectionClick", "Timer1Timer", "PRestoreClick", "PMChangeClick",
           "PMShowIconsClick", "PMHideIconsClick", "PExitClick", "MExitClick", "MOptionsClick",
           "MLangEnglishClick", "MLangRussianClick", "MAboutClick"}) {
-      handlers.Add(name, [this, name](vcl::TObject*) { calls.push_back(name); });
+      handlers.Add(name, [this, name](toolkit::TObject*) { calls.push_back(name); });
     }
-    handlers.Add("FormClose", [](vcl::TObject*, vcl::TCloseAction&) {});
-    handlers.Add("FormKeyDown", [](vcl::TObject*, std::uint16_t&, vcl::TShiftState) {});
-    handlers.Add("StDropFiles1DropFiles", [this](vcl::TObject*, platform::Point) {
+    handlers.Add("FormClose", [](toolkit::TObject*, toolkit::TCloseAction&) {});
+    handlers.Add("FormKeyDown", [](toolkit::TObject*, std::uint16_t&, toolkit::TShiftState) {});
+    handlers.Add("StDropFiles1DropFiles", [this](toolkit::TObject*, platform::Point) {
       calls.push_back("StDropFiles1DropFiles");
     });
   }
@@ -39,19 +39,19 @@ class LayoutTest : public guitest::GuiTest {
     EXPECT_NE(found, nullptr) << name;
     return found;
   }
-  vcl::TLayoutHandlers handlers;
+  toolkit::TLayoutHandlers handlers;
   std::vector<std::string> calls;
-  vcl::TForm* main = nullptr;
+  toolkit::TForm* main = nullptr;
 };
 
 TEST_F(LayoutTest, MainWindowStandsAsDesigned) {
-  main = vcl::TComponent::Create<vcl::TForm>(app.get());
-  vcl::LoadLayout(main, muralto::LayoutText("main"), handlers);
+  main = toolkit::TComponent::Create<toolkit::TForm>(app.get());
+  toolkit::LoadLayout(main, muralto::LayoutText("main"), handlers);
   EXPECT_EQ(main->WindowClassName(), "TForm1");
   EXPECT_EQ(main->Caption(), "Muralto 1.2");
   EXPECT_EQ(main->ClientWidth(), 386);
   EXPECT_EQ(main->ClientHeight(), 310);
-  EXPECT_EQ(main->BorderIcons(), unsigned{vcl::biSystemMenu | vcl::biMinimize});
+  EXPECT_EQ(main->BorderIcons(), unsigned{toolkit::biSystemMenu | toolkit::biMinimize});
   EXPECT_FALSE(main->KeyPreview());
   EXPECT_TRUE(calls.empty()) << "no handler runs while the layout loads";
 
@@ -69,7 +69,7 @@ TEST_F(LayoutTest, MainWindowStandsAsDesigned) {
       {"ButtonClear", {176, 256, 259, 281}, 7, "Clear"},     {"RadioGroupSelection", {264, 8, 377, 65}, 8, " Selection "},
   };
   for (const Row& row : rows) {
-    auto* c = Get<vcl::TWinControl>(row.name);
+    auto* c = Get<toolkit::TWinControl>(row.name);
     if (!c) continue;
     platform::Rect b = c->BoundsRect();
     EXPECT_EQ(std::vector<int>({b.left, b.top, b.right, b.bottom}),
@@ -78,16 +78,16 @@ TEST_F(LayoutTest, MainWindowStandsAsDesigned) {
     EXPECT_EQ(c->TabOrder(), row.tabOrder) << row.name;
     EXPECT_EQ(c->Text(), row.text) << row.name;
   }
-  EXPECT_EQ(Get<vcl::TRadioGroup>("RadioGroupSelection")->Items(), (std::vector<std::string>{"Random", "Sequential"}));
-  EXPECT_EQ(Get<vcl::TRadioGroup>("RadioGroupPosition")->ItemIndex(), 0);
+  EXPECT_EQ(Get<toolkit::TRadioGroup>("RadioGroupSelection")->Items(), (std::vector<std::string>{"Random", "Sequential"}));
+  EXPECT_EQ(Get<toolkit::TRadioGroup>("RadioGroupPosition")->ItemIndex(), 0);
   auto* hours = Get<muralto::TCSpinEdit>("CSpinEditHour");
   EXPECT_EQ(hours->MaxValue(), 24);
-  EXPECT_EQ(hours->Parent(), Get<vcl::TWinControl>("GroupBoxInterval"));
+  EXPECT_EQ(hours->Parent(), Get<toolkit::TWinControl>("GroupBoxInterval"));
   EXPECT_EQ(Get<muralto::TCSpinEdit>("CSpinEditSec")->MaxValue(), 59);
-  auto* timer = Get<vcl::TTimer>("Timer1");
+  auto* timer = Get<toolkit::TTimer>("Timer1");
   EXPECT_FALSE(timer->Enabled());
   EXPECT_EQ(timer->Interval(), 2000u);
-  auto* list = Get<vcl::TListView>("ListViewFolders");
+  auto* list = Get<toolkit::TListView>("ListViewFolders");
   EXPECT_TRUE(list->Checkboxes());
   EXPECT_TRUE(list->MultiSelect());
   EXPECT_EQ(list->ColumnCaption(), "Folders");
@@ -104,16 +104,16 @@ TEST_F(LayoutTest, MainWindowStandsAsDesigned) {
   EXPECT_EQ(language[0].caption, "English");
   EXPECT_TRUE(language[0].flags & platform::MfChecked);
   // A menu command reaches the item's handler.
-  platform::SendMessageA(main->Handle(), platform::WmCommand, Get<vcl::TMenuItem>("MAbout")->Command(), 0);
-  platform::SendMessageA(Get<vcl::TButton>("ButtonAdd")->Handle(), platform::BmClick, 0, 0);
+  platform::SendMessageA(main->Handle(), platform::WmCommand, Get<toolkit::TMenuItem>("MAbout")->Command(), 0);
+  platform::SendMessageA(Get<toolkit::TButton>("ButtonAdd")->Handle(), platform::BmClick, 0, 0);
   EXPECT_EQ(calls, (std::vector<std::string>{"MAboutClick", "ButtonAddClick"}));
 }
 
 TEST_F(LayoutTest, TrayMenuPopsUpAndItsChoiceReachesTheHandler) {
-  main = vcl::TComponent::Create<vcl::TForm>(app.get());
-  vcl::LoadLayout(main, muralto::LayoutText("main"), handlers);
-  auto* popup = Get<vcl::TPopupMenu>("PopupMenu1");
-  sim::SetPopupChoice(Get<vcl::TMenuItem>("PMChange")->Command());
+  main = toolkit::TComponent::Create<toolkit::TForm>(app.get());
+  toolkit::LoadLayout(main, muralto::LayoutText("main"), handlers);
+  auto* popup = Get<toolkit::TPopupMenu>("PopupMenu1");
+  sim::SetPopupChoice(Get<toolkit::TMenuItem>("PMChange")->Command());
   popup->Popup(800, 600);
   sim::DispatchPending();
   ASSERT_EQ(sim::PopupCalls().size(), 1u);
@@ -141,14 +141,14 @@ TEST_F(LayoutTest, MalformedTablesFailWithTheLine) {
       {"# nothing\n", "Layout: no components"},
   };
   for (const Row& row : rows) {
-    auto* f = vcl::TComponent::Create<vcl::TForm>(app.get());
+    auto* f = toolkit::TComponent::Create<toolkit::TForm>(app.get());
     try {
-      vcl::LoadLayout(f, row.text, handlers);
+      toolkit::LoadLayout(f, row.text, handlers);
       ADD_FAILURE() << "no failure for: " << row.text;
-    } catch (const vcl::Exception& e) {
+    } catch (const toolkit::Exception& e) {
       EXPECT_EQ(e.Message(), row.message) << row.text;
     }
-    vcl::TComponent::Free(f);
+    toolkit::TComponent::Free(f);
   }
 }
 

@@ -9,9 +9,9 @@
 
 namespace {
 
-using vcl::TItemChange;
-using vcl::TListItem;
-using vcl::TListItems;
+using toolkit::TItemChange;
+using toolkit::TListItem;
+using toolkit::TListItems;
 
 std::string Name(TItemChange change) {
   switch (change) {
@@ -60,8 +60,8 @@ TEST(ListItems, StateLivesInTheItems) {
   EXPECT_EQ(items.Item(0), b);
   EXPECT_TRUE(items.Item(0)->Checked());
   EXPECT_EQ(b->Index(), 0);
-  EXPECT_THROW(items.Item(1), vcl::EStringListError);
-  EXPECT_THROW(items.Delete(-1), vcl::EStringListError);
+  EXPECT_THROW(items.Item(1), toolkit::EStringListError);
+  EXPECT_THROW(items.Delete(-1), toolkit::EStringListError);
 }
 
 TEST(ListItems, AHookThatEmptiesTheListDuringADeleteIsSafe) {

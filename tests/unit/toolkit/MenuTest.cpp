@@ -8,8 +8,8 @@ namespace {
 
 class MenuTest : public guitest::GuiTest {
  protected:
-  vcl::TMenuItem* Item(vcl::TMenuItem* parent, const char* caption) {
-    auto* item = vcl::TComponent::Create<vcl::TMenuItem>(form);
+  toolkit::TMenuItem* Item(toolkit::TMenuItem* parent, const char* caption) {
+    auto* item = toolkit::TComponent::Create<toolkit::TMenuItem>(form);
     item->SetCaption(caption);
     parent->Add(item);
     return item;
@@ -22,7 +22,7 @@ class MenuTest : public guitest::GuiTest {
 };
 
 TEST_F(MenuTest, TheMenuBarFollowsCaptionsAndCheckMarks) {
-  auto* bar = vcl::TComponent::Create<vcl::TMainMenu>(form);
+  auto* bar = toolkit::TComponent::Create<toolkit::TMainMenu>(form);
   auto* settings = Item(bar->Items(), "Settings");
   auto* english = Item(settings, "English");
   auto* russian = Item(settings, "Russian");
@@ -39,7 +39,7 @@ TEST_F(MenuTest, TheMenuBarFollowsCaptionsAndCheckMarks) {
   settings->SetCaption("Einstellungen");
   EXPECT_EQ(Captions(platform::GetMenu(form->Handle())), std::vector<std::string>{"Einstellungen"});
   int clicks = 0;
-  russian->OnClick = [&](vcl::TObject*) { ++clicks; };
+  russian->OnClick = [&](toolkit::TObject*) { ++clicks; };
   platform::SendMessageA(form->Handle(), platform::WmCommand, russian->Command(), 0);
   russian->SetEnabled(false);
   platform::SendMessageA(form->Handle(), platform::WmCommand, russian->Command(), 0);
@@ -47,22 +47,22 @@ TEST_F(MenuTest, TheMenuBarFollowsCaptionsAndCheckMarks) {
 }
 
 TEST_F(MenuTest, AFreedMenuLeavesTheWindowWithoutOne) {
-  auto* bar = vcl::TComponent::Create<vcl::TMainMenu>(form);
+  auto* bar = toolkit::TComponent::Create<toolkit::TMainMenu>(form);
   Item(bar->Items(), "File");
   form->SetMenu(bar);
   form->Show();
-  vcl::TComponent::Free(bar);
+  toolkit::TComponent::Free(bar);
   EXPECT_EQ(form->Menu(), nullptr);
   EXPECT_EQ(platform::GetMenu(form->Handle()), 0u);
 }
 
 TEST_F(MenuTest, AFreedItemNoLongerAnswersItsCommand) {
-  auto* popup = vcl::TComponent::Create<vcl::TPopupMenu>(form);
+  auto* popup = toolkit::TComponent::Create<toolkit::TPopupMenu>(form);
   auto* item = Item(popup->Items(), "Exit");
   std::uint32_t command = item->Command();
   int clicks = 0;
-  item->OnClick = [&](vcl::TObject*) { ++clicks; };
-  vcl::TComponent::Free(item);
+  item->OnClick = [&](toolkit::TObject*) { ++clicks; };
+  toolkit::TComponent::Free(item);
   EXPECT_EQ(popup->Items()->Count(), 0);
   form->Show();
   platform::SendMessageA(form->Handle(), platform::WmCommand, command, 0);

@@ -12,30 +12,30 @@ class ModalTest : public guitest::GuiTest {
  protected:
   void SetUp() override {
     GuiTest::SetUp();
-    dialog = vcl::TComponent::Create<vcl::TForm>(app.get());
-    dialog->SetBorderStyle(vcl::TFormBorderStyle::bsDialog);
+    dialog = toolkit::TComponent::Create<toolkit::TForm>(app.get());
+    dialog->SetBorderStyle(toolkit::TFormBorderStyle::bsDialog);
     dialog->SetClientSize(200, 100);
-    ok = vcl::TComponent::Create<vcl::TButton>(dialog);
-    ok->SetModalResult(vcl::mrOk);
+    ok = toolkit::TComponent::Create<toolkit::TButton>(dialog);
+    ok->SetModalResult(toolkit::mrOk);
     ok->SetParent(dialog);
     form->Show();
   }
-  vcl::TForm* dialog = nullptr;
-  vcl::TButton* ok = nullptr;
+  toolkit::TForm* dialog = nullptr;
+  toolkit::TButton* ok = nullptr;
 };
 
 TEST_F(ModalTest, TimerTicksAreDispatchedWhileTheDialogIsOpen) {
-  auto* timer = vcl::TComponent::Create<vcl::TTimer>(form);
+  auto* timer = toolkit::TComponent::Create<toolkit::TTimer>(form);
   std::vector<std::uint32_t> ticks;
   timer->SetInterval(1000);
-  timer->SetOnTimer([&](vcl::TObject*) { ticks.push_back(sim::Now()); });
+  timer->SetOnTimer([&](toolkit::TObject*) { ticks.push_back(sim::Now()); });
   bool ownerDisabled = false;
   sim::SetIdleHandler([&] {
     ownerDisabled = !platform::IsWindowEnabled(form->Handle());
     sim::AdvanceClock(3000);
     platform::PostMessageA(ok->Handle(), platform::BmClick, 0, 0);
   });
-  EXPECT_EQ(dialog->ShowModal(), vcl::mrOk);
+  EXPECT_EQ(dialog->ShowModal(), toolkit::mrOk);
   sim::SetIdleHandler(nullptr);
   EXPECT_EQ(ticks, (std::vector<std::uint32_t>{1000, 2000, 3000}));
   EXPECT_TRUE(ownerDisabled);
@@ -45,15 +45,15 @@ TEST_F(ModalTest, TimerTicksAreDispatchedWhileTheDialogIsOpen) {
 
 TEST_F(ModalTest, TheCloseBoxEndsTheLoopWithCancelUnlessOnCloseRefuses) {
   int refusals = 1;
-  dialog->OnClose = [&](vcl::TObject*, vcl::TCloseAction& action) {
-    if (refusals-- > 0) action = vcl::TCloseAction::caNone;
+  dialog->OnClose = [&](toolkit::TObject*, toolkit::TCloseAction& action) {
+    if (refusals-- > 0) action = toolkit::TCloseAction::caNone;
   };
   int idles = 0;
   sim::SetIdleHandler([&] {
     ++idles;
     platform::PostMessageA(dialog->Handle(), platform::WmClose, 0, 0);
   });
-  EXPECT_EQ(dialog->ShowModal(), vcl::mrCancel);
+  EXPECT_EQ(dialog->ShowModal(), toolkit::mrCancel);
   sim::SetIdleHandler(nullptr);
   EXPECT_EQ(idles, 2);
 }
@@ -63,12 +63,12 @@ TEST_F(ModalTest, TheCloseBoxEndsTheLoopWithCancelUnlessOnCloseRefuses) {
 TEST_F(ModalTest, TheMainWindowIsEnabledAndActiveAgainBeforeTheDialogHides) {
   bool enabledAtHide = false;
   platform::Hwnd foregroundAtHide = 0;
-  dialog->OnHide = [&](vcl::TObject*) {
+  dialog->OnHide = [&](toolkit::TObject*) {
     enabledAtHide = platform::IsWindowEnabled(form->Handle());
     foregroundAtHide = platform::GetForegroundWindow();
   };
   sim::SetIdleHandler([&] { platform::PostMessageA(ok->Handle(), platform::BmClick, 0, 0); });
-  EXPECT_EQ(dialog->ShowModal(), vcl::mrOk);
+  EXPECT_EQ(dialog->ShowModal(), toolkit::mrOk);
   sim::SetIdleHandler(nullptr);
   EXPECT_TRUE(enabledAtHide);
   EXPECT_EQ(foregroundAtHide, form->Handle());
@@ -80,7 +80,7 @@ TEST_F(ModalTest, TheMainWindowIsEnabledAndActiveAgainBeforeTheDialogHides) {
 // dialog does: no taskbar button of its own, and bringing the program
 // forward brings it along on top. It is no one's once it is closed.
 TEST_F(ModalTest, AnOpenDialogIsOwnedByTheMainFormOrTheApplicationsWindow) {
-  vcl::TForm* main = nullptr;
+  toolkit::TForm* main = nullptr;
   app->CreateForm(main);
   for (bool mainShown : {true, false}) {
     SCOPED_TRACE(mainShown ? "main form shown" : "main form hidden");
@@ -106,7 +106,7 @@ TEST_F(ModalTest, AnOpenDialogIsOwnedByTheMainFormOrTheApplicationsWindow) {
 
 TEST_F(ModalTest, AVisibleFormCannotBeShownModally) {
   dialog->Show();
-  EXPECT_THROW(dialog->ShowModal(), vcl::EInvalidOperation);
+  EXPECT_THROW(dialog->ShowModal(), toolkit::EInvalidOperation);
 }
 
 }  // namespace

@@ -11,18 +11,18 @@ namespace {
 
 TEST(NoticeTest, ListenersThatLeaveOrGoWhileItRunsAreSafe) {
   std::string heard;
-  auto notice = std::make_unique<vcl::TNotice>();
-  vcl::TNotice::TMembership self, later, joined;
-  auto gone = std::make_unique<vcl::TNotice::TMembership>();
-  self = notice->Join([&](vcl::TObject*) {
+  auto notice = std::make_unique<toolkit::TNotice>();
+  toolkit::TNotice::TMembership self, later, joined;
+  auto gone = std::make_unique<toolkit::TNotice::TMembership>();
+  self = notice->Join([&](toolkit::TObject*) {
     heard += "self ";
     self.Leave();  // its own call stays alive until it returns
     heard += "still ";
     gone.reset();  // a listener destroyed before its turn is not called
-    joined = notice->Join([&](vcl::TObject*) { heard += "joined "; });
+    joined = notice->Join([&](toolkit::TObject*) { heard += "joined "; });
   });
-  *gone = notice->Join([&](vcl::TObject*) { heard += "gone "; });
-  later = notice->Join([&](vcl::TObject*) { heard += "later "; });
+  *gone = notice->Join([&](toolkit::TObject*) { heard += "gone "; });
+  later = notice->Join([&](toolkit::TObject*) { heard += "later "; });
   notice->Fire(nullptr);
   EXPECT_EQ(heard, "self still later ") << "one that joins hears the next notice";
   heard.clear();

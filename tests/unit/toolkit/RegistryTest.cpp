@@ -20,10 +20,10 @@ sim::RegValue Raw(std::uint32_t type, const std::string& bytes) {
   return value;
 }
 
-std::string ReadError(vcl::TRegistry& registry, const std::string& name) {
+std::string ReadError(toolkit::TRegistry& registry, const std::string& name) {
   try {
     registry.ReadString(name);
-  } catch (const vcl::ERegistryException& e) {
+  } catch (const toolkit::ERegistryException& e) {
     return e.Message();
   }
   return "no error";
@@ -42,7 +42,7 @@ TEST(Registry, ReadStringByValueType) {
   sim::RegSetRaw(Key, "empty dword", Raw(platform::RegDword, ""));
   sim::RegSetRaw(Key, "empty text", Raw(platform::RegSz, ""));
 
-  vcl::TRegistry registry;
+  toolkit::TRegistry registry;
   ASSERT_TRUE(registry.OpenKey("\\" + Key, false));
   EXPECT_EQ(registry.ReadString("plain"), "text");
   EXPECT_EQ(registry.ReadString("expand"), "%WINDIR%\\x");
@@ -61,7 +61,7 @@ TEST(Registry, AValueThatCannotBeSizedIsAFailedReadNotAnEmptyText) {
   support::SimMachine machine;
   sim::RegCreateKey(Key);
   sim::RegSetString(Key, "Wallpaper", "C:\\a.bmp");
-  vcl::TRegistry registry;
+  toolkit::TRegistry registry;
   ASSERT_TRUE(registry.OpenKey("\\" + Key, false));
   // The open key is deleted under the reader's hands: every query of it fails.
   sim::RegDeleteKey(Key);
@@ -71,7 +71,7 @@ TEST(Registry, AValueThatCannotBeSizedIsAFailedReadNotAnEmptyText) {
 
 TEST(Registry, WriteStringStoresTheTerminatingZero) {
   support::SimMachine machine;
-  vcl::TRegistry registry;
+  toolkit::TRegistry registry;
   ASSERT_TRUE(registry.OpenKey("\\" + Key, true));
   registry.WriteString("Name", "abc");
   sim::RegValue value;
@@ -83,20 +83,20 @@ TEST(Registry, WriteStringStoresTheTerminatingZero) {
 TEST(Registry, RefusedWriteNamesTheValue) {
   support::SimMachine machine;
   sim::RegCreateKey(Key);
-  vcl::TRegistry registry;
+  toolkit::TRegistry registry;
   ASSERT_TRUE(registry.OpenKey("\\" + Key, false));
   sim::RegFailWritesUnder(Key, platform::ErrorAccessDenied);
   try {
     registry.WriteString("Wallpaper", "x");
     FAIL() << "no error";
-  } catch (const vcl::ERegistryException& e) {
+  } catch (const toolkit::ERegistryException& e) {
     EXPECT_EQ(e.Message(), "Failed to set data for 'Wallpaper'");
   }
 }
 
 TEST(Registry, OpenKeyWithoutCreateLeavesMissingKeysMissing) {
   support::SimMachine machine;
-  vcl::TRegistry registry;
+  toolkit::TRegistry registry;
   EXPECT_FALSE(registry.OpenKey("\\" + Key, false));
   EXPECT_FALSE(sim::RegKeyExists(Key));
   EXPECT_TRUE(registry.OpenKey("\\" + Key, true));
@@ -107,7 +107,7 @@ TEST(Registry, RelativeKeysFollowTheOpenKeyAndOnlyOneStaysOpen) {
   support::SimMachine machine;
   sim::RegCreateKey(Key + "\\Inner");
   sim::RegSetString(Key + "\\Inner", "v", "inner");
-  vcl::TRegistry registry;
+  toolkit::TRegistry registry;
   ASSERT_TRUE(registry.OpenKey("\\" + Key, false));
   EXPECT_EQ(registry.CurrentPath(), Key);
   ASSERT_TRUE(registry.OpenKey("Inner", false));
@@ -120,12 +120,12 @@ TEST(Registry, RelativeKeysFollowTheOpenKeyAndOnlyOneStaysOpen) {
 
 TEST(Registry, IntegersValueTestsAndDeletes) {
   support::SimMachine machine;
-  vcl::TRegistry registry;
+  toolkit::TRegistry registry;
   ASSERT_TRUE(registry.OpenKey("\\" + Key, true));
   registry.WriteInteger("n", -7);
   EXPECT_EQ(registry.ReadInteger("n"), -7);
   registry.WriteString("s", "1");
-  EXPECT_THROW(registry.ReadInteger("s"), vcl::ERegistryException);
+  EXPECT_THROW(registry.ReadInteger("s"), toolkit::ERegistryException);
   EXPECT_TRUE(registry.ValueExists("n"));
   EXPECT_TRUE(registry.DeleteValue("n"));
   EXPECT_FALSE(registry.ValueExists("n"));
@@ -133,7 +133,7 @@ TEST(Registry, IntegersValueTestsAndDeletes) {
   try {
     registry.ReadInteger("n");
     FAIL() << "no error";
-  } catch (const vcl::ERegistryException& e) {
+  } catch (const toolkit::ERegistryException& e) {
     EXPECT_EQ(e.Message(), "Failed to get data for 'n'");
   }
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-using vcl::TStringList;
+using toolkit::TStringList;
 
 TEST(StringList, KeepsOrderAndDuplicates) {
   TStringList list;
@@ -30,7 +30,7 @@ TEST(StringList, KeepsOrderAndDuplicates) {
 
 TEST(StringList, ObjectsAreKeptButNotOwned) {
   TStringList list;
-  vcl::TObject marker;
+  toolkit::TObject marker;
   list.Add("x", &marker);
   list.Add("y");
   EXPECT_EQ(list.Objects(0), &marker);
@@ -59,7 +59,7 @@ TEST(StringList, BadIndexNamesTheIndex) {
     try {
       c.call();
       ADD_FAILURE() << c.what << ": no error";
-    } catch (const vcl::EStringListError& e) {
+    } catch (const toolkit::EStringListError& e) {
       EXPECT_STREQ(e.what(), c.message) << c.what;
     }
   }

@@ -10,12 +10,12 @@ class TimerTest : public guitest::GuiTest {
  protected:
   void SetUp() override {
     GuiTest::SetUp();
-    timer = vcl::TComponent::Create<vcl::TTimer>(form);
+    timer = toolkit::TComponent::Create<toolkit::TTimer>(form);
     timer->SetEnabled(false);
     timer->SetInterval(2000);
-    timer->SetOnTimer([this](vcl::TObject*) { ticks.push_back(sim::Now()); });
+    timer->SetOnTimer([this](toolkit::TObject*) { ticks.push_back(sim::Now()); });
   }
-  vcl::TTimer* timer = nullptr;
+  toolkit::TTimer* timer = nullptr;
   std::vector<std::uint32_t> ticks;
 };
 
@@ -78,7 +78,7 @@ TEST_F(TimerTest, ARefusedTimerFailsWithNotEnoughTimers) {
   try {
     timer->SetEnabled(true);
     FAIL() << "no failure";
-  } catch (const vcl::EOutOfResources& e) {
+  } catch (const toolkit::EOutOfResources& e) {
     EXPECT_STREQ(e.what(), "Not enough timers available");
   }
   EXPECT_FALSE(timer->Running());
@@ -86,9 +86,9 @@ TEST_F(TimerTest, ARefusedTimerFailsWithNotEnoughTimers) {
 
 TEST_F(TimerTest, AFailureInTheHandlerIsShownAndTheTimerKeepsTicking) {
   app->SetTitle("Muralto 1.2");
-  timer->SetOnTimer([this](vcl::TObject*) {
+  timer->SetOnTimer([this](toolkit::TObject*) {
     ticks.push_back(sim::Now());
-    throw vcl::EFOpenError("Cannot open file C:\\gone.jpg");
+    throw toolkit::EFOpenError("Cannot open file C:\\gone.jpg");
   });
   timer->SetEnabled(true);
   sim::AdvanceClock(4000);
@@ -101,9 +101,9 @@ TEST_F(TimerTest, AFailureInTheHandlerIsShownAndTheTimerKeepsTicking) {
 // fails while it is open opens no box inside it; once it is answered, the
 // next failure shows again.
 TEST_F(TimerTest, TicksGoOnWhileAFailureBoxIsOpenAndNoFurtherBoxOpensInsideIt) {
-  timer->SetOnTimer([this](vcl::TObject*) {
+  timer->SetOnTimer([this](toolkit::TObject*) {
     ticks.push_back(sim::Now());
-    throw vcl::Exception("broken");
+    throw toolkit::Exception("broken");
   });
   int open = 0, deepest = 0;
   sim::SetMessageBoxHandler([&](const sim::MessageBoxCall&) {

@@ -28,7 +28,7 @@ TEST(WindowSubclassTest, HooksRunNewestFirstAndLeaveInAnyOrder) {
   wc.className = "SubclassProbe";
   platform::RegisterClassA(&wc);
   platform::Hwnd window = platform::CreateWindowExA(0, "SubclassProbe", "", platform::WsPopup, 0, 0, 0, 0, 0, 0);
-  vcl::TWindowSubclass older, newer;
+  toolkit::TWindowSubclass older, newer;
   older.Install(window, [&](std::uint32_t msg, platform::Wparam w, platform::Lparam l) {
     if (msg == kProbe) seen.push_back("older");
     return older.CallNext(msg, w, l);

@@ -17,8 +17,8 @@
 
 namespace {
 
-constexpr vcl::TColor kBlue = 0xFF0000;
-constexpr vcl::TColor kRed = 0x0000FF;
+constexpr toolkit::TColor kBlue = 0xFF0000;
+constexpr toolkit::TColor kRed = 0x0000FF;
 
 class AboutBoxTest : public ::testing::Test {
  protected:
@@ -26,9 +26,9 @@ class AboutBoxTest : public ::testing::Test {
     sim::Reset();
     sim::ResetWindows();
     sim::ResetShell();
-    app = std::make_unique<vcl::TApplication>(nullptr);
+    app = std::make_unique<toolkit::TApplication>(nullptr);
     app->Initialize();
-    box = vcl::TComponent::Create<muralto::TAboutBox>(app.get());
+    box = toolkit::TComponent::Create<muralto::TAboutBox>(app.get());
   }
   ~AboutBoxTest() override {
     sim::SetIdleHandler(nullptr);
@@ -56,9 +56,9 @@ class AboutBoxTest : public ::testing::Test {
 
   // A point of the box's client area inside a control: offset from its
   // top-left corner.
-  static platform::Point At(vcl::TControl* control, int dx = 3, int dy = 3) {
+  static platform::Point At(toolkit::TControl* control, int dx = 3, int dy = 3) {
     platform::Point p{control->Left() + dx, control->Top() + dy};
-    for (vcl::TControl* c = control->Parent(); c && c->Parent(); c = c->Parent()) {
+    for (toolkit::TControl* c = control->Parent(); c && c->Parent(); c = c->Parent()) {
       p.x += c->Left();
       p.y += c->Top();
     }
@@ -66,7 +66,7 @@ class AboutBoxTest : public ::testing::Test {
   }
   platform::Hwnd Move(platform::Point p) { return sim::MoveMouse(box->Handle(), p.x, p.y); }
 
-  std::unique_ptr<vcl::TApplication> app;
+  std::unique_ptr<toolkit::TApplication> app;
   muralto::TAboutBox* box = nullptr;
 };
 
@@ -82,30 +82,30 @@ TEST_F(AboutBoxTest, TheLayout) {
   EXPECT_EQ(window.style & (platform::WsDlgFrame | platform::WsSysMenu | platform::WsMinimizeBox | platform::WsMaximizeBox),
             platform::WsDlgFrame | platform::WsSysMenu)
       << "a fixed dialog border with the close button only";
-  EXPECT_EQ(box->Position(), vcl::TPosition::poScreenCenter);
+  EXPECT_EQ(box->Position(), toolkit::TPosition::poScreenCenter);
   EXPECT_EQ(box->Icon(), platform::LoadIconA("ABOUTICON"));
   EXPECT_NE(box->Icon(), platform::LoadIconA("MAINICON"));
   EXPECT_EQ(box->ProgramIcon->Picture(), platform::LoadIconA("MAINICON"));
-  EXPECT_EQ(box->Panel1->BevelOuter(), vcl::TBevelCut::bvLowered);
-  EXPECT_EQ(box->Panel1->BevelInner(), vcl::TBevelCut::bvRaised);
+  EXPECT_EQ(box->Panel1->BevelOuter(), toolkit::TBevelCut::bvLowered);
+  EXPECT_EQ(box->Panel1->BevelInner(), toolkit::TBevelCut::bvRaised);
   EXPECT_TRUE(box->OKButton->Default());
-  EXPECT_EQ(box->OKButton->ModalResult(), vcl::mrOk);
-  EXPECT_EQ(box->TabList(), (std::vector<vcl::TWinControl*>{box->OKButton}))
+  EXPECT_EQ(box->OKButton->ModalResult(), toolkit::mrOk);
+  EXPECT_EQ(box->TabList(), (std::vector<toolkit::TWinControl*>{box->OKButton}))
       << "the panel (tab order 0) takes no focus; the button comes after it";
   EXPECT_EQ(box->Panel1->TabOrder(), 0);
   EXPECT_EQ(box->OKButton->TabOrder(), 1);
 
   struct Row {
-    vcl::TControl* control;
-    vcl::TWinControl* parent;
+    toolkit::TControl* control;
+    toolkit::TWinControl* parent;
     int left, top, width, height;  // the labels' sizes: their texts in the simulation's measure
     std::string text;
     bool bold, underline;
-    vcl::TColor color;
+    toolkit::TColor color;
   };
   const Row rows[] = {
-      {box->Panel1, box, 8, 8, 305, 145, "", false, false, vcl::clWindowText},
-      {box->ProgramIcon, box->Panel1, 8, 8, 32, 32, "", false, false, vcl::clWindowText},
+      {box->Panel1, box, 8, 8, 305, 145, "", false, false, toolkit::clWindowText},
+      {box->ProgramIcon, box->Panel1, 8, 8, 32, 32, "", false, false, toolkit::clWindowText},
       // 11 bold characters of 6 pixels; navy.
       {box->LabelTitle, box->Panel1, 48, 8, 66, 13, "Muralto 1.2", true, false, 0x800000},
       // 25 regular characters of 5 pixels; maroon.
@@ -114,7 +114,7 @@ TEST_F(AboutBoxTest, TheLayout) {
       // Wraps at its width, which it keeps; teal.
       {box->LabelEmail, box->Panel1, 8, 64, 146, 13, "muralto@example.org", true, false, 0x808000},
       {box->LabelSite, box->Panel1, 8, 80, 140, 13, "https://muralto.example.org/", false, true, kBlue},
-      {box->OKButton, box, 119, 116, 74, 25, "OK", false, false, vcl::clWindowText},
+      {box->OKButton, box, 119, 116, 74, 25, "OK", false, false, toolkit::clWindowText},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.control->Name());
@@ -122,7 +122,7 @@ TEST_F(AboutBoxTest, TheLayout) {
     EXPECT_EQ((std::vector<int>{row.control->Left(), row.control->Top(), row.control->Width(), row.control->Height()}),
               (std::vector<int>{row.left, row.top, row.width, row.height}));
     EXPECT_EQ(row.control->Caption(), row.text);
-    const vcl::TFont& font = row.control->Font();
+    const toolkit::TFont& font = row.control->Font();
     EXPECT_EQ(font.Name, "MS Sans Serif");
     EXPECT_EQ(font.Height, -11);
     EXPECT_EQ(font.Bold, row.bold);
@@ -141,8 +141,8 @@ TEST_F(AboutBoxTest, TheLinkTurnsRedUnderThePointerAndBlueOnlyOverTheBarePanel) 
   struct Row {
     const char* what;
     std::function<platform::Point()> where;
-    vcl::TWinControl* taker;
-    vcl::TColor color;
+    toolkit::TWinControl* taker;
+    toolkit::TColor color;
     int cursor;
   };
   const std::vector<Row> rows = {
@@ -164,15 +164,15 @@ TEST_F(AboutBoxTest, TheLinkTurnsRedUnderThePointerAndBlueOnlyOverTheBarePanel) 
                 EXPECT_EQ(sim::CursorShape(), row.cursor) << row.what;
               }
             }),
-            vcl::mrOk);
+            toolkit::mrOk);
   // The colour is the label's own: the next opening shows it as it was.
-  std::vector<vcl::TColor> seen;
+  std::vector<toolkit::TColor> seen;
   RunModal([&] {
     seen.push_back(box->LabelSite->Font().Color);
     Move(At(box->Panel1, 250, 40));
   });
   RunModal([&] { seen.push_back(box->LabelSite->Font().Color); });
-  EXPECT_EQ(seen, (std::vector<vcl::TColor>{kRed, kBlue}));
+  EXPECT_EQ(seen, (std::vector<toolkit::TColor>{kRed, kBlue}));
 }
 
 // Each button pressed on the link opens its text as it is then.
@@ -199,7 +199,7 @@ TEST_F(AboutBoxTest, AnyButtonOnTheLinkOpensItsCurrentText) {
                     << row.what;
                 EXPECT_TRUE(box->Visible()) << row.what << ": the dialog stays open";
               }),
-              vcl::mrOk)
+              toolkit::mrOk)
         << row.what;
     ASSERT_EQ(sim::ExecuteCalls().size(), 1u) << row.what;
     const sim::ExecuteCall& call = sim::ExecuteCalls()[0];
@@ -213,10 +213,10 @@ TEST_F(AboutBoxTest, AnyButtonOnTheLinkOpensItsCurrentText) {
 }
 
 TEST_F(AboutBoxTest, EnterAndTheCloseBoxEndTheDialog) {
-  EXPECT_EQ(RunModal([] {}), vcl::mrOk) << "Enter presses the OK button";
+  EXPECT_EQ(RunModal([] {}), toolkit::mrOk) << "Enter presses the OK button";
   EXPECT_FALSE(box->Visible());
   sim::SetIdleHandler([&] { platform::PostMessageA(box->Handle(), platform::WmSysCommand, platform::ScClose, 0); });
-  EXPECT_EQ(box->ShowModal(), vcl::mrCancel);
+  EXPECT_EQ(box->ShowModal(), toolkit::mrCancel);
   EXPECT_FALSE(box->Visible());
 }
 

@@ -32,7 +32,7 @@ class FolderListTest : public MainFormTest {
   }
   std::vector<std::string> Captions() {
     std::vector<std::string> out;
-    vcl::TListItems& items = form->ListViewFolders->Items();
+    toolkit::TListItems& items = form->ListViewFolders->Items();
     for (int i = 0; i < items.Count(); ++i) {
       out.push_back(items.Item(i)->Caption() + (items.Item(i)->Checked() ? "+" : "-"));
     }
@@ -80,7 +80,7 @@ TEST_F(FolderListTest, ADriveRootIsTakenAsTheBrowserReturnsIt) {
 
 TEST_F(FolderListTest, DeleteRemovesEverySelectedEntryAndKeepsThePool) {
   AddFolders({"C:\\A", "C:\\B", "C:\\Pics", "C:\\D"});
-  vcl::TListItems& items = form->ListViewFolders->Items();
+  toolkit::TListItems& items = form->ListViewFolders->Items();
   items.Item(3)->SetChecked(false);
   items.Item(0)->SetSelected(true);
   items.Item(1)->SetSelected(true);

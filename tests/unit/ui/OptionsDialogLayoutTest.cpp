@@ -28,7 +28,7 @@ TEST_F(MainFormTest, TheOptionsDialogIsLaidOutAsDesigned) {
   EXPECT_FALSE(dialog->Visible());
 
   struct Row {
-    vcl::TCheckBox* box;
+    toolkit::TCheckBox* box;
     const char* name;
     int left, top, width, height;
     const char* caption;

@@ -31,9 +31,9 @@ std::vector<std::uint8_t> AsBytes(const std::string& s) { return {s.begin(), s.e
 class ConvertPictureTest : public ::testing::Test {
  protected:
   ConvertPictureTest() {
-    vcl::SetScreenBitsPerPixel(24);
+    toolkit::SetScreenBitsPerPixel(24);
     machine.MakeDir("C:\\Pics");
-    workBitmap.SetPixelFormat(vcl::pf24bit);
+    workBitmap.SetPixelFormat(toolkit::pf24bit);
   }
 
   void Put(const std::string& name, const std::string& generated) {
@@ -49,7 +49,7 @@ class ConvertPictureTest : public ::testing::Test {
   std::string Failure(const std::string& picture) {
     try {
       Convert(picture);
-    } catch (const vcl::Exception& e) {
+    } catch (const toolkit::Exception& e) {
       return e.Message();
     }
     return "converted";
@@ -58,8 +58,8 @@ class ConvertPictureTest : public ::testing::Test {
   std::vector<std::uint8_t> Wallpaper() { return AsBytes(machine.ReadFile(Wallpaper_)); }
 
   SimMachine machine;
-  vcl::TJPEGImage jpegImage;
-  vcl::TBitmap workBitmap;
+  toolkit::TJPEGImage jpegImage;
+  toolkit::TBitmap workBitmap;
   std::string currentExtension;
   std::string wallpaperPath;
   const std::string Wallpaper_ = "C:\\Muralto\\data\\wallpaper.bmp";
@@ -107,7 +107,7 @@ TEST_F(ConvertPictureTest, BmpIsWrittenBackWithItsSizeAndDepth) {
   ASSERT_EQ(file.size(), original.size());
   EXPECT_TRUE(std::equal(file.begin() + 54, file.end(), original.begin() + 54));
   EXPECT_EQ(workBitmap.Width(), 37);
-  EXPECT_EQ(workBitmap.PixelFormat(), vcl::pf24bit);
+  EXPECT_EQ(workBitmap.PixelFormat(), toolkit::pf24bit);
 }
 
 TEST_F(ConvertPictureTest, FailuresCarryTheirMessages) {
@@ -194,14 +194,14 @@ TEST_F(ConvertPictureTest, WriteThatBreaksOffKeepsTheOldWallpaperFile) {
 // the bytes of its bitmap decoded whole.
 TEST_F(ConvertPictureTest, JpegFileHasTheBytesOfItsWholeDecodedBitmap) {
   for (const auto& row : pictures::Cases("jpeg-cases.txt")) {
-    vcl::SetScreenBitsPerPixel(std::atoi(row[1].c_str()));
-    vcl::TJPEGImage whole, picked;
-    vcl::SetScreenBitsPerPixel(24);
-    vcl::TMemoryStream in(pictures::Bytes(row[0]));
+    toolkit::SetScreenBitsPerPixel(std::atoi(row[1].c_str()));
+    toolkit::TJPEGImage whole, picked;
+    toolkit::SetScreenBitsPerPixel(24);
+    toolkit::TMemoryStream in(pictures::Bytes(row[0]));
     whole.LoadFromStream(in);
-    vcl::TBitmap bitmap;
+    toolkit::TBitmap bitmap;
     bitmap.Assign(whole);
-    vcl::TMemoryStream expected;
+    toolkit::TMemoryStream expected;
     bitmap.SaveToStream(expected);
     Put(row[0], row[0]);
     muralto::ConvertPicture("C:\\Pics\\" + row[0], SimMachine::DataDir, "wallpaper.bmp", currentExtension,
@@ -246,9 +246,9 @@ TEST_F(ConvertPictureTest, SamePictureTwiceRewritesTheFile) {
 }
 
 TEST_F(ConvertPictureTest, EightBitScreenQuantizesColourJpegs) {
-  vcl::SetScreenBitsPerPixel(8);
-  vcl::TJPEGImage eightBit;
-  vcl::SetScreenBitsPerPixel(24);
+  toolkit::SetScreenBitsPerPixel(8);
+  toolkit::TJPEGImage eightBit;
+  toolkit::SetScreenBitsPerPixel(24);
   Put("c.jpg", "color.jpg");
   muralto::ConvertPicture("C:\\Pics\\c.jpg", SimMachine::DataDir, "wallpaper.bmp", currentExtension, wallpaperPath,
                           eightBit, workBitmap);

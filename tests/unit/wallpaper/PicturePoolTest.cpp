@@ -16,7 +16,7 @@
 
 namespace {
 
-std::vector<std::string> Entries(const vcl::TStringList& pool) {
+std::vector<std::string> Entries(const toolkit::TStringList& pool) {
   std::vector<std::string> out;
   for (int i = 0; i < pool.Count(); ++i) out.push_back(pool.Strings(i));
   return out;
@@ -38,16 +38,16 @@ class PicturePoolTest : public ::testing::Test {
     std::filesystem::create_directory_symlink(machine.Host("C:\\Pics\\sub"), machine.Host("C:\\Pics\\link.jpg"));
   }
 
-  vcl::TListItem* AddFolder(const std::string& caption, bool checked) {
-    vcl::TListItem* item = folders.Add();
+  toolkit::TListItem* AddFolder(const std::string& caption, bool checked) {
+    toolkit::TListItem* item = folders.Add();
     item->SetCaption(caption);
     item->SetChecked(checked);
     return item;
   }
 
   support::SimMachine machine;
-  vcl::TListItems folders;
-  vcl::TStringList pool;
+  toolkit::TListItems folders;
+  toolkit::TStringList pool;
 };
 
 TEST_F(PicturePoolTest, ScanFindsPicturesDepthFirstAndEntersOnlyPlainFolders) {

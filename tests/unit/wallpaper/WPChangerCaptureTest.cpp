@@ -41,16 +41,16 @@ class CaptureTest : public ::testing::Test {
 
 TEST_F(CaptureTest, TheScreenIsCopiedAtItsSizeInThePixelFormat) {
   TWPChanger changer(nullptr);
-  vcl::TBitmap bitmap;
+  toolkit::TBitmap bitmap;
   changer.CaptureScreen(bitmap, 0);
   EXPECT_EQ(bitmap.Width(), 4);
   EXPECT_EQ(bitmap.Height(), 3);
-  EXPECT_EQ(bitmap.PixelFormat(), vcl::pf24bit);
+  EXPECT_EQ(bitmap.PixelFormat(), toolkit::pf24bit);
   EXPECT_EQ(bitmap.ToBgra(), Bgra(sim::TheScreen().pixels));
 
-  changer.SetPixelFormat(vcl::pf32bit);
+  changer.SetPixelFormat(toolkit::pf32bit);
   changer.CaptureScreen(bitmap, 0);
-  EXPECT_EQ(bitmap.PixelFormat(), vcl::pf32bit);
+  EXPECT_EQ(bitmap.PixelFormat(), toolkit::pf32bit);
 }
 
 TEST_F(CaptureTest, AWindowIsCopiedAtItsClientSize) {
@@ -64,7 +64,7 @@ TEST_F(CaptureTest, AWindowIsCopiedAtItsClientSize) {
     added = true;
   }
   TWPChanger changer(nullptr);
-  vcl::TBitmap bitmap;
+  toolkit::TBitmap bitmap;
   changer.CaptureScreen(bitmap, SomeWindow);
   EXPECT_EQ(bitmap.Width(), 2);
   EXPECT_EQ(bitmap.Height(), 1);
@@ -76,7 +76,7 @@ TEST_F(CaptureTest, TheScreenCopyBecomesTheWallpaper) {
   changer.SetScreenAsWallpaper(muralto::wpTiled);
   const std::string path = "C:\\Windows\\WPCWallpaper.bmp";
   EXPECT_EQ(machine.ReadFile(path).substr(0, 2), "BM");
-  vcl::TBitmap saved;
+  toolkit::TBitmap saved;
   saved.LoadFromFile(path);
   EXPECT_EQ(saved.ToBgra(), Bgra(sim::TheScreen().pixels));
   EXPECT_EQ(sim::RegGetString("Control Panel\\desktop", "Wallpaper"), path);
@@ -87,7 +87,7 @@ TEST_F(CaptureTest, WithoutAWindowsFolderThereIsNoPlaceForTheCopy) {
   sim::SetWindowsDirectory("");
   TWPChanger changer(nullptr);
   EXPECT_EQ(changer.CaptureFolder(), "");
-  EXPECT_THROW(changer.SetScreenAsWallpaper(muralto::wpCentered), vcl::EInvalidOperation);
+  EXPECT_THROW(changer.SetScreenAsWallpaper(muralto::wpCentered), toolkit::EInvalidOperation);
   EXPECT_TRUE(sim::WallpaperCalls().empty());
 }
 
@@ -114,7 +114,7 @@ TEST_F(CaptureTest, TheCaptureFolderKeepsAtMost255CharactersOfTheWindowsFolder) 
 TEST_F(CaptureTest, AFailedSaveChangesNothing) {
   machine.Remove("C:\\Windows");
   TWPChanger changer(nullptr);
-  EXPECT_THROW(changer.SetScreenAsWallpaper(muralto::wpCentered), vcl::EFCreateError);
+  EXPECT_THROW(changer.SetScreenAsWallpaper(muralto::wpCentered), toolkit::EFCreateError);
   EXPECT_TRUE(sim::WallpaperCalls().empty());
 }
 

@@ -23,7 +23,7 @@ const std::string Picture = "C:\\Muralto\\data\\wallpaper.bmp";
 struct EventLog {
   explicit EventLog(TWPChanger& changer) {
     auto record = [this, &changer](const char* name) {
-      return [this, &changer, name](vcl::TObject* sender) {
+      return [this, &changer, name](toolkit::TObject* sender) {
         EXPECT_EQ(sender, &changer) << name;
         events.push_back(name);
       };
@@ -180,7 +180,7 @@ TEST_F(WPChangerTest, ConstructionReadsTheWallpaperWithoutChecks) {
   TWPChanger changer(nullptr);
   EXPECT_EQ(changer.Wallpaper(), "C:\\gone.bmp");
   EXPECT_EQ(changer.Position(), muralto::wpCentered);
-  EXPECT_EQ(changer.PixelFormat(), vcl::pf24bit);
+  EXPECT_EQ(changer.PixelFormat(), toolkit::pf24bit);
   EXPECT_EQ(changer.About(), nullptr);
   EXPECT_EQ(changer.CaptureFolder(), "C:\\Windows\\");
 }
@@ -190,13 +190,13 @@ TEST_F(WPChangerTest, ANonStringWallpaperValueLeavesTheConstructionWorking) {
   dword.type = platform::RegDword;
   dword.data = {5, 0, 0, 0};
   sim::RegSetRaw(Desktop, "Wallpaper", dword);
-  vcl::TComponent owner(nullptr);
-  TWPChanger* changer = vcl::TComponent::Create<TWPChanger>(&owner);
+  toolkit::TComponent owner(nullptr);
+  TWPChanger* changer = toolkit::TComponent::Create<TWPChanger>(&owner);
   EXPECT_EQ(changer->Wallpaper(), "");
   try {
     changer->GetCurrentWallpaper();
     FAIL() << "no error";
-  } catch (const vcl::ERegistryException& e) {
+  } catch (const toolkit::ERegistryException& e) {
     EXPECT_EQ(e.Message(), "Invalid data type for 'Wallpaper'");
   }
   // The key is closed again, so the next operation works.
@@ -290,7 +290,7 @@ TEST_F(WPChangerTest, GetCurrentPositionAddsStyleAndTile) {
     try {
       changer.GetCurrentPosition();
       ADD_FAILURE() << label << ": no error";
-    } catch (const vcl::EConvertError& e) {
+    } catch (const toolkit::EConvertError& e) {
       EXPECT_EQ(e.Message(), row.message) << label;
     }
   }
@@ -305,7 +305,7 @@ TEST_F(WPChangerTest, AnEmptyNonStringValueIsARegistryErrorForTheCaller) {
   try {
     changer.GetCurrentPosition();
     FAIL() << "no error";
-  } catch (const vcl::ERegistryException& e) {
+  } catch (const toolkit::ERegistryException& e) {
     EXPECT_EQ(e.Message(), "Invalid data type for 'WallpaperStyle'") << "no bytes, and still no text";
   }
 }
@@ -315,7 +315,7 @@ TEST_F(WPChangerTest, AnEmptyNonStringWallpaperIsARegistryError) {
   emptyBinary.type = platform::RegBinary;
   sim::RegSetRaw(Desktop, "Wallpaper", emptyBinary);
   TWPChanger changer(nullptr);
-  EXPECT_THROW(changer.GetCurrentWallpaper(), vcl::ERegistryException);
+  EXPECT_THROW(changer.GetCurrentWallpaper(), toolkit::ERegistryException);
   EventLog log(changer);
   sim::SetWallpaperCallRecordsPath(false);
   changer.ChangeWallPaper(Picture, muralto::wpCentered);
