@@ -2,17 +2,17 @@
 // What the fuzz targets do with one input, shared with the unit test that
 // replays the inputs they once broke on. Any failure other than the
 // library's own exceptions is a fault (sanitizers report the rest).
-#include <cstddef>
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <vector>
 
-#include "toolkit/graphics/BmpFormat.h"
 #include "toolkit/core/Exceptions.h"
+#include "toolkit/graphics/BmpFormat.h"
 #include "toolkit/graphics/JpegDecoder.h"
-#include "toolkit/io/MemoryStream.h"
 #include "toolkit/graphics/PixelCodec.h"
+#include "toolkit/io/MemoryStream.h"
 
 namespace harness {
 

@@ -4,11 +4,9 @@
 
 namespace muralto {
 
-std::span<const std::uint8_t> GlyphBitmap(std::string_view name)
-{
-    if (name != "SpinUp" && name != "SpinDown")
-        return {};
-    return EmbeddedResource(name);
+std::span<const std::uint8_t> GlyphBitmap(std::string_view name) {
+  if (name != "SpinUp" && name != "SpinDown") return {};
+  return EmbeddedResource(name);
 }
 
 }  // namespace muralto

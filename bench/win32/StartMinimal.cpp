@@ -12,74 +12,69 @@ namespace {
 constexpr UINT kTrayId = 2;
 constexpr UINT kTrayMessage = WM_USER + 0x2FF;
 
-NOTIFYICONDATAA TrayRecord(HWND window)
-{
-    NOTIFYICONDATAA record{};
-    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    record.hWnd = window;
-    record.uID = kTrayId;
-    return record;
+NOTIFYICONDATAA TrayRecord(HWND window) {
+  NOTIFYICONDATAA record{};
+  record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  record.hWnd = window;
+  record.uID = kTrayId;
+  return record;
 }
 
-void AddTrayIcon(HWND window, HICON icon)
-{
+void AddTrayIcon(HWND window, HICON icon) {
+  NOTIFYICONDATAA record = TrayRecord(window);
+  record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  record.uCallbackMessage = kTrayMessage;
+  record.hIcon = icon;
+  lstrcpynA(record.szTip, "Minimal", sizeof record.szTip);
+  Shell_NotifyIconA(NIM_ADD, &record);
+}
+
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DESTROY) {
     NOTIFYICONDATAA record = TrayRecord(window);
-    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    record.uCallbackMessage = kTrayMessage;
-    record.hIcon = icon;
-    lstrcpynA(record.szTip, "Minimal", sizeof record.szTip);
-    Shell_NotifyIconA(NIM_ADD, &record);
+    Shell_NotifyIconA(NIM_DELETE, &record);
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_DESTROY) {
-        NOTIFYICONDATAA record = TrayRecord(window);
-        Shell_NotifyIconA(NIM_DELETE, &record);
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-void CreateChildren(HWND window, HINSTANCE instance)
-{
-    HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 8, 8, 360,
-                                240, window, reinterpret_cast<HMENU>(1), instance, nullptr);
-    ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES);
-    LVCOLUMNA column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.cx = 340;
-    column.pszText = const_cast<char*>("Folders");
-    SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
-    CreateWindowExA(0, "BUTTON", "Add", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 8, 256, 80, 25, window,
-                    reinterpret_cast<HMENU>(2), instance, nullptr);
+void CreateChildren(HWND window, HINSTANCE instance) {
+  HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 8, 8, 360, 240,
+                              window, reinterpret_cast<HMENU>(1), instance, nullptr);
+  ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES);
+  LVCOLUMNA column{};
+  column.mask = LVCF_TEXT | LVCF_WIDTH;
+  column.cx = 340;
+  column.pszText = const_cast<char*>("Folders");
+  SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+  CreateWindowExA(0, "BUTTON", "Add", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 8, 256, 80, 25, window,
+                  reinterpret_cast<HMENU>(2), instance, nullptr);
 }
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
-{
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
-    InitCommonControlsEx(&controls);
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, "MAINICON");
-    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = "StartMinimal";
-    RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(0, "StartMinimal", "Minimal", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  400, 330, nullptr, nullptr, instance, nullptr);
-    CreateChildren(window, instance);
-    AddTrayIcon(window, windowClass.hIcon);
-    ShowWindow(window, show);
-    UpdateWindow(window);
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return 0;
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&controls);
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = WindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconA(instance, "MAINICON");
+  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = "StartMinimal";
+  RegisterClassA(&windowClass);
+  HWND window = CreateWindowExA(0, "StartMinimal", "Minimal", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 400,
+                                330, nullptr, nullptr, instance, nullptr);
+  CreateChildren(window, instance);
+  AddTrayIcon(window, windowClass.hIcon);
+  ShowWindow(window, show);
+  UpdateWindow(window);
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return 0;
 }

@@ -11,9 +11,9 @@
 namespace soak {
 
 struct FailureBox {
-    HWND window;
-    std::string title;
-    std::string text;  // the message, the static texts joined by " | "
+  HWND window;
+  std::string title;
+  std::string text;  // the message, the static texts joined by " | "
 };
 
 // The visible message boxes that the process owns now.

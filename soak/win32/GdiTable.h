@@ -14,8 +14,8 @@
 namespace soak {
 
 struct GdiCount {
-    unsigned objects;  // live entries, stock objects left out
-    unsigned stock;    // live stock objects (the same from start to end)
+  unsigned objects;  // live entries, stock objects left out
+  unsigned stock;    // live stock objects (the same from start to end)
 };
 
 // Empty when the table cannot be found or read.

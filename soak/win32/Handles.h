@@ -8,7 +8,7 @@
 namespace soak {
 
 struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
+  void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
 using UniqueHandle = std::unique_ptr<void, HandleCloser>;
 

@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "app/ProcessCommandLine.h"
 #include "app/CommandLine.h"
+#include "app/ProcessCommandLine.h"
 #include "app/ProgramReferences.h"
 #include "app/Settings.h"
 #include "platform/dialogs.h"
@@ -12,17 +12,17 @@
 #include "shell/LayoutClasses.h"
 #include "shell/SpinEdit.h"
 #include "shell/TrayIcon.h"
-#include "toolkit/forms/Application.h"
-#include "toolkit/graphics/Bitmap.h"
 #include "toolkit/controls/Button.h"
-#include "toolkit/forms/Dialogs.h"
-#include "toolkit/graphics/JPEGImage.h"
-#include "toolkit/forms/Layout.h"
 #include "toolkit/controls/ListView.h"
-#include "toolkit/core/PathNames.h"
 #include "toolkit/controls/RadioGroup.h"
 #include "toolkit/controls/StatusBar.h"
+#include "toolkit/core/PathNames.h"
+#include "toolkit/forms/Application.h"
+#include "toolkit/forms/Dialogs.h"
+#include "toolkit/forms/Layout.h"
 #include "toolkit/forms/Timer.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/JPEGImage.h"
 #include "ui/AboutBox.h"
 #include "ui/FormOptions.h"
 #include "wallpaper/PicturePool.h"
@@ -147,7 +147,7 @@ void TForm1::FormClose(toolkit::TObject*, toolkit::TCloseAction& action) {
     // Without a way out here the program could not be ended at all while
     // its folder is not writable.
     int answer = toolkit::MessageBox("The settings could not be saved. Exit without saving them?",
-                                 platform::MbYesNo | platform::MbIconQuestion);
+                                     platform::MbYesNo | platform::MbIconQuestion);
     if (answer != platform::IdYes) action = toolkit::TCloseAction::caNone;
   }
 }

@@ -6,8 +6,8 @@
 #include "app/ProgramReferences.h"
 #include "app/Settings.h"
 #include "platform/registry.h"
-#include "toolkit/forms/Application.h"
 #include "toolkit/core/PathNames.h"
+#include "toolkit/forms/Application.h"
 
 namespace muralto {
 

@@ -26,7 +26,7 @@ struct TextPlace {
   Window window;
   const char* name;  // the component on that window; nullptr for the window itself
   Part part = Part::Caption;
-  int index = 0;     // the radio item
+  int index = 0;  // the radio item
 };
 
 // In the order the texts are read.

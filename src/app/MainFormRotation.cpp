@@ -5,11 +5,11 @@
 #include "app/Settings.h"
 #include "platform/shell.h"
 #include "shell/SpinEdit.h"
-#include "toolkit/graphics/Bitmap.h"
 #include "toolkit/controls/Button.h"
-#include "toolkit/graphics/JPEGImage.h"
 #include "toolkit/controls/RadioGroup.h"
 #include "toolkit/forms/Timer.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/JPEGImage.h"
 #include "wallpaper/ConvertPicture.h"
 #include "wallpaper/Interval.h"
 
@@ -73,21 +73,13 @@ void TForm1::NextWallpaper() {
     currentIndex = currentIndex < count - 1 ? currentIndex + 1 : 0;
   }
   currentPicture = picturePool.Strings(currentIndex);
-  ConvertPicture(currentPicture, dataDir, wallpaperFileName, currentExtension, wallpaperPath, *jpegImage,
-                 *workBitmap);
+  ConvertPicture(currentPicture, dataDir, wallpaperFileName, currentExtension, wallpaperPath, *jpegImage, *workBitmap);
   // The window lists the placements in another order than the changer.
   switch (RadioGroupPosition->ItemIndex()) {
-    case 0:
-      wallpaperChanger->ChangeWallPaper(wallpaperPath, wpCentered);
-      break;
-    case 1:
-      wallpaperChanger->ChangeWallPaper(wallpaperPath, wpStretched);
-      break;
-    case 2:
-      wallpaperChanger->ChangeWallPaper(wallpaperPath, wpTiled);
-      break;
-    default:
-      break;
+    case 0: wallpaperChanger->ChangeWallPaper(wallpaperPath, wpCentered); break;
+    case 1: wallpaperChanger->ChangeWallPaper(wallpaperPath, wpStretched); break;
+    case 2: wallpaperChanger->ChangeWallPaper(wallpaperPath, wpTiled); break;
+    default: break;
   }
 }
 

@@ -4,8 +4,8 @@
 // items belong to the list view, which hands them over through SetFolders.
 #include <string>
 
-#include "toolkit/core/Exceptions.h"
 #include "toolkit/controls/ListItems.h"
+#include "toolkit/core/Exceptions.h"
 #include "toolkit/core/StringList.h"
 
 namespace muralto {

@@ -14,13 +14,10 @@ template <typename T, typename Releaser>
 class UniqueHandle {
  public:
   // none: what the acquiring call returns when it failed; it is never released.
-  UniqueHandle(T handle, Releaser release, T none = T{})
-      : handle_(handle), none_(none), release_(std::move(release)) {}
+  UniqueHandle(T handle, Releaser release, T none = T{}) : handle_(handle), none_(none), release_(std::move(release)) {}
   UniqueHandle(UniqueHandle&& other) noexcept
       : handle_(std::exchange(other.handle_, other.none_)), none_(other.none_), release_(std::move(other.release_)) {}
-  UniqueHandle& operator=(UniqueHandle&& other) noexcept
-    requires std::is_move_assignable_v<Releaser>
-  {
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept requires std::is_move_assignable_v<Releaser> {
     if (this != &other) {
       Reset();
       handle_ = std::exchange(other.handle_, other.none_);

@@ -6,12 +6,11 @@
 namespace platform {
 
 // Returns the number of characters copied, not counting the terminating NUL.
-std::uint32_t GetPrivateProfileStringA(const char* section, const char* key, const char* defaultValue,
-                                       char* buffer, std::uint32_t size, const char* fileName);
+std::uint32_t GetPrivateProfileStringA(const char* section, const char* key, const char* defaultValue, char* buffer,
+                                       std::uint32_t size, const char* fileName);
 // key == nullptr deletes the section, value == nullptr deletes the key.
 // Returns false when the system refuses the write (GetLastError tells why).
-bool WritePrivateProfileStringA(const char* section, const char* key, const char* value,
-                                const char* fileName);
+bool WritePrivateProfileStringA(const char* section, const char* key, const char* value, const char* fileName);
 
 // The entries of the first section of that name, in the file's order, each
 // as its trimmed key, "=" and its value as the file holds it (no quotes

@@ -22,14 +22,11 @@ inline constexpr std::uint32_t RegOpenedExistingKey = 2;
 
 // subKey is relative to root, without a leading backslash.
 long RegOpenKeyExA(Hkey root, const char* subKey, std::uint32_t samDesired, Hkey* result);
-long RegCreateKeyExA(Hkey root, const char* subKey, std::uint32_t samDesired, Hkey* result,
-                     std::uint32_t* disposition);
+long RegCreateKeyExA(Hkey root, const char* subKey, std::uint32_t samDesired, Hkey* result, std::uint32_t* disposition);
 // As RegQueryValueExA: data may be null to ask for type and size only; a
 // buffer too small gives ErrorMoreData with *size set to what is needed.
-long RegQueryValueExA(Hkey key, const char* name, std::uint32_t* type, std::uint8_t* data,
-                      std::uint32_t* size);
-long RegSetValueExA(Hkey key, const char* name, std::uint32_t type, const std::uint8_t* data,
-                    std::uint32_t size);
+long RegQueryValueExA(Hkey key, const char* name, std::uint32_t* type, std::uint8_t* data, std::uint32_t* size);
+long RegSetValueExA(Hkey key, const char* name, std::uint32_t type, const std::uint8_t* data, std::uint32_t size);
 long RegDeleteValueA(Hkey key, const char* name);
 long RegDeleteKeyA(Hkey root, const char* subKey);
 long RegCloseKey(Hkey key);

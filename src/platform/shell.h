@@ -14,8 +14,8 @@ using Pidl = std::uintptr_t;
 // BROWSEINFOA without the callback, which the program never sets.
 struct BrowseInfo {
   Hwnd owner = 0;
-  Pidl root = 0;                 // 0: the whole namespace, from the desktop
-  char* displayName = nullptr;   // MaxPath characters, filled with the chosen item's name
+  Pidl root = 0;                // 0: the whole namespace, from the desktop
+  char* displayName = nullptr;  // MaxPath characters, filled with the chosen item's name
   const char* title = nullptr;
   std::uint32_t flags = 0;
 };

@@ -53,8 +53,8 @@ struct WndClass {
 // Registers a class; registering an existing name again succeeds and keeps
 // the first registration.
 bool RegisterClassA(const WndClass* windowClass);
-Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* title, std::uint32_t style,
-                     int x, int y, int width, int height, Hwnd parent, Hmenu menuOrId);
+Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* title, std::uint32_t style, int x, int y,
+                     int width, int height, Hwnd parent, Hmenu menuOrId);
 bool DestroyWindow(Hwnd window);
 bool IsWindow(Hwnd window);
 Lresult DefWindowProcA(Hwnd window, std::uint32_t message, Wparam wParam, Lparam lParam);

@@ -47,8 +47,9 @@ void TStCustomDropFiles::HookTarget() {
   }
   hookPending_ = false;
   if (Hooked() || !dropTarget_) return;
-  hook_.Install(dropTarget_->Handle(), [this](std::uint32_t message, platform::Wparam wParam,
-                                               platform::Lparam lParam) { return TargetWndProc(message, wParam, lParam); });
+  hook_.Install(dropTarget_->Handle(), [this](std::uint32_t message, platform::Wparam wParam, platform::Lparam lParam) {
+    return TargetWndProc(message, wParam, lParam);
+  });
 }
 
 void TStCustomDropFiles::UnhookTarget() { hook_.Remove(); }

@@ -63,12 +63,12 @@ class TStCustomDropFiles : public toolkit::TComponent {
 
 class TStDropFiles : public TStCustomDropFiles {
  public:
-  using TStCustomDropFiles::TStCustomDropFiles;
   using TStCustomDropFiles::Active;
   using TStCustomDropFiles::DropTarget;
   using TStCustomDropFiles::OnDropFiles;
   using TStCustomDropFiles::SetActive;
   using TStCustomDropFiles::SetDropTarget;
+  using TStCustomDropFiles::TStCustomDropFiles;
 };
 
 }  // namespace muralto

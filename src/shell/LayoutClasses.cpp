@@ -76,7 +76,8 @@ void RegisterShellLayoutClasses() {
       {
           {"DropTarget", SetDropTarget},
           {"Active", [](TStDropFiles* d, const S& s, const H&) { d->SetActive(toolkit::LayoutBool(s)); }},
-          {"OnDropFiles", [](TStDropFiles* d, const S& s, const H& h) { d->OnDropFiles = h.Find<toolkit::TPointEvent>(s); }},
+          {"OnDropFiles",
+           [](TStDropFiles* d, const S& s, const H& h) { d->OnDropFiles = h.Find<toolkit::TPointEvent>(s); }},
       });
   // The visual-styles marker has nothing to set.
   toolkit::RegisterLayoutClass<TWinXP>("TWinXP", "", {});

@@ -27,9 +27,8 @@ TCSpinButton::TCSpinButton(toolkit::TComponent* owner) : toolkit::TWinControl(ow
 TTimerSpeedButton* TCSpinButton::CreateArrow(const char* glyphName) {
   auto* arrow = toolkit::TComponent::Create<TTimerSpeedButton>(this);
   arrow->OnClick = [this](toolkit::TObject* sender) { BtnClick(sender); };
-  arrow->OnMouseDown = [this](toolkit::TObject* sender, toolkit::TMouseButton button, toolkit::TShiftState shift, int x, int y) {
-    BtnMouseDown(sender, button, shift, x, y);
-  };
+  arrow->OnMouseDown = [this](toolkit::TObject* sender, toolkit::TMouseButton button, toolkit::TShiftState shift, int x,
+                              int y) { BtnMouseDown(sender, button, shift, x, y); };
   arrow->SetAutoRepeat(true);
   LoadBuiltInGlyph(arrow->Glyph(), glyphName);
   arrow->SetParent(this);
@@ -94,7 +93,8 @@ void TCSpinButton::BtnClick(toolkit::TObject* sender) {
   }
 }
 
-void TCSpinButton::BtnMouseDown(toolkit::TObject* sender, toolkit::TMouseButton button, toolkit::TShiftState, int, int) {
+void TCSpinButton::BtnMouseDown(toolkit::TObject* sender, toolkit::TMouseButton button, toolkit::TShiftState, int,
+                                int) {
   if (button != toolkit::TMouseButton::mbLeft) return;
   if (auto* arrow = dynamic_cast<TTimerSpeedButton*>(sender)) SetFocusBtn(arrow);
   if (focusControl_ && focusControl_->TabStop() && focusControl_->CanFocus() && !focusControl_->Focused()) {

@@ -116,9 +116,8 @@ int TCSpinEdit::GetMinHeight() {
   platform::TextMetric system, metrics;
   {
     // The context's own font goes back before the context is released.
-    const platform::UniqueHandle selection(
-        platform::SelectObject(dc, platform::GetStockObject(platform::SystemFont)),
-        [dc](platform::Hgdiobj old) { platform::SelectObject(dc, old); });
+    const platform::UniqueHandle selection(platform::SelectObject(dc, platform::GetStockObject(platform::SystemFont)),
+                                           [dc](platform::Hgdiobj old) { platform::SelectObject(dc, old); });
     platform::GetTextMetricsA(dc, &system);
     platform::SelectObject(dc, Font().Handle());
     platform::GetTextMetricsA(dc, &metrics);
@@ -180,8 +179,7 @@ void TCSpinEdit::WndProc(toolkit::TMessage& m) {
     case platform::WmCut:
       if (button_ && button_->HandleAllocated()) platform::InvalidateRect(button_->Handle(), nullptr, false);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

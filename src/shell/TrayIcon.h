@@ -37,9 +37,10 @@ inline const char* const NoImageList = "ImageList is not assigned";
 inline const char* const SecondIcon = "Cannot have more than one StTrayIcon per application";
 }  // namespace traymsg
 
-using TTrayClickEvent = std::function<void(toolkit::TObject* sender, toolkit::TMouseButton button, toolkit::TShiftState shift)>;
-using TTrayDblClickEvent =
-    std::function<void(toolkit::TObject* sender, toolkit::TMouseButton button, toolkit::TShiftState shift, bool& restoreApp)>;
+using TTrayClickEvent =
+    std::function<void(toolkit::TObject* sender, toolkit::TMouseButton button, toolkit::TShiftState shift)>;
+using TTrayDblClickEvent = std::function<void(toolkit::TObject* sender, toolkit::TMouseButton button,
+                                              toolkit::TShiftState shift, bool& restoreApp)>;
 
 class TStCustomTrayIcon : public toolkit::TComponent {
  public:

@@ -14,7 +14,8 @@ platform::Hwnd TStCustomTrayIcon::ApplicationWindow() const {
 }
 
 void TStCustomTrayIcon::HookForm(bool install) {
-  if (!install || Designing() || InState(toolkit::csDestroying) || formHook_.Installed() || formCreated_.Joined()) return;
+  if (!install || Designing() || InState(toolkit::csDestroying) || formHook_.Installed() || formCreated_.Joined())
+    return;
   toolkit::TForm* form = OwnerForm();
   if (!form) return;
   if (!form->HandleAllocated()) {

@@ -8,8 +8,7 @@
 namespace muralto {
 
 platform::Lresult MURALTO_WINAPI TStCustomTrayIcon::NotifyWindowProc(platform::Hwnd window, std::uint32_t msg,
-                                                                     platform::Wparam wParam,
-                                                                     platform::Lparam lParam) {
+                                                                     platform::Wparam wParam, platform::Lparam lParam) {
   TStCustomTrayIcon* icon = TrayIconOfWindow(window);
   if (!icon || window != icon->notifyWindow_) return platform::DefWindowProcA(window, msg, wParam, lParam);
   try {

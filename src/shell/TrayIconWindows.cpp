@@ -27,6 +27,8 @@ void DestroyTrayNotifyWindow(platform::Hwnd window) {
   platform::DestroyWindow(window);
 }
 
-TStCustomTrayIcon* TrayIconOfWindow(platform::Hwnd window) { return toolkit::WindowObjectAs<TStCustomTrayIcon>(window); }
+TStCustomTrayIcon* TrayIconOfWindow(platform::Hwnd window) {
+  return toolkit::WindowObjectAs<TStCustomTrayIcon>(window);
+}
 
 }  // namespace muralto

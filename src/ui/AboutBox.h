@@ -27,7 +27,8 @@ class TAboutBox : public toolkit::TForm {
 
   void Panel1MouseMove(toolkit::TObject* sender, toolkit::TShiftState shift, int x, int y);
   void LabelSiteMouseMove(toolkit::TObject* sender, toolkit::TShiftState shift, int x, int y);
-  void LabelSiteMouseDown(toolkit::TObject* sender, toolkit::TMouseButton button, toolkit::TShiftState shift, int x, int y);
+  void LabelSiteMouseDown(toolkit::TObject* sender, toolkit::TMouseButton button, toolkit::TShiftState shift, int x,
+                          int y);
 
  private:
   void SetLinkColor(toolkit::TColor color);

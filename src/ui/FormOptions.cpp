@@ -9,11 +9,12 @@
 namespace muralto {
 
 TFormOptions::TFormOptions(toolkit::TComponent* owner) : toolkit::TForm(owner) {
-  toolkit::LoadLayout(this, LayoutText("options"),
-                  {
-                      {"CheckBoxAutoStartClick", toolkit::LayoutMethod(this, &TFormOptions::CheckBoxAutoStartClick)},
-                      {"cbTrayClick", toolkit::LayoutMethod(this, &TFormOptions::cbTrayClick)},
-                  });
+  toolkit::LoadLayout(
+      this, LayoutText("options"),
+      {
+          {"CheckBoxAutoStartClick", toolkit::LayoutMethod(this, &TFormOptions::CheckBoxAutoStartClick)},
+          {"cbTrayClick", toolkit::LayoutMethod(this, &TFormOptions::cbTrayClick)},
+      });
   CheckBoxAutoStart = toolkit::LayoutComponent<toolkit::TCheckBox>(this, "CheckBoxAutoStart");
   cbTray = toolkit::LayoutComponent<toolkit::TCheckBox>(this, "cbTray");
 }

@@ -24,9 +24,9 @@ void SaveWallpaperFile(const toolkit::TBitmap& workBitmap, const std::string& wa
 
 }  // namespace
 
-void ConvertPicture(const std::string& currentPicture, const std::string& dataDir,
-                    const std::string& wallpaperFileName, std::string& currentExtension,
-                    std::string& wallpaperPath, toolkit::TJPEGImage& jpegImage, toolkit::TBitmap& workBitmap) {
+void ConvertPicture(const std::string& currentPicture, const std::string& dataDir, const std::string& wallpaperFileName,
+                    std::string& currentExtension, std::string& wallpaperPath, toolkit::TJPEGImage& jpegImage,
+                    toolkit::TBitmap& workBitmap) {
   currentExtension = LowerExtension(currentPicture);
   const std::string path = dataDir + wallpaperFileName;
   // Both loads leave their target untouched when they fail, so a broken

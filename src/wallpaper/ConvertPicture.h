@@ -16,8 +16,8 @@ namespace muralto {
 // what they had; when the file cannot be written whole (a full disk, a locked
 // file, a missing folder), it keeps its old content and the failure is
 // "Cannot create file %s" with the wallpaper file's path.
-void ConvertPicture(const std::string& currentPicture, const std::string& dataDir,
-                    const std::string& wallpaperFileName, std::string& currentExtension,
-                    std::string& wallpaperPath, toolkit::TJPEGImage& jpegImage, toolkit::TBitmap& workBitmap);
+void ConvertPicture(const std::string& currentPicture, const std::string& dataDir, const std::string& wallpaperFileName,
+                    std::string& currentExtension, std::string& wallpaperPath, toolkit::TJPEGImage& jpegImage,
+                    toolkit::TBitmap& workBitmap);
 
 }  // namespace muralto

@@ -8,9 +8,9 @@
 #include "platform/UniqueHandle.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
-#include "toolkit/graphics/Bitmap.h"
 #include "toolkit/core/Conversions.h"
 #include "toolkit/core/FileExists.h"
+#include "toolkit/graphics/Bitmap.h"
 #include "toolkit/io/Registry.h"
 
 namespace muralto {
@@ -112,7 +112,8 @@ void TWPChanger::CaptureScreen(toolkit::TBitmap& bitmap, std::uint32_t window) {
 }
 
 void TWPChanger::SetScreenAsWallpaper(TWallpaperPosition position) {
-  if (captureFolder_.empty()) throw toolkit::EInvalidOperation("The Windows folder is unknown: no place for the screen copy");
+  if (captureFolder_.empty())
+    throw toolkit::EInvalidOperation("The Windows folder is unknown: no place for the screen copy");
   const std::string path = captureFolder_ + CaptureFileName;
   {
     toolkit::TBitmap capture;

@@ -255,7 +255,8 @@ TEST_F(FilesContract, ReadingAFileWhileOthersMayOnlyRead) {
     bool (*attempt)(const std::string&, const std::string&);
   };
   const Row rows[] = {
-      {"a writer", [](const std::string& p, const std::string&) { return OpenFile(CreateFileAnew(p.c_str())).valid(); }},
+      {"a writer",
+       [](const std::string& p, const std::string&) { return OpenFile(CreateFileAnew(p.c_str())).valid(); }},
       {"deletion", [](const std::string& p, const std::string&) { return DeleteFileA(p.c_str()); }},
       {"renaming",
        [](const std::string& p, const std::string& other) { return MoveFileExA(p.c_str(), other.c_str(), 0); }},
@@ -410,13 +411,20 @@ TEST_F(FilesContract, LowerCasingByTheAnsiCodePage) {
     const char* why;
   };
   const Row rows[] = {
-      {'A', 'a', "ASCII capitals"},       {'Z', 'z', "ASCII capitals"},
-      {'a', 'a', "small letters stay"},   {'.', '.', "punctuation stays"},
-      {0xC0, 0xE0, "A grave"},            {0xC9, 0xE9, "E acute"},
-      {0xDE, 0xFE, "thorn"},              {0xD7, 0xD7, "the multiplication sign stays"},
-      {0xDF, 0xDF, "sharp s stays"},      {0x8A, 0x9A, "S caron"},
-      {0x8C, 0x9C, "ligature OE"},        {0x8E, 0x9E, "Z caron"},
-      {0x9F, 0xFF, "Y diaeresis"},        {0xE9, 0xE9, "small e acute stays"},
+      {'A', 'a', "ASCII capitals"},
+      {'Z', 'z', "ASCII capitals"},
+      {'a', 'a', "small letters stay"},
+      {'.', '.', "punctuation stays"},
+      {0xC0, 0xE0, "A grave"},
+      {0xC9, 0xE9, "E acute"},
+      {0xDE, 0xFE, "thorn"},
+      {0xD7, 0xD7, "the multiplication sign stays"},
+      {0xDF, 0xDF, "sharp s stays"},
+      {0x8A, 0x9A, "S caron"},
+      {0x8C, 0x9C, "ligature OE"},
+      {0x8E, 0x9E, "Z caron"},
+      {0x9F, 0xFF, "Y diaeresis"},
+      {0xE9, 0xE9, "small e acute stays"},
   };
   for (const Row& row : rows) {
     char buffer[3] = {static_cast<char>(row.in), static_cast<char>(Poison), 0};

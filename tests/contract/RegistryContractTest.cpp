@@ -149,8 +149,7 @@ TEST_F(RegistryContract, EmptyStringAndDefaultValue) {
   char data[16];
   std::memset(data, Poison, sizeof data);
   size = sizeof data;
-  EXPECT_EQ(RegQueryValueExA(scratch_.get(), "", nullptr, reinterpret_cast<std::uint8_t*>(data), &size),
-            ErrorSuccess);
+  EXPECT_EQ(RegQueryValueExA(scratch_.get(), "", nullptr, reinterpret_cast<std::uint8_t*>(data), &size), ErrorSuccess);
   EXPECT_STREQ(data, "default") << "the unnamed value is the one named \"\"";
 }
 

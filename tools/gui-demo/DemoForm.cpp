@@ -4,22 +4,38 @@
 
 #include "resources/layouts/Layouts.h"
 #include "shell/SpinEdit.h"
-#include "toolkit/forms/Application.h"
 #include "toolkit/controls/Button.h"
-#include "toolkit/forms/Dialogs.h"
-#include "toolkit/forms/Layout.h"
 #include "toolkit/controls/ListView.h"
 #include "toolkit/controls/RadioGroup.h"
+#include "toolkit/forms/Application.h"
+#include "toolkit/forms/Dialogs.h"
+#include "toolkit/forms/Layout.h"
 
 namespace demo {
 
 namespace {
-const char* const kNotifyHandlers[] = {
-    "FormCreate", "ButtonStartClick", "ButtonAddClick", "RadioGroupPositionClick", "ListViewFoldersClick",
-    "CSpinEditHourChange", "CSpinEditMinChange", "CSpinEditSecChange", "ButtonDeleteClick", "ButtonClearClick",
-    "RadioGroupSelectionClick", "Timer1Timer", "PRestoreClick", "PMChangeClick", "PMShowIconsClick",
-    "PMHideIconsClick", "PExitClick", "MExitClick", "MOptionsClick", "MLangEnglishClick", "MLangRussianClick",
-    "MAboutClick"};
+const char* const kNotifyHandlers[] = {"FormCreate",
+                                       "ButtonStartClick",
+                                       "ButtonAddClick",
+                                       "RadioGroupPositionClick",
+                                       "ListViewFoldersClick",
+                                       "CSpinEditHourChange",
+                                       "CSpinEditMinChange",
+                                       "CSpinEditSecChange",
+                                       "ButtonDeleteClick",
+                                       "ButtonClearClick",
+                                       "RadioGroupSelectionClick",
+                                       "Timer1Timer",
+                                       "PRestoreClick",
+                                       "PMChangeClick",
+                                       "PMShowIconsClick",
+                                       "PMHideIconsClick",
+                                       "PExitClick",
+                                       "MExitClick",
+                                       "MOptionsClick",
+                                       "MLangEnglishClick",
+                                       "MLangRussianClick",
+                                       "MAboutClick"};
 }  // namespace
 
 TDemoForm::TDemoForm(toolkit::TComponent* owner) : toolkit::TForm(owner) {

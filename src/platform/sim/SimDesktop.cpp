@@ -54,8 +54,8 @@ std::uint32_t PatternPixel(int x, int y) {
 std::uint32_t ScreenPixel(const sim::Screen& screen, int x, int y) {
   if (x < 0 || y < 0 || x >= screen.width || y >= screen.height) return 0;
   if (screen.pixels.empty()) return PatternPixel(x, y);
-  const std::size_t index = static_cast<std::size_t>(y) * static_cast<std::size_t>(screen.width) +
-                            static_cast<std::size_t>(x);
+  const std::size_t index =
+      static_cast<std::size_t>(y) * static_cast<std::size_t>(screen.width) + static_cast<std::size_t>(x);
   return index < screen.pixels.size() ? screen.pixels[index] : 0;
 }
 
@@ -87,14 +87,10 @@ bool SystemParametersInfoA(std::uint32_t action, std::uint32_t param, void* pv, 
 int GetSystemMetrics(int index) {
   const sim::Screen& screen = TheState().screen;
   switch (index) {
-    case SmCxScreen:
-      return screen.width;
-    case SmCyScreen:
-      return screen.height;
-    case SmCyBorder:
-      return 1;
-    default:
-      return 0;
+    case SmCxScreen: return screen.width;
+    case SmCyScreen: return screen.height;
+    case SmCyBorder: return 1;
+    default: return 0;
   }
 }
 
@@ -134,12 +130,9 @@ int ReleaseDC(Hwnd, Hdc dc) {
 int GetDeviceCaps(Hdc dc, int index) {
   if (!IsOpenDc(dc)) return 0;
   switch (index) {
-    case DeviceCapsBitsPixel:
-      return TheState().screen.bitsPerPixel;
-    case DeviceCapsPlanes:
-      return 1;
-    default:
-      return 0;
+    case DeviceCapsBitsPixel: return TheState().screen.bitsPerPixel;
+    case DeviceCapsPlanes: return 1;
+    default: return 0;
   }
 }
 
@@ -152,8 +145,8 @@ bool BitBltToBuffer(Hdc dc, int srcX, int srcY, int width, int height, std::uint
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       const std::uint32_t pixel = ScreenPixel(screen, srcX + x, srcY + y);
-      std::uint8_t* out = bgra + (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                                  static_cast<std::size_t>(x)) * 4;
+      std::uint8_t* out =
+          bgra + (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 4;
       out[0] = static_cast<std::uint8_t>(pixel & 0xFF);
       out[1] = static_cast<std::uint8_t>((pixel >> 8) & 0xFF);
       out[2] = static_cast<std::uint8_t>((pixel >> 16) & 0xFF);

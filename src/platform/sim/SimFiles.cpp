@@ -40,7 +40,7 @@ Handle Remember(int fd, bool forWrite) {
   auto& state = TheState();
   const Handle handle = state.nextHandle++;
   state.files[handle] = sim::machine::OpenFile{fd, static_cast<std::uint64_t>(st.st_dev),
-                                              static_cast<std::uint64_t>(st.st_ino), forWrite};
+                                               static_cast<std::uint64_t>(st.st_ino), forWrite};
   return handle;
 }
 
@@ -131,8 +131,7 @@ bool WriteFile(Handle file, const void* buffer, std::uint32_t toWrite, std::uint
   return WriteSome(file, -1, buffer, toWrite, written);
 }
 
-bool WriteFileAt(Handle file, std::uint64_t offset, const void* buffer, std::uint32_t toWrite,
-                 std::uint32_t* written) {
+bool WriteFileAt(Handle file, std::uint64_t offset, const void* buffer, std::uint32_t toWrite, std::uint32_t* written) {
   if (offset > static_cast<std::uint64_t>(INT64_MAX / 2)) return Fail(ErrorInvalidParameter);
   return WriteSome(file, static_cast<std::int64_t>(offset), buffer, toWrite, written);
 }

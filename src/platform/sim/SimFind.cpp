@@ -19,9 +19,7 @@ namespace {
 using sim::machine::LowerAnsi;
 using sim::machine::TheState;
 
-bool EndsWithSeparator(const std::string& path) {
-  return !path.empty() && (path.back() == '\\' || path.back() == '/');
-}
+bool EndsWithSeparator(const std::string& path) { return !path.empty() && (path.back() == '\\' || path.back() == '/'); }
 
 // "*" any run, "?" one character; compared without regard to case.
 bool MatchesText(const std::string& pattern, const std::string& name) {
@@ -53,8 +51,8 @@ std::string ShortNameOf(const std::string& name) {
   const auto dot = name.find_last_of('.');
   const std::string stem = dot == std::string::npos ? name : name.substr(0, dot);
   const std::string extension = dot == std::string::npos ? "" : name.substr(dot + 1);
-  const bool valid83 = !stem.empty() && stem.size() <= 8 && extension.size() <= 3 &&
-                       stem.find_first_of(". +,;=[]") == std::string::npos;
+  const bool valid83 =
+      !stem.empty() && stem.size() <= 8 && extension.size() <= 3 && stem.find_first_of(". +,;=[]") == std::string::npos;
   if (valid83) return "";
   const std::string placeholder = "~~~~~~~~";
   return extension.empty() ? placeholder : placeholder + "." + extension.substr(0, 3);
@@ -100,9 +98,8 @@ std::vector<std::string> SortedNames(DIR* dir) {
     if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
     keyed.push_back({LowerAnsi(name), name});
   }
-  std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
-    return a.key != b.key ? a.key < b.key : a.name < b.name;
-  });
+  std::sort(keyed.begin(), keyed.end(),
+            [](const Keyed& a, const Keyed& b) { return a.key != b.key ? a.key < b.key : a.name < b.name; });
   std::vector<std::string> names;
   names.reserve(keyed.size());
   for (Keyed& entry : keyed) names.push_back(std::move(entry.name));
@@ -122,7 +119,8 @@ Handle FindFirstFileA(const char* pattern, FindDataA* data) {
   const auto split = text.find_last_of("\\/");
   const std::string folder = split == std::string::npos ? (text.size() >= 2 && text[1] == ':' ? text.substr(0, 2) : "")
                                                         : text.substr(0, split + 1);
-  const std::string mask = TrimmedMask(split == std::string::npos ? text.substr(folder.size()) : text.substr(split + 1));
+  const std::string mask =
+      TrimmedMask(split == std::string::npos ? text.substr(folder.size()) : text.substr(split + 1));
   if (mask.empty()) return Fail(ErrorFileNotFound);
   const auto parts = sim::machine::ParseWindowsPath(folder);
   const auto host = sim::machine::ToHostPath(folder);

@@ -6,9 +6,9 @@
 
 #include <cerrno>
 
+#include "platform/UniqueHandle.h"
 #include "platform/sim/SimPaths.h"
 #include "platform/sim/SimState.h"
-#include "platform/UniqueHandle.h"
 #include "platform/types.h"
 
 namespace sim::machine {
@@ -22,14 +22,10 @@ auto FileDescriptor(int fd) { return platform::UniqueHandle(fd, &close, -1); }
 
 long ErrorFromErrno(int error) {
   switch (error) {
-    case ENOENT:
-      return platform::ErrorFileNotFound;
-    case ENOTDIR:
-      return platform::ErrorPathNotFound;
-    case EEXIST:
-      return platform::ErrorAlreadyExists;
-    default:
-      return platform::ErrorAccessDenied;
+    case ENOENT: return platform::ErrorFileNotFound;
+    case ENOTDIR: return platform::ErrorPathNotFound;
+    case EEXIST: return platform::ErrorAlreadyExists;
+    default: return platform::ErrorAccessDenied;
   }
 }
 

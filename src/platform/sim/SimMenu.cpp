@@ -138,7 +138,8 @@ bool AppendMenuA(Hmenu menu, std::uint32_t flags, std::uintptr_t idOrSubmenu, co
   return true;
 }
 
-bool ModifyMenuA(Hmenu menu, std::uint32_t position, std::uint32_t flags, std::uintptr_t idOrSubmenu, const char* text) {
+bool ModifyMenuA(Hmenu menu, std::uint32_t position, std::uint32_t flags, std::uintptr_t idOrSubmenu,
+                 const char* text) {
   sim::MenuItemInfo* item = FindItem(menu, position, flags);
   if (!item) return false;
   *item = MakeItem(flags, idOrSubmenu, text);

@@ -88,9 +88,10 @@ platform::Hwnd ClickMouse(platform::Hwnd window, int x, int y, MouseButton butto
     std::uint32_t down, up;
     platform::Wparam held;
   };
-  const Messages m = button == MouseButton::Left    ? Messages{platform::WmLButtonDown, platform::WmLButtonUp, platform::MkLButton}
-                     : button == MouseButton::Right ? Messages{platform::WmRButtonDown, platform::WmRButtonUp, platform::MkRButton}
-                                                    : Messages{platform::WmMButtonDown, platform::WmMButtonUp, platform::MkMButton};
+  const Messages m =
+      button == MouseButton::Left    ? Messages{platform::WmLButtonDown, platform::WmLButtonUp, platform::MkLButton}
+      : button == MouseButton::Right ? Messages{platform::WmRButtonDown, platform::WmRButtonUp, platform::MkRButton}
+                                     : Messages{platform::WmMButtonDown, platform::WmMButtonUp, platform::MkMButton};
   Target down = PointerAt(window, x, y, m.down);
   platform::SendMessageA(down.window, m.down, HeldKeys() | m.held, down.position);
   Target up = PointerAt(window, x, y, m.up);

@@ -92,8 +92,8 @@ std::string ToWindowsPath(const std::string& hostPath) {
   char bestLetter = 0;
   std::size_t bestLength = 0;
   for (const auto& [letter, root] : drives) {
-    const bool under = root == "/" ? !hostPath.empty() && hostPath[0] == '/'
-                                   : hostPath == root || hostPath.rfind(root + "/", 0) == 0;
+    const bool under =
+        root == "/" ? !hostPath.empty() && hostPath[0] == '/' : hostPath == root || hostPath.rfind(root + "/", 0) == 0;
     if (!under) continue;
     // Z: (the host's root) only when no other drive holds the path.
     const std::size_t weight = letter == 'Z' ? 0 : root.size() + 1;

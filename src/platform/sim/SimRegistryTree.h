@@ -14,7 +14,7 @@ namespace sim::machine {
 struct RegistryKey {
   std::string name;
   std::map<std::string, std::unique_ptr<RegistryKey>> children;  // by lower-cased name
-  std::vector<std::pair<std::string, RegValue>> values;           // in creation order
+  std::vector<std::pair<std::string, RegValue>> values;          // in creation order
 
   RegValue* FindValue(const std::string& valueName);
   void SetValue(const std::string& valueName, const RegValue& value);

@@ -31,10 +31,10 @@ struct FindState {
 };
 
 struct State {
-  std::map<char, std::string> drives;                 // upper-case letter -> host folder
+  std::map<char, std::string> drives;                    // upper-case letter -> host folder
   std::map<std::string, std::uint32_t> extraAttributes;  // lower-cased host path -> bits
-  std::vector<std::string> deniedWriteFolders;        // lower-cased host folders
-  std::uint64_t diskSpaceLeft = NoDiskLimit;          // bytes WriteFile may still write
+  std::vector<std::string> deniedWriteFolders;           // lower-cased host folders
+  std::uint64_t diskSpaceLeft = NoDiskLimit;             // bytes WriteFile may still write
   std::string moduleFileName;
   std::string commandLine;
   std::string windowsDirectory;

@@ -54,9 +54,10 @@ bool KillTimer(Hwnd window, std::uintptr_t id) {
   if (it == st.timers.end()) return false;
   st.timers.erase(it);
   // A tick already waiting in the queue goes too.
-  st.queue.erase(std::remove_if(st.queue.begin(), st.queue.end(),
-                                [&](const Msg& m) { return m.hwnd == window && m.message == WmTimer && m.wParam == id; }),
-                 st.queue.end());
+  st.queue.erase(
+      std::remove_if(st.queue.begin(), st.queue.end(),
+                     [&](const Msg& m) { return m.hwnd == window && m.message == WmTimer && m.wParam == id; }),
+      st.queue.end());
   if (st.timerLimit >= 0) ++st.timerLimit;
   return true;
 }

@@ -57,8 +57,7 @@ bool Apply(std::uint32_t message, const platform::NotifyIconData& record) {
       if (found == T().icons.end()) return false;
       T().icons.erase(found);
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 

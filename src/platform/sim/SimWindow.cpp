@@ -75,8 +75,8 @@ bool RegisterClassA(const WndClass* windowClass) {
   return true;
 }
 
-Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* title, std::uint32_t style,
-                     int x, int y, int width, int height, Hwnd parent, Hmenu menuOrId) {
+Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* title, std::uint32_t style, int x, int y,
+                     int width, int height, Hwnd parent, Hmenu menuOrId) {
   RegisterPredefinedClasses();
   auto cls = S().classes.find(Upper(className ? className : ""));
   if (cls == S().classes.end()) {
@@ -105,7 +105,8 @@ Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* t
   } else {
     w.menu = menuOrId;
   }
-  w.rect = {x == CwUseDefault ? 0 : x, y == CwUseDefault ? 0 : y, (x == CwUseDefault ? 0 : x) + (width == CwUseDefault ? 0 : width),
+  w.rect = {x == CwUseDefault ? 0 : x, y == CwUseDefault ? 0 : y,
+            (x == CwUseDefault ? 0 : x) + (width == CwUseDefault ? 0 : width),
             (y == CwUseDefault ? 0 : y) + (height == CwUseDefault ? 0 : height)};
   w.proc = cls->second.proc;
   Hwnd handle = w.handle;
@@ -216,8 +217,14 @@ bool ShowWindow(Hwnd window, int command) {
   switch (command) {
     case SwHide: w->visible = false; break;
     case SwMinimize:
-    case SwShowMinimized: w->visible = true; w->iconic = true; break;
-    default: w->visible = true; w->iconic = false; break;
+    case SwShowMinimized:
+      w->visible = true;
+      w->iconic = true;
+      break;
+    default:
+      w->visible = true;
+      w->iconic = false;
+      break;
   }
   bool activates = command == SwShow || command == SwShowNormal || command == SwRestore || command == SwShowMaximized;
   if (activates && IsTopLevel(*w)) {
@@ -275,8 +282,8 @@ bool SetWindowTextA(Hwnd window, const char* text) {
 int GetWindowTextA(Hwnd window, char* buffer, int size) {
   if (buffer && size > 0) buffer[0] = '\0';
   if (!Find(window)) return 0;
-  return static_cast<int>(SendMessageA(window, WmGetText, static_cast<Wparam>(size > 0 ? size : 0),
-                                       reinterpret_cast<Lparam>(buffer)));
+  return static_cast<int>(
+      SendMessageA(window, WmGetText, static_cast<Wparam>(size > 0 ? size : 0), reinterpret_cast<Lparam>(buffer)));
 }
 
 int GetWindowTextLengthA(Hwnd window) {
@@ -410,9 +417,7 @@ bool AdjustWindowRectEx(Rect* rect, std::uint32_t style, bool hasMenu, std::uint
 bool InvalidateRect(Hwnd window, const Rect*, bool) { return window == 0 || Find(window) != nullptr; }
 bool UpdateWindow(Hwnd window) { return Find(window) != nullptr; }
 
-short GetKeyState(int virtualKey) {
-  return S().keysDown.count(virtualKey) ? static_cast<short>(0x8000) : 0;
-}
+short GetKeyState(int virtualKey) { return S().keysDown.count(virtualKey) ? static_cast<short>(0x8000) : 0; }
 
 void InitCommonControls() { RegisterPredefinedClasses(); }
 
@@ -453,7 +458,8 @@ std::vector<WindowInfo> Windows() {
 bool GetWindowInfo(platform::Hwnd window, WindowInfo* info) {
   Window* w = Find(window);
   if (!w || !info) return false;
-  *info = {w->handle, w->className, w->title, w->style, w->exStyle, w->parent, w->visible, w->enabled, w->iconic, w->rect};
+  *info = {w->handle, w->className, w->title,   w->style,  w->exStyle,
+           w->parent, w->visible,   w->enabled, w->iconic, w->rect};
   return true;
 }
 

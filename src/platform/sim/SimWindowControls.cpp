@@ -149,9 +149,7 @@ Lresult MURALTO_WINAPI EditProc(Hwnd window, std::uint32_t message, Wparam wPara
       if (rect) w->formatRect = *rect;
       return 0;
     }
-    case EmSetReadOnly:
-      w->style = wParam ? (w->style | EsReadOnly) : (w->style & ~EsReadOnly);
-      return 1;
+    case EmSetReadOnly: w->style = wParam ? (w->style | EsReadOnly) : (w->style & ~EsReadOnly); return 1;
     case WmGetDlgCode: return DlgcWantChars;
     case WmLButtonDown:
       // A press on an edit takes the focus into it.
@@ -182,7 +180,8 @@ Window* ListView(Hwnd list) {
 void SendItemChange(Hwnd list, int index, std::uint32_t oldState, std::uint32_t newState) {
   Window* w = Find(list);
   if (!w) return;
-  SimListViewChange change{{list, static_cast<std::uintptr_t>(w->id), LvnItemChanged}, {index, oldState, newState, true}};
+  SimListViewChange change{{list, static_cast<std::uintptr_t>(w->id), LvnItemChanged},
+                           {index, oldState, newState, true}};
   SendMessageA(w->parent, WmNotify, static_cast<Wparam>(w->id), reinterpret_cast<Lparam>(&change));
 }
 

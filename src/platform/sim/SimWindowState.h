@@ -64,10 +64,10 @@ struct Menu {
 
 struct State {
   std::map<platform::Hwnd, Window> windows;
-  std::vector<platform::Hwnd> order;  // creation order
-  std::vector<platform::Hwnd> zorder;  // top-level windows, topmost first
+  std::vector<platform::Hwnd> order;           // creation order
+  std::vector<platform::Hwnd> zorder;          // top-level windows, topmost first
   std::map<std::string, WindowClass> classes;  // key: upper-cased name
-  platform::Hwnd nextHandle = 0x100020;  // clear of the desktop window's handle
+  platform::Hwnd nextHandle = 0x100020;        // clear of the desktop window's handle
   platform::Hwnd focus = 0, foreground = 0, active = 0, capture = 0;
   std::deque<platform::Msg> queue;
   bool quitPosted = false;

@@ -14,7 +14,7 @@ namespace sim {
 void ResetTray();
 
 struct NotifyCall {
-  std::uint32_t message;  // NIM_ADD, NIM_MODIFY or NIM_DELETE
+  std::uint32_t message;            // NIM_ADD, NIM_MODIFY or NIM_DELETE
   platform::NotifyIconData record;  // the 88 bytes as the shell got them
   bool succeeded;
 };

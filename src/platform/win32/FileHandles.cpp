@@ -36,8 +36,7 @@ bool WriteFile(Handle file, const void* buffer, std::uint32_t toWrite, std::uint
   return ok != FALSE;
 }
 
-bool WriteFileAt(Handle file, std::uint64_t offset, const void* buffer, std::uint32_t toWrite,
-                 std::uint32_t* written) {
+bool WriteFileAt(Handle file, std::uint64_t offset, const void* buffer, std::uint32_t toWrite, std::uint32_t* written) {
   OVERLAPPED at{};
   at.Offset = static_cast<DWORD>(offset);
   at.OffsetHigh = static_cast<DWORD>(offset >> 32);

@@ -22,8 +22,8 @@ long RegCreateKeyExA(Hkey root, const char* subKey, std::uint32_t samDesired, Hk
                      std::uint32_t* disposition) {
   HKEY created = nullptr;
   DWORD how = 0;
-  const LONG status = ::RegCreateKeyExA(Native(root), subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, samDesired,
-                                        nullptr, &created, &how);
+  const LONG status =
+      ::RegCreateKeyExA(Native(root), subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, samDesired, nullptr, &created, &how);
   if (status == ERROR_SUCCESS) {
     if (result != nullptr) *result = reinterpret_cast<Hkey>(created);
     if (disposition != nullptr) *disposition = how;

@@ -27,8 +27,8 @@ bool RegisterClassA(const WndClass* windowClass) {
   return ::RegisterClassA(&wc) != 0;
 }
 
-Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* title, std::uint32_t style,
-                     int x, int y, int width, int height, Hwnd parent, Hmenu menuOrId) {
+Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* title, std::uint32_t style, int x, int y,
+                     int width, int height, Hwnd parent, Hmenu menuOrId) {
   return W(::CreateWindowExA(exStyle, className, title, style, x, y, width, height, H(parent),
                              reinterpret_cast<HMENU>(menuOrId), GetModuleHandleA(nullptr), nullptr));
 }
@@ -41,7 +41,8 @@ Lresult DefWindowProcA(Hwnd window, std::uint32_t message, Wparam wParam, Lparam
 }
 
 Lresult CallWindowProcA(WndProc proc, Hwnd window, std::uint32_t message, Wparam wParam, Lparam lParam) {
-  return ::CallWindowProcA(reinterpret_cast<WNDPROC>(reinterpret_cast<void (*)()>(proc)), H(window), message, wParam, lParam);
+  return ::CallWindowProcA(reinterpret_cast<WNDPROC>(reinterpret_cast<void (*)()>(proc)), H(window), message, wParam,
+                           lParam);
 }
 
 std::intptr_t GetWindowLongA(Hwnd window, int index) { return ::GetWindowLongA(H(window), index); }

@@ -15,7 +15,8 @@ bool DestroyMenu(Hmenu menu) { return ::DestroyMenu(M(menu)) != 0; }
 bool AppendMenuA(Hmenu menu, std::uint32_t flags, std::uintptr_t idOrSubmenu, const char* text) {
   return ::AppendMenuA(M(menu), flags, idOrSubmenu, text) != 0;
 }
-bool ModifyMenuA(Hmenu menu, std::uint32_t position, std::uint32_t flags, std::uintptr_t idOrSubmenu, const char* text) {
+bool ModifyMenuA(Hmenu menu, std::uint32_t position, std::uint32_t flags, std::uintptr_t idOrSubmenu,
+                 const char* text) {
   return ::ModifyMenuA(M(menu), position, flags, idOrSubmenu, text) != 0;
 }
 int CheckMenuItem(Hmenu menu, std::uint32_t item, std::uint32_t flags) {

@@ -8,8 +8,8 @@ namespace platform {
 namespace {
 HWND H(Hwnd window) { return reinterpret_cast<HWND>(window); }
 void ToMsg(const MSG& m, Msg* msg) {
-  *msg = {reinterpret_cast<Hwnd>(m.hwnd), m.message, m.wParam, m.lParam, static_cast<std::uint32_t>(m.time),
-          {m.pt.x, m.pt.y}};
+  *msg = {reinterpret_cast<Hwnd>(m.hwnd),     m.message,       m.wParam, m.lParam,
+          static_cast<std::uint32_t>(m.time), {m.pt.x, m.pt.y}};
 }
 MSG FromMsg(const Msg& msg) {
   MSG m{};

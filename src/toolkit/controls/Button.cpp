@@ -12,7 +12,8 @@ TButton::TButton(TComponent* owner) : TWinControl(owner) {
 void TButton::SetDefault(bool on) {
   default_ = on;
   if (HandleAllocated()) {
-    platform::SendMessageA(Handle(), 0x00F4 /* BM_SETSTYLE */, on ? platform::BsDefPushButton : platform::BsPushButton, 1);
+    platform::SendMessageA(Handle(), 0x00F4 /* BM_SETSTYLE */, on ? platform::BsDefPushButton : platform::BsPushButton,
+                           1);
   }
 }
 

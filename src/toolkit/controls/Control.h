@@ -6,9 +6,9 @@
 
 #include "platform/types.h"
 #include "platform/windowing.h"
-#include "toolkit/core/Component.h"
 #include "toolkit/controls/Font.h"
 #include "toolkit/controls/Messages.h"
+#include "toolkit/core/Component.h"
 
 namespace toolkit {
 
@@ -52,7 +52,10 @@ class TControl : public TComponent {
   void SetFont(const TFont& font);
   bool ParentFont() const { return parentFont_; }
   TColor Color() const { return color_; }
-  void SetColor(TColor color) { color_ = color; Invalidate(); }
+  void SetColor(TColor color) {
+    color_ = color;
+    Invalidate();
+  }
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor cursor);
 

@@ -133,8 +133,7 @@ platform::Lresult TListView::CNNotify(platform::Lparam lParam) {
       taking_ = false;
       return 0;
     }
-    case platform::LvnBeginLabelEditA:
-      return readOnly_ ? 1 : 0;
+    case platform::LvnBeginLabelEditA: return readOnly_ ? 1 : 0;
     case platform::LvnEndLabelEditA: {
       platform::ListViewLabelEdit edit = platform::ReadListViewLabelEdit(lParam);
       if (!edit.hasText || edit.item < 0 || edit.item >= items_.Count()) return 0;
@@ -143,13 +142,9 @@ platform::Lresult TListView::CNNotify(platform::Lparam lParam) {
       taking_ = false;
       return 1;  // the list shows the new text
     }
-    case platform::LvnDeleteAllItems:
-      return 1;  // no notice per item: a long list empties and closes at once
-    case platform::NmClick:
-      Click();
-      return 0;
-    default:
-      return 0;
+    case platform::LvnDeleteAllItems: return 1;  // no notice per item: a long list empties and closes at once
+    case platform::NmClick: Click(); return 0;
+    default: return 0;
   }
 }
 

@@ -20,8 +20,10 @@ void TPanel::PaintWindow(platform::Hdc dc) {
   auto edge = [](TBevelCut cut) {
     return cut == TBevelCut::bvRaised ? platform::BdrRaisedOuter : platform::BdrSunkenOuter;
   };
-  if (bevelOuter_ != TBevelCut::bvNone) platform::DrawEdge(dc, &r, edge(bevelOuter_), platform::BfRect | platform::BfAdjust);
-  if (bevelInner_ != TBevelCut::bvNone) platform::DrawEdge(dc, &r, edge(bevelInner_), platform::BfRect | platform::BfAdjust);
+  if (bevelOuter_ != TBevelCut::bvNone)
+    platform::DrawEdge(dc, &r, edge(bevelOuter_), platform::BfRect | platform::BfAdjust);
+  if (bevelInner_ != TBevelCut::bvNone)
+    platform::DrawEdge(dc, &r, edge(bevelInner_), platform::BfRect | platform::BfAdjust);
 }
 
 }  // namespace toolkit

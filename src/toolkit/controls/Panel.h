@@ -12,8 +12,14 @@ class TPanel : public TWinControl {
 
   TBevelCut BevelInner() const { return bevelInner_; }
   TBevelCut BevelOuter() const { return bevelOuter_; }
-  void SetBevelInner(TBevelCut cut) { bevelInner_ = cut; Invalidate(); }
-  void SetBevelOuter(TBevelCut cut) { bevelOuter_ = cut; Invalidate(); }
+  void SetBevelInner(TBevelCut cut) {
+    bevelInner_ = cut;
+    Invalidate();
+  }
+  void SetBevelOuter(TBevelCut cut) {
+    bevelOuter_ = cut;
+    Invalidate();
+  }
 
  protected:
   void CreateParams(TCreateParams& params) override;

@@ -1,8 +1,8 @@
 #pragma once
 // TSpeedButton: a flat button drawn by its parent, with a glyph. It clicks
 // on release of the left button while the pointer is still inside.
-#include "toolkit/graphics/Bitmap.h"
 #include "toolkit/controls/Control.h"
+#include "toolkit/graphics/Bitmap.h"
 
 namespace toolkit {
 

@@ -95,9 +95,9 @@ void TWinControl::CreateWnd() {
   platform::Hwnd window = 0;
   {
     TWindowCreation creation(params.OwnClass ? this : nullptr);
-    window = platform::CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(),
-                                       params.Style, params.X, params.Y, params.Width, params.Height,
-                                       params.WndParent, 0);
+    window =
+        platform::CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
+                                  params.X, params.Y, params.Width, params.Height, params.WndParent, 0);
   }
   if (!window) throw EOutOfResources("Error creating window");
   handle_ = window;
@@ -249,7 +249,7 @@ platform::Lresult TWinControl::Perform(std::uint32_t msg, platform::Wparam wPara
 void TWinControl::DefaultHandler(TMessage& m) {
   if (!handle_) return;
   m.Result = subclass_.Installed() ? subclass_.CallNext(m.Msg, m.WParam, m.LParam)
-                                    : platform::DefWindowProcA(handle_, m.Msg, m.WParam, m.LParam);
+                                   : platform::DefWindowProcA(handle_, m.Msg, m.WParam, m.LParam);
 }
 
 void TWinControl::KeyDown(std::uint16_t& key, TShiftState shift) {
@@ -429,8 +429,7 @@ void TWinControl::WndProc(TMessage& m) {
         return;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   DefaultHandler(m);
 }

@@ -84,7 +84,8 @@ void TWindowSubclass::Remove() {
 platform::Lresult TWindowSubclass::CallNext(std::uint32_t msg, platform::Wparam wParam, platform::Lparam lParam) {
   if (Chain* chain = installed_ ? ChainOf(window_) : nullptr) {
     auto self = std::find(chain->hooks.begin(), chain->hooks.end(), this);
-    if (self != chain->hooks.begin() && self != chain->hooks.end()) return (*std::prev(self))->Dispatch(msg, wParam, lParam);
+    if (self != chain->hooks.begin() && self != chain->hooks.end())
+      return (*std::prev(self))->Dispatch(msg, wParam, lParam);
   }
   // The oldest hook, or one removed while it handled this message: the
   // message goes to the procedure under every hook.

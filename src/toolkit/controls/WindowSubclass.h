@@ -16,7 +16,8 @@ namespace toolkit {
 
 class TWindowSubclass {
  public:
-  using THandler = std::function<platform::Lresult(std::uint32_t msg, platform::Wparam wParam, platform::Lparam lParam)>;
+  using THandler =
+      std::function<platform::Lresult(std::uint32_t msg, platform::Wparam wParam, platform::Lparam lParam)>;
 
   TWindowSubclass() = default;
   ~TWindowSubclass() { Remove(); }

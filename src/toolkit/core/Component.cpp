@@ -48,10 +48,9 @@ void TComponent::SetLoading(bool on) {
 
 TComponent* TComponent::FindComponent(const std::string& name) const {
   for (TComponent* c : components_) {
-    if (c->name_.size() == name.size() &&
-        std::equal(name.begin(), name.end(), c->name_.begin(),
-                   [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) ==
-                                               std::tolower(static_cast<unsigned char>(b)); })) {
+    if (c->name_.size() == name.size() && std::equal(name.begin(), name.end(), c->name_.begin(), [](char a, char b) {
+          return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+        })) {
       return c;
     }
   }

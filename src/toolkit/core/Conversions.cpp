@@ -59,8 +59,6 @@ int StrToInt(const std::string& text) {
   throw EConvertError(msg::InvalidInteger(text));
 }
 
-int StrToIntDef(const std::string& text, int defaultValue) {
-  return TryStrToInt(text).value_or(defaultValue);
-}
+int StrToIntDef(const std::string& text, int defaultValue) { return TryStrToInt(text).value_or(defaultValue); }
 
 }  // namespace toolkit

@@ -12,10 +12,10 @@ class Exception : public std::runtime_error {
   std::string Message() const { return what(); }
 };
 
-#define MURALTO_EXCEPTION_CLASS(Name, Base)                            \
-  class Name : public Base {                                           \
-   public:                                                             \
-    explicit Name(const std::string& message) : Base(message) {}      \
+#define MURALTO_EXCEPTION_CLASS(Name, Base)                      \
+  class Name : public Base {                                     \
+   public:                                                       \
+    explicit Name(const std::string& message) : Base(message) {} \
   }
 
 MURALTO_EXCEPTION_CLASS(ERegistryException, Exception);

@@ -6,9 +6,9 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "toolkit/controls/Button.h"
-#include "toolkit/forms/Form.h"
 #include "toolkit/controls/MenuCommands.h"
 #include "toolkit/controls/WindowExceptions.h"
+#include "toolkit/forms/Form.h"
 
 namespace toolkit {
 
@@ -18,8 +18,7 @@ TApplication* current = nullptr;
 constexpr const char* kApplicationClass = "TApplication";
 
 // What the controls' window procedures catch goes to the failure display.
-[[maybe_unused]] const bool kWindowFailuresShown =
-    (SetWindowExceptionHandler([] { HandleCurrentException(); }), true);
+[[maybe_unused]] const bool kWindowFailuresShown = (SetWindowExceptionHandler([] { HandleCurrentException(); }), true);
 
 platform::Lresult MURALTO_WINAPI ApplicationWndProc(platform::Hwnd window, std::uint32_t msg, platform::Wparam wParam,
                                                     platform::Lparam lParam) {
@@ -32,8 +31,7 @@ platform::Lresult MURALTO_WINAPI ApplicationWndProc(platform::Hwnd window, std::
       case platform::WmClose:
         if (current && current->MainForm()) current->MainForm()->Close();
         return 0;
-      default:
-        break;
+      default: break;
     }
   } catch (...) {
     HandleCurrentException();
@@ -222,8 +220,7 @@ bool TApplication::IsDialogKey(platform::Msg& msg) {
         return true;
       }
       return false;
-    default:
-      return false;
+    default: return false;
   }
 }
 

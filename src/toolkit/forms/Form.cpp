@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "platform/desktop.h"
-#include "toolkit/forms/Application.h"
 #include "toolkit/controls/Button.h"
+#include "toolkit/forms/Application.h"
 #include "toolkit/forms/Menus.h"
 
 namespace toolkit {
@@ -140,8 +140,8 @@ void TForm::Show() {
   }
   bool wasVisible = Visible();
   TControl::SetVisible(true);
-  platform::ShowWindow(Handle(), windowState_ == TWindowState::wsMinimized ? platform::SwShowMinimized
-                                                                           : platform::SwShowNormal);
+  platform::ShowWindow(Handle(),
+                       windowState_ == TWindowState::wsMinimized ? platform::SwShowMinimized : platform::SwShowNormal);
   platform::SetForegroundWindow(Handle());
   RestoreFocus();
   if (!wasVisible) Fire(OnShow, this);
@@ -365,9 +365,7 @@ void TForm::Notification(TComponent* component, TOperation operation) {
 
 void TForm::WndProc(TMessage& m) {
   switch (m.Msg) {
-    case platform::WmClose:
-      Close();
-      return;
+    case platform::WmClose: Close(); return;
     case platform::WmSysCommand:
       if ((m.WParam & 0xFFF0) == platform::ScMinimize && Application() && Application()->MainForm() == this) {
         Application()->Minimize();
@@ -389,8 +387,7 @@ void TForm::WndProc(TMessage& m) {
         windowState_ = TWindowState::wsNormal;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   TWinControl::WndProc(m);
 }

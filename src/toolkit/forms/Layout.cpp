@@ -67,7 +67,8 @@ const ClassInfo* FindClass(const std::string& name) {
 // Applies the setting with the first class up the chain that understands it.
 bool Apply(const std::string& className, TComponent* component, const TLayoutEntry::Setting& s,
            const TLayoutHandlers& handlers) {
-  for (const ClassInfo* info = FindClass(className); info; info = info->base.empty() ? nullptr : FindClass(info->base)) {
+  for (const ClassInfo* info = FindClass(className); info;
+       info = info->base.empty() ? nullptr : FindClass(info->base)) {
     auto property = info->properties.find(s.property);
     if (property != info->properties.end()) {
       property->second(component, s, handlers);

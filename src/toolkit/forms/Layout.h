@@ -11,10 +11,10 @@
 #include <variant>
 #include <vector>
 
+#include "toolkit/controls/Messages.h"
 #include "toolkit/core/Component.h"
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/forms/Form.h"
-#include "toolkit/controls/Messages.h"
 
 namespace toolkit {
 
@@ -62,13 +62,14 @@ class TLayoutHandlers {
 // A window's method as a layout handler.
 template <class Window, class... Args>
 TLayoutHandler LayoutMethod(Window* window, void (Window::*method)(Args...)) {
-  return std::function<void(Args...)>([window, method](Args... args) { (window->*method)(std::forward<Args>(args)...); });
+  return std::function<void(Args...)>(
+      [window, method](Args... args) { (window->*method)(std::forward<Args>(args)...); });
 }
 
 using TComponentFactory = std::function<TComponent*(TComponent* owner)>;
 // Applies one setting to a component of the class that registered it.
-using TPropertySetter = std::function<void(TComponent* component, const TLayoutEntry::Setting& setting,
-                                           const TLayoutHandlers& handlers)>;
+using TPropertySetter =
+    std::function<void(TComponent* component, const TLayoutEntry::Setting& setting, const TLayoutHandlers& handlers)>;
 // The layout properties one class understands, by name.
 using TLayoutProperties = std::map<std::string, TPropertySetter>;
 
@@ -81,8 +82,9 @@ void RegisterLayoutClass(const std::string& className, TComponentFactory factory
 
 // A class's properties as a table of setters taking the class itself.
 template <class T>
-using TLayoutSetters = std::initializer_list<
-    std::pair<const char*, void (*)(T* component, const TLayoutEntry::Setting& setting, const TLayoutHandlers& handlers)>>;
+using TLayoutSetters =
+    std::initializer_list<std::pair<const char*, void (*)(T* component, const TLayoutEntry::Setting& setting,
+                                                          const TLayoutHandlers& handlers)>>;
 
 template <class T>
 TLayoutProperties LayoutProperties(TLayoutSetters<T> setters) {
@@ -90,7 +92,9 @@ TLayoutProperties LayoutProperties(TLayoutSetters<T> setters) {
   for (const auto& [name, set] : setters) {
     // The registry made the component from T's entry or from a class derived from T.
     properties[name] = [set = set](TComponent* component, const TLayoutEntry::Setting& setting,
-                                   const TLayoutHandlers& handlers) { set(static_cast<T*>(component), setting, handlers); };
+                                   const TLayoutHandlers& handlers) {
+      set(static_cast<T*>(component), setting, handlers);
+    };
   }
   return properties;
 }

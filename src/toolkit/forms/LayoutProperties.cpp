@@ -51,9 +51,12 @@ void RegisterControls() {
              font.Name = s.values[0];
              font.Height = LayoutInt(s, 1);
              for (std::size_t i = 2; i < s.values.size(); ++i) {
-               if (s.values[i] == "bold") font.Bold = true;
-               else if (s.values[i] == "underline") font.Underline = true;
-               else LayoutFail(s.line, "unknown font style '" + s.values[i] + "'");
+               if (s.values[i] == "bold")
+                 font.Bold = true;
+               else if (s.values[i] == "underline")
+                 font.Underline = true;
+               else
+                 LayoutFail(s.line, "unknown font style '" + s.values[i] + "'");
              }
              c->SetFont(font);
            }},
@@ -117,21 +120,19 @@ void RegisterControls() {
           {"AutoSelect", [](TEdit* e, const S& s, const H&) { e->SetAutoSelect(LayoutBool(s)); }},
           {"OnChange", [](TEdit* e, const S& s, const H& h) { e->OnChange = h.Find<TNotifyEvent>(s); }},
       });
-  RegisterLayoutClass<TLabel>(
-      "TLabel", "TWinControl",
-      {
-          {"AutoSize", [](TLabel* l, const S& s, const H&) { l->SetAutoSize(LayoutBool(s)); }},
-          {"WordWrap", [](TLabel* l, const S& s, const H&) { l->SetWordWrap(LayoutBool(s)); }},
-      });
-  RegisterLayoutClass<TImage>(
-      "TImage", "TWinControl",
-      {
-          {"Picture",
-           [](TImage* image, const S& s, const H&) {
-             LayoutNeed(s, 1);
-             image->SetPicture(platform::LoadIconA(s.values[0].c_str()));
-           }},
-      });
+  RegisterLayoutClass<TLabel>("TLabel", "TWinControl",
+                              {
+                                  {"AutoSize", [](TLabel* l, const S& s, const H&) { l->SetAutoSize(LayoutBool(s)); }},
+                                  {"WordWrap", [](TLabel* l, const S& s, const H&) { l->SetWordWrap(LayoutBool(s)); }},
+                              });
+  RegisterLayoutClass<TImage>("TImage", "TWinControl",
+                              {
+                                  {"Picture",
+                                   [](TImage* image, const S& s, const H&) {
+                                     LayoutNeed(s, 1);
+                                     image->SetPicture(platform::LoadIconA(s.values[0].c_str()));
+                                   }},
+                              });
   RegisterLayoutClass<TCheckBox>(
       "TCheckBox", "TWinControl",
       {
@@ -149,20 +150,29 @@ void RegisterControls() {
 void SetBorderStyle(TForm* form, const S& s, const H&) {
   LayoutNeed(s, 1);
   const std::string& v = s.values[0];
-  if (v == "single") form->SetBorderStyle(TFormBorderStyle::bsSingle);
-  else if (v == "dialog") form->SetBorderStyle(TFormBorderStyle::bsDialog);
-  else if (v == "sizeable") form->SetBorderStyle(TFormBorderStyle::bsSizeable);
-  else if (v == "none") form->SetBorderStyle(TFormBorderStyle::bsNone);
-  else LayoutFail(s.line, "unknown border '" + v + "'");
+  if (v == "single")
+    form->SetBorderStyle(TFormBorderStyle::bsSingle);
+  else if (v == "dialog")
+    form->SetBorderStyle(TFormBorderStyle::bsDialog);
+  else if (v == "sizeable")
+    form->SetBorderStyle(TFormBorderStyle::bsSizeable);
+  else if (v == "none")
+    form->SetBorderStyle(TFormBorderStyle::bsNone);
+  else
+    LayoutFail(s.line, "unknown border '" + v + "'");
 }
 
 void SetBorderIcons(TForm* form, const S& s, const H&) {
   unsigned icons = 0;
   for (const std::string& v : s.values) {
-    if (v == "systemmenu") icons |= biSystemMenu;
-    else if (v == "minimize") icons |= biMinimize;
-    else if (v == "maximize") icons |= biMaximize;
-    else LayoutFail(s.line, "unknown border icon '" + v + "'");
+    if (v == "systemmenu")
+      icons |= biSystemMenu;
+    else if (v == "minimize")
+      icons |= biMinimize;
+    else if (v == "maximize")
+      icons |= biMaximize;
+    else
+      LayoutFail(s.line, "unknown border icon '" + v + "'");
   }
   form->SetBorderIcons(icons);
 }

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "toolkit/controls/MenuCommands.h"
 #include "toolkit/forms/Application.h"
 #include "toolkit/forms/Form.h"
-#include "toolkit/controls/MenuCommands.h"
 
 namespace toolkit {
 
@@ -27,8 +27,8 @@ void TMenuItem::SetChecked(bool checked) {
   checked_ = checked;
   TMenu* menu = Menu();
   if (menu && menu->HandleAllocated()) {
-    platform::CheckMenuItem(menu->Handle(), command_, platform::MfByCommand |
-                                                          (checked ? platform::MfChecked : platform::MfUnchecked));
+    platform::CheckMenuItem(menu->Handle(), command_,
+                            platform::MfByCommand | (checked ? platform::MfChecked : platform::MfUnchecked));
   }
 }
 

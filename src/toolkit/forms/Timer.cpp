@@ -2,8 +2,8 @@
 
 #include "platform/timers.h"
 #include "toolkit/controls/WindowBinding.h"
-#include "toolkit/forms/Application.h"
 #include "toolkit/core/Exceptions.h"
+#include "toolkit/forms/Application.h"
 
 namespace toolkit {
 
@@ -18,8 +18,8 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner) {
   wc.className = kTimerWindowClass;
   platform::RegisterClassA(&wc);
   // A hidden window of its own receives the ticks.
-  window_ = platform::CreateWindowExA(platform::WsExToolWindow, kTimerWindowClass, "", platform::WsPopup, 0, 0, 0, 0,
-                                      0, 0);
+  window_ =
+      platform::CreateWindowExA(platform::WsExToolWindow, kTimerWindowClass, "", platform::WsPopup, 0, 0, 0, 0, 0, 0);
   if (!window_) throw EOutOfResources(msg::NoTimers);
   BindWindow(window_, this);
 }

@@ -35,8 +35,7 @@ class TTimer : public TComponent {
 
  private:
   void UpdateTimer();
-  static platform::Lresult MURALTO_WINAPI WindowProc(platform::Hwnd, std::uint32_t, platform::Wparam,
-                                                     platform::Lparam);
+  static platform::Lresult MURALTO_WINAPI WindowProc(platform::Hwnd, std::uint32_t, platform::Wparam, platform::Lparam);
 
   bool enabled_ = true;
   std::uint32_t interval_ = 1000;

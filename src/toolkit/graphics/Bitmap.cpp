@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cstring>
 
-#include "toolkit/graphics/BmpFormat.h"
 #include "toolkit/core/Exceptions.h"
-#include "toolkit/io/FileStream.h"
+#include "toolkit/graphics/BmpFormat.h"
 #include "toolkit/graphics/JPEGImage.h"
 #include "toolkit/graphics/JpegBmpFile.h"
 #include "toolkit/graphics/JpegDecoder.h"
 #include "toolkit/graphics/Palette.h"
 #include "toolkit/graphics/PixelCodec.h"
+#include "toolkit/io/FileStream.h"
 
 namespace toolkit {
 
@@ -28,8 +28,7 @@ TPixelFormat FormatOf(const TDibImage& image) {
     case 16:
       if (!image.hasMasks || image.masks == kMasks555) return pf15bit;
       return image.masks == kMasks565 ? pf16bit : pfCustom;
-    case 32:
-      return !image.hasMasks || image.masks == kMasks888 ? pf32bit : pfCustom;
+    case 32: return !image.hasMasks || image.masks == kMasks888 ? pf32bit : pfCustom;
     default: return pf24bit;
   }
 }

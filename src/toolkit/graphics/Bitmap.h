@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/core/NotifyEvent.h"
 #include "toolkit/graphics/DibImage.h"
 #include "toolkit/graphics/JPEGImage.h"
-#include "toolkit/core/NotifyEvent.h"
 #include "toolkit/graphics/PixelFormat.h"
 
 namespace toolkit {

@@ -2,9 +2,9 @@
 #include <cstdint>
 #include <cstring>
 
+#include "toolkit/core/Exceptions.h"
 #include "toolkit/graphics/BmpFormat.h"
 #include "toolkit/graphics/ByteOrder.h"
-#include "toolkit/core/Exceptions.h"
 #include "toolkit/graphics/RleDecoder.h"
 #include "toolkit/io/Stream.h"
 
@@ -75,8 +75,7 @@ void Validate(const Header& h) {
   if (h.size == kCoreHeaderSize && h.bitCount != 24 && h.bitCount > 8) Invalid();
   const bool topDown = h.height < 0;
   switch (h.compression) {
-    case BiRgb:
-      break;
+    case BiRgb: break;
     case BiRle8:
       if (h.bitCount != 8 || topDown) Invalid();
       break;
@@ -86,8 +85,7 @@ void Validate(const Header& h) {
     case BiBitfields:
       if (h.bitCount != 16 && h.bitCount != 32) Invalid();
       break;
-    default:
-      Invalid();
+    default: Invalid();
   }
 }
 

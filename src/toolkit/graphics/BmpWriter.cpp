@@ -1,8 +1,8 @@
 #include <cstdint>
 
+#include "toolkit/core/Exceptions.h"
 #include "toolkit/graphics/BmpFormat.h"
 #include "toolkit/graphics/ByteOrder.h"
-#include "toolkit/core/Exceptions.h"
 #include "toolkit/graphics/Palette.h"
 #include "toolkit/io/Stream.h"
 
@@ -28,7 +28,8 @@ std::vector<std::uint8_t> BmpFileHead(const TDibImage& image) {
   const bool core = image.header == TDibHeader::Core;
   const bool rle = image.encoded != nullptr && (image.compression == BiRle4 || image.compression == BiRle8);
   // An indexed picture always gets a table: a count of 0 would mean a full one.
-  const std::vector<TRGBQuad> fallback = image.palette.empty() ? DefaultPalette(image.bitCount) : std::vector<TRGBQuad>{};
+  const std::vector<TRGBQuad> fallback =
+      image.palette.empty() ? DefaultPalette(image.bitCount) : std::vector<TRGBQuad>{};
   const std::vector<TRGBQuad>& palette = image.palette.empty() ? fallback : image.palette;
   const std::uint64_t entries = TableEntries(image, palette);
   const std::uint64_t entrySize = core ? 3 : 4;

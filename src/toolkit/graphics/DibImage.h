@@ -35,8 +35,8 @@ struct TDibImage {
   int height = 0;
   int bitCount = 24;
   TDibHeader header = TDibHeader::Info;
-  std::uint32_t compression = BiRgb;  // BiRle4/BiRle8 only together with encoded
-  bool hasMasks = false;              // BI_BITFIELDS: masks follow the header
+  std::uint32_t compression = BiRgb;     // BiRle4/BiRle8 only together with encoded
+  bool hasMasks = false;                 // BI_BITFIELDS: masks follow the header
   std::array<std::uint32_t, 3> masks{};  // red, green, blue
   std::vector<TRGBQuad> palette;
   std::shared_ptr<TPixelBuffer> pixels;  // RowSize() * height bytes, bottom row first

@@ -1,9 +1,9 @@
 #include "toolkit/graphics/JPEGImage.h"
 
 #include "toolkit/core/Exceptions.h"
-#include "toolkit/io/FileStream.h"
 #include "toolkit/graphics/JpegDecoder.h"
 #include "toolkit/graphics/ScreenDepth.h"
+#include "toolkit/io/FileStream.h"
 
 namespace toolkit {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/graphics/DibImage.h"
 #include "toolkit/core/NotifyEvent.h"
+#include "toolkit/graphics/DibImage.h"
 
 namespace toolkit {
 

@@ -156,8 +156,8 @@ void CmykToBgr(const std::uint8_t* cmyk, std::uint8_t* bgr, JDIMENSION width, bo
 struct Target {
   std::uint8_t* pixels;  // stripRows stored rows; a strip's top row is stored last, as in a BMP file
   std::size_t rowSize;
-  std::size_t rowBytes;  // bytes of pixels in a row; the rest is padding
-  std::uint8_t* cmykRow; // one row of 4-byte samples, for CMYK output only
+  std::size_t rowBytes;   // bytes of pixels in a row; the rest is padding
+  std::uint8_t* cmykRow;  // one row of 4-byte samples, for CMYK output only
   JDIMENSION stripRows;
 };
 
@@ -219,7 +219,8 @@ TDibImage Decode(const std::uint8_t* data, std::size_t size, bool quantize, std:
             : static_cast<JDIMENSION>(std::clamp<std::uint64_t>(stripBytes / rowSize, 1, c.output_height));
   auto buffer = std::make_shared<TPixelBuffer>(static_cast<std::size_t>(rowSize * rows));
   std::unique_ptr<std::uint8_t[]> cmykRow;
-  if (output == Output::Cmyk) cmykRow = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(image.width) * 4);
+  if (output == Output::Cmyk)
+    cmykRow = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(image.width) * 4);
   const Target target{buffer->Data(), static_cast<std::size_t>(rowSize),
                       static_cast<std::size_t>(image.width) * (image.bitCount / 8), cmykRow.get(), rows};
   Check(StartDecode(session.get()));

@@ -22,10 +22,10 @@ std::vector<TRGBQuad> GrayPalette(int n) {
 std::vector<TRGBQuad> DefaultPalette(int bitCount) {
   if (bitCount == 1) return GrayPalette(2);
   if (bitCount == 4) {
-    static const int vga[16][3] = {{0, 0, 0},     {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
-                                   {0, 0, 128},   {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
-                                   {128, 128, 128}, {255, 0, 0}, {0, 255, 0},   {255, 255, 0},
-                                   {0, 0, 255},   {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
+    static const int vga[16][3] = {{0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
+                                   {0, 0, 128},     {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
+                                   {128, 128, 128}, {255, 0, 0},   {0, 255, 0},   {255, 255, 0},
+                                   {0, 0, 255},     {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
     std::vector<TRGBQuad> colors;
     for (const auto& c : vga) colors.push_back(Rgb(c[0], c[1], c[2]));
     return colors;

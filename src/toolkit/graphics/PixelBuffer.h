@@ -10,8 +10,7 @@ namespace toolkit {
 class TPixelBuffer {
  public:
   // The bytes are not cleared: whoever fills the buffer writes every byte.
-  explicit TPixelBuffer(std::size_t size)
-      : bytes_(std::make_unique_for_overwrite<std::uint8_t[]>(size)), size_(size) {}
+  explicit TPixelBuffer(std::size_t size) : bytes_(std::make_unique_for_overwrite<std::uint8_t[]>(size)), size_(size) {}
 
   std::uint8_t* Data() { return bytes_.get(); }
   const std::uint8_t* Data() const { return bytes_.get(); }

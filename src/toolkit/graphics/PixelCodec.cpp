@@ -19,7 +19,8 @@ struct Channel {
   }
   std::uint32_t Put(std::uint8_t c) const {
     if (bits == 0) return 0;
-    const std::uint32_t v = bits >= 8 ? static_cast<std::uint32_t>(c) << (bits - 8) : (c * ((1u << bits) - 1u) + 127u) / 255u;
+    const std::uint32_t v =
+        bits >= 8 ? static_cast<std::uint32_t>(c) << (bits - 8) : (c * ((1u << bits) - 1u) + 127u) / 255u;
     return (v << shift) & mask;
   }
 };
@@ -95,15 +96,15 @@ std::vector<std::uint8_t> DibToBgra(const TDibImage& image) {
         case 32: {
           std::uint32_t pixel = row[x * (image.bitCount / 8)] | (row[x * (image.bitCount / 8) + 1] << 8);
           if (image.bitCount == 32) {
-            pixel |= (static_cast<std::uint32_t>(row[x * 4 + 2]) << 16) | (static_cast<std::uint32_t>(row[x * 4 + 3]) << 24);
+            pixel |=
+                (static_cast<std::uint32_t>(row[x * 4 + 2]) << 16) | (static_cast<std::uint32_t>(row[x * 4 + 3]) << 24);
           }
           dst[0] = blue.Get(pixel);
           dst[1] = green.Get(pixel);
           dst[2] = red.Get(pixel);
           break;
         }
-        default:
-          std::memcpy(dst, row + x * 3, 3);
+        default: std::memcpy(dst, row + x * 3, 3);
       }
     }
   }
@@ -137,8 +138,7 @@ void BgraToDib(const std::uint8_t* bgra, TDibImage& image) {
           for (std::size_t k = 0; k < bytes; ++k) row[x * bytes + k] = static_cast<std::uint8_t>(pixel >> (8 * k));
           break;
         }
-        default:
-          std::memcpy(row + x * 3, src, 3);
+        default: std::memcpy(row + x * 3, src, 3);
       }
     }
   }

@@ -6,8 +6,7 @@ namespace {
 
 class RowWriter {
  public:
-  explicit RowWriter(TDibImage& image)
-      : image_(image), base_(image.pixels->Data()), rowSize_(image.RowSize()) {}
+  explicit RowWriter(TDibImage& image) : image_(image), base_(image.pixels->Data()), rowSize_(image.RowSize()) {}
 
   void Put(std::uint8_t index) {
     if (x_ >= image_.width) return;

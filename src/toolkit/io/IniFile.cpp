@@ -13,7 +13,7 @@ namespace toolkit {
 namespace {
 constexpr std::uint32_t ReadBufferSize = 2048;
 constexpr std::uint32_t MaxListSize = 1u << 20;
-}
+}  // namespace
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
                                  const std::string& defaultValue) const {

@@ -51,7 +51,8 @@ std::string TRegistry::ReadString(const std::string& name) {
   if (type != platform::RegSz && type != platform::RegExpandSz) throw ERegistryException(msg::InvalidRegType(name));
   if (size == 0) return {};
   std::vector<std::uint8_t> data(size);
-  if (platform::RegQueryValueExA(currentKey_.Get(), name.c_str(), &type, data.data(), &size) != platform::ErrorSuccess) {
+  if (platform::RegQueryValueExA(currentKey_.Get(), name.c_str(), &type, data.data(), &size) !=
+      platform::ErrorSuccess) {
     throw ERegistryException(msg::RegGetDataFailed(name));
   }
   if (type != platform::RegSz && type != platform::RegExpandSz) throw ERegistryException(msg::InvalidRegType(name));

@@ -53,7 +53,8 @@ TEST_F(WindowSuite, ButtonsNotifyTheirParentAndAutoRadiosExcludeEachOther) {
   EXPECT_EQ(SendMessageA(box.h, BmGetCheck, 0, 0), 1);
   std::vector<std::pair<std::uint32_t, Lparam>> commands;
   for (const auto& s : windowsuite::Log()) {
-    if (s.window == top.h && s.message == WmCommand) commands.push_back({static_cast<std::uint32_t>(s.wParam), s.lParam});
+    if (s.window == top.h && s.message == WmCommand)
+      commands.push_back({static_cast<std::uint32_t>(s.wParam), s.lParam});
   }
   std::vector<std::pair<std::uint32_t, Lparam>> expected{{MakeWparam(11, BnClicked), static_cast<Lparam>(one.h)},
                                                          {MakeWparam(12, BnClicked), static_cast<Lparam>(two.h)},

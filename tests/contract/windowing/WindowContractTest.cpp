@@ -42,7 +42,8 @@ TEST_F(WindowSuite, DestroyingSendsDestroyToParentThenChildAndNcDestroyLast) {
   for (const auto& s : windowsuite::Log()) {
     if (s.message == WmDestroy || s.message == WmNcDestroy) order.push_back({s.window, s.message});
   }
-  std::vector<std::pair<Hwnd, std::uint32_t>> expected{{p, WmDestroy}, {c, WmDestroy}, {c, WmNcDestroy}, {p, WmNcDestroy}};
+  std::vector<std::pair<Hwnd, std::uint32_t>> expected{
+      {p, WmDestroy}, {c, WmDestroy}, {c, WmNcDestroy}, {p, WmNcDestroy}};
   EXPECT_EQ(order, expected);
   EXPECT_FALSE(IsWindow(p));
   EXPECT_FALSE(IsWindow(c));

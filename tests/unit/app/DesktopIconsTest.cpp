@@ -11,7 +11,8 @@ namespace {
 
 using testing_app::MainFormTest;
 
-platform::Lresult MURALTO_WINAPI PlainProc(platform::Hwnd w, std::uint32_t m, platform::Wparam wp, platform::Lparam lp) {
+platform::Lresult MURALTO_WINAPI PlainProc(platform::Hwnd w, std::uint32_t m, platform::Wparam wp,
+                                           platform::Lparam lp) {
   return platform::DefWindowProcA(w, m, wp, lp);
 }
 

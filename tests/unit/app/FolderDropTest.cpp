@@ -62,7 +62,9 @@ TEST_F(FolderDropTest, FoldersJoinTheListTickedAndEveryOtherItemIsRefusedInDropO
     std::vector<int> boxesAt;           // list size when each refusal opened
   } const rows[] = {
       {"two folders and a file between them",
-       {"C:\\Pics", "C:\\notes.txt", "C:\\More"}, {"C:\\Pics+", "C:\\More+"}, {1}},
+       {"C:\\Pics", "C:\\notes.txt", "C:\\More"},
+       {"C:\\Pics+", "C:\\More+"},
+       {1}},
       {"a file first", {"C:\\notes.txt", "C:\\Pics"}, {"C:\\Pics+"}, {0}},
       {"a drive's root folder", {"D:\\"}, {"D:\\+"}, {}},
       {"a vanished folder and a file", {"C:\\Gone", "C:\\notes.txt"}, {}, {0, 0}},

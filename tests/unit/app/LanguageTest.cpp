@@ -151,7 +151,8 @@ TEST_F(LanguageTest, ChoosingALanguageSetsEveryTextItsFileGivesAndKeepsTheChoice
   };
   // Every text different, so a key that lands on the wrong control shows.
   std::vector<std::string> lines;
-  for (std::size_t i = 0; i < std::size(rows); ++i) lines.push_back(std::string(rows[i].key) + "=" + RussianDelete + std::to_string(i));
+  for (std::size_t i = 0; i < std::size(rows); ++i)
+    lines.push_back(std::string(rows[i].key) + "=" + RussianDelete + std::to_string(i));
   WriteLanguage("Russian", lines);
 
   Choose("MLangRussian");
@@ -188,23 +189,45 @@ TEST_F(LanguageTest, TheMarksFollowTheNameAndTheTextsTheFile) {
   };
   const Row rows[] = {
       // A first start names English, ticks it and applies its file.
-      {"first start", std::nullopt, {{"English", {"ButtonAdd->Caption=Add folder"}}}, true, false, "Add folder", "Delete"},
+      {"first start",
+       std::nullopt,
+       {{"English", {"ButtonAdd->Caption=Add folder"}}},
+       true,
+       false,
+       "Add folder",
+       "Delete"},
       // No file for the name: the mark moves, the texts stay.
       {"missing file", "Russian", {{"English", {"ButtonAdd->Caption=Add folder"}}}, false, true, "Add", "Delete"},
       // Only the keys the file gives change.
-      {"partial file", "Russian", {{"Russian", {"ButtonDelete->Caption=" + RussianDelete}}}, false, true, "Add",
+      {"partial file",
+       "Russian",
+       {{"Russian", {"ButtonDelete->Caption=" + RussianDelete}}},
+       false,
+       true,
+       "Add",
        RussianDelete},
       // A key with an empty value empties its text.
       {"empty value", "Russian", {{"Russian", {"ButtonAdd->Caption="}}}, false, true, "", "Delete"},
       // Keys are found whatever their case.
-      {"key in capitals", "English", {{"English", {"BUTTONADD->CAPTION=Add folder"}}}, true, false, "Add folder", "Delete"},
+      {"key in capitals",
+       "English",
+       {{"English", {"BUTTONADD->CAPTION=Add folder"}}},
+       true,
+       false,
+       "Add folder",
+       "Delete"},
       // No mark for a name spelt otherwise, but the file is found whatever the case.
       {"lower case", "english", {{"English", {"ButtonAdd->Caption=Add folder"}}}, false, false, "Add folder", "Delete"},
       // An empty name reads the file named just ".ini".
       {"empty name", "", {{"", {"ButtonAdd->Caption=Nameless"}}}, false, false, "Nameless", "Delete"},
       // A value is cut at 2047 characters, as the reader's buffer holds.
-      {"long value", "English", {{"English", {"ButtonAdd->Caption=" + std::string(3000, 'x')}}}, true, false,
-       std::string(2047, 'x'), "Delete"},
+      {"long value",
+       "English",
+       {{"English", {"ButtonAdd->Caption=" + std::string(3000, 'x')}}},
+       true,
+       false,
+       std::string(2047, 'x'),
+       "Delete"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);

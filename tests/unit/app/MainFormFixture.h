@@ -51,10 +51,10 @@ class MainFormTest : public ::testing::Test {
   }
 
   void WriteSettings(int selection, int position, int hour, int min, int sec) {
-    machine.WriteFile(MainIni, "[Options]\r\nLanguage=English\r\nAuto Start=0\r\ntray=1\r\nSelection=" +
-                                   std::to_string(selection) + "\r\nPosition=" + std::to_string(position) +
-                                   "\r\n[Pause]\r\nHour=" + std::to_string(hour) + "\r\nMin=" + std::to_string(min) +
-                                   "\r\nSec=" + std::to_string(sec) + "\r\n");
+    machine.WriteFile(
+        MainIni, "[Options]\r\nLanguage=English\r\nAuto Start=0\r\ntray=1\r\nSelection=" + std::to_string(selection) +
+                     "\r\nPosition=" + std::to_string(position) + "\r\n[Pause]\r\nHour=" + std::to_string(hour) +
+                     "\r\nMin=" + std::to_string(min) + "\r\nSec=" + std::to_string(sec) + "\r\n");
   }
 
   // A folder list with one checked folder.

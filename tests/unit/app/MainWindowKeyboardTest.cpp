@@ -37,10 +37,10 @@ class MainWindowKeyboardTest : public MainFormTest {
   std::string Focused() {
     platform::Hwnd focus = platform::GetFocus();
     std::map<platform::Hwnd, std::string> names{
-        {form->ButtonStart->Handle(), "ButtonStart"},     {form->ButtonAdd->Handle(), "ButtonAdd"},
-        {form->ButtonDelete->Handle(), "ButtonDelete"},   {form->ButtonClear->Handle(), "ButtonClear"},
+        {form->ButtonStart->Handle(), "ButtonStart"},         {form->ButtonAdd->Handle(), "ButtonAdd"},
+        {form->ButtonDelete->Handle(), "ButtonDelete"},       {form->ButtonClear->Handle(), "ButtonClear"},
         {form->ListViewFolders->Handle(), "ListViewFolders"}, {form->CSpinEditHour->Handle(), "CSpinEditHour"},
-        {form->CSpinEditMin->Handle(), "CSpinEditMin"},   {form->CSpinEditSec->Handle(), "CSpinEditSec"}};
+        {form->CSpinEditMin->Handle(), "CSpinEditMin"},       {form->CSpinEditSec->Handle(), "CSpinEditSec"}};
     for (toolkit::TRadioGroup* group : {form->RadioGroupPosition, form->RadioGroupSelection}) {
       for (int i = 0; i < group->ButtonCount(); ++i) names[group->Buttons(i)->Handle()] = group->Items()[i];
     }
@@ -78,9 +78,8 @@ TEST_F(MainWindowKeyboardTest, ArrowsInEitherGroupChooseAndSaveAtOnce) {
     std::string saved;
   } rows[] = {
       {2, platform::VkDown, "Centered", "Position=0"},  // round from the last item
-      {0, platform::VkRight, "Stretched", "Position=1"},
-      {0, platform::VkUp, "Centered", "Position=0"},
-      {9, platform::VkDown, "Random", "Selection=0"},   // the Selection group, round too
+      {0, platform::VkRight, "Stretched", "Position=1"},  {0, platform::VkUp, "Centered", "Position=0"},
+      {9, platform::VkDown, "Random", "Selection=0"},  // the Selection group, round too
       {0, platform::VkLeft, "Sequential", "Selection=1"},
   };
   for (const Row& row : rows) {

@@ -61,8 +61,12 @@ class OptionsTest : public testing_app::MainFormTest {
 
   // A user's click on a box of the open dialog.
   static void Click(toolkit::TCheckBox* box) { platform::SendMessageA(box->Handle(), platform::BmClick, 0, 0); }
-  static std::function<void()> ClickAutoStart() { return [] { Click(muralto::FormOptions->CheckBoxAutoStart); }; }
-  static std::function<void()> ClickTray() { return [] { Click(muralto::FormOptions->cbTray); }; }
+  static std::function<void()> ClickAutoStart() {
+    return [] { Click(muralto::FormOptions->CheckBoxAutoStart); };
+  }
+  static std::function<void()> ClickTray() {
+    return [] { Click(muralto::FormOptions->cbTray); };
+  }
 
   // The Run value, or nothing when it is missing.
   static std::optional<std::string> RunValue() {
@@ -141,27 +145,37 @@ TEST_F(OptionsTest, TheAutoStartBoxKeepsTheRunValueAndTheSettingsFileInStep) {
   // ticked at design), which saves Auto Start=0 before the click.
   struct Row {
     const char* name;
-    bool autoStart;  // at start; the click turns it over
+    bool autoStart;                // at start; the click turns it over
     std::function<void()> before;  // after the start, before the click
     std::optional<std::string> value;
     std::string stored;
     std::vector<std::string> boxes;
   } const rows[] = {
       {"untick: the value goes at once", true, [] {}, std::nullopt, "Auto Start=0 tray=1", {}},
-      {"untick with no value there: silent", true,
+      {"untick with no value there: silent",
+       true,
        [] {
          sim::RegDeleteKey(RunKey);
          sim::RegCreateKey(RunKey);
        },
-       std::nullopt, "Auto Start=0 tray=1", {}},
-      // The value another place of the program left is brought up to date.
-      {"tick: the current path", false, [] { sim::RegSetString(RunKey, ValueName, "D:\\Old\\Muralto.exe -a"); },
-       here, "Auto Start=1 tray=1", {}},
-      {"tick with no Run key: it is made", false, [] { sim::RegDeleteKey(RunKey); }, here, "Auto Start=1 tray=1",
+       std::nullopt,
+       "Auto Start=0 tray=1",
        {}},
+      // The value another place of the program left is brought up to date.
+      {"tick: the current path",
+       false,
+       [] { sim::RegSetString(RunKey, ValueName, "D:\\Old\\Muralto.exe -a"); },
+       here,
+       "Auto Start=1 tray=1",
+       {}},
+      {"tick with no Run key: it is made", false, [] { sim::RegDeleteKey(RunKey); }, here, "Auto Start=1 tray=1", {}},
       // The failure reaches the error display and the save is skipped; the
       // switch has changed in memory all the same.
-      {"tick refused", false, [] { sim::RegFailWritesUnder(RunKey, 5); }, std::nullopt, "Auto Start=0 tray=1",
+      {"tick refused",
+       false,
+       [] { sim::RegFailWritesUnder(RunKey, 5); },
+       std::nullopt,
+       "Auto Start=0 tray=1",
        {"Muralto 1.2: Failed to set data for 'Muralto 1.2'"}},
   };
   for (const Row& row : rows) {

@@ -10,8 +10,8 @@
 #include "shell/SpinEdit.h"
 #include "shell/TrayIcon.h"
 #include "toolkit/controls/Button.h"
-#include "toolkit/core/Exceptions.h"
 #include "toolkit/controls/RadioGroup.h"
+#include "toolkit/core/Exceptions.h"
 #include "toolkit/forms/Menus.h"
 #include "toolkit/forms/Timer.h"
 

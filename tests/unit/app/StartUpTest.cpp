@@ -17,9 +17,9 @@
 
 namespace {
 
+using testing_app::FolderList;
 using testing_app::MainFormTest;
 using testing_app::MainIni;
-using testing_app::FolderList;
 using testing_app::RunKey;
 
 TEST_F(MainFormTest, AFirstStartWritesTheDefaultsAndMovesTheHourEditToOne) {
@@ -67,8 +67,8 @@ TEST_F(MainFormTest, StoredValuesComeBackAsTheControlsHoldThem) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     machine.WriteFile(MainIni, "[Options]\r\nAuto Start=0\r\nSelection=" + std::to_string(row.selection) +
-                                 "\r\nPosition=" + std::to_string(row.position) + "\r\n[Pause]\r\nHour=" +
-                                 std::to_string(row.hour) + "\r\n");
+                                   "\r\nPosition=" + std::to_string(row.position) +
+                                   "\r\n[Pause]\r\nHour=" + std::to_string(row.hour) + "\r\n");
     Start();
     EXPECT_EQ(form->selectionMode, row.wantSelection);
     EXPECT_EQ(form->positionMode, row.wantPosition);
@@ -191,9 +191,8 @@ TEST_F(MainFormTest, AFailedSaveAtCloseOffersToExitWithoutSaving) {
   Start();
   sim::DenyWritesUnder("C:\\Muralto");
   int answer = platform::IdNo;
-  sim::SetMessageBoxHandler([&](const sim::MessageBoxCall& box) {
-    return (box.type & 0xF) == platform::MbYesNo ? answer : platform::IdOk;
-  });
+  sim::SetMessageBoxHandler(
+      [&](const sim::MessageBoxCall& box) { return (box.type & 0xF) == platform::MbYesNo ? answer : platform::IdOk; });
   form->Close();
   EXPECT_FALSE(app->Terminated()) << "No keeps the program running";
   ASSERT_EQ(sim::MessageBoxes().size(), 2u);

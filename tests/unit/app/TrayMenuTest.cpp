@@ -11,15 +11,15 @@
 
 namespace {
 
-using testing_app::MainFormTest;
 using muralto::TStCustomTrayIcon;
+using testing_app::MainFormTest;
 
 class TrayMenuTest : public MainFormTest {
  protected:
   void WriteTraySetting(bool on) {
-    machine.WriteFile(testing_app::MainIni, "[Options]\r\nLanguage=English\r\nAuto Start=0\r\ntray=" +
-                                                std::string(on ? "1" : "0") +
-                                                "\r\nSelection=1\r\nPosition=0\r\n[Pause]\r\nHour=1\r\nMin=0\r\nSec=0\r\n");
+    machine.WriteFile(testing_app::MainIni,
+                      "[Options]\r\nLanguage=English\r\nAuto Start=0\r\ntray=" + std::string(on ? "1" : "0") +
+                          "\r\nSelection=1\r\nPosition=0\r\n[Pause]\r\nHour=1\r\nMin=0\r\nSec=0\r\n");
   }
   void Notify(std::uint32_t mouseMessage) {
     platform::PostMessageA(form->TrayIcon->NotifyWindow(), TStCustomTrayIcon::CallbackMessage, 2,

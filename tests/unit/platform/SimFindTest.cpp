@@ -76,8 +76,8 @@ TEST_F(SimFind, ListingAgreesWithAskingForEachPath) {
     std::uint64_t size;
   };
   const Row rows[] = {
-      {"five.jpg", 0x20, 5},   {"locked.jpg", 0x21, 3}, {"marked.bmp", 0x24, 0}, {"Inner", 0x10, 0},
-      {"linkdir", 0x410, 0},   {"linkfile", 0x20, 5},   {".hidden", 0x12, 0},
+      {"five.jpg", 0x20, 5}, {"locked.jpg", 0x21, 3}, {"marked.bmp", 0x24, 0}, {"Inner", 0x10, 0},
+      {"linkdir", 0x410, 0}, {"linkfile", 0x20, 5},   {".hidden", 0x12, 0},
   };
   // The folder named in another case than on the host, as Windows allows.
   const auto entries = List("C:\\sub\\*.*");

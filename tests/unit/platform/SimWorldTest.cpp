@@ -234,9 +234,12 @@ TEST_F(SimWorld, TheJournalListsWritesInOrder) {
   EXPECT_EQ(RegDeleteKeyA(key, "Sub"), ErrorSuccess);
   EXPECT_EQ(RegCloseKey(key), ErrorSuccess);
   const std::vector<std::string> expected = {
-      "set TileWallpaper=1",  "set Count=7",
-      "set Blob=hex:ab,01",   "delete Count",
-      "create key control panel\\desktop\\sub", "delete key control panel\\desktop\\sub",
+      "set TileWallpaper=1",
+      "set Count=7",
+      "set Blob=hex:ab,01",
+      "delete Count",
+      "create key control panel\\desktop\\sub",
+      "delete key control panel\\desktop\\sub",
   };
   EXPECT_EQ(sim::RegJournal(), expected);
 }
@@ -304,7 +307,8 @@ TEST_F(SimWorld, ScreenPixelsAndSize) {
   ASSERT_TRUE(BitBltToBuffer(dc, 1, 0, 3, 2, out));
   const std::uint8_t expected[] = {0x66, 0x55, 0x44, 0, 0x99, 0x88, 0x77, 0, 0, 0, 0, 0,
                                    0xFF, 0xEE, 0xDD, 0, 0x01, 0,    0,    0, 0, 0, 0, 0};
-  for (std::size_t i = 0; i < sizeof out; ++i) EXPECT_EQ(out[i], expected[i]) << "byte " << i << " (off-screen is black)";
+  for (std::size_t i = 0; i < sizeof out; ++i)
+    EXPECT_EQ(out[i], expected[i]) << "byte " << i << " (off-screen is black)";
   EXPECT_EQ(ReleaseDC(0, dc), 1);
   EXPECT_EQ(ReleaseDC(0, dc), 0) << "released once only";
   EXPECT_EQ(GetDeviceCaps(dc, DeviceCapsBitsPixel), 0) << "a released context";

@@ -34,7 +34,9 @@ class SpinEditTest : public guitest::GuiTest {
       platform::SendMessageA(edit->Handle(), platform::WmChar, static_cast<unsigned char>(c), 0);
     }
   }
-  void Key(int vk) { platform::SendMessageA(edit->Handle(), platform::WmKeyDown, static_cast<platform::Wparam>(vk), 0); }
+  void Key(int vk) {
+    platform::SendMessageA(edit->Handle(), platform::WmKeyDown, static_cast<platform::Wparam>(vk), 0);
+  }
   // The button's state follows the presses, as the system's does.
   void Mouse(std::uint32_t msg, int x, int y) {
     if (msg != platform::WmMouseMove) sim::SetKeyDown(platform::VkLButton, msg == platform::WmLButtonDown);
@@ -52,19 +54,26 @@ TEST(SpinValue, OnlyDecimalNumbersWithinThirtyTwoBitsAreRead) {
     bool ok;
     std::int32_t value;
   } rows[] = {
-      {"0", true, 0},           {"59", true, 59},
-      {"  12", true, 12},       // leading blanks
-      {"+7", true, 7},          {"-0", true, 0},
+      {"0", true, 0},
+      {"59", true, 59},
+      {"  12", true, 12},  // leading blanks
+      {"+7", true, 7},
+      {"-0", true, 0},
       {"-2147483648", true, INT32_MIN},
       {"2147483647", true, INT32_MAX},
-      {"2147483648", false, 0}, // too large
+      {"2147483648", false, 0},  // too large
       {"99999999999999999999", false, 0},
-      {"", false, 0},           {"+", false, 0},
-      {"-", false, 0},          {".", false, 0},
-      {"1.5", false, 0},        {"12 ", false, 0},  // nothing may follow
-      {"abc", false, 0},        {"--1", false, 0},
-      {"$1F", false, 0},        // hexadecimal is not read: the field shows decimal numbers
-      {"0x1F", false, 0},       {"x1F", false, 0},
+      {"", false, 0},
+      {"+", false, 0},
+      {"-", false, 0},
+      {".", false, 0},
+      {"1.5", false, 0},
+      {"12 ", false, 0},  // nothing may follow
+      {"abc", false, 0},
+      {"--1", false, 0},
+      {"$1F", false, 0},  // hexadecimal is not read: the field shows decimal numbers
+      {"0x1F", false, 0},
+      {"x1F", false, 0},
   };
   for (const Row& row : rows) {
     std::int32_t value = 12345;
@@ -158,13 +167,12 @@ TEST_F(SpinEditTest, ValidCharacters) {
     bool editable;  // with EditorEnabled
     bool locked;    // with EditorEnabled false
   } rows[] = {
-      {'0', true, false},  {'9', true, false}, {'+', true, false}, {'-', true, false},
-      {'.', true, false},   // the decimal separator of the regional settings
-      {',', false, false}, {'a', false, false}, {' ', false, false},
-      {'\r', false, false},  // Enter always beeps
-      {'\b', true, false},   // Backspace only while the editor is enabled
-      {'\x1b', true, true},  {'\t', true, true}, {'\x03', true, true}, {'\x16', true, true},
-      {'\x18', true, true},  {'\x1a', true, true}, {'\xE9', false, false},
+      {'0', true, false},   {'9', true, false},   {'+', true, false},     {'-', true, false},
+      {'.', true, false},  // the decimal separator of the regional settings
+      {',', false, false},  {'a', false, false},  {' ', false, false},    {'\r', false, false},  // Enter always beeps
+      {'\b', true, false},  // Backspace only while the editor is enabled
+      {'\x1b', true, true}, {'\t', true, true},   {'\x03', true, true},   {'\x16', true, true},
+      {'\x18', true, true}, {'\x1a', true, true}, {'\xE9', false, false},
   };
   for (const Row& row : rows) {
     edit->SetEditorEnabled(true);
@@ -205,7 +213,7 @@ TEST_F(SpinEditTest, EnteringSelectsTheWholeTextUnlessTheButtonWentDownOnTheFiel
     const char* how;
     bool selected;
   } rows[] = {
-      {"focus", true},  // by the keyboard or the program
+      {"focus", true},                // by the keyboard or the program
       {"press on the field", false},  // the caret goes where the press landed
       {"press on an arrow", true},    // the button is down, but on the arrow pair
   };
@@ -265,7 +273,8 @@ TEST_F(SpinEditTest, GeometryOfTheFieldAndItsArrows) {
   EXPECT_EQ(std::vector<int>({b.left, b.top, b.right - b.left, b.bottom - b.top}), std::vector<int>({21, 0, 15, 17}));
   platform::Rect up = arrows->ArrowUp()->BoundsRect(), down = arrows->ArrowDown()->BoundsRect();
   EXPECT_EQ(std::vector<int>({up.top, up.right - up.left, up.bottom - up.top}), std::vector<int>({0, 15, 8}));
-  EXPECT_EQ(std::vector<int>({down.top, down.right - down.left, down.bottom - down.top}), std::vector<int>({7, 15, 10}));
+  EXPECT_EQ(std::vector<int>({down.top, down.right - down.left, down.bottom - down.top}),
+            std::vector<int>({7, 15, 10}));
   platform::Rect format;
   platform::SendMessageA(edit->Handle(), platform::EmGetRect, 0, reinterpret_cast<platform::Lparam>(&format));
   platform::Rect client;

@@ -53,9 +53,7 @@ class TrayIconTest : public ::testing::Test {
                            static_cast<platform::Lparam>(mouseMessage));
     sim::DispatchPending();
   }
-  void SysCommand(std::uint32_t command) {
-    platform::SendMessageA(form->Handle(), platform::WmSysCommand, command, 0);
-  }
+  void SysCommand(std::uint32_t command) { platform::SendMessageA(form->Handle(), platform::WmSysCommand, command, 0); }
   bool FormVisible() { return platform::IsWindowVisible(form->Handle()); }
 
   static std::vector<std::string> BoxTexts() {

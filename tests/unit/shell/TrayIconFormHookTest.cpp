@@ -9,8 +9,8 @@
 
 namespace {
 
-using testing_tray::TrayIconTest;
 using muralto::TStCustomTrayIcon;
+using testing_tray::TrayIconTest;
 
 TEST_F(TrayIconTest, MinimiseAndCloseAreDivertedOnlyWhenAskedAndActive) {
   struct Row {
@@ -158,7 +158,9 @@ TEST_F(TrayIconTest, AFormThatStartsMinimisedVanishesDuringItsFirstTwoPositionCh
 TEST_F(TrayIconTest, RestoringRaisesOnRestoreFirstAndShowsTheFormInFront) {
   std::vector<std::string> order;
   MakeIcon([&](TStCustomTrayIcon* icon) {
-    icon->OnRestore = [&](toolkit::TObject*) { order.push_back(FormVisible() ? "OnRestore shown" : "OnRestore hidden"); };
+    icon->OnRestore = [&](toolkit::TObject*) {
+      order.push_back(FormVisible() ? "OnRestore shown" : "OnRestore hidden");
+    };
   });
   form->Hide();
   sim::ShowCalls().clear();

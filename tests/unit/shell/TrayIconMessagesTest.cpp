@@ -9,8 +9,8 @@
 
 namespace {
 
-using testing_tray::TrayIconTest;
 using muralto::TStCustomTrayIcon;
+using testing_tray::TrayIconTest;
 
 std::string ButtonName(toolkit::TMouseButton b) {
   return b == toolkit::TMouseButton::mbLeft ? "left" : b == toolkit::TMouseButton::mbRight ? "right" : "middle";
@@ -23,16 +23,16 @@ TEST_F(TrayIconTest, EveryMouseMessageOfTheCallbackDoesWhatItsRowSays) {
     bool restores;
     bool menu;
   } const rows[] = {
-      {0x200, "", false, false},              // move
-      {0x201, "click left;", false, false},   // left down
-      {0x202, "", false, false},              // left up
-      {0x203, "double left;", true, false},   // left double-click
-      {0x204, "", false, true},               // right down: the menu
-      {0x205, "", false, false},              // right up
-      {0x206, "double right;", true, false},  // right double-click
-      {0x207, "click middle;", false, false}, // middle down
-      {0x208, "", false, false},              // middle up
-      {0x209, "double middle;", true, false}, // middle double-click
+      {0x200, "", false, false},               // move
+      {0x201, "click left;", false, false},    // left down
+      {0x202, "", false, false},               // left up
+      {0x203, "double left;", true, false},    // left double-click
+      {0x204, "", false, true},                // right down: the menu
+      {0x205, "", false, false},               // right up
+      {0x206, "double right;", true, false},   // right double-click
+      {0x207, "click middle;", false, false},  // middle down
+      {0x208, "", false, false},               // middle up
+      {0x209, "double middle;", true, false},  // middle double-click
   };
   std::string events;
   MakeIcon([&](TStCustomTrayIcon* icon) {
@@ -74,9 +74,10 @@ struct Marker {
   static platform::Lresult MURALTO_WINAPI Proc(platform::Hwnd w, std::uint32_t m, platform::Wparam wp,
                                                platform::Lparam lp) {
     if (m == platform::WmUser + 7 && log) {
-      log->push_back("pending message, foreground " +
-                     std::string(platform::GetForegroundWindow() == toolkit::Application()->Handle() ? "app" : "other") +
-                     ", menus shown " + std::to_string(sim::PopupCalls().size()));
+      log->push_back(
+          "pending message, foreground " +
+          std::string(platform::GetForegroundWindow() == toolkit::Application()->Handle() ? "app" : "other") +
+          ", menus shown " + std::to_string(sim::PopupCalls().size()));
       sim::SetCursorPos(300, 200);  // the menu must open where the cursor is now
       return 0;
     }
@@ -152,7 +153,9 @@ TEST_F(TrayIconTest, TheHiddenWindowAnswersOnlyTheLogOffQuery) {
 
 TEST_F(TrayIconTest, AFailingHandlerReachesTheFailureDisplay) {
   MakeIcon([](TStCustomTrayIcon* icon) {
-    icon->OnClick = [](toolkit::TObject*, toolkit::TMouseButton, toolkit::TShiftState) { throw toolkit::Exception("clicked badly"); };
+    icon->OnClick = [](toolkit::TObject*, toolkit::TMouseButton, toolkit::TShiftState) {
+      throw toolkit::Exception("clicked badly");
+    };
   });
   Notify(platform::WmLButtonDown);
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"clicked badly."});

@@ -10,8 +10,8 @@
 
 namespace {
 
-using testing_tray::TrayIconTest;
 using muralto::TStCustomTrayIcon;
+using testing_tray::TrayIconTest;
 
 TEST_F(TrayIconTest, DefaultsAndStartState) {
   tray = toolkit::TComponent::Create<muralto::TStTrayIcon>(form);

@@ -8,8 +8,8 @@
 
 namespace {
 
-using testing_tray::TrayIconTest;
 using muralto::TStCustomTrayIcon;
+using testing_tray::TrayIconTest;
 
 TEST_F(TrayIconTest, LoadingShowsTheIconWithTheWholeRecord) {
   MakeIcon();

@@ -31,9 +31,9 @@ TEST(PoolOnTheSystem, ScanTakesPicturesAndEntersOnlyPlainFolders) {
   scratch.MakeFolder("pics\\holiday.jpg");
   scratch.MakeFolder("pics\\hidden.bmp");
   scratch.MakeFolder("other.jpg");
-  for (const char* name : {"pics\\a.jpg", "pics\\B.JPG", "pics\\c.Jpeg", "pics\\d.bmp", "pics\\e.jpe",
-                           "pics\\f.gif", "pics\\jpg", "pics\\secret.jpg", "pics\\sub\\x.bmp",
-                           "pics\\holiday.jpg\\inner.jpg", "pics\\hidden.bmp\\inner.jpg", "other.jpg\\linked.jpg"}) {
+  for (const char* name : {"pics\\a.jpg", "pics\\B.JPG", "pics\\c.Jpeg", "pics\\d.bmp", "pics\\e.jpe", "pics\\f.gif",
+                           "pics\\jpg", "pics\\secret.jpg", "pics\\sub\\x.bmp", "pics\\holiday.jpg\\inner.jpg",
+                           "pics\\hidden.bmp\\inner.jpg", "other.jpg\\linked.jpg"}) {
     scratch.MakeFile(name, "x");
   }
   ASSERT_TRUE(scratch.MarkHidden("pics\\secret.jpg"));
@@ -57,8 +57,8 @@ TEST(PoolOnTheSystem, ScanTakesPicturesAndEntersOnlyPlainFolders) {
   toolkit::TStringList pool;
   muralto::RebuildPool(folders, pool);
 
-  std::vector<std::string> expected = {top + "pics\\a.jpg",      top + "pics\\B.JPG",      top + "pics\\c.Jpeg",
-                                       top + "pics\\d.bmp",      top + "pics\\hidden.bmp", top + "pics\\secret.jpg",
+  std::vector<std::string> expected = {top + "pics\\a.jpg",     top + "pics\\B.JPG",      top + "pics\\c.Jpeg",
+                                       top + "pics\\d.bmp",     top + "pics\\hidden.bmp", top + "pics\\secret.jpg",
                                        top + "pics\\sub\\x.bmp"};
   // A folder that is not plain is taken for a file; a plain one is entered.
   expected.push_back(top + (readOnly ? "pics\\holiday.jpg" : "pics\\holiday.jpg\\inner.jpg"));

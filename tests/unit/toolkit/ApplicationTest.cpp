@@ -17,8 +17,8 @@ TEST(ApplicationTitle, DefaultIsTheFileNameUpToTheFirstDotWithTheRestLowerCased)
       {"C:\\Muralto\\Muralto.exe", "Muralto"},
       {"C:\\PROGRA~1\\MURALTO.EXE", "Muralto"},
       {"Z:\\work\\gui-demo.exe", "gui-demo"},
-      {"C:\\a.b\\my.app.exe", "my"},          // the first dot of the name, not of the folder
-      {"D:\\Tools\\ÄBC.exe", "Äbc"},          // upper-case first letter kept, ANSI letters lowered
+      {"C:\\a.b\\my.app.exe", "my"},  // the first dot of the name, not of the folder
+      {"D:\\Tools\\ÄBC.exe", "Äbc"},  // upper-case first letter kept, ANSI letters lowered
       {"C:\\x\\NoDot", "Nodot"},
       {"C:\\x\\.hidden.exe", ""},
   };
@@ -46,16 +46,17 @@ TEST(FailureDisplay, FullStopOnlyWhenTheLastCharacterSortsAfterTheDot) {
       {"", ""},
       {"Disk full", "Disk full."},
       {"Done.", "Done."},
-      {"Really?", "Really?."},     // '?' sorts after '.'
-      {"Stop!", "Stop!"},          // '!' sorts before '.'
+      {"Really?", "Really?."},  // '?' sorts after '.'
+      {"Stop!", "Stop!"},       // '!' sorts before '.'
       {"Cannot open file a,", "Cannot open file a,"},
       {"Path C:\\", "Path C:\\."},
       {"50%", "50%"},
       {"a-", "a-"},
       {"a/", "a/."},
-      {"Fin\xE9", "Fin\xE9."},    // ANSI letters sort after '.'
+      {"Fin\xE9", "Fin\xE9."},  // ANSI letters sort after '.'
   };
-  for (const Row& row : rows) EXPECT_EQ(toolkit::FailureDisplayText(row.message), row.shown) << '"' << row.message << '"';
+  for (const Row& row : rows)
+    EXPECT_EQ(toolkit::FailureDisplayText(row.message), row.shown) << '"' << row.message << '"';
 }
 
 TEST_F(GuiTest, FailureDisplayIsAnErrorBoxWithOneOkButtonTitledWithTheTitle) {
@@ -124,7 +125,9 @@ FormBehindAnotherBase* behindRef = nullptr;
 
 class FormBehindAnotherBase : public LeadingBase, public toolkit::TForm {
  public:
-  explicit FormBehindAnotherBase(toolkit::TComponent* owner) : toolkit::TForm(owner) { referenceIsThis = behindRef == this; }
+  explicit FormBehindAnotherBase(toolkit::TComponent* owner) : toolkit::TForm(owner) {
+    referenceIsThis = behindRef == this;
+  }
   bool referenceIsThis = false;
 };
 
@@ -187,7 +190,9 @@ TEST_F(GuiTest, AFailingCloseHandlerLeavesTheProgramRunning) {
   toolkit::TForm* main = nullptr;
   app = std::make_unique<toolkit::TApplication>(nullptr);
   app->CreateForm(main);
-  main->OnClose = [](toolkit::TObject*, toolkit::TCloseAction&) { throw toolkit::Exception("Unable to write to C:\\d\\f.ini"); };
+  main->OnClose = [](toolkit::TObject*, toolkit::TCloseAction&) {
+    throw toolkit::Exception("Unable to write to C:\\d\\f.ini");
+  };
   main->Show();
   platform::SendMessageA(main->Handle(), platform::WmClose, 0, 0);
   EXPECT_FALSE(app->Terminated());

@@ -30,7 +30,8 @@ TEST(Bitmap, StartsEmptyInTheDeviceFormat) {
 TEST(Bitmap, CaptureIntoEachFormatKeepsTheFormatAndColours) {
   // Pure colours survive every format that can hold them.
   const auto colours = Bgra({0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00});
-  const toolkit::TPixelFormat rows[] = {toolkit::pf4bit, toolkit::pf8bit, toolkit::pf15bit, toolkit::pf16bit, toolkit::pf24bit, toolkit::pf32bit};
+  const toolkit::TPixelFormat rows[] = {toolkit::pf4bit,  toolkit::pf8bit,  toolkit::pf15bit,
+                                        toolkit::pf16bit, toolkit::pf24bit, toolkit::pf32bit};
   for (toolkit::TPixelFormat format : rows) {
     toolkit::TBitmap bitmap;
     bitmap.SetPixelFormat(format);

@@ -2,8 +2,8 @@
 // written back and read again; broken files give their exact failure.
 #include <gtest/gtest.h>
 
-#include "toolkit/graphics/Bitmap.h"
 #include "toolkit/core/Exceptions.h"
+#include "toolkit/graphics/Bitmap.h"
 #include "toolkit/io/MemoryStream.h"
 #include "unit/toolkit/PictureFiles.h"
 
@@ -119,10 +119,14 @@ TEST(BmpFormat, EightBitPictureKeepsItsTableAndCount) {
 
 TEST(BmpFormat, PixelFormatsFollowTheFile) {
   const std::pair<const char*, toolkit::TPixelFormat> rows[] = {
-      {"pal1.bmp", toolkit::pf1bit},          {"pal4.bmp", toolkit::pf4bit},
-      {"pal8.bmp", toolkit::pf8bit},          {"rgb16-555.bmp", toolkit::pf15bit},
-      {"rgb16-565-bitfields.bmp", toolkit::pf16bit}, {"rgb24.bmp", toolkit::pf24bit},
-      {"rgb32.bmp", toolkit::pf32bit},        {"rgb32-bitfields-swapped.bmp", toolkit::pfCustom},
+      {"pal1.bmp", toolkit::pf1bit},
+      {"pal4.bmp", toolkit::pf4bit},
+      {"pal8.bmp", toolkit::pf8bit},
+      {"rgb16-555.bmp", toolkit::pf15bit},
+      {"rgb16-565-bitfields.bmp", toolkit::pf16bit},
+      {"rgb24.bmp", toolkit::pf24bit},
+      {"rgb32.bmp", toolkit::pf32bit},
+      {"rgb32-bitfields-swapped.bmp", toolkit::pfCustom},
   };
   for (const auto& [name, format] : rows) EXPECT_EQ(Load(Bytes(name)).PixelFormat(), format) << name;
 }
@@ -154,14 +158,14 @@ TEST(BmpFormat, TwentyFourBitLayoutIsByteForByte) {
   // 2 x 2 pixels: rows of 6 bytes padded to 8, bottom row first.
   toolkit::TBitmap bitmap;
   bitmap.SetPixelFormat(toolkit::pf24bit);
-  const std::uint8_t bgra[] = {1, 2, 3, 0, 4, 5, 6, 0,   // top row
+  const std::uint8_t bgra[] = {1, 2, 3, 0, 4,  5,  6,  0,  // top row
                                7, 8, 9, 0, 10, 11, 12, 0};
   bitmap.CopyFromBgra(bgra, 2, 2);
   const std::vector<std::uint8_t> expected = {
-      'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,                    // file header
-      40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0,     // size .. compression
-      16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,      // image size .. important
-      7, 8, 9, 10, 11, 12, 0, 0, 1, 2, 3, 4, 5, 6, 0, 0};
+      'B', 'M', 70, 0,  0,  0,  0, 0, 0, 0, 54, 0, 0, 0,                     // file header
+      40,  0,   0,  0,  2,  0,  0, 0, 2, 0, 0,  0, 1, 0, 24, 0, 0, 0, 0, 0,  // size .. compression
+      16,  0,   0,  0,  0,  0,  0, 0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0,  // image size .. important
+      7,   8,   9,  10, 11, 12, 0, 0, 1, 2, 3,  4, 5, 6, 0,  0};
   EXPECT_EQ(Save(bitmap), expected);
 }
 

@@ -17,15 +17,12 @@ TEST_F(ControlEventsTest, RadioGroupIndexIsClampedAndOnlyAChangeClicks) {
     int from, set, expected;
     bool click;
   } rows[] = {
-      {0, 0, 0, false},   // the same item: nothing
-      {0, 1, 1, true},
-      {0, 2, 2, true},
-      {0, 3, 2, true},    // larger than the last: the last
-      {2, 30, 2, false},  // already the last
-      {0, -1, -1, false},  // nothing chosen: no button was clicked
-      {0, -5, -1, false},  // below -1: -1
-      {-1, 1, 1, true},
-      {-1, -7, -1, false},
+      {0, 0, 0, false},                                          // the same item: nothing
+      {0, 1, 1, true},    {0, 2, 2, true},     {0, 3, 2, true},  // larger than the last: the last
+      {2, 30, 2, false},                                         // already the last
+      {0, -1, -1, false},                                        // nothing chosen: no button was clicked
+      {0, -5, -1, false},                                        // below -1: -1
+      {-1, 1, 1, true},   {-1, -7, -1, false},
   };
   for (const Row& row : rows) {
     auto* group = toolkit::TComponent::Create<toolkit::TRadioGroup>(form);

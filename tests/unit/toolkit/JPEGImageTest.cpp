@@ -3,15 +3,15 @@
 #include "toolkit/graphics/JPEGImage.h"
 
 #include <gtest/gtest.h>
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 #include <cstdlib>
 
-#include "toolkit/graphics/Bitmap.h"
 #include "toolkit/core/Exceptions.h"
-#include "toolkit/io/MemoryStream.h"
+#include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/ScreenDepth.h"
+#include "toolkit/io/MemoryStream.h"
 #include "unit/toolkit/PictureFiles.h"
 
 namespace {
@@ -94,9 +94,10 @@ TEST(JPEGImage, HeaderIsReadOnLoadWithoutDecoding) {
 }
 
 TEST(JPEGImage, OutputFormatFollowsTheScreenDepthAtCreation) {
-  const std::pair<int, toolkit::TJPEGPixelFormat> rows[] = {
-      {4, toolkit::TJPEGPixelFormat::jf8Bit}, {8, toolkit::TJPEGPixelFormat::jf8Bit},
-      {16, toolkit::TJPEGPixelFormat::jf24Bit}, {32, toolkit::TJPEGPixelFormat::jf24Bit}};
+  const std::pair<int, toolkit::TJPEGPixelFormat> rows[] = {{4, toolkit::TJPEGPixelFormat::jf8Bit},
+                                                            {8, toolkit::TJPEGPixelFormat::jf8Bit},
+                                                            {16, toolkit::TJPEGPixelFormat::jf24Bit},
+                                                            {32, toolkit::TJPEGPixelFormat::jf24Bit}};
   for (const auto& [bits, format] : rows) {
     ScreenBits screen(bits);
     EXPECT_EQ(toolkit::TJPEGImage().PixelFormat(), format) << bits << " bits";
@@ -134,7 +135,8 @@ TEST(JPEGImage, CmykPictureLooksLikeItsSource) {
   toolkit::TJPEGImage jpeg;
   Load(jpeg, "cmyk.jpg");
   // ImageMagick stores its CMYK as YCCK; the library turns that into CMYK.
-  EXPECT_TRUE(jpeg.ColorSpace() == toolkit::TJPEGColorSpace::jcCMYK || jpeg.ColorSpace() == toolkit::TJPEGColorSpace::jcYCCK);
+  EXPECT_TRUE(jpeg.ColorSpace() == toolkit::TJPEGColorSpace::jcCMYK ||
+              jpeg.ColorSpace() == toolkit::TJPEGColorSpace::jcYCCK);
   toolkit::TBitmap bitmap;
   bitmap.Assign(jpeg);
   ASSERT_EQ(bitmap.PixelFormat(), toolkit::pf24bit);
@@ -193,8 +195,8 @@ TEST(JPEGImage, FailedLoadKeepsThePicture) {
 // A forged progressive file repeating one scan hundreds of times is refused
 // instead of being decoded pass after pass.
 TEST(JPEGImage, EndlessScansAreRefused) {
-  const auto bytes = pictures::ReadHostFile(std::string(MURALTO_SOURCE_DIR) +
-                                            "/tests/data/regressions/jpeg/six-hundred-scans.jpg");
+  const auto bytes =
+      pictures::ReadHostFile(std::string(MURALTO_SOURCE_DIR) + "/tests/data/regressions/jpeg/six-hundred-scans.jpg");
   EXPECT_EQ(Failure(bytes), "JPEG error #" + std::to_string(JERR_BAD_PROGRESSION));
 }
 

@@ -81,8 +81,7 @@ TEST_F(KeyboardTest, ArrowsMoveTheChoiceRoundTheGroupAndClickEachMove) {
     int key;
     int to;
   } rows[] = {
-      {0, platform::VkDown, 1},
-      {1, platform::VkRight, 2},
+      {0, platform::VkDown, 1}, {1, platform::VkRight, 2},
       {2, platform::VkDown, 0},  // round from the last to the first
       {0, platform::VkUp, 2},    // and back
       {2, platform::VkLeft, 1},
@@ -149,7 +148,7 @@ TEST_F(KeyboardTest, SpaceTogglesTheFocusedListItemsCheckBoxWithoutAClick) {
 TEST_F(KeyboardTest, ActivatedAgainTheFormGivesTheFocusBackWhereItWas) {
   struct Row {
     const char* name;
-    std::function<platform::Hwnd()> focused;  // given the focus before the desktop click
+    std::function<platform::Hwnd()> focused;    // given the focus before the desktop click
     std::function<platform::Hwnd()> nextByTab;  // null: Tab stays with the form
   } rows[] = {
       {"a button", [&] { return after->Handle(); }, [&] { return before->Handle(); }},

@@ -36,11 +36,13 @@ TEST_F(LabelAutoSizeTest, TheLabelFollowsItsTextFontAndWrapping) {
       {"a text", [&] { label->SetCaption("Hours:"); }, 30, 13},
       {"a longer text", [&] { label->SetCaption("Seconds left:"); }, 65, 13},
       {"the window exists and follows", [&] { form->Show(); }, 65, 13},
-      {"the panel's font turns bold, and the label's with it", [&] {
+      {"the panel's font turns bold, and the label's with it",
+       [&] {
          toolkit::TFont f = panel->Font();
          f.Bold = true;
          panel->SetFont(f);
-       }, 78, 13},
+       },
+       78, 13},
       {"a taller font of its own", [&] { font([](toolkit::TFont& f) { f.Bold = false, f.Height = -16; }); }, 91, 18},
       {"the form's font", [&] { label->SetFont(form->Font()); }, 65, 13},
       {"two lines", [&] { label->SetCaption("one\ntwo three"); }, 45, 26},
@@ -51,7 +53,8 @@ TEST_F(LabelAutoSizeTest, TheLabelFollowsItsTextFontAndWrapping) {
       {"a word wider than the label", [&] { label->SetCaption("extraordinarily"); }, 60, 13},
       {"no wrapping again", [&] { label->SetWordWrap(false); }, 75, 13},
       {"an empty text keeps a line", [&] { label->SetCaption(""); }, 5, 13},
-      {"AutoSize off keeps the size", [&] { label->SetAutoSize(false), label->SetCaption("a long text of many words"); }, 5, 13},
+      {"AutoSize off keeps the size",
+       [&] { label->SetAutoSize(false), label->SetCaption("a long text of many words"); }, 5, 13},
       {"AutoSize on sizes at once", [&] { label->SetAutoSize(true); }, 125, 13},
   };
   for (const Step& step : steps) {

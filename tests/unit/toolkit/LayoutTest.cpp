@@ -6,10 +6,10 @@
 #include "shell/LayoutClasses.h"
 #include "shell/SpinEdit.h"
 #include "toolkit/controls/Button.h"
-#include "toolkit/forms/Layout.h"
 #include "toolkit/controls/ListView.h"
-#include "toolkit/forms/Menus.h"
 #include "toolkit/controls/RadioGroup.h"
+#include "toolkit/forms/Layout.h"
+#include "toolkit/forms/Menus.h"
 #include "toolkit/forms/Timer.h"
 
 namespace {
@@ -19,19 +19,34 @@ class LayoutTest : public guitest::GuiTest {
   void SetUp() override {
     GuiTest::SetUp();
     muralto::RegisterShellLayoutClasses();
-    for (const char* name :
-         {"FormCreate", "ButtonStartClick", "ButtonAddClick", "RadioGroupPositionClick", "ListViewFoldersClick",
-          "CSpinEditHourChange", "CSpinEditMinChange", "CSpinEditSecChange", "ButtonDeleteClick",
-          "ButtonClearClick", "RadioGroupSelectionClick", "Timer1Timer", "PRestoreClick", "PMChangeClick",
-          "PMShowIconsClick", "PMHideIconsClick", "PExitClick", "MExitClick", "MOptionsClick",
-          "MLangEnglishClick", "MLangRussianClick", "MAboutClick"}) {
+    for (const char* name : {"FormCreate",
+                             "ButtonStartClick",
+                             "ButtonAddClick",
+                             "RadioGroupPositionClick",
+                             "ListViewFoldersClick",
+                             "CSpinEditHourChange",
+                             "CSpinEditMinChange",
+                             "CSpinEditSecChange",
+                             "ButtonDeleteClick",
+                             "ButtonClearClick",
+                             "RadioGroupSelectionClick",
+                             "Timer1Timer",
+                             "PRestoreClick",
+                             "PMChangeClick",
+                             "PMShowIconsClick",
+                             "PMHideIconsClick",
+                             "PExitClick",
+                             "MExitClick",
+                             "MOptionsClick",
+                             "MLangEnglishClick",
+                             "MLangRussianClick",
+                             "MAboutClick"}) {
       handlers.Add(name, [this, name](toolkit::TObject*) { calls.push_back(name); });
     }
     handlers.Add("FormClose", [](toolkit::TObject*, toolkit::TCloseAction&) {});
     handlers.Add("FormKeyDown", [](toolkit::TObject*, std::uint16_t&, toolkit::TShiftState) {});
-    handlers.Add("StDropFiles1DropFiles", [this](toolkit::TObject*, platform::Point) {
-      calls.push_back("StDropFiles1DropFiles");
-    });
+    handlers.Add("StDropFiles1DropFiles",
+                 [this](toolkit::TObject*, platform::Point) { calls.push_back("StDropFiles1DropFiles"); });
   }
   template <class T>
   T* Get(const char* name) {
@@ -61,12 +76,17 @@ TEST_F(LayoutTest, MainWindowStandsAsDesigned) {
     int tabOrder;
     const char* text;
   } rows[] = {
-      {"ButtonStart", {264, 256, 377, 281}, 0, "Start"},    {"ButtonAdd", {8, 256, 89, 281}, 1, "Add"},
+      {"ButtonStart", {264, 256, 377, 281}, 0, "Start"},
+      {"ButtonAdd", {8, 256, 89, 281}, 1, "Add"},
       {"RadioGroupPosition", {264, 72, 377, 145}, 3, " Position "},
-      {"ListViewFolders", {8, 8, 258, 249}, 4, ""},          {"GroupBoxInterval", {264, 152, 377, 249}, 5, " Interval "},
-      {"CSpinEditHour", {64, 16, 105, 38}, 0, "0"},          {"CSpinEditMin", {64, 40, 105, 62}, 1, "0"},
-      {"CSpinEditSec", {64, 64, 105, 86}, 2, "0"},           {"ButtonDelete", {96, 256, 171, 281}, 6, "Delete"},
-      {"ButtonClear", {176, 256, 259, 281}, 7, "Clear"},     {"RadioGroupSelection", {264, 8, 377, 65}, 8, " Selection "},
+      {"ListViewFolders", {8, 8, 258, 249}, 4, ""},
+      {"GroupBoxInterval", {264, 152, 377, 249}, 5, " Interval "},
+      {"CSpinEditHour", {64, 16, 105, 38}, 0, "0"},
+      {"CSpinEditMin", {64, 40, 105, 62}, 1, "0"},
+      {"CSpinEditSec", {64, 64, 105, 86}, 2, "0"},
+      {"ButtonDelete", {96, 256, 171, 281}, 6, "Delete"},
+      {"ButtonClear", {176, 256, 259, 281}, 7, "Clear"},
+      {"RadioGroupSelection", {264, 8, 377, 65}, 8, " Selection "},
   };
   for (const Row& row : rows) {
     auto* c = Get<toolkit::TWinControl>(row.name);
@@ -78,7 +98,8 @@ TEST_F(LayoutTest, MainWindowStandsAsDesigned) {
     EXPECT_EQ(c->TabOrder(), row.tabOrder) << row.name;
     EXPECT_EQ(c->Text(), row.text) << row.name;
   }
-  EXPECT_EQ(Get<toolkit::TRadioGroup>("RadioGroupSelection")->Items(), (std::vector<std::string>{"Random", "Sequential"}));
+  EXPECT_EQ(Get<toolkit::TRadioGroup>("RadioGroupSelection")->Items(),
+            (std::vector<std::string>{"Random", "Sequential"}));
   EXPECT_EQ(Get<toolkit::TRadioGroup>("RadioGroupPosition")->ItemIndex(), 0);
   auto* hours = Get<muralto::TCSpinEdit>("CSpinEditHour");
   EXPECT_EQ(hours->MaxValue(), 24);

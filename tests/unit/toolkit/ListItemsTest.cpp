@@ -40,7 +40,7 @@ TEST(ListItems, ReportsEveryRealChangeInOrder) {
   items.Delete(1);
   items.Clear();
   items.Clear();  // already empty: no report
-  const std::vector<std::string> expected = {"added 0", "caption 0", "checked 0", "added 0",
+  const std::vector<std::string> expected = {"added 0",    "caption 0",  "checked 0", "added 0",
                                              "selected 0", "deleting 1", "cleared"};
   EXPECT_EQ(seen, expected);
 }

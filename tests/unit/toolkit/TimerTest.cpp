@@ -109,7 +109,8 @@ TEST_F(TimerTest, TicksGoOnWhileAFailureBoxIsOpenAndNoFurtherBoxOpensInsideIt) {
   sim::SetMessageBoxHandler([&](const sim::MessageBoxCall&) {
     ++open;
     deepest = std::max(deepest, open);
-    if (open == 1 && sim::MessageBoxes().size() == 1) sim::AdvanceClock(2000);  // the user reads the first box for two seconds
+    if (open == 1 && sim::MessageBoxes().size() == 1)
+      sim::AdvanceClock(2000);  // the user reads the first box for two seconds
     --open;
     return 1;
   });

@@ -45,9 +45,8 @@ TEST(WindowSubclassTest, HooksRunNewestFirstAndLeaveInAnyOrder) {
   EXPECT_EQ(seen, (std::vector<std::string>{"newer", "own", "older", "own"}));
   older.Remove();
   EXPECT_EQ(platform::GetWindowLongA(window, platform::GwlWndProc), reinterpret_cast<std::intptr_t>(&Own));
-  older.Install(window, [&](std::uint32_t msg, platform::Wparam w, platform::Lparam l) {
-    return older.CallNext(msg, w, l);
-  });
+  older.Install(window,
+                [&](std::uint32_t msg, platform::Wparam w, platform::Lparam l) { return older.CallNext(msg, w, l); });
   platform::DestroyWindow(window);
   EXPECT_FALSE(older.Installed()) << "the window's end ends its hooks";
   sim::ResetWindows();

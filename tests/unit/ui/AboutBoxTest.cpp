@@ -79,8 +79,9 @@ TEST_F(AboutBoxTest, TheLayout) {
   EXPECT_EQ(client.bottom, 161);
   sim::WindowInfo window;
   ASSERT_TRUE(sim::GetWindowInfo(box->Handle(), &window));
-  EXPECT_EQ(window.style & (platform::WsDlgFrame | platform::WsSysMenu | platform::WsMinimizeBox | platform::WsMaximizeBox),
-            platform::WsDlgFrame | platform::WsSysMenu)
+  EXPECT_EQ(
+      window.style & (platform::WsDlgFrame | platform::WsSysMenu | platform::WsMinimizeBox | platform::WsMaximizeBox),
+      platform::WsDlgFrame | platform::WsSysMenu)
       << "a fixed dialog border with the close button only";
   EXPECT_EQ(box->Position(), toolkit::TPosition::poScreenCenter);
   EXPECT_EQ(box->Icon(), platform::LoadIconA("ABOUTICON"));
@@ -155,7 +156,11 @@ TEST_F(AboutBoxTest, TheLinkTurnsRedUnderThePointerAndBlueOnlyOverTheBarePanel) 
       {"onto the bare panel", [&] { return At(box->Panel1, 250, 40); }, box->Panel1, kBlue, platform::IdcArrow},
       {"onto the panel's bevel", [&] { return At(box->Panel1, 1, 100); }, box->Panel1, kBlue, platform::IdcArrow},
       {"over the link again", [&] { return At(box->LabelSite); }, box->LabelSite, kRed, platform::IdcHand},
-      {"off the panel onto the dialog", [&] { return platform::Point{4, 4}; }, box, kRed, platform::IdcArrow},
+      {"off the panel onto the dialog",
+       [&] {
+         return platform::Point{4, 4};
+       },
+       box, kRed, platform::IdcArrow},
   };
   EXPECT_EQ(RunModal([&] {
               for (const Row& row : rows) {

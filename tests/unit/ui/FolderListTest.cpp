@@ -51,8 +51,7 @@ TEST_F(FolderListTest, AddAsksTheBrowserAndAppendsTheFolderTicked) {
   EXPECT_EQ(Captions(), (std::vector<std::string>{"C:\\Pics+"}));
   EXPECT_EQ(form->newItem, form->ListViewFolders->Items().Item(0));
   EXPECT_EQ(form->pickedFolder, "C:\\Pics");
-  EXPECT_EQ(machine.ReadFile(FolderList),
-            "[Folders]\r\nTotal=1\r\nFolder1=C:\\Pics\r\nChecked Folder1=1\r\n");
+  EXPECT_EQ(machine.ReadFile(FolderList), "[Folders]\r\nTotal=1\r\nFolder1=C:\\Pics\r\nChecked Folder1=1\r\n");
   EXPECT_EQ(form->picturePool.Count(), 1) << "the pool is rebuilt";
   EXPECT_EQ(sim::LiveItemIdLists(), 0) << "the browser's item is freed";
   // The same folder again: two entries, its pictures twice in the pool.
@@ -128,8 +127,7 @@ TEST_F(FolderListTest, AClickInTheListWritesTheFolderListOnly) {
   AddFolders({"C:\\Pics"});
   sim::ClickListViewCheckBox(form->ListViewFolders->Handle(), 0);
   EXPECT_EQ(Captions(), (std::vector<std::string>{"C:\\Pics-"}));
-  EXPECT_EQ(machine.ReadFile(FolderList),
-            "[Folders]\r\nTotal=1\r\nFolder1=C:\\Pics\r\nChecked Folder1=0\r\n");
+  EXPECT_EQ(machine.ReadFile(FolderList), "[Folders]\r\nTotal=1\r\nFolder1=C:\\Pics\r\nChecked Folder1=0\r\n");
   EXPECT_EQ(form->picturePool.Count(), 1) << "the unticked folder's pictures stay until the next rebuild";
 }
 

@@ -18,8 +18,8 @@
 
 #include "support/SimMachine.h"
 #include "toolkit/core/Exceptions.h"
-#include "toolkit/io/MemoryStream.h"
 #include "toolkit/graphics/ScreenDepth.h"
+#include "toolkit/io/MemoryStream.h"
 #include "unit/toolkit/PictureFiles.h"
 
 namespace {
@@ -42,8 +42,8 @@ class ConvertPictureTest : public ::testing::Test {
   }
 
   void Convert(const std::string& picture) {
-    muralto::ConvertPicture(picture, SimMachine::DataDir, "wallpaper.bmp", currentExtension, wallpaperPath,
-                            jpegImage, workBitmap);
+    muralto::ConvertPicture(picture, SimMachine::DataDir, "wallpaper.bmp", currentExtension, wallpaperPath, jpegImage,
+                            workBitmap);
   }
 
   std::string Failure(const std::string& picture) {
@@ -172,8 +172,7 @@ TEST_F(ConvertPictureTest, WriteThatBreaksOffKeepsTheOldWallpaperFile) {
       {"the disk fills up inside the pixel rows", [] { sim::LimitDiskSpace(20000); }},
       {"the disk fills up inside the header", [] { sim::LimitDiskSpace(30); }},
       {"the disk is full", [] { sim::LimitDiskSpace(0); }},
-      {"the wallpaper file is open elsewhere",
-       [&] { held = platform::OpenFileForReadDenyWrite(Wallpaper_.c_str()); }},
+      {"the wallpaper file is open elsewhere", [&] { held = platform::OpenFileForReadDenyWrite(Wallpaper_.c_str()); }},
       // Last: nothing lifts the refusal but a new machine.
       {"the data folder refuses writes", [] { sim::DenyWritesUnder("C:\\Muralto\\data"); }},
   };
@@ -214,8 +213,8 @@ TEST_F(ConvertPictureTest, JpegFileHasTheBytesOfItsWholeDecodedBitmap) {
 // file could not have been written: the picture is decoded first. The file,
 // the bitmap and the path keep what they had.
 TEST_F(ConvertPictureTest, PictureThatBreaksWhileDecodingFailsAsSuchWhateverTheFile) {
-  const auto scans = pictures::ReadHostFile(std::string(MURALTO_SOURCE_DIR) +
-                                            "/tests/data/regressions/jpeg/six-hundred-scans.jpg");
+  const auto scans =
+      pictures::ReadHostFile(std::string(MURALTO_SOURCE_DIR) + "/tests/data/regressions/jpeg/six-hundred-scans.jpg");
   machine.WriteFile("C:\\Pics\\scans.jpg", std::string(scans.begin(), scans.end()));
   Put("good.jpg", "small.jpg");
   Convert("C:\\Pics\\good.jpg");

@@ -25,9 +25,9 @@ std::vector<std::string> Entries(const toolkit::TStringList& pool) {
 class PicturePoolTest : public ::testing::Test {
  protected:
   PicturePoolTest() {
-    for (const char* name : {"a.jpg", "B.JPG", "c.Jpeg", "d.bmp", "e.jpe", "f.gif", "g.png", "jpg", "y.jpgx",
-                             ".hidden.jpg", "sys.bmp", "sub\\x.jpg", "sub\\deeper\\y.bmp",
-                             "holiday.jpg\\inner.jpg", ".hiddendir\\z.jpg", "system dir\\s.jpg"}) {
+    for (const char* name :
+         {"a.jpg", "B.JPG", "c.Jpeg", "d.bmp", "e.jpe", "f.gif", "g.png", "jpg", "y.jpgx", ".hidden.jpg", "sys.bmp",
+          "sub\\x.jpg", "sub\\deeper\\y.bmp", "holiday.jpg\\inner.jpg", ".hiddendir\\z.jpg", "system dir\\s.jpg"}) {
       const std::string path = std::string("C:\\Pics\\") + name;
       machine.MakeDir(path.substr(0, path.find_last_of('\\')));
       machine.WriteFile(path, "x");
@@ -53,16 +53,16 @@ class PicturePoolTest : public ::testing::Test {
 TEST_F(PicturePoolTest, ScanFindsPicturesDepthFirstAndEntersOnlyPlainFolders) {
   muralto::ScanFolder("C:\\Pics", pool);
   const std::vector<std::string> expected = {
-      "C:\\Pics\\.hidden.jpg",        // hidden files count
+      "C:\\Pics\\.hidden.jpg",  // hidden files count
       "C:\\Pics\\a.jpg",
-      "C:\\Pics\\B.JPG",              // extension compared lower-cased
+      "C:\\Pics\\B.JPG",  // extension compared lower-cased
       "C:\\Pics\\c.Jpeg",
       "C:\\Pics\\d.bmp",
-      "C:\\Pics\\holiday.jpg",        // read-only folder: taken for a file
-      "C:\\Pics\\link.jpg",           // junction: not entered, named like a picture
-      "C:\\Pics\\sub\\deeper\\y.bmp", // a subfolder's tree comes where the subfolder is met
+      "C:\\Pics\\holiday.jpg",         // read-only folder: taken for a file
+      "C:\\Pics\\link.jpg",            // junction: not entered, named like a picture
+      "C:\\Pics\\sub\\deeper\\y.bmp",  // a subfolder's tree comes where the subfolder is met
       "C:\\Pics\\sub\\x.jpg",
-      "C:\\Pics\\sys.bmp",            // system files count
+      "C:\\Pics\\sys.bmp",  // system files count
   };
   EXPECT_EQ(Entries(pool), expected);
 }
@@ -97,8 +97,7 @@ TEST_F(PicturePoolTest, RebuildScansCheckedItemsInListOrderWithDuplicates) {
   AddFolder("C:\\Pics\\sub\\", true);
   muralto::RebuildPool(folders, pool);
   const std::vector<std::string> expected = {
-      "C:\\Pics\\sub\\deeper\\y.bmp", "C:\\Pics\\sub\\x.jpg",
-      "C:\\Pics\\sub\\deeper\\y.bmp",
+      "C:\\Pics\\sub\\deeper\\y.bmp", "C:\\Pics\\sub\\x.jpg", "C:\\Pics\\sub\\deeper\\y.bmp",
       "C:\\Pics\\sub\\deeper\\y.bmp", "C:\\Pics\\sub\\x.jpg",
   };
   EXPECT_EQ(Entries(pool), expected);

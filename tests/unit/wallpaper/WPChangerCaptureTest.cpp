@@ -6,8 +6,8 @@
 
 #include "platform/sim/world.h"
 #include "support/SimMachine.h"
-#include "toolkit/graphics/Bitmap.h"
 #include "toolkit/core/Exceptions.h"
+#include "toolkit/graphics/Bitmap.h"
 #include "wallpaper/WPChanger.h"
 
 namespace {

@@ -257,9 +257,9 @@ TEST_F(WPChangerTest, GetCurrentPositionAddsStyleAndTile) {
     const char* tile;
     TWallpaperPosition expected;
   };
-  const Row rows[] = {{"0", "0", muralto::wpCentered}, {"0", "1", muralto::wpTiled}, {"2", "0", muralto::wpStretched},
-                      {"2", "1", muralto::wpCentered}, {"-1", "0", muralto::wpCentered},
-                      {"2147483647", "2147483647", muralto::wpCentered}};
+  const Row rows[] = {{"0", "0", muralto::wpCentered},  {"0", "1", muralto::wpTiled},
+                      {"2", "0", muralto::wpStretched}, {"2", "1", muralto::wpCentered},
+                      {"-1", "0", muralto::wpCentered}, {"2147483647", "2147483647", muralto::wpCentered}};
   TWPChanger changer(nullptr);
   for (const Row& row : rows) {
     sim::RegSetString(Desktop, "WallpaperStyle", row.style);
@@ -273,16 +273,14 @@ TEST_F(WPChangerTest, GetCurrentPositionAddsStyleAndTile) {
     const char* message;
   };
   const Failing failing[] = {
-      {"2", "", "'' is not a valid integer value"},
-      {"2", nullptr, "'' is not a valid integer value"},
-      {nullptr, "1", "'' is not a valid integer value"},
-      {"x", "0", "'x' is not a valid integer value"},
+      {"2", "", "'' is not a valid integer value"},           {"2", nullptr, "'' is not a valid integer value"},
+      {nullptr, "1", "'' is not a valid integer value"},      {"x", "0", "'x' is not a valid integer value"},
       {"x10", "0", "'x10' is not a valid integer value"},      // x without its 0 marks nothing
       {"-0x10", "0", "'-0x10' is not a valid integer value"},  // 0x never follows a sign
   };
   for (const Failing& row : failing) {
-    const std::string label = std::string("style ") + (row.style ? row.style : "missing") + ", tile " +
-                              (row.tile ? row.tile : "missing");
+    const std::string label =
+        std::string("style ") + (row.style ? row.style : "missing") + ", tile " + (row.tile ? row.tile : "missing");
     sim::RegDeleteKey(Desktop);
     sim::RegCreateKey(Desktop);
     if (row.style) sim::RegSetString(Desktop, "WallpaperStyle", row.style);

@@ -12,15 +12,15 @@ namespace e2e {
 
 // A fault in the command line: reported with the usage, exit status 2.
 class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 // A check that did not hold (a window never came, a value is missing):
 // exit status 1.
 class CheckFailed : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 using Args = std::vector<std::string>;
