@@ -1,0 +1,105 @@
+"""Fixtures of the end-to-end scenarios: each test gets a private X server, a
+fresh Wine prefix, (unless marked no_desktop) the shared Wine virtual desktop,
+a work folder under build/e2e/work/TEST/, and a screenshot on failure.
+
+The X server: pytest-xvfb keeps one server up for the whole run, so nothing a
+test starts outside its session ever reaches the user's display; each test
+gets a server of its own from pyvirtualdisplay (the library pytest-xvfb drives)
+because pytest-xvfb offers one server per run at one depth, while a scenario
+needs a screen no earlier scenario drew on, the depth it asks for
+(@pytest.mark.display(depth=16)) and -fbdir for true screenshots."""
+
+import os
+import shutil
+import sys
+from pathlib import Path
+
+import pytest
+
+sys.path.insert(0, str(Path(__file__).parent))
+
+from check import fail  # noqa: E402
+from muralto import App  # noqa: E402
+from session import Session  # noqa: E402
+
+REPO = Path(__file__).resolve().parents[2]
+
+
+def pytest_addoption(parser):
+    parser.addoption("--windows-build", default=os.environ.get("E2E_WINDOWS_BUILD", str(REPO / "build/windows")),
+                     help="the Windows build tree (default build/windows)")
+
+
+def pytest_configure(config):
+    config.addinivalue_line("markers", "no_desktop: run without the shared Wine virtual desktop")
+    config.addinivalue_line("markers", "display(depth=24, size=(1024, 768)): the test's X screen")
+    config.addinivalue_line("markers", "requires(*paths): files of the Windows build (relative) the test needs")
+
+
+@pytest.fixture(scope="session")
+def windows_build(pytestconfig):
+    return Path(pytestconfig.getoption("--windows-build")).resolve()
+
+
+@pytest.fixture(scope="session")
+def build(windows_build):
+    return windows_build.parent
+
+
+@pytest.fixture
+def session(request, windows_build, build):
+    # A scenario that finds what it needs missing fails before any X server
+    # or prefix is made.
+    needed = ["tests/e2e/e2e-driver.exe"]
+    for mark in request.node.iter_markers("requires"):
+        needed += mark.args
+    missing = [p for p in needed if not (windows_build / p).exists()]
+    if missing:
+        fail(f"not built: {' '.join(missing)} (in {windows_build})")
+    work = build / "e2e" / "work" / request.node.name
+    shutil.rmtree(work, ignore_errors=True)
+    work.mkdir(parents=True)
+    artifacts = build / "artifacts"
+    (artifacts / f"{request.node.name}-failure.png").unlink(missing_ok=True)
+    display = request.node.get_closest_marker("display")
+    s = Session(build, REPO, work, artifacts, windows_build / "tests/e2e/e2e-driver.exe",
+                **(display.kwargs if display else {}))
+    try:
+        if not request.node.get_closest_marker("no_desktop"):
+            s.start_desktop()
+        yield s
+    finally:
+        s.close()
+
+
+@pytest.fixture
+def driver(session):
+    return session.driver
+
+
+@pytest.fixture
+def app(session, windows_build):
+    """A fresh program folder (work/app) with the executable and the language files."""
+    return App(session, session.work / "app", windows_build)
+
+
+@pytest.hookimpl(hookwrapper=True)
+def pytest_runtest_makereport(item, call):
+    outcome = yield
+    report = outcome.get_result()
+    if report.skipped and not hasattr(report, "wasxfail"):
+        # A scenario never skips: what it needs missing is a failure.
+        reason = report.longrepr[2] if isinstance(report.longrepr, tuple) else str(report.longrepr)
+        report.outcome = "failed"
+        report.longrepr = f"skipped, and a scenario must not skip: {reason}"
+    if report.failed and call.when == "call" and "session" in item.funcargs:
+        # The screen at the moment of the failure, before the teardown.
+        try:
+            shot = item.funcargs["session"].shot(f"{item.name}-failure")
+            note = f"screenshot: {shot}"
+        except Exception as e:  # the screen may be what failed
+            note = f"no screenshot: {e}"
+        if isinstance(report.longrepr, str):
+            report.longrepr += "\n" + note
+        else:
+            report.longrepr.addsection("screenshot", note)
