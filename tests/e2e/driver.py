@@ -13,6 +13,12 @@ class DriverError(Exception):
     pass
 
 
+# Commands whose last argument is how long they wait, and commands that act
+# (never repeated: a second click is not the first one's retry).
+WAITS = {"wait-window", "wait-gone", "wait-text", "wait-focus", "wait-process"}
+ACTIONS = {"click", "command", "post", "send", "broadcast", "set-text", "close", "sysclose", "run"}
+
+
 @dataclass(frozen=True)
 class Child:
     handle: str
@@ -63,8 +69,19 @@ class Driver:
         self.encoding = "cp1252"
 
     def _run(self, *args, check=True):
-        result = subprocess.run(["wine", self.exe, *map(str, args)], env=self.session.env,
-                                stdout=subprocess.PIPE, stderr=subprocess.PIPE, encoding=self.encoding, errors="replace")
+        # Now and then the driver never gets going under Wine (seen once,
+        # without a virtual desktop): a call that outlives its own wait by a
+        # minute is ended, and one that only reads is tried again.
+        limit = 60 + (int(args[-1]) if args[0] in WAITS else 0)
+        for attempt in (1, 2):
+            try:
+                result = subprocess.run(["wine", self.exe, *map(str, args)], env=self.session.env,
+                                        stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                                        encoding=self.encoding, errors="replace", timeout=limit)
+                break
+            except subprocess.TimeoutExpired:
+                if attempt == 2 or args[0] in ACTIONS:
+                    raise DriverError(f"e2e-driver {' '.join(map(str, args))}: no answer within {limit} s")
         out = result.stdout.replace("\r", "")
         if result.returncode == 2 or (check and result.returncode != 0):
             raise DriverError(f"e2e-driver {' '.join(map(str, args))}: status {result.returncode}: "

@@ -214,7 +214,7 @@ def test_dialog_owner(session, driver, app, windows_build):
         session.shot(f"muralto-dialog-owner-{cls}")
         driver.close(target)
         if session.ended(other) is None:
-        fail("the other program did not end")
+            fail("the other program did not end")
         driver.sysclose(dialog)
         poll(f"the {title} dialog stayed open", lambda: not driver.visible(dialog))
     driver.close(window)
