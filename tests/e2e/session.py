@@ -112,8 +112,9 @@ class Session:
     def winpath(self, path):
         """The Windows form of a Linux path: on drive C: or P: when under
         their folders, else Z: (the whole Linux tree)."""
-        path = Path(path).absolute()
+        path = Path(path).resolve()
         for drive, folder in (("C:", self.prefix / "drive_c"), ("P:", self.user_drive)):
+            folder = folder.resolve()
             if path.is_relative_to(folder):
                 return drive + "\\" + str(path.relative_to(folder)).replace("/", "\\").removeprefix(".")
         return "Z:" + str(path).replace("/", "\\")
