@@ -34,11 +34,7 @@ def poll(what, condition, seconds=20, interval=0.1):
     """Calls CONDITION until it returns something true, for at most SECONDS;
     returns that value, or fails with WHAT (a callable gives the text then,
     so that it can tell what was seen last)."""
-    deadline = time.monotonic() + seconds
-    while True:
-        value = condition()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            fail(what() if callable(what) else what)
-        time.sleep(interval)
+    value = poll_quietly(condition, seconds, interval)
+    if not value:
+        fail(what() if callable(what) else what)
+    return value

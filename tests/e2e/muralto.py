@@ -55,7 +55,8 @@ def picture(path, width, height, colour):
     path.parent.mkdir(parents=True, exist_ok=True)
     target = f"BMP3:{path}" if path.suffix == ".bmp" else str(path)
     extra = ["-type", "TrueColor"] if path.suffix == ".bmp" else ["-quality", "95"]
-    subprocess.run(["/usr/bin/convert", "-size", f"{width}x{height}", "xc:rgb(%d,%d,%d)" % colour, *extra, target], check=True)
+    subprocess.run(["/usr/bin/convert", "-size", f"{width}x{height}", "xc:rgb(%d,%d,%d)" % colour, *extra, target],
+                   check=True)
     return path
 
 
@@ -278,11 +279,3 @@ class TrayIcon:
         self.session.mouse(5, 5)
         return not self.shown()
 
-
-def visible_windows(session, cls, title=None):
-    return [w.handle for w in session.driver.list()
-            if w.visible and w.cls == cls and (title is None or w.title == title)]
-
-
-__all__ = ["TITLE", "RUN_KEY", "DESKTOP_KEY", "BM_GETCHECK", "App", "Picks", "TrayIcon", "picture", "bmp_size",
-           "settings_text", "write_crlf", "read_lines", "expect_crlf_file", "handle", "visible_windows"]

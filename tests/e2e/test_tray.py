@@ -13,11 +13,6 @@ pytestmark = pytest.mark.requires("Muralto.exe")
 RESTORE, CHANGE_NOW, EXIT = 0, 1, -1
 
 
-def tray_menu(app):
-    """A right-button press on the icon; the menu it opens."""
-    return app.tray_menu()
-
-
 def choose_row_at(app, menu, dy):
     r = app.session.driver.rect(menu)
     app.session.mouse(r.left + r.width // 2, r.top + dy, click=1)
@@ -96,7 +91,7 @@ def test_tray(session, driver, app, announce):
 
     if app.wallpaper.exists():
         fail("a picture was made before Change Now")
-    menu = tray_menu(app)
+    menu = app.tray_menu()
     session.shot(f"{name}-menu")
     app.choose(menu, CHANGE_NOW)
     poll("the menu stayed open", lambda: not app.open_menu())
@@ -104,11 +99,11 @@ def test_tray(session, driver, app, announce):
     expect_eq(bmp_size(app.wallpaper), "80x60", "the picture Change Now picked (the second, in sequence)")
 
     minimise()
-    app.choose(tray_menu(app), RESTORE)
+    app.choose(app.tray_menu(), RESTORE)
     poll("Restore did not show the window", lambda: driver.visible(window))
     expect_eq(driver.rect(window).place, place, "place and size after Restore")
 
-    app.choose(tray_menu(app), EXIT)
+    app.choose(app.tray_menu(), EXIT)
     app.expect_ended("Exit")
     poll("the icon stayed after Exit", icon.gone)
     session.shot(f"{name}-exited")
@@ -128,7 +123,7 @@ def test_desktop_icons(session, driver, app, windows_build):
     poll("the stand-in window never showed", lambda: driver.visible(shell))
 
     def choose(dy, what):
-        menu = tray_menu(app)
+        menu = app.tray_menu()
         if dy is None:
             app.choose(menu, EXIT)
         else:
