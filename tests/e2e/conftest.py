@@ -36,6 +36,16 @@ def pytest_configure(config):
     config.addinivalue_line("markers", "requires(*paths): files of the Windows build (relative) the test needs")
 
 
+def file_name(item):
+    """The test's name with brackets made dashes: ImageMagick reads brackets
+    in a file name as a frame number."""
+    return item.name.replace("[", "-").replace("]", "")
+
+
+def failure_name(item):
+    return file_name(item) + "-failure"
+
+
 @pytest.fixture(scope="session")
 def windows_build(pytestconfig):
     return Path(pytestconfig.getoption("--windows-build")).resolve()
@@ -56,11 +66,11 @@ def session(request, windows_build, build):
     missing = [p for p in needed if not (windows_build / p).exists()]
     if missing:
         fail(f"not built: {' '.join(missing)} (in {windows_build})")
-    work = build / "e2e" / "work" / request.node.name
+    work = build / "e2e" / "work" / file_name(request.node)
     shutil.rmtree(work, ignore_errors=True)
     work.mkdir(parents=True)
     artifacts = build / "artifacts"
-    (artifacts / f"{request.node.name}-failure.png").unlink(missing_ok=True)
+    (artifacts / f"{failure_name(request.node)}.png").unlink(missing_ok=True)
     display = request.node.get_closest_marker("display")
     s = Session(build, REPO, work, artifacts, windows_build / "tests/e2e/e2e-driver.exe",
                 **(display.kwargs if display else {}))
@@ -95,7 +105,7 @@ def pytest_runtest_makereport(item, call):
     if report.failed and call.when == "call" and "session" in item.funcargs:
         # The screen at the moment of the failure, before the teardown.
         try:
-            shot = item.funcargs["session"].shot(f"{item.name}-failure")
+            shot = item.funcargs["session"].shot(failure_name(item))
             note = f"screenshot: {shot}"
         except Exception as e:  # the screen may be what failed
             note = f"no screenshot: {e}"

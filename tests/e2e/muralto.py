@@ -258,8 +258,10 @@ class TrayIcon:
         width, height = session.size
 
         def drawn():
+            # The bottom rows, where the bar will be, are the last to be drawn.
             shot = session.shot("before", session.work)
-            return session.pixels(shot, 1, 1, width - 10, height - 10) != b"\0\0\0" and shot
+            rows = session.pixels(shot, width, 40, 0, height - 40)
+            return all(rows[i:i + 3] != b"\0\0\0" for i in range(0, len(rows), 3)) and shot
         return poll("the desktop never drew", drawn)
 
     def __init__(self, app, before):
