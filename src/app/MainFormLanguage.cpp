@@ -1,15 +1,13 @@
 // The interface language: the Settings > Language items and the texts of the
 // three windows from a language file in the program's "language" folder.
-#include <algorithm>
 #include <string>
-#include <vector>
 
 #include "app/MainForm.h"
 #include "app/ProgramReferences.h"
 #include "toolkit/controls/ListView.h"
 #include "toolkit/controls/RadioGroup.h"
 #include "toolkit/forms/Menus.h"
-#include "toolkit/io/IniFile.h"
+#include "toolkit/io/IniSectionValues.h"
 #include "ui/AboutBox.h"
 #include "ui/FormOptions.h"
 
@@ -83,8 +81,8 @@ toolkit::TComponent* WindowOf(Window window, TForm1* main) {
 
 // Reads the place's key with its current text as the default. A place whose
 // component is missing is passed over.
-void ApplyText(const toolkit::TIniFile& file, const TextPlace& place, toolkit::TComponent* target) {
-  auto read = [&](const std::string& current) { return file.ReadString(Section, place.key, current); };
+void ApplyText(const toolkit::TIniSectionValues& texts, const TextPlace& place, toolkit::TComponent* target) {
+  auto read = [&](const std::string& current) { return texts.ReadString(place.key, current); };
   switch (place.part) {
     case Part::Caption:
       if (auto* item = dynamic_cast<toolkit::TMenuItem*>(target)) {
@@ -106,19 +104,6 @@ void ApplyText(const toolkit::TIniFile& file, const TextPlace& place, toolkit::T
   }
 }
 
-// Whether the section's names hold the key, compared as the reader compares
-// keys: without regard to the case of ASCII letters.
-bool HasKey(const std::vector<std::string>& names, const std::string& key) {
-  const auto lower = [](std::string text) {
-    for (char& c : text) {
-      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
-  };
-  const std::string wanted = lower(key);
-  return std::any_of(names.begin(), names.end(), [&](const std::string& name) { return lower(name) == wanted; });
-}
-
 void SetChecked(TForm1* form, const char* itemName, bool checked) {
   if (auto* item = dynamic_cast<toolkit::TMenuItem*>(form->FindComponent(itemName))) item->SetChecked(checked);
 }
@@ -132,17 +117,16 @@ void TForm1::LoadLanguage(const std::string& name) {
   if (name == "English") SetChecked(this, "MLangEnglish", true);
   if (name == "Russian") SetChecked(this, "MLangRussian", true);
   // A missing file reads as one without keys.
-  const toolkit::TIniFile file(appDir + "language\\" + name + ".ini");
-  // The section's key names are read once: asking the file for them key by
-  // key made every start read it some forty times more.
-  const std::vector<std::string> keys = file.ReadSection(Section);
+  // The section is read once and looked up by the reader's rules: asking the
+  // file key by key made every start read it some forty times.
+  const toolkit::TIniSectionValues texts(appDir + "language\\" + name + ".ini", Section);
   for (const TextPlace& place : Places) {
     // A key the file lacks leaves its text exactly as it is: the reader
     // would hand back the default without its trailing blanks (" Position ").
-    if (!HasKey(keys, place.key)) continue;
+    if (!texts.HasKey(place.key)) continue;
     toolkit::TComponent* window = WindowOf(place.window, this);
     if (!window) continue;
-    ApplyText(file, place, place.name ? window->FindComponent(place.name) : window);
+    ApplyText(texts, place, place.name ? window->FindComponent(place.name) : window);
   }
 }
 

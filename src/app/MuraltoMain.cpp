@@ -5,6 +5,7 @@
 #include "app/ProgramReferences.h"
 #include "platform/windowing.h"
 #include "toolkit/forms/Application.h"
+#include "toolkit/graphics/ScreenDc.h"
 
 namespace muralto {
 
@@ -22,6 +23,9 @@ int MuraltoMain(const std::string& commandLine) {
     try {
       SetProcessCommandLine(commandLine);
       application.Initialize();
+      // The three windows' labels and spin edits measure their texts, and
+      // the picture decoder the screen's depth, in one device context.
+      const toolkit::TScreenDcScope measuring;
       application.CreateForm(Form1);
       // The window exists once the set-up is done, also in a hidden start:
       // the tray icon works through it.

@@ -2,6 +2,7 @@
 #include "app/Settings.h"
 #include "app/SettingsNewFile.h"
 #include "toolkit/core/PathNames.h"
+#include "toolkit/io/IniSectionValues.h"
 
 namespace muralto {
 
@@ -9,16 +10,19 @@ std::string MainSettingsPath() { return toolkit::ChangeFileExt(toolkit::ModuleFi
 
 void LoadSettings(MainWindowState& state) {
   IniFileScope scope(MainSettingsPath());
-  toolkit::TIniFile& ini = scope.Ini();
+  // Each section in one read, looked up by the reader's rules: every start
+  // reads the file, and each key asked for alone is one more read of it.
+  const toolkit::TIniSectionValues options(scope.Ini().FileName(), "Options");
+  const toolkit::TIniSectionValues pause(scope.Ini().FileName(), "Pause");
   // Stored as read: the controls apply their ranges later.
-  state.languageName = ini.ReadString("Options", "Language", "English");
-  state.autoStart = ini.ReadBool("Options", "Auto Start", true);
-  state.showTray = ini.ReadBool("Options", "tray", true);
-  state.selectionMode = ini.ReadInteger("Options", "Selection", 0);
-  state.positionMode = ini.ReadInteger("Options", "Position", 0);
-  state.hours = ini.ReadInteger("Pause", "Hour", 1);
-  state.minutes = ini.ReadInteger("Pause", "Min", 0);
-  state.seconds = ini.ReadInteger("Pause", "Sec", 0);
+  state.languageName = options.ReadString("Language", "English");
+  state.autoStart = options.ReadBool("Auto Start", true);
+  state.showTray = options.ReadBool("tray", true);
+  state.selectionMode = options.ReadInteger("Selection", 0);
+  state.positionMode = options.ReadInteger("Position", 0);
+  state.hours = pause.ReadInteger("Hour", 1);
+  state.minutes = pause.ReadInteger("Min", 0);
+  state.seconds = pause.ReadInteger("Sec", 0);
 }
 
 void SaveSettings(const MainWindowState& state) {

@@ -8,6 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/gdi.h"
 #include "platform/locale.h"
+#include "toolkit/graphics/ScreenDc.h"
 
 namespace muralto {
 
@@ -111,7 +112,7 @@ bool TCSpinEdit::IsValidChar(char key) const {
 }
 
 int TCSpinEdit::GetMinHeight() {
-  const platform::UniqueHandle screen(platform::GetDC(0), [](platform::Hdc dc) { platform::ReleaseDC(0, dc); });
+  const toolkit::TScreenDc screen;
   const platform::Hdc dc = screen.Get();
   platform::TextMetric system, metrics;
   {

@@ -21,7 +21,10 @@ bool RegisterClassA(const WndClass* windowClass) {
   wc.lpfnWndProc = reinterpret_cast<WNDPROC>(reinterpret_cast<void (*)()>(windowClass->proc));
   wc.hInstance = instance;
   wc.hIcon = reinterpret_cast<HICON>(windowClass->icon);
-  wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  // The system's shared arrow, fetched once: under Wine each fetch is some
+  // trips to its server.
+  static const HCURSOR arrow = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.hCursor = arrow;
   wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(windowClass->background + 1));
   wc.lpszClassName = windowClass->className;
   return ::RegisterClassA(&wc) != 0;

@@ -1,15 +1,14 @@
 #include "toolkit/controls/TextExtent.h"
 
-#include "platform/UniqueHandle.h"
-#include "platform/desktop.h"
 #include "platform/gdi.h"
+#include "toolkit/graphics/ScreenDc.h"
 
 namespace toolkit {
 
 TTextExtent MeasureText(const TFont& font, const std::string& text, int wrapWidth) {
   // A device context of the screen, where the text will show.
-  const platform::UniqueHandle dc(platform::GetDC(0), [](platform::Hdc h) { platform::ReleaseDC(0, h); });
-  if (!dc.Valid()) return {};
+  const TScreenDc dc;
+  if (!dc.Get()) return {};
   const platform::Hgdiobj old = platform::SelectObject(dc.Get(), font.Handle());
   platform::Rect r{0, 0, wrapWidth > 0 ? wrapWidth : 0, 0};
   std::uint32_t format = platform::DtCalcRect | platform::DtExpandTabs | (wrapWidth > 0 ? platform::DtWordBreak : 0);

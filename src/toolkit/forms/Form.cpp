@@ -51,7 +51,18 @@ std::uint32_t TForm::WindowExStyle() const {
   return ex;
 }
 
+void TForm::CentreOnScreen() {
+  int x = (platform::GetSystemMetrics(platform::SmCxScreen) - Width()) / 2;
+  int y = (platform::GetSystemMetrics(platform::SmCyScreen) - Height()) / 2;
+  SetBounds(x < 0 ? 0 : x, y < 0 ? 0 : y, Width(), Height());
+}
+
 void TForm::CreateParams(TCreateParams& params) {
+  // A form that its first show centres is made where that show puts it, so
+  // that the show moves it only when its size or the screen changed since:
+  // under Wine, moving a top-level window costs some thirty trips to the
+  // server.
+  if (!placed_ && position_ == TPosition::poScreenCenter) CentreOnScreen();
   TWinControl::CreateParams(params);
   params.WinClassName = className_;
   params.OwnClass = true;
@@ -63,9 +74,9 @@ void TForm::CreateParams(TCreateParams& params) {
 
 void TForm::InitializeWnd() {
   if (menu_) platform::SetMenu(Handle(), menu_->Handle());
-  if (icon_) {
-    platform::SendMessageA(Handle(), platform::WmSetIcon, 1, static_cast<platform::Lparam>(icon_));
-    platform::SendMessageA(Handle(), platform::WmSetIcon, 0, static_cast<platform::Lparam>(icon_));
+  if (const platform::Hicon icon = Icon()) {
+    platform::SendMessageA(Handle(), platform::WmSetIcon, 1, static_cast<platform::Lparam>(icon));
+    platform::SendMessageA(Handle(), platform::WmSetIcon, 0, static_cast<platform::Lparam>(icon));
   }
   UpdateOuterSize();
 }
@@ -89,7 +100,22 @@ void TForm::SetBorderStyle(TFormBorderStyle style) {
 
 void TForm::SetBorderIcons(unsigned icons) { borderIcons_ = icons; }
 
+platform::Hicon TForm::Icon() const {
+  if (!iconResource_.empty()) {
+    icon_ = platform::LoadIconA(iconResource_.c_str());
+    iconResource_.clear();
+  }
+  return icon_;
+}
+
+void TForm::SetIconResource(const std::string& name) {
+  if (HandleAllocated()) return SetIcon(platform::LoadIconA(name.c_str()));
+  icon_ = 0;
+  iconResource_ = name;
+}
+
 void TForm::SetIcon(platform::Hicon icon) {
+  iconResource_.clear();
   icon_ = icon;
   if (HandleAllocated()) {
     platform::SendMessageA(Handle(), platform::WmSetIcon, 1, static_cast<platform::Lparam>(icon));
@@ -132,11 +158,7 @@ void TForm::Show() {
   HandleNeeded();
   if (!placed_) {
     placed_ = true;
-    if (position_ == TPosition::poScreenCenter) {
-      int x = (platform::GetSystemMetrics(platform::SmCxScreen) - Width()) / 2;
-      int y = (platform::GetSystemMetrics(platform::SmCyScreen) - Height()) / 2;
-      SetBounds(x < 0 ? 0 : x, y < 0 ? 0 : y, Width(), Height());
-    }
+    if (position_ == TPosition::poScreenCenter) CentreOnScreen();
   }
   bool wasVisible = Visible();
   TControl::SetVisible(true);

@@ -42,8 +42,11 @@ class TForm : public TWinControl, public TFormLink {
   void SetBorderIcons(unsigned icons);
   TPosition Position() const { return position_; }
   void SetPosition(TPosition position) { position_ = position; }
-  platform::Hicon Icon() const { return icon_; }
+  platform::Hicon Icon() const;
   void SetIcon(platform::Hicon icon);
+  // The icon of the program's resource of that name, loaded when it is first
+  // needed: a dialog that is never opened costs the program's start nothing.
+  void SetIconResource(const std::string& name);
   TMainMenu* Menu() const { return menu_; }
   void SetMenu(TMainMenu* menu);
   bool KeyPreview() const override { return keyPreview_; }
@@ -96,6 +99,7 @@ class TForm : public TWinControl, public TFormLink {
 
  private:
   void UpdateOuterSize();
+  void CentreOnScreen();
   std::uint32_t WindowStyle() const;
   std::uint32_t WindowExStyle() const;
   void RestoreFocus();
@@ -107,7 +111,8 @@ class TForm : public TWinControl, public TFormLink {
   TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
   unsigned borderIcons_ = biSystemMenu | biMinimize | biMaximize;
   TPosition position_ = TPosition::poDesigned;
-  platform::Hicon icon_ = 0;
+  mutable platform::Hicon icon_ = 0;
+  mutable std::string iconResource_;  // still to be loaded into icon_
   TMainMenu* menu_ = nullptr;
   bool keyPreview_ = false;
   TWinControl* activeControl_ = nullptr;

@@ -199,7 +199,7 @@ void RegisterForms() {
           {"Icon",
            [](TForm* f, const S& s, const H&) {
              LayoutNeed(s, 1);
-             f->SetIcon(platform::LoadIconA(s.values[0].c_str()));
+             f->SetIconResource(s.values[0]);
            }},
           {"Menu", SetMenu},
           {"KeyPreview", [](TForm* f, const S& s, const H&) { f->SetKeyPreview(LayoutBool(s)); }},

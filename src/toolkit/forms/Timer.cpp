@@ -12,22 +12,28 @@ constexpr const char* kTimerWindowClass = "TPUtilWindow";
 constexpr std::uintptr_t kTimerId = 1;
 }  // namespace
 
-TTimer::TTimer(TComponent* owner) : TComponent(owner) {
+TTimer::TTimer(TComponent* owner) : TComponent(owner) {}
+
+TTimer::~TTimer() {
+  if (!window_) return;
+  if (running_) platform::KillTimer(window_, kTimerId);
+  UnbindWindow(window_);
+  platform::DestroyWindow(window_);
+}
+
+// A hidden window of its own receives the ticks. It comes with the first
+// start: a timer that never runs, as the rotation's until it is started,
+// costs the program's start no window.
+void TTimer::WindowNeeded() {
+  if (window_) return;
   platform::WndClass wc;
   wc.proc = &TTimer::WindowProc;
   wc.className = kTimerWindowClass;
   platform::RegisterClassA(&wc);
-  // A hidden window of its own receives the ticks.
   window_ =
       platform::CreateWindowExA(platform::WsExToolWindow, kTimerWindowClass, "", platform::WsPopup, 0, 0, 0, 0, 0, 0);
   if (!window_) throw EOutOfResources(msg::NoTimers);
   BindWindow(window_, this);
-}
-
-TTimer::~TTimer() {
-  if (running_) platform::KillTimer(window_, kTimerId);
-  UnbindWindow(window_);
-  platform::DestroyWindow(window_);
 }
 
 void TTimer::SetEnabled(bool enabled) {
@@ -51,6 +57,7 @@ void TTimer::UpdateTimer() {
   if (running_) platform::KillTimer(window_, kTimerId);
   running_ = false;
   if (enabled_ && interval_ != 0 && onTimer_) {
+    WindowNeeded();
     if (platform::SetTimer(window_, kTimerId, interval_) == 0) throw EOutOfResources(msg::NoTimers);
     running_ = true;
   }

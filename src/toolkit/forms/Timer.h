@@ -35,6 +35,7 @@ class TTimer : public TComponent {
 
  private:
   void UpdateTimer();
+  void WindowNeeded();
   static platform::Lresult MURALTO_WINAPI WindowProc(platform::Hwnd, std::uint32_t, platform::Wparam, platform::Lparam);
 
   bool enabled_ = true;

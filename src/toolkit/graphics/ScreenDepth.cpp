@@ -1,7 +1,7 @@
 #include "toolkit/graphics/ScreenDepth.h"
 
-#include "platform/UniqueHandle.h"
 #include "platform/desktop.h"
+#include "toolkit/graphics/ScreenDc.h"
 
 namespace toolkit {
 
@@ -11,7 +11,7 @@ int depth = 0;  // 0: not asked yet
 
 int ScreenBitsPerPixel() {
   if (depth == 0) {
-    const platform::UniqueHandle dc(platform::GetDC(0), [](platform::Hdc screen) { platform::ReleaseDC(0, screen); });
+    const TScreenDc dc;
     depth = platform::GetDeviceCaps(dc.Get(), platform::DeviceCapsBitsPixel) *
             platform::GetDeviceCaps(dc.Get(), platform::DeviceCapsPlanes);
     if (depth <= 0) depth = 24;

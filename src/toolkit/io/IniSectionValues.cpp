@@ -80,6 +80,8 @@ TIniSectionValues::TIniSectionValues(const std::string& fileName, const std::str
   }
 }
 
+bool TIniSectionValues::HasKey(const std::string& key) const { return values_.count(LowerAscii(Trimmed(key))) != 0; }
+
 std::string TIniSectionValues::ReadString(const std::string& key, const std::string& defaultValue) const {
   const auto found = values_.find(LowerAscii(Trimmed(key)));
   if (found != values_.end() && found->second) return AsRead(*found->second);

@@ -18,6 +18,9 @@ class TIniSectionValues : public TObject {
   // Never fails: a missing file or section leaves every key missing.
   TIniSectionValues(const std::string& fileName, const std::string& section);
 
+  // Whether the section names the key, with or without a value: what the
+  // reader's list of the section's key names holds.
+  bool HasKey(const std::string& key) const;
   std::string ReadString(const std::string& key, const std::string& defaultValue) const;
   // The integer and flag rules of TIniFile.
   int ReadInteger(const std::string& key, int defaultValue) const;
