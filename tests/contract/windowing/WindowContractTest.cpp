@@ -29,7 +29,9 @@ TEST_F(WindowSuite, CreationSendsNcCreateThenCreateBeforeReturning) {
 }
 
 TEST_F(WindowSuite, AnUnknownClassCreatesNothing) {
+  SetLastError(0);
   EXPECT_EQ(CreateWindowExA(0, "MuraltoNoSuchClass", "x", WsPopup, 0, 0, 1, 1, 0, 0), 0u);
+  EXPECT_EQ(GetLastError(), 1407u) << "ERROR_CANNOT_FIND_WND_CLASS";
 }
 
 TEST_F(WindowSuite, DestroyingSendsDestroyToParentThenChildAndNcDestroyLast) {
