@@ -7,6 +7,7 @@
 #include <cxxabi.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <sstream>
