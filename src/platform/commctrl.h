@@ -12,6 +12,7 @@ namespace platform {
 inline constexpr const char* WcListView = "SysListView32";
 inline constexpr const char* WcStatusBar = "msctls_statusbar32";
 inline constexpr std::uint32_t LvsReport = 0x1;
+inline constexpr std::uint32_t LvsShowSelAlways = 0x8;
 inline constexpr std::uint32_t LvsEditLabels = 0x200;
 inline constexpr std::uint32_t LvsExCheckBoxes = 0x4;
 inline constexpr std::uint32_t LvsExFullRowSelect = 0x20;

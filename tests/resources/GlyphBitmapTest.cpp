@@ -91,9 +91,5 @@ TEST(GlyphBitmap, PaddingBitsAreZero) {
   }
 }
 
-TEST(GlyphBitmap, OtherNamesHaveNoBitmap) {
-  for (const char* name : {"", "SpinLeft", "MAINICON", "MANIFEST"}) EXPECT_TRUE(GlyphBitmap(name).empty()) << name;
-}
-
 }  // namespace
 }  // namespace muralto

@@ -49,9 +49,5 @@ TEST(Manifest, HoldsExactlyTheExpectedElements) {
   for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(tags[i], expected[i]) << "tag " << i;
 }
 
-TEST(Manifest, DescriptionIsThePlaceholder) {
-  EXPECT_NE(ManifestText().find("<description>Your application description here.</description>"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace muralto

@@ -116,6 +116,7 @@ Handle Fail(long error) {
 Handle FindFirstFileA(const char* pattern, FindDataA* data) {
   if (pattern == nullptr || data == nullptr) return Fail(ErrorInvalidParameter);
   const std::string text = pattern;
+  if (TheState().findHook) TheState().findHook(text);
   const auto split = text.find_last_of("\\/");
   const std::string folder = split == std::string::npos ? (text.size() >= 2 && text[1] == ':' ? text.substr(0, 2) : "")
                                                         : text.substr(0, split + 1);

@@ -32,6 +32,7 @@ void State::Fresh() {
   extraAttributes.clear();
   deniedWriteFolders.clear();
   diskSpaceLeft = NoDiskLimit;
+  findHook = nullptr;
   moduleFileName = "C:\\Program Files\\Muralto\\Muralto.exe";
   windowsDirectory = "C:\\windows";
 

@@ -2,6 +2,7 @@
 // The simulated machine's state, shared by the sim's source files. One
 // instance per process; sim::Reset() brings it back to a fresh machine.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -35,6 +36,7 @@ struct State {
   std::map<std::string, std::uint32_t> extraAttributes;  // lower-cased host path -> bits
   std::vector<std::string> deniedWriteFolders;           // lower-cased host folders
   std::uint64_t diskSpaceLeft = NoDiskLimit;             // bytes WriteFile may still write
+  std::function<void(const std::string&)> findHook;      // before every FindFirstFileA
   std::string moduleFileName;
   std::string commandLine;
   std::string windowsDirectory;

@@ -80,7 +80,7 @@ Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* t
   RegisterPredefinedClasses();
   auto cls = S().classes.find(Upper(className ? className : ""));
   if (cls == S().classes.end()) {
-    SetLastError(1407);  // ERROR_CANNOT_FIND_WND_CLASS
+    SetLastError(1411);  // ERROR_CLASS_DOES_NOT_EXIST, as Wine has it (Windows: 1407)
     return 0;
   }
   if ((style & WsChild) && !Find(parent)) {

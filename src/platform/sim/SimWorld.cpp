@@ -1,6 +1,7 @@
 // The test-facing control of the simulated machine: drives, attributes,
 // refused writes and the paths the system reports.
 #include <algorithm>
+#include <utility>
 
 #include "platform/sim/SimPaths.h"
 #include "platform/sim/SimState.h"
@@ -41,6 +42,8 @@ void DenyWritesUnder(const std::string& windowsFolder) {
 }
 
 void LimitDiskSpace(std::uint64_t bytes) { TheState().diskSpaceLeft = bytes; }
+
+void SetFindHook(std::function<void(const std::string& pattern)> hook) { TheState().findHook = std::move(hook); }
 
 void SetModuleFileName(const std::string& windowsPath) { TheState().moduleFileName = windowsPath; }
 

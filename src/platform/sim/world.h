@@ -47,6 +47,11 @@ void DenyWritesUnder(const std::string& windowsFolder);
 inline constexpr std::uint64_t NoDiskLimit = ~std::uint64_t{0};
 void LimitDiskSpace(std::uint64_t bytes);
 
+// Runs at the start of every FindFirstFileA with its pattern, until Reset or
+// until replaced by nullptr. A test throws from it to stand for a folder
+// walk that breaks off with a failure, as one runs out of memory.
+void SetFindHook(std::function<void(const std::string& pattern)> hook);
+
 void SetModuleFileName(const std::string& windowsPath);
 void SetWindowsDirectory(const std::string& windowsPath);  // "" makes the call fail
 

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "WindowSuite.h"
+#include "contract/ContractChecks.h"
 #include "platform/desktop.h"
 #include "platform/messages.h"
 
@@ -29,7 +30,11 @@ TEST_F(WindowSuite, CreationSendsNcCreateThenCreateBeforeReturning) {
 }
 
 TEST_F(WindowSuite, AnUnknownClassCreatesNothing) {
+  SetLastError(0);
   EXPECT_EQ(CreateWindowExA(0, "MuraltoNoSuchClass", "x", WsPopup, 0, 0, 1, 1, 0, 0), 0u);
+  const std::uint32_t error = GetLastError();
+  contract::KnownWineDeviation(error == 1407, error == 1411,
+                               "ERROR_CANNOT_FIND_WND_CLASS; Wine says ERROR_CLASS_DOES_NOT_EXIST");
 }
 
 TEST_F(WindowSuite, DestroyingSendsDestroyToParentThenChildAndNcDestroyLast) {

@@ -63,10 +63,12 @@ TEST_F(MainFormTest, DesktopIconSwitchShowsAndHidesTheWindowTitledProgramManager
 
 TEST_F(MainFormTest, DesktopIconSwitchWithoutAShellWindowIsSilent) {
   Start();
+  form->Show();  // in front: no stand-in for the missing window
   sim::ShowCalls().clear();
   form->PMHideIconsClick(nullptr);
   form->PMShowIconsClick(nullptr);
   EXPECT_TRUE(sim::ShowCalls().empty()) << "no window was shown or hidden";
+  EXPECT_TRUE(platform::IsWindowVisible(form->Handle()));
   EXPECT_TRUE(sim::MessageBoxes().empty());
 }
 

@@ -14,6 +14,7 @@
 #include "toolkit/controls/ListView.h"
 #include "toolkit/controls/RadioGroup.h"
 #include "toolkit/forms/Menus.h"
+#include "toolkit/io/IniFile.h"
 #include "ui/AboutBox.h"
 #include "ui/FormOptions.h"
 
@@ -82,6 +83,7 @@ Reader ControlCaption(const char* name) {
 Reader RadioItem(const char* name, int index) {
   return [name, index](TForm1* f) -> std::optional<std::string> {
     auto* group = dynamic_cast<toolkit::TRadioGroup*>(f->FindComponent(name));
+    if (!group || index >= group->ButtonCount()) return std::nullopt;
     return group->Buttons(index)->Caption();
   };
 }
@@ -101,16 +103,13 @@ Reader DialogCaption(const char* control) {
   };
 }
 
-TEST_F(LanguageTest, ChoosingALanguageSetsEveryTextItsFileGivesAndKeepsTheChoices) {
-  WriteSettingsNaming("English");
-  Start();
-  form->Show();
-  const std::string settings = machine.ReadFile(MainIni);
-  struct Row {
-    const char* key;
-    Reader read;
-  };
-  const Row rows[] = {
+// The 37 keys of a language file, in their order, and how each text shows.
+struct TextRow {
+  const char* key;
+  Reader read;
+};
+const std::vector<TextRow>& Texts() {
+  static const std::vector<TextRow> rows = {
       {"MFile->Caption", MenuCaption("MFile")},
       {"MExit->Caption", MenuCaption("MExit")},
       {"MSettings->Caption", MenuCaption("MSettings")},
@@ -149,9 +148,25 @@ TEST_F(LanguageTest, ChoosingALanguageSetsEveryTextItsFileGivesAndKeepsTheChoice
       {"AboutBox->LabelAuthor->Caption", DialogCaption<muralto::AboutBox>("LabelAuthor")},
       {"AboutBox->LabelSite->Caption", DialogCaption<muralto::AboutBox>("LabelSite")},
   };
+  return rows;
+}
+
+// A text as it shows; a control the row names that does not exist fails the row.
+std::string Shown(const TextRow& row, TForm1* form) {
+  const std::optional<std::string> text = row.read(form);
+  if (!text) ADD_FAILURE() << row.key << ": no such control";
+  return text.value_or("<no such control>");
+}
+
+TEST_F(LanguageTest, ChoosingALanguageSetsEveryTextItsFileGivesAndKeepsTheChoices) {
+  WriteSettingsNaming("English");
+  Start();
+  form->Show();
+  const std::string settings = machine.ReadFile(MainIni);
+  const std::vector<TextRow>& rows = Texts();
   // Every text different, so a key that lands on the wrong control shows.
   std::vector<std::string> lines;
-  for (std::size_t i = 0; i < std::size(rows); ++i)
+  for (std::size_t i = 0; i < rows.size(); ++i)
     lines.push_back(std::string(rows[i].key) + "=" + RussianDelete + std::to_string(i));
   WriteLanguage("Russian", lines);
 
@@ -159,12 +174,8 @@ TEST_F(LanguageTest, ChoosingALanguageSetsEveryTextItsFileGivesAndKeepsTheChoice
 
   EXPECT_EQ(form->languageName, "Russian");
   EXPECT_EQ(ShownMarks(), std::make_pair(false, true));
-  for (std::size_t i = 0; i < std::size(rows); ++i) {
-    const std::optional<std::string> text = rows[i].read(form);
-    // The dialogs' controls are looked up by name; one that does not exist is passed over.
-    if (!text) continue;
-    EXPECT_EQ(*text, RussianDelete + std::to_string(i)) << rows[i].key;
-  }
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    EXPECT_EQ(Shown(rows[i], form), RussianDelete + std::to_string(i)) << rows[i].key;
   // The menus the window shows carry the new captions too.
   const auto bar = sim::MenuItems(platform::GetMenu(form->Handle()));
   EXPECT_EQ(bar.at(0).caption, RussianDelete + "0");
@@ -173,6 +184,45 @@ TEST_F(LanguageTest, ChoosingALanguageSetsEveryTextItsFileGivesAndKeepsTheChoice
   EXPECT_EQ(form->RadioGroupPosition->ItemIndex(), 2);
   EXPECT_TRUE(form->RadioGroupPosition->Buttons(2)->Checked());
   EXPECT_EQ(machine.ReadFile(MainIni), settings) << "the choice is saved with the next save, not by the menu";
+}
+
+// The files shipped in language\: every key once, in order; English the
+// texts the windows are designed with; Russian in code page 1251, where a
+// Cyrillic letter is one byte (0xC0 to 0xFF, and 0xA8, 0xB8 for the two Yo).
+TEST_F(LanguageTest, TheShippedFilesGiveEveryKeyEnglishTheDesignTextsRussianInCodePage1251) {
+  Start();  // no language file there: the windows show their design texts
+  sim::MapDrive('S', MURALTO_SOURCE_DIR);
+  const toolkit::TIniFile english("S:\\resources\\language\\English.ini");
+  const toolkit::TIniFile russian("S:\\resources\\language\\Russian.ini");
+  std::vector<std::string> keys;
+  for (const TextRow& row : Texts()) keys.push_back(row.key);
+  EXPECT_EQ(english.ReadSection("Interface"), keys);
+  EXPECT_EQ(russian.ReadSection("Interface"), keys);
+  for (const TextRow& row : Texts()) {
+    EXPECT_EQ(english.ReadString("Interface", row.key, "<missing>"), Shown(row, form)) << row.key;
+    const std::string text = russian.ReadString("Interface", row.key, "");
+    int letters = 0;
+    for (const unsigned char c : text) {
+      const bool cyrillic = c >= 0xC0 || c == 0xA8 || c == 0xB8;
+      EXPECT_TRUE(c < 0x80 || cyrillic) << row.key << ": byte " << int{c};
+      letters += cyrillic;
+    }
+    if (row.key != std::string("AboutBox->LabelSite->Caption")) EXPECT_GT(letters, 0) << row.key << ": " << text;
+  }
+}
+
+// Settings > Options gives the dialog the language's texts before it shows.
+TEST_F(LanguageTest, OptionsAppliesTheLanguageBeforeTheDialogShows) {
+  Start();
+  WriteLanguage("English", {"FormOptions->Caption=Switches"});
+  std::string title;
+  sim::SetIdleHandler([&] {
+    title = muralto::FormOptions->Caption();  // read back from the shown window
+    platform::PostMessageA(muralto::FormOptions->Handle(), platform::WmClose, 0, 0);
+  });
+  Choose("MOptions");
+  sim::SetIdleHandler(nullptr);
+  EXPECT_EQ(title, "Switches");
 }
 
 TEST_F(LanguageTest, TheMarksFollowTheNameAndTheTextsTheFile) {

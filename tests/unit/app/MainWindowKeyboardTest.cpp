@@ -97,6 +97,20 @@ TEST_F(MainWindowKeyboardTest, ArrowsInEitherGroupChooseAndSaveAtOnce) {
   EXPECT_EQ(form->positionMode, 0);
 }
 
+// The change handler reads the value at once, and an empty field reads as the minimum.
+TEST_F(MainWindowKeyboardTest, DeletingTheWholeHourTextPutsZeroBackAndSavesItAtOnce) {
+  form->CSpinEditHour->SetValue(7);
+  form->ButtonStart->SetFocus();
+  for (int i = 0; i < 4; ++i) Press(platform::VkTab);
+  ASSERT_EQ(Focused(), "CSpinEditHour");
+  machine.Remove(MainIni);
+  platform::PostMessageA(platform::GetFocus(), platform::WmChar, '\b', 0);
+  app->ProcessMessages();
+  EXPECT_EQ(form->CSpinEditHour->Text(), "0");
+  EXPECT_EQ(form->hours, 0);
+  EXPECT_NE(machine.ReadFile(MainIni).find("Hour=0\r\n"), std::string::npos);
+}
+
 // A keyboard change of a check mark is kept by the list and reaches the file
 // with the next save of the folder list, not at once as a mouse click does.
 TEST_F(MainWindowKeyboardTest, SpaceOnAFoldersCheckBoxReachesTheFolderListAtTheNextSave) {

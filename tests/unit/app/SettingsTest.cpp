@@ -33,18 +33,6 @@ class SettingsTest : public ::testing::Test {
   MainWindowState state;
 };
 
-TEST_F(SettingsTest, ConstructionValues) {
-  EXPECT_EQ(state.wallpaperFileName, "wallpaper.bmp");
-  EXPECT_EQ(state.runKeyPath, "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run");
-  EXPECT_EQ(state.picturePool.Count(), 0);
-  EXPECT_EQ(state.hours, 0);
-  EXPECT_FALSE(state.autoStart);
-  EXPECT_FALSE(state.showTray);
-  EXPECT_EQ(state.newItem, nullptr);
-  MainWindowState bare;
-  EXPECT_THROW(bare.Folders(), toolkit::EInvalidOperation);
-}
-
 TEST_F(SettingsTest, TheMainSettingsFileIsNamedAfterTheExecutable) {
   EXPECT_EQ(muralto::MainSettingsPath(), MainIni);
   sim::SetModuleFileName("C:\\Muralto\\Other.Name.exe");

@@ -1,5 +1,8 @@
 // The set-up in its fixed order, the hidden start, the saves at close and
 // the entry routine with its running-copy check.
+#include <functional>
+#include <new>
+#include <string>
 #include <vector>
 
 #include "MainFormFixture.h"
@@ -7,6 +10,7 @@
 #include "app/Settings.h"
 #include "platform/dialogs.h"
 #include "platform/menus.h"
+#include "platform/sim/tray_world.h"
 #include "shell/SpinEdit.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/controls/ListView.h"
@@ -88,23 +92,97 @@ TEST_F(MainFormTest, StoredValuesComeBackAsTheControlsHoldThem) {
   }
 }
 
+// Every later step stays undone: "-a" takes no effect, and the radio groups,
+// the spin edits, the tray icon and the Run value stay as the layout and the
+// last run left them unless their own step came before the failure.
 TEST_F(MainFormTest, AFailingStepLeavesTheLaterStepsUndone) {
-  WriteSettings(1, 2, 0, 0, 5);
-  sim::RegSetString(RunKey, "Muralto 1.2", "old");
-  // Writing the main settings file fails: the selection's click handler, the
-  // first that saves, fails and ends the set-up there.
-  sim::DenyWritesUnder("C:\\Muralto");
-  Start("Muralto.exe -a");
-  ASSERT_EQ(sim::MessageBoxes().size(), 1u);
-  EXPECT_EQ(sim::MessageBoxes()[0].text, "Unable to write to C:\\Muralto\\Muralto.ini.");
-  EXPECT_EQ(sim::MessageBoxes()[0].caption, "Muralto 1.2");
-  EXPECT_EQ(sim::MessageBoxes()[0].type & 0xF0u, platform::MbIconError);
-  EXPECT_EQ(form->RadioGroupSelection->ItemIndex(), 1);
-  EXPECT_EQ(form->RadioGroupPosition->ItemIndex(), 0) << "the position is never set";
-  EXPECT_EQ(form->CSpinEditSec->Text(), "0") << "the spin edits are never set";
-  EXPECT_EQ(sim::RegGetString(RunKey, "Muralto 1.2"), "old") << "the Run value is never rewritten";
-  EXPECT_FALSE(form->running) << "-a has no effect";
-  EXPECT_TRUE(app->ShowMainForm());
+  struct Row {
+    const char* step;
+    const char* autoStart;
+    std::function<void()> fail;
+    const char* message;
+    int selectionItem, positionItem;
+    const char* secText;
+    std::size_t trayIcons;
+  } const rows[] = {
+      {"10, the folder scan", "0",
+       [] {
+         sim::SetFindHook([](const std::string& pattern) {
+           if (pattern.starts_with("C:\\Pics")) throw std::bad_alloc();
+         });
+       },
+       "std::bad_alloc.", 0, 0, "0", 1},
+      // The selection's click handler is the first that saves.
+      {"11, the first save", "0", [] { sim::DenyWritesUnder("C:\\Muralto"); },
+       "Unable to write to C:\\Muralto\\Muralto.ini.", 1, 0, "0", 1},
+      {"14, the Run value", "1", [] { sim::RegFailWritesUnder(RunKey, 5); }, "Failed to set data for 'Muralto 1.2'", 1,
+       2, "5", 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.step);
+    const support::SimMachine fresh;
+    sim::ResetWindows();
+    fresh.WriteFile(MainIni, std::string("[Options]\r\nAuto Start=") + row.autoStart +
+                                 "\r\ntray=0\r\nSelection=1\r\nPosition=2\r\n[Pause]\r\nHour=0\r\nSec=5\r\n");
+    fresh.WriteFile(FolderList, "[Folders]\r\nTotal=1\r\nFolder1=C:\\Pics\r\n");
+    sim::RegSetString(RunKey, "Muralto 1.2", "old");
+    row.fail();
+    Start("Muralto.exe -a");
+    ASSERT_EQ(sim::MessageBoxes().size(), 1u);
+    EXPECT_EQ(sim::MessageBoxes()[0].text, row.message);
+    EXPECT_EQ(sim::MessageBoxes()[0].caption, "Muralto 1.2");
+    EXPECT_EQ(sim::MessageBoxes()[0].type & 0xF0u, platform::MbIconError);
+    EXPECT_EQ(form->RadioGroupSelection->ItemIndex(), row.selectionItem);
+    EXPECT_EQ(form->RadioGroupPosition->ItemIndex(), row.positionItem);
+    EXPECT_EQ(form->CSpinEditSec->Text(), row.secText);
+    EXPECT_EQ(sim::TrayIcons().size(), row.trayIcons);
+    EXPECT_EQ(sim::RegGetString(RunKey, "Muralto 1.2"), "old");
+    EXPECT_FALSE(form->running) << "-a has no effect";
+    EXPECT_TRUE(app->ShowMainForm());
+    app.reset();
+  }
+}
+
+// A copy renamed beside the program reads and writes a settings file named
+// after itself, but the folder list of the data folder is the one list.
+TEST_F(MainFormTest, AnExecutableUnderAnotherNameHasSettingsOfItsOwnAndSharesTheFolderList) {
+  WriteSettings(1, 2, 3, 4, 5);
+  WriteFolderList("C:\\Pics");
+  const std::string stored = machine.ReadFile(MainIni);
+  sim::SetModuleFileName("C:\\Muralto\\Other.exe");
+  Start("C:\\Muralto\\Other.exe");
+  EXPECT_EQ(machine.ReadFile("C:\\Muralto\\Other.ini"), testing_app::DefaultIni) << "the defaults";
+  ASSERT_EQ(form->ListViewFolders->Items().Count(), 1);
+  EXPECT_EQ(form->ListViewFolders->Items().Item(0)->Caption(), "C:\\Pics");
+  form->Close();
+  EXPECT_EQ(machine.ReadFile(MainIni), stored) << "the other copy's file is left alone";
+  EXPECT_EQ(machine.ReadFile(FolderList), "[Folders]\r\nTotal=1\r\nFolder1=C:\\Pics\r\nChecked Folder1=1\r\n");
+}
+
+// The logon start with the tray icon off: nothing of the program shows, not
+// even the icon, and the wallpaper changes all the same.
+TEST_F(MainFormTest, AHiddenStartWithTheTrayOffShowsNothingAndRotates) {
+  machine.MakeDir("C:\\Pics");
+  MakePicture("C:\\Pics\\a.bmp", 10);
+  WriteFolderList("C:\\Pics");
+  machine.WriteFile(MainIni, "[Options]\r\ntray=0\r\n[Pause]\r\nHour=0\r\nSec=5\r\n");
+  std::vector<std::string> shown;
+  bool looked = false;
+  sim::SetIdleHandler([&] {
+    if (looked || !muralto::Form1) return;
+    looked = true;
+    sim::AdvanceClock(5000);
+    for (const sim::WindowInfo& w : sim::Windows()) {
+      if (w.visible && !w.parent) shown.push_back(w.className);
+    }
+    for (std::size_t i = 0; i < sim::TrayIcons().size(); ++i) shown.push_back("a tray icon");
+    platform::PostMessageA(muralto::Form1->Handle(), platform::WmClose, 0, 0);
+  });
+  EXPECT_EQ(muralto::MuraltoMain("C:\\Muralto\\Muralto.exe -a"), 0);
+  EXPECT_TRUE(looked);
+  EXPECT_EQ(shown, std::vector<std::string>{});
+  EXPECT_TRUE(sim::MessageBoxes().empty());
+  EXPECT_EQ(sim::WallpaperCalls().size(), 1u) << "one pick, five seconds after the start";
 }
 
 TEST_F(MainFormTest, OnlyAFirstArgumentOfExactlyDashAStartsHiddenAndRunning) {

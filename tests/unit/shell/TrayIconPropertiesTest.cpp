@@ -13,31 +13,6 @@ namespace {
 using muralto::TStCustomTrayIcon;
 using testing_tray::TrayIconTest;
 
-TEST_F(TrayIconTest, DefaultsAndStartState) {
-  tray = toolkit::TComponent::Create<muralto::TStTrayIcon>(form);
-  EXPECT_TRUE(tray->Active());
-  EXPECT_FALSE(tray->Animate());
-  EXPECT_TRUE(tray->CloseToTray());
-  EXPECT_FALSE(tray->HideOnRestore());
-  EXPECT_EQ(tray->Hint(), "");
-  EXPECT_EQ(tray->Icon(), 0u);
-  EXPECT_EQ(tray->Images(), nullptr);
-  EXPECT_EQ(tray->ImageIndex(), 0);
-  EXPECT_EQ(tray->Interval(), 250u);
-  EXPECT_FALSE(tray->MinimizeToTray());
-  EXPECT_EQ(tray->PopupMenu(), tray->BuiltInMenu());
-  EXPECT_TRUE(tray->ShowHint());
-  EXPECT_FALSE(tray->IconInTray());
-  EXPECT_TRUE(platform::IsWindow(tray->NotifyWindow()));
-  EXPECT_EQ(tray->SavedFormProc(), nullptr);
-  EXPECT_EQ(tray->StartupPassCount(), 0);
-  EXPECT_EQ(tray->ShownIcon(), 0u);
-  EXPECT_EQ(tray->AnimationTimer(), nullptr);
-  EXPECT_EQ(tray->AnimationFrame(), 0);
-  EXPECT_FALSE(tray->ResumeAnimation());
-  EXPECT_TRUE(sim::NotifyCalls().empty()) << "nothing reaches the shell before loading";
-}
-
 TEST_F(TrayIconTest, AFailingShellRaisesTheMessageAndTheNewValueIsKept) {
   struct Row {
     const char* name;

@@ -108,7 +108,10 @@ TEST_F(TrayIconTest, ChangesThatAreNoChangesSendNothing) {
 }
 
 TEST_F(TrayIconTest, LoadedShowsTheIconAndThenSendsItsPictureAgain) {
-  MakeIcon([](TStCustomTrayIcon* icon) { icon->SetIcon(0x7001); });
+  MakeIcon([](TStCustomTrayIcon* icon) {
+    icon->SetIcon(0x7001);
+    EXPECT_TRUE(sim::NotifyCalls().empty()) << "nothing reaches the shell before loading";
+  });
   ASSERT_EQ(sim::NotifyCalls().size(), 2u);
   EXPECT_EQ(sim::NotifyCalls()[0].message, platform::NimAdd);
   EXPECT_EQ(sim::NotifyCalls()[1].message, platform::NimModify);

@@ -75,19 +75,30 @@ TEST(SettingsOnTheSystem, AFolderListThatCannotBeWrittenKeepsTheOldFile) {
   folders.Add()->SetCaption("C:\\New");
   muralto::MainWindowState state;
   state.SetFolders(&folders);
-  state.folderListPath = scratch.Folder() + "missing folder\\folders.ini";
-  try {
-    muralto::SaveFolderList(state);
-    FAIL() << "no error";
-  } catch (const toolkit::EIniFileException& e) {
-    EXPECT_EQ(e.Message(), "Unable to write to " + state.folderListPath);
-  }
-
-  // A folder standing where the file should be cannot be replaced.
+  const std::string old = "[Folders]\r\nTotal=1\r\nFolder1=C:\\Old\r\nChecked Folder1=0\r\n";
+  scratch.MakeFile("folders.ini", old);
+  // A folder where the new version is written beside the file, then one where the file itself stands.
+  scratch.MakeFolder("folders.ini.new");
   scratch.MakeFolder("taken.ini");
-  state.folderListPath = scratch.Folder() + "taken.ini";
-  EXPECT_THROW(muralto::SaveFolderList(state), toolkit::EIniFileException);
-  EXPECT_EQ(ReadAll(state.folderListPath + ".new"), "<missing>");
+  struct Row {
+    std::string path;
+    std::string kept;
+  } const rows[] = {
+      {scratch.Folder() + "missing folder\\folders.ini", "<missing>"},
+      {scratch.Folder() + "folders.ini", old},
+      {scratch.Folder() + "taken.ini", "<missing>"},
+  };
+  for (const Row& row : rows) {
+    state.folderListPath = row.path;
+    try {
+      muralto::SaveFolderList(state);
+      ADD_FAILURE() << row.path << ": no error";
+    } catch (const toolkit::EIniFileException& e) {
+      EXPECT_EQ(e.Message(), "Unable to write to " + row.path);
+    }
+    EXPECT_EQ(ReadAll(row.path), row.kept) << row.path;
+  }
+  EXPECT_EQ(ReadAll(scratch.Folder() + "taken.ini.new"), "<missing>") << "the new version is removed";
 }
 
 }  // namespace

@@ -1,16 +1,12 @@
-// The main window built from its layout table, and the table's errors.
+// The main window's layout table: its tray menu reaching the handlers, and
+// the table's errors.
 #include <gtest/gtest.h>
 
 #include "GuiTest.h"
 #include "resources/layouts/Layouts.h"
 #include "shell/LayoutClasses.h"
-#include "shell/SpinEdit.h"
-#include "toolkit/controls/Button.h"
-#include "toolkit/controls/ListView.h"
-#include "toolkit/controls/RadioGroup.h"
 #include "toolkit/forms/Layout.h"
 #include "toolkit/forms/Menus.h"
-#include "toolkit/forms/Timer.h"
 
 namespace {
 
@@ -58,77 +54,6 @@ class LayoutTest : public guitest::GuiTest {
   std::vector<std::string> calls;
   toolkit::TForm* main = nullptr;
 };
-
-TEST_F(LayoutTest, MainWindowStandsAsDesigned) {
-  main = toolkit::TComponent::Create<toolkit::TForm>(app.get());
-  toolkit::LoadLayout(main, muralto::LayoutText("main"), handlers);
-  EXPECT_EQ(main->WindowClassName(), "TForm1");
-  EXPECT_EQ(main->Caption(), "Muralto 1.2");
-  EXPECT_EQ(main->ClientWidth(), 386);
-  EXPECT_EQ(main->ClientHeight(), 310);
-  EXPECT_EQ(main->BorderIcons(), unsigned{toolkit::biSystemMenu | toolkit::biMinimize});
-  EXPECT_FALSE(main->KeyPreview());
-  EXPECT_TRUE(calls.empty()) << "no handler runs while the layout loads";
-
-  struct Row {
-    const char* name;
-    platform::Rect bounds;
-    int tabOrder;
-    const char* text;
-  } rows[] = {
-      {"ButtonStart", {264, 256, 377, 281}, 0, "Start"},
-      {"ButtonAdd", {8, 256, 89, 281}, 1, "Add"},
-      {"RadioGroupPosition", {264, 72, 377, 145}, 3, " Position "},
-      {"ListViewFolders", {8, 8, 258, 249}, 4, ""},
-      {"GroupBoxInterval", {264, 152, 377, 249}, 5, " Interval "},
-      {"CSpinEditHour", {64, 16, 105, 38}, 0, "0"},
-      {"CSpinEditMin", {64, 40, 105, 62}, 1, "0"},
-      {"CSpinEditSec", {64, 64, 105, 86}, 2, "0"},
-      {"ButtonDelete", {96, 256, 171, 281}, 6, "Delete"},
-      {"ButtonClear", {176, 256, 259, 281}, 7, "Clear"},
-      {"RadioGroupSelection", {264, 8, 377, 65}, 8, " Selection "},
-  };
-  for (const Row& row : rows) {
-    auto* c = Get<toolkit::TWinControl>(row.name);
-    if (!c) continue;
-    platform::Rect b = c->BoundsRect();
-    EXPECT_EQ(std::vector<int>({b.left, b.top, b.right, b.bottom}),
-              std::vector<int>({row.bounds.left, row.bounds.top, row.bounds.right, row.bounds.bottom}))
-        << row.name;
-    EXPECT_EQ(c->TabOrder(), row.tabOrder) << row.name;
-    EXPECT_EQ(c->Text(), row.text) << row.name;
-  }
-  EXPECT_EQ(Get<toolkit::TRadioGroup>("RadioGroupSelection")->Items(),
-            (std::vector<std::string>{"Random", "Sequential"}));
-  EXPECT_EQ(Get<toolkit::TRadioGroup>("RadioGroupPosition")->ItemIndex(), 0);
-  auto* hours = Get<muralto::TCSpinEdit>("CSpinEditHour");
-  EXPECT_EQ(hours->MaxValue(), 24);
-  EXPECT_EQ(hours->Parent(), Get<toolkit::TWinControl>("GroupBoxInterval"));
-  EXPECT_EQ(Get<muralto::TCSpinEdit>("CSpinEditSec")->MaxValue(), 59);
-  auto* timer = Get<toolkit::TTimer>("Timer1");
-  EXPECT_FALSE(timer->Enabled());
-  EXPECT_EQ(timer->Interval(), 2000u);
-  auto* list = Get<toolkit::TListView>("ListViewFolders");
-  EXPECT_TRUE(list->Checkboxes());
-  EXPECT_TRUE(list->MultiSelect());
-  EXPECT_EQ(list->ColumnCaption(), "Folders");
-  EXPECT_EQ(list->ColumnWidth(), 225);
-
-  main->Show();
-  platform::Hmenu bar = platform::GetMenu(main->Handle());
-  std::vector<std::string> captions;
-  for (const auto& item : sim::MenuItems(bar)) captions.push_back(item.caption);
-  EXPECT_EQ(captions, (std::vector<std::string>{"File", "Settings", "Help"}));
-  auto settings = sim::MenuItems(sim::MenuItems(bar)[1].submenu);
-  auto language = sim::MenuItems(settings[1].submenu);
-  ASSERT_EQ(language.size(), 2u);
-  EXPECT_EQ(language[0].caption, "English");
-  EXPECT_TRUE(language[0].flags & platform::MfChecked);
-  // A menu command reaches the item's handler.
-  platform::SendMessageA(main->Handle(), platform::WmCommand, Get<toolkit::TMenuItem>("MAbout")->Command(), 0);
-  platform::SendMessageA(Get<toolkit::TButton>("ButtonAdd")->Handle(), platform::BmClick, 0, 0);
-  EXPECT_EQ(calls, (std::vector<std::string>{"MAboutClick", "ButtonAddClick"}));
-}
 
 TEST_F(LayoutTest, TrayMenuPopsUpAndItsChoiceReachesTheHandler) {
   main = toolkit::TComponent::Create<toolkit::TForm>(app.get());

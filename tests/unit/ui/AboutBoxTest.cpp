@@ -1,6 +1,5 @@
-// The About box: its layout, the link's colour and pointer as the mouse
-// moves over the dialog, the address a press on the link opens, and how
-// the dialog closes.
+// The About box: the link's colour and pointer as the mouse moves over the
+// dialog, the address a press on the link opens, and how the dialog closes.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -69,72 +68,6 @@ class AboutBoxTest : public ::testing::Test {
   std::unique_ptr<toolkit::TApplication> app;
   muralto::TAboutBox* box = nullptr;
 };
-
-TEST_F(AboutBoxTest, TheLayout) {
-  box->HandleNeeded();
-  EXPECT_EQ(box->Caption(), "About Program");
-  platform::Rect client;
-  ASSERT_TRUE(sim::WindowClientRect(box->Handle(), &client));
-  EXPECT_EQ(client.right, 321);
-  EXPECT_EQ(client.bottom, 161);
-  sim::WindowInfo window;
-  ASSERT_TRUE(sim::GetWindowInfo(box->Handle(), &window));
-  EXPECT_EQ(
-      window.style & (platform::WsDlgFrame | platform::WsSysMenu | platform::WsMinimizeBox | platform::WsMaximizeBox),
-      platform::WsDlgFrame | platform::WsSysMenu)
-      << "a fixed dialog border with the close button only";
-  EXPECT_EQ(box->Position(), toolkit::TPosition::poScreenCenter);
-  EXPECT_EQ(box->Icon(), platform::LoadIconA("ABOUTICON"));
-  EXPECT_NE(box->Icon(), platform::LoadIconA("MAINICON"));
-  EXPECT_EQ(box->ProgramIcon->Picture(), platform::LoadIconA("MAINICON"));
-  EXPECT_EQ(box->Panel1->BevelOuter(), toolkit::TBevelCut::bvLowered);
-  EXPECT_EQ(box->Panel1->BevelInner(), toolkit::TBevelCut::bvRaised);
-  EXPECT_TRUE(box->OKButton->Default());
-  EXPECT_EQ(box->OKButton->ModalResult(), toolkit::mrOk);
-  EXPECT_EQ(box->TabList(), (std::vector<toolkit::TWinControl*>{box->OKButton}))
-      << "the panel (tab order 0) takes no focus; the button comes after it";
-  EXPECT_EQ(box->Panel1->TabOrder(), 0);
-  EXPECT_EQ(box->OKButton->TabOrder(), 1);
-
-  struct Row {
-    toolkit::TControl* control;
-    toolkit::TWinControl* parent;
-    int left, top, width, height;  // the labels' sizes: their texts in the simulation's measure
-    std::string text;
-    bool bold, underline;
-    toolkit::TColor color;
-  };
-  const Row rows[] = {
-      {box->Panel1, box, 8, 8, 305, 145, "", false, false, toolkit::clWindowText},
-      {box->ProgramIcon, box->Panel1, 8, 8, 32, 32, "", false, false, toolkit::clWindowText},
-      // 11 bold characters of 6 pixels; navy.
-      {box->LabelTitle, box->Panel1, 48, 8, 66, 13, "Muralto 1.2", true, false, 0x800000},
-      // 25 regular characters of 5 pixels; maroon.
-      {box->LabelAbout, box->Panel1, 48, 24, 125, 13, "changes desktop wallpaper", false, false, 0x000080},
-      {box->LabelAuthor, box->Panel1, 8, 48, 114, 13, "by the Muralto team", true, false, 0x800000},
-      // Wraps at its width, which it keeps; teal.
-      {box->LabelEmail, box->Panel1, 8, 64, 146, 13, "muralto@example.org", true, false, 0x808000},
-      {box->LabelSite, box->Panel1, 8, 80, 140, 13, "https://muralto.example.org/", false, true, kBlue},
-      {box->OKButton, box, 119, 116, 74, 25, "OK", false, false, toolkit::clWindowText},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.control->Name());
-    EXPECT_EQ(row.control->Parent(), row.parent);
-    EXPECT_EQ((std::vector<int>{row.control->Left(), row.control->Top(), row.control->Width(), row.control->Height()}),
-              (std::vector<int>{row.left, row.top, row.width, row.height}));
-    EXPECT_EQ(row.control->Caption(), row.text);
-    const toolkit::TFont& font = row.control->Font();
-    EXPECT_EQ(font.Name, "MS Sans Serif");
-    EXPECT_EQ(font.Height, -11);
-    EXPECT_EQ(font.Bold, row.bold);
-    EXPECT_EQ(font.Underline, row.underline);
-    EXPECT_EQ(font.Color, row.color);
-  }
-  EXPECT_TRUE(box->LabelEmail->WordWrap());
-  // The button's window carries the default style that draws its frame.
-  ASSERT_TRUE(sim::GetWindowInfo(box->OKButton->Handle(), &window));
-  EXPECT_EQ(window.style & 0xF, platform::BsDefPushButton);
-}
 
 // What the link shows as the pointer goes over the dialog; the first row
 // starts with the box just opened.
