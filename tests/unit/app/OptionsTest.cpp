@@ -9,6 +9,7 @@
 #include "platform/messages.h"
 #include "platform/sim/tray_world.h"
 #include "shell/TrayIcon.h"
+#include "support/BoxTexts.h"
 #include "toolkit/controls/CheckBox.h"
 #include "toolkit/forms/Menus.h"
 #include "ui/FormOptions.h"
@@ -89,11 +90,7 @@ class OptionsTest : public testing_app::MainFormTest {
     for (const auto& call : sim::NotifyCalls()) messages.push_back(call.message);
     return messages;
   }
-  static std::vector<std::string> BoxTexts() {
-    std::vector<std::string> texts;
-    for (const auto& box : sim::MessageBoxes()) texts.push_back(box.caption + ": " + box.text);
-    return texts;
-  }
+  static std::vector<std::string> BoxTexts() { return support::BoxTexts(true); }
 };
 
 TEST_F(OptionsTest, OpeningShowsTheSwitchesAndRunsTheHandlerOfEachBoxThatDiffers) {

@@ -1,10 +1,10 @@
 // The main window built from its layout table, and the table's errors.
 #include <gtest/gtest.h>
 
-#include "GuiTest.h"
 #include "resources/layouts/Layouts.h"
 #include "shell/LayoutClasses.h"
 #include "shell/SpinEdit.h"
+#include "toolkit/GuiTest.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/controls/ListView.h"
 #include "toolkit/controls/RadioGroup.h"

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/MainFormFixture.h"
+#include "support/Captions.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/controls/ListView.h"
 #include "toolkit/controls/StatusBar.h"
@@ -30,14 +31,7 @@ class FolderListTest : public MainFormTest {
       form->ButtonAddClick(form->ButtonAdd);
     }
   }
-  std::vector<std::string> Captions() {
-    std::vector<std::string> out;
-    toolkit::TListItems& items = form->ListViewFolders->Items();
-    for (int i = 0; i < items.Count(); ++i) {
-      out.push_back(items.Item(i)->Caption() + (items.Item(i)->Checked() ? "+" : "-"));
-    }
-    return out;
-  }
+  std::vector<std::string> Captions() { return support::Captions(form->ListViewFolders->Items()); }
 };
 
 TEST_F(FolderListTest, AddAsksTheBrowserAndAppendsTheFolderTicked) {
