@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace muralto {
 namespace {
+
+using muralto::EmbeddedResource;
 
 std::string ManifestText() {
   const auto bytes = EmbeddedResource("MANIFEST");
@@ -54,4 +55,3 @@ TEST(Manifest, DescriptionIsThePlaceholder) {
 }
 
 }  // namespace
-}  // namespace muralto

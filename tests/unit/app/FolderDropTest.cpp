@@ -17,8 +17,8 @@ namespace {
 
 using support::BoxTexts;
 
-using testing_app::FolderList;
-using testing_app::MainFormTest;
+using apptest::FolderList;
+using apptest::MainFormTest;
 
 const char* const Refusal = "Please, drag folders only";
 

@@ -16,11 +16,11 @@
 
 namespace {
 
-using testing_app::MainIni;
-using testing_app::RunKey;
+using apptest::MainIni;
+using apptest::RunKey;
 const char* const ValueName = "Muralto 1.2";
 
-class OptionsTest : public testing_app::MainFormTest {
+class OptionsTest : public apptest::MainFormTest {
  protected:
   void WriteSwitches(bool autoStart, bool tray, const std::string& ini = MainIni) {
     machine.WriteFile(ini, std::string("[Options]\r\nLanguage=English\r\nAuto Start=") + (autoStart ? "1" : "0") +

@@ -17,14 +17,14 @@
 
 namespace {
 
-using testing_app::FolderList;
-using testing_app::MainFormTest;
-using testing_app::MainIni;
-using testing_app::RunKey;
+using apptest::FolderList;
+using apptest::MainFormTest;
+using apptest::MainIni;
+using apptest::RunKey;
 
 TEST_F(MainFormTest, AFirstStartWritesTheDefaultsAndMovesTheHourEditToOne) {
   Start();
-  EXPECT_EQ(machine.ReadFile(MainIni), testing_app::DefaultIni);
+  EXPECT_EQ(machine.ReadFile(MainIni), apptest::DefaultIni);
   EXPECT_EQ(form->CSpinEditHour->Text(), "1");
   EXPECT_EQ(form->CSpinEditMin->Text(), "0");
   EXPECT_EQ(form->hours, 1);
@@ -159,7 +159,7 @@ TEST_F(MainFormTest, EveryCloseWritesBothFilesAndEndsTheProgram) {
     machine.WriteFile(FolderList, "[Folders]\r\nTotal=0\r\n");
     row.close(form);
     EXPECT_TRUE(app->Terminated());
-    EXPECT_EQ(machine.ReadFile(MainIni), testing_app::DefaultIni);
+    EXPECT_EQ(machine.ReadFile(MainIni), apptest::DefaultIni);
     EXPECT_EQ(machine.ReadFile(FolderList), "[Folders]\r\nTotal=1\r\nFolder1=C:\\Pics\r\nChecked Folder1=1\r\n");
     EXPECT_TRUE(sim::WallpaperCalls().empty()) << "no pick at exit";
     app.reset();

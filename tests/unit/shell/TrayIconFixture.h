@@ -15,7 +15,7 @@
 #include "toolkit/forms/Application.h"
 #include "toolkit/forms/Form.h"
 
-namespace testing_tray {
+namespace traytest {
 
 using muralto::TStCustomTrayIcon;
 using muralto::TStTrayIcon;
@@ -67,4 +67,7 @@ class TrayIconTest : public ::testing::Test {
   TStCustomTrayIcon* tray = nullptr;
 };
 
-}  // namespace testing_tray
+}  // namespace traytest
+
+// The former name, for tests written before the rename.
+namespace testing_tray = traytest;

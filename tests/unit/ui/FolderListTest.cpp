@@ -12,8 +12,8 @@
 
 namespace {
 
-using testing_app::FolderList;
-using testing_app::MainFormTest;
+using apptest::FolderList;
+using apptest::MainFormTest;
 
 class FolderListTest : public MainFormTest {
  protected:

@@ -11,7 +11,7 @@
 
 namespace {
 
-using testing_app::MainFormTest;
+using apptest::MainFormTest;
 
 TEST_F(MainFormTest, TheOptionsDialogIsLaidOutAsDesigned) {
   Start();
