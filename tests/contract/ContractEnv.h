@@ -4,7 +4,10 @@
 // attributes set, and entries only POSIX can make. One implementation
 // drives the simulated Windows (sim/), the other the real one (win32/).
 #include <cstdint>
+#include <memory>
 #include <string>
+
+#include "support/TempFolder.h"
 
 namespace contract {
 
@@ -32,6 +35,7 @@ class ScratchFolder {
   std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
 
  private:
+  std::unique_ptr<support::TempFolder> folder_;
   std::string path_;
 };
 

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-namespace muralto {
 namespace {
 
-using testing::U16;
+using littleendian::U16;
+using muralto::EmbeddedResource;
 
 // The About box's window icon: one 32 x 32 image of 256 colours, a yellow
 // arrow on a light-green square, with nothing of it transparent.
@@ -43,4 +43,3 @@ TEST(AboutIcon, IsAYellowArrowOnALightGreenSquareIn256Colours) {
 }
 
 }  // namespace
-}  // namespace muralto

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-namespace muralto {
 namespace {
 
-using testing::I32;
-using testing::U16;
-using testing::U32;
+using littleendian::I32;
+using littleendian::U16;
+using littleendian::U32;
+using muralto::GlyphBitmap;
 
 struct GlyphCase {
   const char* name;
@@ -92,4 +92,3 @@ TEST(GlyphBitmap, PaddingBitsAreZero) {
 }
 
 }  // namespace
-}  // namespace muralto

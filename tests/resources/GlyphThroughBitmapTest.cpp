@@ -10,8 +10,9 @@
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/io/MemoryStream.h"
 
-namespace muralto {
 namespace {
+
+using muralto::GlyphBitmap;
 
 std::vector<std::string> Rows(const toolkit::TBitmap& bitmap) {
   const std::vector<std::uint8_t> bgra = bitmap.ToBgra();
@@ -48,4 +49,3 @@ TEST(GlyphThroughBitmap, ReadsAsTheTriangleOnOlive) {
 }
 
 }  // namespace
-}  // namespace muralto

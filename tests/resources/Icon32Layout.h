@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-namespace muralto::testing::icon32 {
+namespace icon32 {
 
 constexpr std::size_t imageOffset = 6 + 16;
 constexpr std::size_t paletteOffset = imageOffset + 40;
@@ -13,4 +13,4 @@ constexpr std::size_t xorOffset = paletteOffset + 256 * 4;
 constexpr std::size_t andOffset = xorOffset + 32 * 32;
 constexpr std::size_t iconSize = andOffset + 32 * 4;
 
-}  // namespace muralto::testing::icon32
+}  // namespace icon32

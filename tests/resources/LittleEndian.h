@@ -6,7 +6,7 @@
 #include <span>
 #include <stdexcept>
 
-namespace muralto::testing {
+namespace littleendian {
 
 inline std::uint32_t ReadLE(std::span<const std::uint8_t> bytes, std::size_t offset, std::size_t size) {
   if (offset + size > bytes.size()) throw std::out_of_range("field beyond the end of the data");
@@ -25,4 +25,4 @@ inline std::int32_t I32(std::span<const std::uint8_t> bytes, std::size_t offset)
   return static_cast<std::int32_t>(ReadLE(bytes, offset, 4));
 }
 
-}  // namespace muralto::testing
+}  // namespace littleendian

@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace muralto {
 namespace {
+
+using muralto::EmbeddedResource;
 
 std::string ManifestText() {
   const auto bytes = EmbeddedResource("MANIFEST");
@@ -50,4 +51,3 @@ TEST(Manifest, HoldsExactlyTheExpectedElements) {
 }
 
 }  // namespace
-}  // namespace muralto

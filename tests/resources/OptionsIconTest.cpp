@@ -8,14 +8,14 @@
 
 #include <cstdlib>
 
-namespace muralto {
 namespace {
 
-using testing::I32;
-using testing::U16;
-using testing::U32;
+using littleendian::I32;
+using littleendian::U16;
+using littleendian::U32;
+using muralto::EmbeddedResource;
 
-using namespace testing::icon32;
+using namespace icon32;
 
 TEST(OptionsIcon, IsARedTickOnATealSquareIn256Colours) {
   const std::span<const std::uint8_t> ico = EmbeddedResource("OPTIONSICON");
@@ -45,4 +45,3 @@ TEST(OptionsIcon, IsARedTickOnATealSquareIn256Colours) {
 }
 
 }  // namespace
-}  // namespace muralto

@@ -7,14 +7,14 @@
 #include <set>
 #include <tuple>
 
-namespace muralto {
 namespace {
 
-using testing::I32;
-using testing::U16;
-using testing::U32;
+using littleendian::I32;
+using littleendian::U16;
+using littleendian::U32;
+using muralto::EmbeddedResource;
 
-using namespace testing::icon32;
+using namespace icon32;
 
 struct Rgb {
   int red, green, blue;
@@ -85,4 +85,3 @@ TEST_F(ProgramIcon, IsBlueWaterWithALightShadedDolphin) {
 }
 
 }  // namespace
-}  // namespace muralto

@@ -1,11 +1,9 @@
 #include "support/SimMachine.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-#include <vector>
 
 #include "platform/sim/world.h"
 
@@ -14,24 +12,15 @@ namespace support {
 namespace fs = std::filesystem;
 
 SimMachine::SimMachine() {
-  std::string pattern = (fs::temp_directory_path() / "muralto-test-XXXXXX").string();
-  std::vector<char> buffer(pattern.begin(), pattern.end());
-  buffer.push_back('\0');
-  if (!mkdtemp(buffer.data())) throw std::runtime_error("cannot make a temporary folder");
-  root_ = buffer.data();
   sim::Reset();
-  sim::MapDrive('C', root_);
+  sim::MapDrive('C', root_.Path());
   MakeDir(DataDir);
   MakeDir("C:\\Windows");
   sim::SetModuleFileName(ExePath);
   sim::SetWindowsDirectory("C:\\Windows");
 }
 
-SimMachine::~SimMachine() {
-  sim::Reset();
-  std::error_code ignored;
-  fs::remove_all(root_, ignored);
-}
+SimMachine::~SimMachine() { sim::Reset(); }
 
 std::string SimMachine::Host(const std::string& windowsPath) const {
   if (windowsPath.size() < 2 || (windowsPath[0] != 'C' && windowsPath[0] != 'c') || windowsPath[1] != ':') {
@@ -41,7 +30,7 @@ std::string SimMachine::Host(const std::string& windowsPath) const {
   for (char& c : rest) {
     if (c == '\\') c = '/';
   }
-  return root_ + (rest.empty() || rest.front() != '/' ? "/" : "") + rest;
+  return root_.Path() + (rest.empty() || rest.front() != '/' ? "/" : "") + rest;
 }
 
 void SimMachine::MakeDir(const std::string& windowsPath) const { fs::create_directories(Host(windowsPath)); }

@@ -5,6 +5,8 @@
 // Windows folder C:\Windows. Everything goes when the object goes.
 #include <string>
 
+#include "support/TempFolder.h"
+
 namespace support {
 
 class SimMachine {
@@ -19,7 +21,7 @@ class SimMachine {
   static constexpr const char* DataDir = "C:\\Muralto\\data\\";
 
   // Host folder behind C:.
-  const std::string& HostRoot() const { return root_; }
+  const std::string& HostRoot() const { return root_.Path(); }
   // Host path of a path on C:.
   std::string Host(const std::string& windowsPath) const;
 
@@ -30,7 +32,7 @@ class SimMachine {
   void Remove(const std::string& windowsPath) const;
 
  private:
-  std::string root_;
+  TempFolder root_{"muralto-test-"};
 };
 
 }  // namespace support

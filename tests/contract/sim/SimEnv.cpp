@@ -19,35 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string MakeTempFolder(const std::string& parent, const std::string& prefix) {
-  std::string pattern = parent + "/" + prefix + "XXXXXX";
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed under " + parent);
-  return pattern;
-}
-
-void RemoveHostTree(const std::string& host) {
-  std::error_code ignored;
-  for (const auto& entry : fs::recursive_directory_iterator(host, ignored)) {
-    if (entry.is_directory(ignored) && !entry.is_symlink(ignored)) chmod(entry.path().c_str(), 0755);
-  }
-  fs::remove_all(host, ignored);
-}
-
-// A host folder that lives as long as the test program.
-class HostFolder {
- public:
-  explicit HostFolder(const std::string& prefix) : path_(MakeTempFolder(fs::temp_directory_path(), prefix)) {}
-  ~HostFolder() { RemoveHostTree(path_); }
-  HostFolder(const HostFolder&) = delete;
-  HostFolder& operator=(const HostFolder&) = delete;
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
 const std::string& DriveC() {
-  static const HostFolder folder("muralto-contract-c-");
+  static const support::TempFolder folder("muralto-contract-c-");
   static const bool made = fs::create_directories(folder.Path() + "/windows");
   (void)made;
   return folder.Path();
@@ -72,13 +45,11 @@ bool HeadlessWine() { return false; }
 
 ScratchFolder::ScratchFolder() {
   sim::MapDrive('C', DriveC());
-  path_ = sim::WindowsPath(MakeTempFolder(DriveC(), "scratch-"));
+  folder_ = std::make_unique<support::TempFolder>("scratch-", DriveC());
+  path_ = sim::WindowsPath(folder_->Path());
 }
 
-ScratchFolder::~ScratchFolder() {
-  const std::string host = sim::HostPath(path_);
-  if (!host.empty()) RemoveHostTree(host);
-}
+ScratchFolder::~ScratchFolder() = default;
 
 void WriteBytes(const std::string& windowsPath, const std::string& bytes) {
   std::ofstream out(Host(windowsPath), std::ios::binary | std::ios::trunc);
@@ -103,7 +74,7 @@ void MakeFolder(const std::string& windowsPath) { fs::create_directory(Host(wind
 void AddAttributes(const std::string& windowsPath, std::uint32_t bits) { sim::SetExtraAttributes(windowsPath, bits); }
 
 std::string PosixFixture() {
-  static const HostFolder folder("muralto-contract-posix-");
+  static const support::TempFolder folder("muralto-contract-posix-");
   static const bool made = [] {
     const std::string root = folder.Path();
     std::ofstream(root + "/plain.txt", std::ios::binary) << "hello";

@@ -27,30 +27,6 @@ class FileHandle {
   HANDLE handle_;
 };
 
-void RemoveTree(const std::string& path) {
-  WIN32_FIND_DATAA data{};
-  const HANDLE find = ::FindFirstFileA((path + "\\*").c_str(), &data);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = data.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string child = path + "\\" + name;
-      ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
-          (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
-        RemoveTree(child);
-      } else if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        ::RemoveDirectoryA(child.c_str());
-      } else {
-        ::DeleteFileA(child.c_str());
-      }
-    } while (::FindNextFileA(find, &data));
-    ::FindClose(find);
-  }
-  ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  ::RemoveDirectoryA(path.c_str());
-}
-
 }  // namespace
 
 void FreshMachine() {}
@@ -65,23 +41,10 @@ bool HeadlessWine() {
   return RunsOnWine() && (display == nullptr || *display == '\0');
 }
 
-ScratchFolder::ScratchFolder() {
-  char temp[MAX_PATH + 1] = {};
-  const DWORD length = ::GetTempPathA(sizeof temp, temp);
-  if (length == 0 || length > MAX_PATH) throw std::runtime_error("no temporary folder");
-  static unsigned counter = 0;
-  for (;;) {
-    std::string candidate = std::string(temp) + "muralto-contract-" + std::to_string(::GetCurrentProcessId()) + "-" +
-                            std::to_string(++counter);
-    if (::CreateDirectoryA(candidate.c_str(), nullptr)) {
-      path_ = candidate;
-      return;
-    }
-    if (::GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("cannot make " + candidate);
-  }
-}
+ScratchFolder::ScratchFolder()
+    : folder_(std::make_unique<support::TempFolder>("muralto-contract-")), path_(folder_->Path()) {}
 
-ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
+ScratchFolder::~ScratchFolder() = default;
 
 void WriteBytes(const std::string& windowsPath, const std::string& bytes) {
   const FileHandle file(

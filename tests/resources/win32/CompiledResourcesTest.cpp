@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
-namespace muralto {
 namespace {
+
+using muralto::EmbeddedResource;
+using muralto::GlyphBitmap;
 
 std::span<const std::uint8_t> ResourceBytes(HRSRC resource) {
   if (!resource) return {};
@@ -108,4 +110,3 @@ TEST_F(VersionInfo, NamesTheProduct) {
 }
 
 }  // namespace
-}  // namespace muralto

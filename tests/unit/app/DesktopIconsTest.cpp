@@ -9,7 +9,7 @@
 
 namespace {
 
-using testing_app::MainFormTest;
+using apptest::MainFormTest;
 
 platform::Lresult MURALTO_WINAPI PlainProc(platform::Hwnd w, std::uint32_t m, platform::Wparam wp,
                                            platform::Lparam lp) {

@@ -8,13 +8,17 @@
 #include "platform/dialogs.h"
 #include "platform/sim/dragdrop_world.h"
 #include "shell/DropFiles.h"
+#include "support/BoxTexts.h"
+#include "support/Captions.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/controls/ListView.h"
 
 namespace {
 
-using testing_app::FolderList;
-using testing_app::MainFormTest;
+using support::BoxTexts;
+
+using apptest::FolderList;
+using apptest::MainFormTest;
 
 const char* const Refusal = "Please, drag folders only";
 
@@ -38,19 +42,7 @@ class FolderDropTest : public MainFormTest {
     ASSERT_EQ(sim::DropFiles(form->ListViewFolders->Handle(), paths, {20, 30}), form->ListViewFolders->Handle());
     sim::DispatchPending();
   }
-  std::vector<std::string> Captions() {
-    std::vector<std::string> out;
-    toolkit::TListItems& items = form->ListViewFolders->Items();
-    for (int i = 0; i < items.Count(); ++i) {
-      out.push_back(items.Item(i)->Caption() + (items.Item(i)->Checked() ? "+" : "-"));
-    }
-    return out;
-  }
-  std::vector<std::string> BoxTexts() {
-    std::vector<std::string> out;
-    for (const auto& box : sim::MessageBoxes()) out.push_back(box.text);
-    return out;
-  }
+  std::vector<std::string> Captions() { return support::Captions(form->ListViewFolders->Items()); }
   std::vector<int> listCountAtBox;
 };
 

@@ -20,15 +20,15 @@
 
 namespace {
 
+using apptest::MainIni;
 using muralto::TForm1;
-using testing_app::MainIni;
 
 const std::string LanguageDir = "C:\\Muralto\\language\\";
 // "Старт" and "Удалить" in code page 1251, as the Russian file holds them.
 const std::string RussianStart = "\xD1\xF2\xE0\xF0\xF2";
 const std::string RussianDelete = "\xD3\xE4\xE0\xEB\xE8\xF2\xFC";
 
-class LanguageTest : public testing_app::MainFormTest {
+class LanguageTest : public apptest::MainFormTest {
  protected:
   LanguageTest() { machine.MakeDir(LanguageDir); }
 

@@ -16,7 +16,7 @@
 #include "toolkit/forms/Application.h"
 #include "toolkit/graphics/Bitmap.h"
 
-namespace testing_app {
+namespace apptest {
 
 inline const std::string MainIni = "C:\\Muralto\\Muralto.ini";
 inline const std::string FolderList = "C:\\Muralto\\data\\folders.ini";
@@ -82,4 +82,4 @@ class MainFormTest : public ::testing::Test {
   muralto::TForm1* form = nullptr;
 };
 
-}  // namespace testing_app
+}  // namespace apptest

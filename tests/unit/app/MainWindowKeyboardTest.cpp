@@ -14,9 +14,9 @@
 
 namespace {
 
-using testing_app::FolderList;
-using testing_app::MainFormTest;
-using testing_app::MainIni;
+using apptest::FolderList;
+using apptest::MainFormTest;
+using apptest::MainIni;
 
 class MainWindowKeyboardTest : public MainFormTest {
  protected:

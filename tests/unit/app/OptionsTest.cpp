@@ -9,17 +9,18 @@
 #include "platform/messages.h"
 #include "platform/sim/tray_world.h"
 #include "shell/TrayIcon.h"
+#include "support/BoxTexts.h"
 #include "toolkit/controls/CheckBox.h"
 #include "toolkit/forms/Menus.h"
 #include "ui/FormOptions.h"
 
 namespace {
 
-using testing_app::MainIni;
-using testing_app::RunKey;
+using apptest::MainIni;
+using apptest::RunKey;
 const char* const ValueName = "Muralto 1.2";
 
-class OptionsTest : public testing_app::MainFormTest {
+class OptionsTest : public apptest::MainFormTest {
  protected:
   void WriteSwitches(bool autoStart, bool tray, const std::string& ini = MainIni) {
     machine.WriteFile(ini, std::string("[Options]\r\nLanguage=English\r\nAuto Start=") + (autoStart ? "1" : "0") +
@@ -89,11 +90,7 @@ class OptionsTest : public testing_app::MainFormTest {
     for (const auto& call : sim::NotifyCalls()) messages.push_back(call.message);
     return messages;
   }
-  static std::vector<std::string> BoxTexts() {
-    std::vector<std::string> texts;
-    for (const auto& box : sim::MessageBoxes()) texts.push_back(box.caption + ": " + box.text);
-    return texts;
-  }
+  static std::vector<std::string> BoxTexts() { return support::BoxTexts(true); }
 };
 
 TEST_F(OptionsTest, OpeningShowsTheSwitchesAndRunsTheHandlerOfEachBoxThatDiffers) {

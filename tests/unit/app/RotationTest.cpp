@@ -17,7 +17,7 @@
 
 namespace {
 
-using testing_app::MainFormTest;
+using apptest::MainFormTest;
 
 const std::string Desktop = "Control Panel\\desktop";
 
@@ -56,8 +56,8 @@ TEST_F(RotationTest, SequentialTicksShowBCAB) {
   EXPECT_EQ(WallpaperWidth(), 20);
   EXPECT_EQ(Picks(3, 2000), (std::vector<int>{30, 10, 20}));
   EXPECT_EQ(form->currentPicture, "C:\\Pics\\b.bmp");
-  EXPECT_EQ(sim::WallpaperCalls().back().path, testing_app::WallpaperFile);
-  EXPECT_EQ(sim::RegGetString(Desktop, "Wallpaper"), testing_app::WallpaperFile);
+  EXPECT_EQ(sim::WallpaperCalls().back().path, apptest::WallpaperFile);
+  EXPECT_EQ(sim::RegGetString(Desktop, "Wallpaper"), apptest::WallpaperFile);
   form->ButtonStart->Click();
   EXPECT_EQ(form->ButtonStart->Caption(), "Start");
   EXPECT_FALSE(form->Timer1->Enabled());
@@ -80,7 +80,7 @@ TEST_F(RotationTest, StartAtZeroNeverTicksUntilSecondsBecomeFive) {
   EXPECT_TRUE(sim::WallpaperCalls().empty());
   sim::AdvanceClock(1);
   EXPECT_EQ(sim::WallpaperCalls().size(), 1u);
-  EXPECT_NE(machine.ReadFile(testing_app::MainIni).find("Sec=5\r\n"), std::string::npos) << "saved at once";
+  EXPECT_NE(machine.ReadFile(apptest::MainIni).find("Sec=5\r\n"), std::string::npos) << "saved at once";
 }
 
 TEST_F(RotationTest, ChangingASpinEditWhileRunningRestartsTheCountdown) {
@@ -107,7 +107,7 @@ TEST_F(RotationTest, ChangingASpinEditWhileRunningRestartsTheCountdown) {
   sim::AdvanceClock(500);
   EXPECT_EQ(sim::WallpaperCalls().size(), 2u) << "still 4 s after the last tick";
   EXPECT_EQ(sim::RegGetString(Desktop, "TileWallpaper"), "1");
-  EXPECT_NE(machine.ReadFile(testing_app::MainIni).find("Selection=1\r\nPosition=2\r\n"), std::string::npos)
+  EXPECT_NE(machine.ReadFile(apptest::MainIni).find("Selection=1\r\nPosition=2\r\n"), std::string::npos)
       << "both saved";
 }
 
@@ -214,7 +214,7 @@ TEST_F(RotationTest, AFailingPickLeavesTheWallpaperAndTheNextTickMovesOn) {
     EXPECT_TRUE(sim::WallpaperCalls().empty());
     EXPECT_EQ(sim::RegGetString(Desktop, "Wallpaper"), "C:\\old.bmp");
     EXPECT_EQ(sim::RegGetString(Desktop, "TileWallpaper"), "1") << "no placement written";
-    EXPECT_FALSE(machine.Exists(testing_app::WallpaperFile));
+    EXPECT_FALSE(machine.Exists(apptest::WallpaperFile));
     EXPECT_EQ(form->currentIndex, 1);
     EXPECT_EQ(form->currentPicture, "C:\\Pics\\b.bmp");
     sim::AdvanceClock(1000);
@@ -278,7 +278,7 @@ TEST_F(RotationTest, AnEmptyPoolTicksAndDoesNothing) {
   EXPECT_EQ(form->ButtonStart->Caption(), "Stop");
   EXPECT_TRUE(sim::WallpaperCalls().empty());
   EXPECT_TRUE(sim::MessageBoxes().empty());
-  EXPECT_FALSE(machine.Exists(testing_app::WallpaperFile));
+  EXPECT_FALSE(machine.Exists(apptest::WallpaperFile));
 }
 
 TEST_F(RotationTest, RandomPicksUseTheClockSeededRuntimeGenerator) {

@@ -41,25 +41,6 @@ TEST_F(SettingsTest, TheMainSettingsFileIsNamedAfterTheExecutable) {
   EXPECT_EQ(muralto::MainSettingsPath(), "C:\\Muralto.d\\noext.ini");
 }
 
-TEST_F(SettingsTest, AFirstStartReadsTheDefaultsAndWritesTenLines) {
-  state.hours = 99;
-  muralto::LoadSettings(state);
-  EXPECT_EQ(state.languageName, "English");
-  EXPECT_TRUE(state.autoStart);
-  EXPECT_TRUE(state.showTray);
-  EXPECT_EQ(state.selectionMode, 0);
-  EXPECT_EQ(state.positionMode, 0);
-  EXPECT_EQ(state.hours, 1);
-  EXPECT_EQ(state.minutes, 0);
-  EXPECT_EQ(state.seconds, 0);
-  EXPECT_FALSE(machine.Exists(MainIni)) << "reading creates nothing";
-  muralto::SaveSettings(state);
-  EXPECT_EQ(machine.ReadFile(MainIni),
-            "[Options]\r\nLanguage=English\r\nAuto Start=1\r\ntray=1\r\nSelection=0\r\nPosition=0\r\n"
-            "[Pause]\r\nHour=1\r\nMin=0\r\nSec=0\r\n");
-  EXPECT_EQ(muralto::iniFile, nullptr) << "the INI object lives only during the operation";
-}
-
 TEST_F(SettingsTest, StoredValuesAreReadAsTheyAre) {
   machine.WriteFile(MainIni,
                     "[OPTIONS]\r\nlanguage=  Russian  \r\nAuto Start=yes\r\nTRAY=0\r\nSelection=5\r\nPosition=-3\r\n"
@@ -94,22 +75,6 @@ TEST_F(SettingsTest, ASaveIntoAFolderThatCannotBeWrittenFails) {
     EXPECT_EQ(e.Message(), "Unable to write to C:\\Gone\\Muralto.ini");
   }
   EXPECT_EQ(muralto::iniFile, nullptr);
-}
-
-TEST_F(SettingsTest, TwoFoldersAreWrittenInTheirExactForm) {
-  AddFolder("C:\\Pictures", true);
-  AddFolder("D:\\Photos\\Holiday", false);
-  muralto::SaveFolderList(state);
-  EXPECT_EQ(machine.ReadFile(FolderList),
-            "[Folders]\r\nTotal=2\r\nFolder1=C:\\Pictures\r\nChecked Folder1=1\r\n"
-            "Folder2=D:\\Photos\\Holiday\r\nChecked Folder2=0\r\n");
-  EXPECT_FALSE(machine.Exists(FolderList + ".new"));
-}
-
-TEST_F(SettingsTest, ASaveRewritesTheWholeListDroppingOldEntries) {
-  machine.WriteFile(FolderList, "[Folders]\r\nTotal=3\r\nFolder1=a\r\nFolder2=b\r\nFolder3=c\r\n[Other]\r\nk=v\r\n");
-  muralto::SaveFolderList(state);
-  EXPECT_EQ(machine.ReadFile(FolderList), "[Folders]\r\nTotal=0\r\n");
 }
 
 TEST_F(SettingsTest, AFailedFolderListSaveLeavesTheOldFileIntact) {
@@ -158,23 +123,6 @@ TEST_F(SettingsTest, LoadingTakesTotalEntriesWithDefaults) {
   EXPECT_FALSE(folders.Item(1)->Checked());
   EXPECT_EQ(folders.Item(2)->Caption(), "");
   EXPECT_TRUE(folders.Item(2)->Checked());
-}
-
-TEST_F(SettingsTest, LoadingARoundTripGivesTheSameList) {
-  AddFolder("C:\\Pictures", true);
-  AddFolder("D:\\Photos\\Holiday", false);
-  AddFolder("C:\\Pictures", true);
-  muralto::SaveFolderList(state);
-  toolkit::TListItems loaded;
-  MainWindowState other;
-  other.SetFolders(&loaded);
-  other.folderListPath = FolderList;
-  muralto::LoadFolderList(other);
-  ASSERT_EQ(loaded.Count(), 3);
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(loaded.Item(i)->Caption(), folders.Item(i)->Caption()) << "entry " << i;
-    EXPECT_EQ(loaded.Item(i)->Checked(), folders.Item(i)->Checked()) << "entry " << i;
-  }
 }
 
 TEST_F(SettingsTest, ADamagedTotalIsBounded) {

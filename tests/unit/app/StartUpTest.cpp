@@ -21,14 +21,14 @@
 
 namespace {
 
-using testing_app::FolderList;
-using testing_app::MainFormTest;
-using testing_app::MainIni;
-using testing_app::RunKey;
+using apptest::FolderList;
+using apptest::MainFormTest;
+using apptest::MainIni;
+using apptest::RunKey;
 
 TEST_F(MainFormTest, AFirstStartWritesTheDefaultsAndMovesTheHourEditToOne) {
   Start();
-  EXPECT_EQ(machine.ReadFile(MainIni), testing_app::DefaultIni);
+  EXPECT_EQ(machine.ReadFile(MainIni), apptest::DefaultIni);
   EXPECT_EQ(form->CSpinEditHour->Text(), "1");
   EXPECT_EQ(form->CSpinEditMin->Text(), "0");
   EXPECT_EQ(form->hours, 1);
@@ -151,7 +151,7 @@ TEST_F(MainFormTest, AnExecutableUnderAnotherNameHasSettingsOfItsOwnAndSharesThe
   const std::string stored = machine.ReadFile(MainIni);
   sim::SetModuleFileName("C:\\Muralto\\Other.exe");
   Start("C:\\Muralto\\Other.exe");
-  EXPECT_EQ(machine.ReadFile("C:\\Muralto\\Other.ini"), testing_app::DefaultIni) << "the defaults";
+  EXPECT_EQ(machine.ReadFile("C:\\Muralto\\Other.ini"), apptest::DefaultIni) << "the defaults";
   ASSERT_EQ(form->ListViewFolders->Items().Count(), 1);
   EXPECT_EQ(form->ListViewFolders->Items().Item(0)->Caption(), "C:\\Pics");
   form->Close();
@@ -237,7 +237,7 @@ TEST_F(MainFormTest, EveryCloseWritesBothFilesAndEndsTheProgram) {
     machine.WriteFile(FolderList, "[Folders]\r\nTotal=0\r\n");
     row.close(form);
     EXPECT_TRUE(app->Terminated());
-    EXPECT_EQ(machine.ReadFile(MainIni), testing_app::DefaultIni);
+    EXPECT_EQ(machine.ReadFile(MainIni), apptest::DefaultIni);
     EXPECT_EQ(machine.ReadFile(FolderList), "[Folders]\r\nTotal=1\r\nFolder1=C:\\Pics\r\nChecked Folder1=1\r\n");
     EXPECT_TRUE(sim::WallpaperCalls().empty()) << "no pick at exit";
     app.reset();

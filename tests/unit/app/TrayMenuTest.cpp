@@ -11,13 +11,13 @@
 
 namespace {
 
+using apptest::MainFormTest;
 using muralto::TStCustomTrayIcon;
-using testing_app::MainFormTest;
 
 class TrayMenuTest : public MainFormTest {
  protected:
   void WriteTraySetting(bool on) {
-    machine.WriteFile(testing_app::MainIni,
+    machine.WriteFile(apptest::MainIni,
                       "[Options]\r\nLanguage=English\r\nAuto Start=0\r\ntray=" + std::string(on ? "1" : "0") +
                           "\r\nSelection=1\r\nPosition=0\r\n[Pause]\r\nHour=1\r\nMin=0\r\nSec=0\r\n");
   }
@@ -104,10 +104,10 @@ TEST_F(TrayMenuTest, TheCloseBoxSavesEndsTheProgramAndTakesTheIconAway) {
   WriteTraySetting(true);
   Start();
   form->Show();
-  machine.Remove(testing_app::FolderList);
+  machine.Remove(apptest::FolderList);
   platform::SendMessageA(form->Handle(), platform::WmSysCommand, platform::ScClose, 0);
   EXPECT_TRUE(app->Terminated());
-  EXPECT_TRUE(machine.Exists(testing_app::FolderList)) << "the close saved the folder list";
+  EXPECT_TRUE(machine.Exists(apptest::FolderList)) << "the close saved the folder list";
   app.reset();
   EXPECT_TRUE(sim::TrayIcons().empty());
   EXPECT_EQ(sim::NotifyCalls().back().message, platform::NimDelete);
@@ -126,17 +126,17 @@ TEST_F(TrayMenuTest, TheTrayMenuItemsWork) {
 
   ChooseOnRightPress("PMChange");
   ASSERT_EQ(sim::WallpaperCalls().size(), 1u) << "Change Now picks at once";
-  EXPECT_TRUE(machine.Exists(testing_app::WallpaperFile));
+  EXPECT_TRUE(machine.Exists(apptest::WallpaperFile));
   EXPECT_FALSE(Visible());
 
   ChooseOnRightPress("PRestore");
   EXPECT_TRUE(Visible());
   EXPECT_EQ(platform::GetForegroundWindow(), form->Handle());
 
-  machine.Remove(testing_app::MainIni);
+  machine.Remove(apptest::MainIni);
   ChooseOnRightPress("PExit");
   EXPECT_TRUE(app->Terminated());
-  EXPECT_TRUE(machine.Exists(testing_app::MainIni)) << "Exit saved the settings";
+  EXPECT_TRUE(machine.Exists(apptest::MainIni)) << "Exit saved the settings";
   app.reset();
   EXPECT_TRUE(sim::TrayIcons().empty());
 }

@@ -11,10 +11,11 @@
 #include "platform/sim/tray_world.h"
 #include "platform/sim/windows_world.h"
 #include "shell/TrayIcon.h"
+#include "support/BoxTexts.h"
 #include "toolkit/forms/Application.h"
 #include "toolkit/forms/Form.h"
 
-namespace testing_tray {
+namespace traytest {
 
 using muralto::TStCustomTrayIcon;
 using muralto::TStTrayIcon;
@@ -56,11 +57,7 @@ class TrayIconTest : public ::testing::Test {
   void SysCommand(std::uint32_t command) { platform::SendMessageA(form->Handle(), platform::WmSysCommand, command, 0); }
   bool FormVisible() { return platform::IsWindowVisible(form->Handle()); }
 
-  static std::vector<std::string> BoxTexts() {
-    std::vector<std::string> texts;
-    for (const auto& box : sim::MessageBoxes()) texts.push_back(box.text);
-    return texts;
-  }
+  static std::vector<std::string> BoxTexts() { return support::BoxTexts(); }
   static std::string Tip(const platform::NotifyIconData& record) {
     return std::string(record.szTip, strnlen(record.szTip, sizeof(record.szTip)));
   }
@@ -70,4 +67,4 @@ class TrayIconTest : public ::testing::Test {
   TStCustomTrayIcon* tray = nullptr;
 };
 
-}  // namespace testing_tray
+}  // namespace traytest

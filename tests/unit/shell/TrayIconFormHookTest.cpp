@@ -10,7 +10,7 @@
 namespace {
 
 using muralto::TStCustomTrayIcon;
-using testing_tray::TrayIconTest;
+using traytest::TrayIconTest;
 
 TEST_F(TrayIconTest, MinimiseAndCloseAreDivertedOnlyWhenAskedAndActive) {
   struct Row {

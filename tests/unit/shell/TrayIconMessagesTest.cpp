@@ -10,7 +10,7 @@
 namespace {
 
 using muralto::TStCustomTrayIcon;
-using testing_tray::TrayIconTest;
+using traytest::TrayIconTest;
 
 std::string ButtonName(toolkit::TMouseButton b) {
   return b == toolkit::TMouseButton::mbLeft ? "left" : b == toolkit::TMouseButton::mbRight ? "right" : "middle";

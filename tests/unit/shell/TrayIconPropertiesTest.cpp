@@ -11,7 +11,7 @@
 namespace {
 
 using muralto::TStCustomTrayIcon;
-using testing_tray::TrayIconTest;
+using traytest::TrayIconTest;
 
 TEST_F(TrayIconTest, AFailingShellRaisesTheMessageAndTheNewValueIsKept) {
   struct Row {

@@ -9,7 +9,7 @@
 namespace {
 
 using muralto::TStCustomTrayIcon;
-using testing_tray::TrayIconTest;
+using traytest::TrayIconTest;
 
 TEST_F(TrayIconTest, LoadingShowsTheIconWithTheWholeRecord) {
   MakeIcon();

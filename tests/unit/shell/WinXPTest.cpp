@@ -14,8 +14,8 @@
 
 namespace {
 
+using apptest::MainFormTest;
 using muralto::TWinXP;
-using testing_app::MainFormTest;
 
 // The message of the exception a construction raised ("" for none); an
 // exception of any other class than the library's general one is a failure.

@@ -7,6 +7,7 @@
 
 #include "platform/sim/windows_world.h"
 #include "platform/sim/world.h"
+#include "support/BoxTexts.h"
 #include "toolkit/forms/Application.h"
 #include "toolkit/forms/Form.h"
 
@@ -26,12 +27,7 @@ class GuiTest : public ::testing::Test {
     app.reset();
     sim::ResetWindows();
   }
-  // Texts of the message boxes shown so far.
-  static std::vector<std::string> BoxTexts() {
-    std::vector<std::string> texts;
-    for (const auto& box : sim::MessageBoxes()) texts.push_back(box.text);
-    return texts;
-  }
+  static std::vector<std::string> BoxTexts() { return support::BoxTexts(); }
 
   std::unique_ptr<toolkit::TApplication> app;
   toolkit::TForm* form = nullptr;

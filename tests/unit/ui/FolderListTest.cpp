@@ -6,13 +6,14 @@
 
 #include "app/MainFormFixture.h"
 #include "platform/commctrl.h"
+#include "support/Captions.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/controls/ListView.h"
 
 namespace {
 
-using testing_app::FolderList;
-using testing_app::MainFormTest;
+using apptest::FolderList;
+using apptest::MainFormTest;
 
 class FolderListTest : public MainFormTest {
  protected:
@@ -30,14 +31,7 @@ class FolderListTest : public MainFormTest {
       form->ButtonAddClick(form->ButtonAdd);
     }
   }
-  std::vector<std::string> Captions() {
-    std::vector<std::string> out;
-    toolkit::TListItems& items = form->ListViewFolders->Items();
-    for (int i = 0; i < items.Count(); ++i) {
-      out.push_back(items.Item(i)->Caption() + (items.Item(i)->Checked() ? "+" : "-"));
-    }
-    return out;
-  }
+  std::vector<std::string> Captions() { return support::Captions(form->ListViewFolders->Items()); }
 };
 
 TEST_F(FolderListTest, AddAsksTheBrowserAndAppendsTheFolderTicked) {

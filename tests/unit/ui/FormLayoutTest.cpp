@@ -33,7 +33,7 @@
 namespace {
 
 using namespace toolkit;
-using testing_app::MainFormTest;
+using apptest::MainFormTest;
 
 std::string ClassName(const TComponent* c) {
   const std::unique_ptr<char, void (*)(void*)> name(abi::__cxa_demangle(typeid(*c).name(), nullptr, nullptr, nullptr),

@@ -1,11 +1,11 @@
 #pragma once
-// A scratch folder for the tests that run both natively and under Wine: on
-// the simulated machine a fresh one, under Wine a new folder in the temporary
-// folder. Both go when the object goes.
+// A scratch folder for the suites that run against both implementations: on
+// a fresh simulated machine its data folder, on Windows a new folder in the
+// temporary folder. Both go when the object goes.
 #include <memory>
 #include <string>
 
-namespace systemtest {
+namespace support {
 
 class ScratchArea {
  public:
@@ -22,6 +22,7 @@ class ScratchArea {
   // cannot do it, so the test can say why it skips.
   void MakeFolder(const std::string& name);
   bool MarkHidden(const std::string& name);
+  bool MarkSystem(const std::string& name);
   bool MarkReadOnlyFolder(const std::string& name);
   bool MakeFolderLink(const std::string& linkName, const std::string& targetName);
 
@@ -31,4 +32,4 @@ class ScratchArea {
   std::string folder_;
 };
 
-}  // namespace systemtest
+}  // namespace support

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -11,6 +10,7 @@
 
 #include "platform/files.h"
 #include "platform/sim/world.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -25,18 +25,10 @@ struct Listed {
 class SimFind : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "muralto-simfind-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    host_ = pattern;
     sim::Reset();
     sim::MapDrive('C', host_);
   }
-  void TearDown() override {
-    sim::Reset();
-    std::error_code ignored;
-    fs::permissions(host_ + "/Sub/locked.jpg", fs::perms::owner_write, fs::perm_options::add, ignored);
-    fs::remove_all(host_, ignored);
-  }
+  void TearDown() override { sim::Reset(); }
 
   void Write(const std::string& relative, const std::string& bytes) {
     std::ofstream(host_ + "/" + relative, std::ios::binary) << bytes;
@@ -54,7 +46,8 @@ class SimFind : public ::testing::Test {
     return entries;
   }
 
-  std::string host_;
+  support::TempFolder folder_{"muralto-simfind-"};
+  const std::string host_ = folder_.Path();
 };
 
 TEST_F(SimFind, ListingAgreesWithAskingForEachPath) {

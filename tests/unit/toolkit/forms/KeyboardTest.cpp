@@ -6,8 +6,8 @@
 
 #include <functional>
 
-#include "GuiTest.h"
 #include "platform/commctrl.h"
+#include "toolkit/GuiTest.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/controls/GroupButton.h"
 #include "toolkit/controls/ListView.h"

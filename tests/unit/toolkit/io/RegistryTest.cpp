@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 #include "platform/sim/world.h"
@@ -13,13 +12,6 @@ namespace {
 
 const std::string Key = "Software\\Muralto-test";
 
-sim::RegValue Raw(std::uint32_t type, const std::string& bytes) {
-  sim::RegValue value;
-  value.type = type;
-  value.data.assign(bytes.begin(), bytes.end());
-  return value;
-}
-
 std::string ReadError(toolkit::TRegistry& registry, const std::string& name) {
   try {
     registry.ReadString(name);
@@ -27,34 +19,6 @@ std::string ReadError(toolkit::TRegistry& registry, const std::string& name) {
     return e.Message();
   }
   return "no error";
-}
-
-TEST(Registry, ReadStringByValueType) {
-  support::SimMachine machine;
-  sim::RegCreateKey(Key);
-  sim::RegSetString(Key, "plain", "text");
-  sim::RegSetRaw(Key, "expand", Raw(platform::RegExpandSz, std::string("%WINDIR%\\x", 11) + '\0'));
-  sim::RegSetRaw(Key, "unterminated", Raw(platform::RegSz, "abc"));
-  sim::RegSetRaw(Key, "inner zero", Raw(platform::RegSz, std::string("ab\0cd\0", 6)));
-  sim::RegSetRaw(Key, "dword", Raw(platform::RegDword, std::string("\x01\0\0\0", 4)));
-  sim::RegSetRaw(Key, "binary", Raw(platform::RegBinary, "xyz"));
-  sim::RegSetRaw(Key, "empty binary", Raw(platform::RegBinary, ""));
-  sim::RegSetRaw(Key, "empty dword", Raw(platform::RegDword, ""));
-  sim::RegSetRaw(Key, "empty text", Raw(platform::RegSz, ""));
-
-  toolkit::TRegistry registry;
-  ASSERT_TRUE(registry.OpenKey("\\" + Key, false));
-  EXPECT_EQ(registry.ReadString("plain"), "text");
-  EXPECT_EQ(registry.ReadString("expand"), "%WINDIR%\\x");
-  EXPECT_EQ(registry.ReadString("unterminated"), "abc");
-  EXPECT_EQ(registry.ReadString("inner zero"), "ab");
-  EXPECT_EQ(registry.ReadString("missing"), "");
-  EXPECT_EQ(registry.ReadString("empty text"), "");
-  EXPECT_EQ(ReadError(registry, "dword"), "Invalid data type for 'dword'");
-  EXPECT_EQ(ReadError(registry, "binary"), "Invalid data type for 'binary'");
-  // No bytes make no text of another type.
-  EXPECT_EQ(ReadError(registry, "empty binary"), "Invalid data type for 'empty binary'");
-  EXPECT_EQ(ReadError(registry, "empty dword"), "Invalid data type for 'empty dword'");
 }
 
 TEST(Registry, AValueThatCannotBeSizedIsAFailedReadNotAnEmptyText) {

@@ -3,8 +3,8 @@
 // gives it back. The simulation answers nothing for a released context.
 #include <gtest/gtest.h>
 
-#include "GuiTest.h"
 #include "platform/desktop.h"
+#include "toolkit/GuiTest.h"
 #include "toolkit/graphics/ScreenDc.h"
 
 namespace {

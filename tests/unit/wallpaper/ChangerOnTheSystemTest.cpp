@@ -6,9 +6,11 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/registry.h"
-#include "system/ScratchArea.h"
+#include "support/ChangerEvents.h"
+#include "support/ScratchArea.h"
 #include "toolkit/io/Registry.h"
 #include "wallpaper/WPChanger.h"
 
@@ -48,51 +50,47 @@ class DesktopValues {
   std::map<std::string, std::string> saved_;
 };
 
-TEST(ChangerOnTheSystem, EachPlacementLeavesItsStringValues) {
-  systemtest::ScratchArea scratch;
+TEST(ChangerOnTheSystem, EachPlacementLeavesItsStringValuesAndReadsBack) {
+  support::ScratchArea scratch;
   DesktopValues desktop;
   const std::string picture = scratch.MakeFile("picture.bmp", "BM");
   struct Row {
     muralto::TWallpaperPosition position;
     const char* tile;
     const char* style;
-    muralto::TWallpaperPosition readBack;
   };
-  const Row rows[] = {{muralto::wpCentered, "0", "0", muralto::wpCentered},
-                      {muralto::wpTiled, "1", "0", muralto::wpTiled},
-                      {muralto::wpStretched, "0", "2", muralto::wpStretched}};
+  const Row rows[] = {{muralto::wpCentered, "0", "0"}, {muralto::wpTiled, "1", "0"}, {muralto::wpStretched, "0", "2"}};
   TWPChanger changer(nullptr);
+  const std::string atConstruction = changer.Wallpaper();
   for (const Row& row : rows) {
-    std::string events;
-    changer.OnBeginChange = [&](toolkit::TObject*) { events += "begin "; };
-    changer.OnFinishChange = [&](toolkit::TObject*) { events += "finish"; };
-    changer.OnRegistryError = [&](toolkit::TObject*) { events += "registry-error "; };
+    SCOPED_TRACE("placement " + std::to_string(row.position));
+    support::ChangerEvents log(changer);
     changer.ChangeWallPaper(picture, row.position);
-    const std::string label = "placement " + std::to_string(row.position);
-    EXPECT_EQ(events, "begin finish") << label;
-    EXPECT_EQ(desktop.Read("TileWallpaper"), row.tile) << label;
-    EXPECT_EQ(desktop.Read("WallpaperStyle"), row.style) << label;
-    EXPECT_EQ(desktop.Read("Wallpaper"), picture) << label;
+    EXPECT_EQ(log.events, (std::vector<std::string>{"begin", "finish"}));
+    EXPECT_EQ(desktop.Read("TileWallpaper"), row.tile);
+    EXPECT_EQ(desktop.Read("WallpaperStyle"), row.style);
+    EXPECT_EQ(desktop.Read("Wallpaper"), picture);
     // The system records the new path before "PrevWallpaper" is copied.
-    EXPECT_EQ(desktop.Read("PrevWallpaper"), picture) << label;
-    for (const char* name : Names) EXPECT_EQ(desktop.TypeOf(name), platform::RegSz) << label << ": " << name;
-    EXPECT_EQ(changer.GetCurrentWallpaper(), picture) << label;
-    EXPECT_EQ(changer.GetCurrentPosition(), row.readBack) << label;
+    EXPECT_EQ(desktop.Read("PrevWallpaper"), picture);
+    for (const char* name : Names) EXPECT_EQ(desktop.TypeOf(name), platform::RegSz) << name << ": strings, not numbers";
+    EXPECT_EQ(changer.GetCurrentWallpaper(), picture);
+    EXPECT_EQ(changer.GetCurrentPosition(), row.position);
+    EXPECT_EQ(changer.Wallpaper(), atConstruction) << "the property is not updated";
   }
 }
 
-TEST(ChangerOnTheSystem, AMissingPictureChangesNothing) {
-  systemtest::ScratchArea scratch;
+TEST(ChangerOnTheSystem, AMissingPictureRaisesOnlyFileNotFoundAndChangesNothing) {
+  support::ScratchArea scratch;
   DesktopValues desktop;
-  const std::string before = desktop.Read("Wallpaper");
+  std::map<std::string, std::string> before;
+  for (const char* name : Names) before[name] = desktop.Read(name);
   TWPChanger changer(nullptr);
-  int notFound = 0;
-  changer.OnFileNotFound = [&](toolkit::TObject*) { ++notFound; };
-  changer.OnBeginChange = [&](toolkit::TObject*) { ADD_FAILURE() << "began"; };
+  support::ChangerEvents log(changer);
   changer.ChangeWallPaper(scratch.Folder() + "missing.bmp", muralto::wpTiled);
-  changer.ChangeWallPaper(scratch.Folder(), muralto::wpTiled);
-  EXPECT_EQ(notFound, 2);
-  EXPECT_EQ(desktop.Read("Wallpaper"), before);
+  changer.ChangeWallPaper(scratch.Folder(), muralto::wpTiled);  // a folder is no file
+  EXPECT_EQ(log.events, (std::vector<std::string>{"not found", "not found"}));
+  // A call to the system would have recorded its path in "Wallpaper".
+  for (const char* name : Names) EXPECT_EQ(desktop.Read(name), before[name]) << name;
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "GuiTest.h"
 #include "platform/sim/windows_world.h"
+#include "toolkit/GuiTest.h"
 #include "toolkit/controls/Label.h"
 #include "toolkit/controls/Panel.h"
 

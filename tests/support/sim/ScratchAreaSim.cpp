@@ -3,16 +3,16 @@
 
 #include "platform/files.h"
 #include "platform/sim/world.h"
+#include "support/ScratchArea.h"
 #include "support/SimMachine.h"
-#include "system/ScratchArea.h"
 
-namespace systemtest {
+namespace support {
 
 struct ScratchArea::Host {
-  support::SimMachine machine;
+  SimMachine machine;
 };
 
-ScratchArea::ScratchArea() : host_(std::make_unique<Host>()), folder_(support::SimMachine::DataDir) {}
+ScratchArea::ScratchArea() : host_(std::make_unique<Host>()), folder_(SimMachine::DataDir) {}
 
 ScratchArea::~ScratchArea() = default;
 
@@ -20,6 +20,11 @@ void ScratchArea::MakeFolder(const std::string& name) { host_->machine.MakeDir(f
 
 bool ScratchArea::MarkHidden(const std::string& name) {
   sim::SetExtraAttributes(folder_ + name, platform::FileAttributeHidden);
+  return true;
+}
+
+bool ScratchArea::MarkSystem(const std::string& name) {
+  sim::SetExtraAttributes(folder_ + name, platform::FileAttributeSystem);
   return true;
 }
 
@@ -35,4 +40,4 @@ bool ScratchArea::MakeFolderLink(const std::string& linkName, const std::string&
   return !error;
 }
 
-}  // namespace systemtest
+}  // namespace support

@@ -1,7 +1,7 @@
 // The timer contract on the virtual clock.
 #include <gtest/gtest.h>
 
-#include "GuiTest.h"
+#include "toolkit/GuiTest.h"
 #include "toolkit/forms/Timer.h"
 
 namespace {

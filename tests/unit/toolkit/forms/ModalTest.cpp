@@ -2,7 +2,7 @@
 // result or a close ends it.
 #include <gtest/gtest.h>
 
-#include "GuiTest.h"
+#include "toolkit/GuiTest.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/forms/Timer.h"
 

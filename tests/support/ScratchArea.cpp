@@ -1,10 +1,10 @@
-#include "ScratchArea.h"
+#include "support/ScratchArea.h"
 
 #include <stdexcept>
 
 #include "platform/files.h"
 
-namespace systemtest {
+namespace support {
 
 std::string ScratchArea::MakeFile(const std::string& name, const std::string& bytes) {
   const std::string path = folder_ + name;
@@ -17,4 +17,4 @@ std::string ScratchArea::MakeFile(const std::string& name, const std::string& by
   return path;
 }
 
-}  // namespace systemtest
+}  // namespace support

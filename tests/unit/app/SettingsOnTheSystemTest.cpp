@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "app/IniFileReference.h"
 #include "app/Settings.h"
 #include "platform/files.h"
 #include "platform/profile.h"
-#include "system/ScratchArea.h"
+#include "support/Captions.h"
+#include "support/ScratchArea.h"
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/io/IniFile.h"
 
@@ -26,7 +29,7 @@ std::string ReadAll(const std::string& path) {
 }
 
 TEST(SettingsOnTheSystem, AKeyIsFoundInASectionLongerThanOneReadBuffer) {
-  systemtest::ScratchArea scratch;
+  support::ScratchArea scratch;
   toolkit::TIniFile ini(scratch.Folder() + "long.ini");
   for (int i = 0; i < 150; ++i) ini.WriteString("S", "a-rather-long-key-name-" + std::to_string(i), "x");
   ini.WriteString("S", "Wanted->Caption", "");
@@ -36,41 +39,59 @@ TEST(SettingsOnTheSystem, AKeyIsFoundInASectionLongerThanOneReadBuffer) {
   EXPECT_FALSE(ini.ValueExists("Missing", "Wanted->Caption"));
 }
 
-TEST(SettingsOnTheSystem, TwoFoldersAreWrittenInTheirExactFormAndReadBack) {
-  systemtest::ScratchArea scratch;
-  toolkit::TListItems folders;
-  muralto::MainWindowState state;
-  state.SetFolders(&folders);
-  state.folderListPath = scratch.Folder() + "folders.ini";
-  toolkit::TListItem* first = folders.Add();
-  first->SetCaption("C:\\Pictures");
-  first->SetChecked(true);
-  toolkit::TListItem* second = folders.Add();
-  second->SetCaption("D:\\Photos\\Holiday");
-  second->SetChecked(false);
+// Each list is saved over the file the row before left, unless the row
+// brings a file of its own, and read back whole.
+TEST(SettingsOnTheSystem, AFolderListIsWrittenInItsExactFormAndReadBack) {
+  support::ScratchArea scratch;
+  struct Row {
+    const char* why;
+    const char* before;  // nullptr: what the row before left
+    std::vector<std::pair<std::string, bool>> folders;
+    std::string file;
+  };
+  const Row rows[] = {
+      {"two folders into a new file",
+       nullptr,
+       {{"C:\\Pictures", true}, {"D:\\Photos\\Holiday", false}},
+       "[Folders]\r\nTotal=2\r\nFolder1=C:\\Pictures\r\nChecked Folder1=1\r\n"
+       "Folder2=D:\\Photos\\Holiday\r\nChecked Folder2=0\r\n"},
+      {"a folder twice",
+       nullptr,
+       {{"C:\\Pictures", true}, {"D:\\Photos\\Holiday", false}, {"C:\\Pictures", true}},
+       "[Folders]\r\nTotal=3\r\nFolder1=C:\\Pictures\r\nChecked Folder1=1\r\n"
+       "Folder2=D:\\Photos\\Holiday\r\nChecked Folder2=0\r\nFolder3=C:\\Pictures\r\nChecked Folder3=1\r\n"},
+      {"none, over a longer list and a section of another kind",
+       "[Folders]\r\nTotal=3\r\nFolder1=a\r\nFolder2=b\r\nFolder3=c\r\n[Other]\r\nk=v\r\n",
+       {},
+       "[Folders]\r\nTotal=0\r\n"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.why);
+    toolkit::TListItems folders;
+    muralto::MainWindowState state;
+    state.SetFolders(&folders);
+    state.folderListPath = scratch.Folder() + "folders.ini";
+    if (row.before) scratch.MakeFile("folders.ini", row.before);
+    for (const auto& [caption, checked] : row.folders) {
+      toolkit::TListItem* item = folders.Add();
+      item->SetCaption(caption);
+      item->SetChecked(checked);
+    }
+    muralto::SaveFolderList(state);
+    EXPECT_EQ(ReadAll(state.folderListPath), row.file);
+    EXPECT_EQ(ReadAll(state.folderListPath + ".new"), "<missing>");
 
-  muralto::SaveFolderList(state);
-  EXPECT_EQ(ReadAll(state.folderListPath),
-            "[Folders]\r\nTotal=2\r\nFolder1=C:\\Pictures\r\nChecked Folder1=1\r\n"
-            "Folder2=D:\\Photos\\Holiday\r\nChecked Folder2=0\r\n");
-  EXPECT_EQ(ReadAll(state.folderListPath + ".new"), "<missing>");
-
-  toolkit::TListItems loaded;
-  muralto::MainWindowState other;
-  other.SetFolders(&loaded);
-  other.folderListPath = state.folderListPath;
-  muralto::LoadFolderList(other);
-  ASSERT_EQ(loaded.Count(), 2);
-  EXPECT_EQ(loaded.Item(1)->Caption(), "D:\\Photos\\Holiday");
-  EXPECT_FALSE(loaded.Item(1)->Checked());
-
-  folders.Clear();
-  muralto::SaveFolderList(state);
-  EXPECT_EQ(ReadAll(state.folderListPath), "[Folders]\r\nTotal=0\r\n");
+    toolkit::TListItems loaded;
+    muralto::MainWindowState other;
+    other.SetFolders(&loaded);
+    other.folderListPath = state.folderListPath;
+    muralto::LoadFolderList(other);
+    EXPECT_EQ(support::Captions(loaded), support::Captions(folders));
+  }
 }
 
 TEST(SettingsOnTheSystem, AFolderListThatCannotBeWrittenKeepsTheOldFile) {
-  systemtest::ScratchArea scratch;
+  support::ScratchArea scratch;
   toolkit::TListItems folders;
   folders.Add()->SetCaption("C:\\New");
   muralto::MainWindowState state;
@@ -107,14 +128,24 @@ namespace {
 
 // The main settings file lies beside the executable: under Wine beside this
 // test program, which the test removes again.
-TEST(SettingsOnTheSystem, AFirstSaveWritesTheTenDefaultLines) {
-  systemtest::ScratchArea scratch;
+TEST(SettingsOnTheSystem, AFirstStartReadsTheDefaultsAndWritesTenLines) {
+  support::ScratchArea scratch;
   const std::string path = muralto::MainSettingsPath();
   ASSERT_GT(path.size(), 4u);
   EXPECT_EQ(path.substr(path.size() - 4), ".ini");
   if (ReadAll(path) != "<missing>") GTEST_SKIP() << path << " exists already; left alone";
   muralto::MainWindowState state;
+  state.hours = 99;
   muralto::LoadSettings(state);
+  EXPECT_EQ(state.languageName, "English");
+  EXPECT_TRUE(state.autoStart);
+  EXPECT_TRUE(state.showTray);
+  EXPECT_EQ(state.selectionMode, 0);
+  EXPECT_EQ(state.positionMode, 0);
+  EXPECT_EQ(state.hours, 1);
+  EXPECT_EQ(state.minutes, 0);
+  EXPECT_EQ(state.seconds, 0);
+  EXPECT_EQ(ReadAll(path), "<missing>") << "reading creates nothing";
   try {
     muralto::SaveSettings(state);
   } catch (...) {
@@ -126,6 +157,7 @@ TEST(SettingsOnTheSystem, AFirstSaveWritesTheTenDefaultLines) {
   EXPECT_EQ(written,
             "[Options]\r\nLanguage=English\r\nAuto Start=1\r\ntray=1\r\nSelection=0\r\nPosition=0\r\n"
             "[Pause]\r\nHour=1\r\nMin=0\r\nSec=0\r\n");
+  EXPECT_EQ(muralto::iniFile, nullptr) << "the INI object lives only during the operation";
 }
 
 // Saves one after another, each onto the file the one before left, give the
@@ -133,7 +165,7 @@ TEST(SettingsOnTheSystem, AFirstSaveWritesTheTenDefaultLines) {
 // one by one: into a new file, over a file of the same keys, and where a value
 // is one they might write otherwise.
 TEST(SettingsOnTheSystem, SavesWriteWhatTheProfileFunctionsWould) {
-  systemtest::ScratchArea scratch;
+  support::ScratchArea scratch;
   const std::string path = muralto::MainSettingsPath();
   if (ReadAll(path) != "<missing>") GTEST_SKIP() << path << " exists already; left alone";
   const std::string reference = scratch.Folder() + "reference.ini";

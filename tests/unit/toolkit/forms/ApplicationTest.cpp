@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "GuiTest.h"
 #include "platform/dialogs.h"
 #include "platform/windowing.h"
+#include "toolkit/GuiTest.h"
 #include "toolkit/controls/Button.h"
 
 namespace {

@@ -2,9 +2,9 @@
 // the table's errors.
 #include <gtest/gtest.h>
 
-#include "GuiTest.h"
 #include "resources/layouts/Layouts.h"
 #include "shell/LayoutClasses.h"
+#include "toolkit/GuiTest.h"
 #include "toolkit/forms/Layout.h"
 #include "toolkit/forms/Menus.h"
 

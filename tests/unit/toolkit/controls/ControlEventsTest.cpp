@@ -1,8 +1,8 @@
 // When radio groups, check boxes and the list view raise their events.
 #include <gtest/gtest.h>
 
-#include "GuiTest.h"
 #include "platform/commctrl.h"
+#include "toolkit/GuiTest.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/controls/CheckBox.h"
 #include "toolkit/controls/ListView.h"

@@ -2,7 +2,7 @@
 // edits' change events.
 #include <gtest/gtest.h>
 
-#include "GuiTest.h"
+#include "toolkit/GuiTest.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/controls/Edit.h"
 

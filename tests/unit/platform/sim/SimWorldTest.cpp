@@ -3,9 +3,7 @@
 // desktop's records. What the platform calls promise is pinned by the
 // contract suites; these are the sim's extras.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -17,6 +15,7 @@
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "platform/sim/world.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -26,17 +25,10 @@ using namespace platform;
 class SimWorld : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "muralto-simworld-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    host_ = pattern;
     sim::Reset();
     sim::MapDrive('C', host_);
   }
-  void TearDown() override {
-    sim::Reset();
-    std::error_code ignored;
-    fs::remove_all(host_, ignored);
-  }
+  void TearDown() override { sim::Reset(); }
 
   void Write(const std::string& relative, const std::string& bytes) {
     std::ofstream(host_ + "/" + relative, std::ios::binary) << bytes;
@@ -48,7 +40,8 @@ class SimWorld : public ::testing::Test {
     return text.str();
   }
 
-  std::string host_;
+  support::TempFolder folder_{"muralto-simworld-"};
+  const std::string host_ = folder_.Path();
 };
 
 TEST_F(SimWorld, WindowsPathsMapThroughDrives) {

@@ -1,7 +1,7 @@
 // Menus: the system's menu follows the items' captions and check marks.
 #include <gtest/gtest.h>
 
-#include "GuiTest.h"
+#include "toolkit/GuiTest.h"
 #include "toolkit/forms/Menus.h"
 
 namespace {
