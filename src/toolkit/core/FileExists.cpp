@@ -5,12 +5,26 @@
 
 namespace toolkit {
 
-bool FileExists(const std::string& fileName) {
+namespace {
+
+// The entry of that name, if it is a file.
+bool FindFile(const std::string& fileName, platform::FindDataA* data) {
   if (fileName.empty() || fileName.find_first_of("*?") != std::string::npos) return false;
-  platform::FindDataA data;
-  const platform::UniqueHandle find(platform::FindFirstFileA(fileName.c_str(), &data), &platform::FindClose,
+  const platform::UniqueHandle find(platform::FindFirstFileA(fileName.c_str(), data), &platform::FindClose,
                                     platform::InvalidHandleValue);
-  return find.Valid() && (data.dwFileAttributes & platform::FileAttributeDirectory) == 0;
+  return find.Valid() && (data->dwFileAttributes & platform::FileAttributeDirectory) == 0;
+}
+
+}  // namespace
+
+bool FileExists(const std::string& fileName) {
+  platform::FindDataA data;
+  return FindFile(fileName, &data);
+}
+
+std::uint64_t FileSizeOf(const std::string& fileName) {
+  platform::FindDataA data;
+  return FindFile(fileName, &data) ? data.nFileSize : 0;
 }
 
 }  // namespace toolkit

@@ -1,10 +1,12 @@
 #include "toolkit/io/IniSectionValues.h"
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
 #include "platform/profile.h"
 #include "toolkit/core/Conversions.h"
+#include "toolkit/core/FileExists.h"
 
 namespace toolkit {
 
@@ -47,14 +49,23 @@ std::string AsRead(std::string_view value) {
   return std::string(value.substr(0, MaxValueLength));
 }
 
+// The list is never longer than the file (a line's CR LF becomes one NUL)
+// plus the closing NULs, so a buffer sized by the file takes it in one call;
+// each call copies the whole section again. Doubling remains for a file that
+// changes meanwhile.
+std::uint32_t BufferSizeFor(const std::string& fileName) {
+  const std::uint64_t fileSize = FileSizeOf(fileName);
+  return static_cast<std::uint32_t>(std::clamp<std::uint64_t>(fileSize + 4, FirstBufferSize, MaxBufferSize));
+}
+
 std::vector<char> ReadSectionList(const std::string& fileName, const std::string& section, std::uint32_t* length) {
   // A list that did not fit comes back two short of the buffer's size.
-  std::vector<char> buffer(FirstBufferSize);
+  std::vector<char> buffer(BufferSizeFor(fileName));
   for (;;) {
     const auto size = static_cast<std::uint32_t>(buffer.size());
     *length = platform::GetPrivateProfileSectionA(section.c_str(), buffer.data(), size, fileName.c_str());
     if (*length + 2 < size || size >= MaxBufferSize) return buffer;
-    buffer.assign(buffer.size() * 2, '\0');
+    buffer.assign(std::min<std::size_t>(buffer.size() * 2, MaxBufferSize), '\0');
   }
 }
 
