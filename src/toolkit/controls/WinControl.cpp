@@ -97,7 +97,7 @@ void TWinControl::CreateWnd() {
     TWindowCreation creation(params.OwnClass ? this : nullptr);
     window =
         platform::CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
-                                  params.X, params.Y, params.Width, params.Height, params.WndParent, 0);
+                                  params.X, params.Y, params.Width, params.Height, params.WndParent, params.Menu);
   }
   if (!window) throw EOutOfResources("Error creating window");
   handle_ = window;

@@ -70,10 +70,13 @@ void TForm::CreateParams(TCreateParams& params) {
   params.Style = WindowStyle();
   params.ExStyle = WindowExStyle();
   if (Visible()) params.Style |= platform::WsVisible;
+  // A menu bar given afterwards makes the system lay the frame out again:
+  // some fifteen more trips to the server under Wine.
+  if (menu_ && !params.WndParent) params.Menu = menu_->Handle();
 }
 
 void TForm::InitializeWnd() {
-  if (menu_) platform::SetMenu(Handle(), menu_->Handle());
+  if (menu_ && platform::GetMenu(Handle()) != menu_->Handle()) platform::SetMenu(Handle(), menu_->Handle());
   if (const platform::Hicon icon = Icon()) {
     platform::SendMessageA(Handle(), platform::WmSetIcon, 1, static_cast<platform::Lparam>(icon));
     platform::SendMessageA(Handle(), platform::WmSetIcon, 0, static_cast<platform::Lparam>(icon));
