@@ -89,6 +89,7 @@ void TWinControl::CreateWnd() {
     wc.style = params.ClassStyle;
     wc.proc = StdWndProc;
     wc.background = params.ClassBackground;
+    wc.icon = params.ClassIcon;
     wc.className = params.WinClassName.c_str();
     platform::RegisterClassA(&wc);
   }
