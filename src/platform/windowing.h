@@ -41,7 +41,7 @@ struct Msg {
 
 // A window class of the program's own (the predefined control classes need
 // no registration). background is a system colour index; the brush is that
-// colour.
+// colour. icon serves as both the large and the small icon of its windows.
 struct WndClass {
   std::uint32_t style = 0;
   WndProc proc = nullptr;
@@ -79,6 +79,8 @@ int GetWindowTextLengthA(Hwnd window);
 // without regard to case. Returns the first match in z-order, or 0.
 Hwnd FindWindowA(const char* className, const char* title);
 int GetClassNameA(Hwnd window, char* buffer, int size);
+// The icon the window's class was registered with, or 0.
+Hicon GetClassIcon(Hwnd window);
 Hwnd GetParent(Hwnd window);
 bool SetForegroundWindow(Hwnd window);
 Hwnd GetForegroundWindow();

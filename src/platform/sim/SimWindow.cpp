@@ -71,7 +71,7 @@ bool RegisterClassA(const WndClass* windowClass) {
   if (!windowClass || !windowClass->className || !windowClass->proc) return false;
   std::string key = Upper(windowClass->className);
   if (S().classes.count(key)) return true;
-  S().classes[key] = {windowClass->className, windowClass->proc, windowClass->style};
+  S().classes[key] = {windowClass->className, windowClass->proc, windowClass->style, windowClass->icon};
   return true;
 }
 
@@ -306,6 +306,13 @@ int GetClassNameA(Hwnd window, char* buffer, int size) {
   int copied = 0;
   if (w) CopyText(w->className, buffer, size, &copied);
   return copied;
+}
+
+Hicon GetClassIcon(Hwnd window) {
+  Window* w = Find(window);
+  if (!w) return 0;
+  auto cls = S().classes.find(Upper(w->className));
+  return cls == S().classes.end() ? 0 : cls->second.icon;
 }
 
 Hwnd GetParent(Hwnd window) {

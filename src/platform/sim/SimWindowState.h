@@ -49,6 +49,7 @@ struct WindowClass {
   std::string name;
   platform::WndProc proc = nullptr;
   std::uint32_t style = 0;
+  platform::Hicon icon = 0;
 };
 
 struct Timer {

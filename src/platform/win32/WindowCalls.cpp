@@ -13,22 +13,28 @@ Hwnd W(HWND window) { return reinterpret_cast<Hwnd>(window); }
 
 bool RegisterClassA(const WndClass* windowClass) {
   if (!windowClass || !windowClass->className || !windowClass->proc) return false;
-  WNDCLASSA wc{};
+  WNDCLASSA known{};
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  if (::GetClassInfoA(instance, windowClass->className, &wc)) return true;
-  wc = WNDCLASSA{};
+  if (::GetClassInfoA(instance, windowClass->className, &known)) return true;
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof(wc);
   wc.style = windowClass->style;
   wc.lpfnWndProc = reinterpret_cast<WNDPROC>(reinterpret_cast<void (*)()>(windowClass->proc));
   wc.hInstance = instance;
   wc.hIcon = reinterpret_cast<HICON>(windowClass->icon);
+  // The same picture as the small icon, as a window given it by WM_SETICON
+  // for both sizes shows it (without one the system would make a copy).
+  wc.hIconSm = wc.hIcon;
   // The system's shared arrow, fetched once: under Wine each fetch is some
   // trips to its server.
   static const HCURSOR arrow = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   wc.hCursor = arrow;
   wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(windowClass->background + 1));
   wc.lpszClassName = windowClass->className;
-  return ::RegisterClassA(&wc) != 0;
+  return ::RegisterClassExA(&wc) != 0;
 }
+
+Hicon GetClassIcon(Hwnd window) { return static_cast<Hicon>(::GetClassLongPtrA(H(window), GCLP_HICON)); }
 
 Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* title, std::uint32_t style, int x, int y,
                      int width, int height, Hwnd parent, Hmenu menuOrId) {

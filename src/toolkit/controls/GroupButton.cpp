@@ -17,6 +17,10 @@ void TGroupButton::CreateParams(TCreateParams& params) {
 }
 
 void TGroupButton::InitializeWnd() {
+  // A new button is unchecked already; the message would only take the tab
+  // stop away again (a radio button keeps one only while checked), at a
+  // trip to the server under Wine.
+  if (!checked_ && !TabStop()) return;
   platform::SendMessageA(Handle(), platform::BmSetCheck, checked_ ? platform::BstChecked : platform::BstUnchecked, 0);
 }
 

@@ -89,6 +89,7 @@ void TWinControl::CreateWnd() {
     wc.style = params.ClassStyle;
     wc.proc = StdWndProc;
     wc.background = params.ClassBackground;
+    wc.icon = params.ClassIcon;
     wc.className = params.WinClassName.c_str();
     platform::RegisterClassA(&wc);
   }
@@ -97,7 +98,7 @@ void TWinControl::CreateWnd() {
     TWindowCreation creation(params.OwnClass ? this : nullptr);
     window =
         platform::CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
-                                  params.X, params.Y, params.Width, params.Height, params.WndParent, 0);
+                                  params.X, params.Y, params.Width, params.Height, params.WndParent, params.Menu);
   }
   if (!window) throw EOutOfResources("Error creating window");
   handle_ = window;

@@ -24,6 +24,8 @@ struct TCreateParams {
   std::uint32_t ExStyle = 0;
   int X = 0, Y = 0, Width = 0, Height = 0;
   platform::Hwnd WndParent = 0;
+  platform::Hmenu Menu = 0;       // a top-level window's menu bar
+  platform::Hicon ClassIcon = 0;  // the icon of an own class, registered with it
 };
 
 class TWinControl : public TControl {

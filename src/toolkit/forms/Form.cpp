@@ -10,6 +10,10 @@
 
 namespace toolkit {
 
+namespace {
+const char* const kDefaultClassName = "TForm";
+}  // namespace
+
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
   TControl::SetVisible(false);
   if (TApplication* app = Application()) {
@@ -70,14 +74,21 @@ void TForm::CreateParams(TCreateParams& params) {
   params.Style = WindowStyle();
   params.ExStyle = WindowExStyle();
   if (Visible()) params.Style |= platform::WsVisible;
+  // A menu bar given afterwards makes the system lay the frame out again:
+  // some fifteen more trips to the server under Wine.
+  if (menu_ && !params.WndParent) params.Menu = menu_->Handle();
+  // A form with a class of its own (named by its layout) has the class carry
+  // its icon: the window shows it from its creation, where WM_SETICON for
+  // both sizes costs some sixty trips to the server under Wine. The shared
+  // default class carries none, or a form without an icon would show another's.
+  if (className_ != kDefaultClassName) params.ClassIcon = Icon();
 }
 
 void TForm::InitializeWnd() {
-  if (menu_) platform::SetMenu(Handle(), menu_->Handle());
-  if (const platform::Hicon icon = Icon()) {
-    platform::SendMessageA(Handle(), platform::WmSetIcon, 1, static_cast<platform::Lparam>(icon));
-    platform::SendMessageA(Handle(), platform::WmSetIcon, 0, static_cast<platform::Lparam>(icon));
-  }
+  if (menu_ && platform::GetMenu(Handle()) != menu_->Handle()) platform::SetMenu(Handle(), menu_->Handle());
+  // A class registered before with another icon (a window made again after
+  // SetIcon) keeps that one: the window then gets its own.
+  if (const platform::Hicon icon = Icon(); icon && platform::GetClassIcon(Handle()) != icon) SendIcon(icon);
   UpdateOuterSize();
 }
 
@@ -117,10 +128,12 @@ void TForm::SetIconResource(const std::string& name) {
 void TForm::SetIcon(platform::Hicon icon) {
   iconResource_.clear();
   icon_ = icon;
-  if (HandleAllocated()) {
-    platform::SendMessageA(Handle(), platform::WmSetIcon, 1, static_cast<platform::Lparam>(icon));
-    platform::SendMessageA(Handle(), platform::WmSetIcon, 0, static_cast<platform::Lparam>(icon));
-  }
+  if (HandleAllocated()) SendIcon(icon);
+}
+
+void TForm::SendIcon(platform::Hicon icon) {
+  platform::SendMessageA(Handle(), platform::WmSetIcon, 1, static_cast<platform::Lparam>(icon));
+  platform::SendMessageA(Handle(), platform::WmSetIcon, 0, static_cast<platform::Lparam>(icon));
 }
 
 void TForm::SetMenu(TMainMenu* menu) {

@@ -98,6 +98,7 @@ class TForm : public TWinControl, public TFormLink {
   void InitializeWnd() override;
 
  private:
+  void SendIcon(platform::Hicon icon);
   void UpdateOuterSize();
   void CentreOnScreen();
   std::uint32_t WindowStyle() const;

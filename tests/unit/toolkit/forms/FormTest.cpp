@@ -104,3 +104,21 @@ TEST_F(FormTest, HideAndShowRaiseTheirEventsOnlyOnAChange) {
 }
 
 }  // namespace
+
+TEST_F(FormTest, OnlyAFormWithAClassOfItsOwnHasTheClassCarryItsIcon) {
+  struct Row {
+    const char* name;
+    const char* className;  // nullptr: the shared default class
+    platform::Hicon classIcon;
+  } const rows[] = {
+      {"a class of its own", "TIconForm", 0x7001},
+      {"the shared class", nullptr, 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    auto* other = toolkit::TComponent::Create<toolkit::TForm>(app.get());
+    if (row.className) other->SetWindowClassName(row.className);
+    other->SetIcon(0x7001);
+    EXPECT_EQ(platform::GetClassIcon(other->Handle()), row.classIcon);
+  }
+}
