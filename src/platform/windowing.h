@@ -53,6 +53,10 @@ struct WndClass {
 // Registers a class; registering an existing name again succeeds and keeps
 // the first registration.
 bool RegisterClassA(const WndClass* windowClass);
+// The parent that makes a message-only window: it takes sent and posted
+// messages but has no place on the screen, is found by no search and gets
+// no broadcast.
+inline constexpr Hwnd HwndMessage = static_cast<Hwnd>(-3);
 Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* title, std::uint32_t style, int x, int y,
                      int width, int height, Hwnd parent, Hmenu menuOrId);
 bool DestroyWindow(Hwnd window);

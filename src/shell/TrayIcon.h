@@ -129,6 +129,7 @@ class TStCustomTrayIcon : public toolkit::TComponent {
   bool Designing() const { return InState(toolkit::csDesigning); }
   bool SendAdd();
   void AddWhenTaskbarReady();
+  void TaskbarAnnounced();
   void PopupTrayMenu();
   void ShowImage(int index);
   void UnhookForm();
@@ -147,8 +148,10 @@ class TStCustomTrayIcon : public toolkit::TComponent {
   bool showHint_ = true;
 
   bool iconInTray_ = false;
+  platform::NotifyIconData sentRecord_;  // what the shell shows, while iconInTray_
   platform::Hwnd notifyWindow_ = 0;
   toolkit::TWindowSubclass formHook_;
+  toolkit::TWindowSubclass taskbarHook_;  // on the application's window
   toolkit::TNotice::TMembership formCreated_;  // waits for the form's window
   std::uint8_t startupPassCount_ = 0;
   platform::Hicon shownIcon_ = 0;

@@ -51,7 +51,17 @@ TStCustomTrayIcon::TStCustomTrayIcon(toolkit::TComponent* owner) : toolkit::TCom
   BuiltInItem(builtInMenu_, "&Restore", [this](toolkit::TObject* sender) { DoRestoreClick(sender); });
   popupMenu_ = builtInMenu_;
   taskbarCreated_ = platform::RegisterWindowMessageA("TaskbarCreated");
-  notifyWindow_ = CreateTrayNotifyWindow(this, &TStCustomTrayIcon::NotifyWindowProc);
+  // A hidden top-level window of its own would cost the start some sixty
+  // trips to Wine's server; the application's window, which every program of
+  // the library has, hears the taskbar's announcement instead.
+  const platform::Hwnd appWindow = ApplicationWindow();
+  notifyWindow_ = CreateTrayNotifyWindow(this, &TStCustomTrayIcon::NotifyWindowProc, appWindow != 0);
+  if (appWindow) {
+    taskbarHook_.Install(appWindow, [this](std::uint32_t msg, platform::Wparam wParam, platform::Lparam lParam) {
+      if (taskbarCreated_ != 0 && msg == taskbarCreated_) TaskbarAnnounced();
+      return taskbarHook_.CallNext(msg, wParam, lParam);
+    });
+  }
 }
 
 TStCustomTrayIcon::~TStCustomTrayIcon() {
@@ -66,6 +76,7 @@ TStCustomTrayIcon::~TStCustomTrayIcon() {
   // components go before their owner's window): its messages must not reach
   // a procedure whose object is gone.
   UnhookForm();
+  taskbarHook_.Remove();
   if (animationTimer_) animationTimer_->SetEnabled(false);
   DestroyTrayNotifyWindow(notifyWindow_);
   notifyWindow_ = 0;

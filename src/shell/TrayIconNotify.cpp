@@ -31,17 +31,22 @@ platform::Lresult TStCustomTrayIcon::WndProc(std::uint32_t msg, platform::Wparam
       case platform::WmMButtonDblClk: DoDblClick(toolkit::TMouseButton::mbMiddle, shift); break;
       default: break;  // moves and button releases
     }
-  } else if (taskbarCreated_ != 0 && msg == taskbarCreated_ && active_) {
-    // The taskbar is there (again): the shell restarted and forgot every
-    // icon, or came up after the program (a start at logon), or only
-    // announces itself anew. The icon must be shown, or a later minimise
-    // would hide the window with nothing to bring it back. A refusal here
-    // waits for the next announcement; a minimise reports it.
-    iconInTray_ = false;
-    AddWhenTaskbarReady();
+  } else if (taskbarCreated_ != 0 && msg == taskbarCreated_) {
+    TaskbarAnnounced();
   }
   // A hidden helper window must never hold up a log-off or shutdown.
   return msg == platform::WmQueryEndSession ? 1 : 0;
+}
+
+void TStCustomTrayIcon::TaskbarAnnounced() {
+  // The taskbar is there (again): the shell restarted and forgot every
+  // icon, or came up after the program (a start at logon), or only
+  // announces itself anew. The icon must be shown, or a later minimise
+  // would hide the window with nothing to bring it back. A refusal here
+  // waits for the next announcement; a minimise reports it.
+  if (!active_) return;
+  iconInTray_ = false;
+  AddWhenTaskbarReady();
 }
 
 void TStCustomTrayIcon::PopupTrayMenu() {

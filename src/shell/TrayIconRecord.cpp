@@ -28,7 +28,15 @@ bool TStCustomTrayIcon::NotifyIcon(std::uint32_t message) {
     std::memcpy(record.szTip, hint_.data(), n);
     record.szTip[n] = '\0';
   }
-  return platform::Shell_NotifyIconA(message, &record);
+  // Loading and the set-up hand the icon the same picture and texts more
+  // than once; each change is a round trip to the shell's process, which
+  // redraws the icon, so one the shell has already is not sent again.
+  if (message == platform::NimModify && iconInTray_ && std::memcmp(&record, &sentRecord_, sizeof(record)) == 0) {
+    return true;
+  }
+  if (!platform::Shell_NotifyIconA(message, &record)) return false;
+  if (message != platform::NimDelete) sentRecord_ = record;
+  return true;
 }
 
 bool TStCustomTrayIcon::SendAdd() {

@@ -96,7 +96,7 @@ void RestartTaskbar() {
 void AnnounceTaskbar() {
   std::uint32_t created = platform::RegisterWindowMessageA("TaskbarCreated");
   for (const WindowInfo& w : Windows()) {
-    bool topLevel = w.parent == 0 || (w.style & platform::WsChild) == 0;
+    bool topLevel = !w.messageOnly && (w.parent == 0 || (w.style & platform::WsChild) == 0);
     if (topLevel && platform::IsWindow(w.handle)) platform::SendMessageA(w.handle, created, 0, 0);
   }
 }

@@ -36,7 +36,7 @@ bool IsChildOf(platform::Hwnd window, platform::Hwnd parent) {
 
 namespace {
 
-bool IsTopLevel(const Window& w) { return w.parent == 0 || (w.style & platform::WsChild) == 0; }
+bool IsTopLevel(const Window& w) { return !w.messageOnly && (w.parent == 0 || (w.style & platform::WsChild) == 0); }
 
 // Owned windows stay above their owner: they come up with it, in their order.
 void BringToTop(platform::Hwnd window) {
@@ -83,6 +83,8 @@ Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* t
     SetLastError(1411);  // ERROR_CLASS_DOES_NOT_EXIST, as Wine has it (Windows: 1407)
     return 0;
   }
+  const bool messageOnly = parent == HwndMessage;
+  if (messageOnly) parent = 0;
   if ((style & WsChild) && !Find(parent)) {
     SetLastError(1406);  // ERROR_TLW_WITH_WSCHILD
     return 0;
@@ -99,6 +101,7 @@ Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* t
   w.style = style & ~WsVisible;
   w.exStyle = exStyle;
   w.parent = parent;
+  w.messageOnly = messageOnly;
   w.enabled = (style & WsDisabled) == 0;
   if (style & WsChild) {
     w.id = static_cast<std::intptr_t>(menuOrId);
@@ -466,7 +469,7 @@ bool GetWindowInfo(platform::Hwnd window, WindowInfo* info) {
   Window* w = Find(window);
   if (!w || !info) return false;
   *info = {w->handle, w->className, w->title,   w->style,  w->exStyle,
-           w->parent, w->visible,   w->enabled, w->iconic, w->rect};
+           w->parent, w->visible,   w->enabled, w->iconic, w->rect, w->messageOnly};
   return true;
 }
 

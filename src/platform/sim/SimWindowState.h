@@ -30,6 +30,7 @@ struct Window {
   bool visible = false;
   bool enabled = true;
   bool iconic = false;
+  bool messageOnly = false;  // made with HwndMessage as its parent
   platform::Rect rect;
   platform::WndProc proc = nullptr;
   platform::Hmenu menu = 0;

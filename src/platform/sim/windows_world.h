@@ -28,6 +28,7 @@ struct WindowInfo {
   bool enabled = true;
   bool iconic = false;
   platform::Rect rect;  // in the parent's client coordinates
+  bool messageOnly = false;
 };
 // Every live window, in order of creation.
 std::vector<WindowInfo> Windows();

@@ -207,7 +207,9 @@ TEST_F(LanguageTest, TheShippedFilesGiveEveryKeyEnglishTheDesignTextsRussianInCo
       EXPECT_TRUE(c < 0x80 || cyrillic) << row.key << ": byte " << int{c};
       letters += cyrillic;
     }
-    if (row.key != std::string("AboutBox->LabelSite->Caption")) EXPECT_GT(letters, 0) << row.key << ": " << text;
+    if (row.key != std::string("AboutBox->LabelSite->Caption")) {
+      EXPECT_GT(letters, 0) << row.key << ": " << text;
+    }
   }
 }
 

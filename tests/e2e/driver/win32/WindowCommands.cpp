@@ -13,10 +13,17 @@ BOOL CALLBACK CollectTopLevel(HWND window, LPARAM list) {
   return TRUE;
 }
 
+// A top-level window, or else a message-only one (a program's hidden helper
+// windows may be either).
+HWND FindAnyWindow(const std::string& cls, const std::string& title) {
+  if (HWND window = FindWindowA(OrAny(cls), OrAny(title))) return window;
+  return FindWindowExA(HWND_MESSAGE, nullptr, OrAny(cls), OrAny(title));
+}
+
 }  // namespace
 
 int FindCommand(const Args& args) {
-  HWND window = FindWindowA(OrAny(args[0]), OrAny(args[1]));
+  HWND window = FindAnyWindow(args[0], args[1]);
   if (!window) throw CheckFailed("no window of class \"" + args[0] + "\" titled \"" + args[1] + "\"");
   std::cout << FormatWindow(window) << "\n";
   return 0;
@@ -25,7 +32,7 @@ int FindCommand(const Args& args) {
 int WaitWindowCommand(const Args& args) {
   HWND window = nullptr;
   const bool found = PollUntil(ParseSeconds(args[2]), [&] {
-    window = FindWindowA(OrAny(args[0]), OrAny(args[1]));
+    window = FindAnyWindow(args[0], args[1]);
     return window != nullptr;
   });
   if (!found)
