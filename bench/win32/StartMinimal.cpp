@@ -7,6 +7,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "StartYardstick.h"
+
 namespace {
 
 constexpr UINT kTrayId = 2;
@@ -42,12 +44,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 void CreateChildren(HWND window, HINSTANCE instance) {
   HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 8, 8, 360, 240,
                               window, reinterpret_cast<HMENU>(1), instance, nullptr);
-  ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES);
-  LVCOLUMNA column{};
-  column.mask = LVCF_TEXT | LVCF_WIDTH;
-  column.cx = 340;
-  column.pszText = const_cast<char*>("Folders");
-  SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+  SetUpFolderList(list, 340);
   CreateWindowExA(0, "BUTTON", "Add", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 8, 256, 80, 25, window,
                   reinterpret_cast<HMENU>(2), instance, nullptr);
 }
@@ -71,10 +68,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   AddTrayIcon(window, windowClass.hIcon);
   ShowWindow(window, show);
   UpdateWindow(window);
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
+  RunMessageLoop();
   return 0;
 }

@@ -10,6 +10,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "StartYardstick.h"
+
 namespace {
 
 constexpr UINT kTrayMessage = WM_USER + 0x2FF;
@@ -100,13 +102,7 @@ void CreateChildren(HWND window, HINSTANCE instance, HFONT font) {
   }
   SendMessageA(made[4], BM_SETCHECK, BST_CHECKED, 0);
   SendMessageA(made[21], BM_SETCHECK, BST_CHECKED, 0);
-  HWND list = made[7];
-  ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES);
-  LVCOLUMNA column{};
-  column.mask = LVCF_TEXT | LVCF_WIDTH;
-  column.cx = 225;
-  column.pszText = const_cast<char*>("Folders");
-  SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+  SetUpFolderList(made[7], 225);
 }
 
 }  // namespace
@@ -141,11 +137,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   CreateChildren(window, instance, font);
   ShowWindow(window, show);
   UpdateWindow(window);
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
+  RunMessageLoop();
   record.uFlags = 0;
   Shell_NotifyIconA(NIM_DELETE, &record);
   return 0;

@@ -128,6 +128,15 @@ namespace {
 
 // The main settings file lies beside the executable: under Wine beside this
 // test program, which the test removes again.
+void SaveOrRemove(const muralto::MainWindowState& state, const std::string& path) {
+  try {
+    muralto::SaveSettings(state);
+  } catch (...) {
+    platform::DeleteFileA(path.c_str());
+    throw;
+  }
+}
+
 TEST(SettingsOnTheSystem, AFirstStartReadsTheDefaultsAndWritesTenLines) {
   support::ScratchArea scratch;
   const std::string path = muralto::MainSettingsPath();
@@ -146,12 +155,7 @@ TEST(SettingsOnTheSystem, AFirstStartReadsTheDefaultsAndWritesTenLines) {
   EXPECT_EQ(state.minutes, 0);
   EXPECT_EQ(state.seconds, 0);
   EXPECT_EQ(ReadAll(path), "<missing>") << "reading creates nothing";
-  try {
-    muralto::SaveSettings(state);
-  } catch (...) {
-    platform::DeleteFileA(path.c_str());
-    throw;
-  }
+  SaveOrRemove(state, path);
   const std::string written = ReadAll(path);
   platform::DeleteFileA(path.c_str());
   EXPECT_EQ(written,
@@ -206,12 +210,7 @@ TEST(SettingsOnTheSystem, SavesWriteWhatTheProfileFunctionsWould) {
     for (const auto& [section, entry] : entries) {
       ASSERT_TRUE(platform::WritePrivateProfileStringA(section, entry.first, entry.second.c_str(), reference.c_str()));
     }
-    try {
-      muralto::SaveSettings(state);
-    } catch (...) {
-      platform::DeleteFileA(path.c_str());
-      throw;
-    }
+    SaveOrRemove(state, path);
     const std::string written = ReadAll(path);
     EXPECT_EQ(written, ReadAll(reference)) << row.why;
     muralto::MainWindowState read;

@@ -8,6 +8,7 @@
 #include "platform/sim/windows_world.h"
 #include "platform/sim/world.h"
 #include "support/BoxTexts.h"
+#include "toolkit/controls/Button.h"
 #include "toolkit/forms/Application.h"
 #include "toolkit/forms/Form.h"
 
@@ -28,6 +29,14 @@ class GuiTest : public ::testing::Test {
     sim::ResetWindows();
   }
   static std::vector<std::string> BoxTexts() { return support::BoxTexts(); }
+  // A push button on the form, at tabOrder.
+  toolkit::TButton* AddButton(const char* caption, int tabOrder) {
+    auto* b = toolkit::TComponent::Create<toolkit::TButton>(form);
+    b->SetCaption(caption);
+    b->SetTabOrder(tabOrder);
+    b->SetParent(form);
+    return b;
+  }
 
   std::unique_ptr<toolkit::TApplication> app;
   toolkit::TForm* form = nullptr;

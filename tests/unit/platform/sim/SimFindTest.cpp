@@ -10,7 +10,7 @@
 
 #include "platform/files.h"
 #include "platform/sim/world.h"
-#include "support/TempFolder.h"
+#include "support/sim/DriveCTest.h"
 
 namespace {
 
@@ -22,18 +22,8 @@ struct Listed {
   std::uint64_t size;
 };
 
-class SimFind : public ::testing::Test {
+class SimFind : public support::DriveCTest {
  protected:
-  void SetUp() override {
-    sim::Reset();
-    sim::MapDrive('C', host_);
-  }
-  void TearDown() override { sim::Reset(); }
-
-  void Write(const std::string& relative, const std::string& bytes) {
-    std::ofstream(host_ + "/" + relative, std::ios::binary) << bytes;
-  }
-
   static std::map<std::string, Listed> List(const std::string& pattern) {
     std::map<std::string, Listed> entries;
     FindDataA data;
@@ -45,9 +35,6 @@ class SimFind : public ::testing::Test {
     FindClose(find);
     return entries;
   }
-
-  support::TempFolder folder_{"muralto-simfind-"};
-  const std::string host_ = folder_.Path();
 };
 
 TEST_F(SimFind, ListingAgreesWithAskingForEachPath) {

@@ -15,33 +15,21 @@
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "platform/sim/world.h"
-#include "support/TempFolder.h"
+#include "support/sim/DriveCTest.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace platform;
 
-class SimWorld : public ::testing::Test {
+class SimWorld : public support::DriveCTest {
  protected:
-  void SetUp() override {
-    sim::Reset();
-    sim::MapDrive('C', host_);
-  }
-  void TearDown() override { sim::Reset(); }
-
-  void Write(const std::string& relative, const std::string& bytes) {
-    std::ofstream(host_ + "/" + relative, std::ios::binary) << bytes;
-  }
   std::string Read(const std::string& relative) {
     std::ifstream in(host_ + "/" + relative, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
   }
-
-  support::TempFolder folder_{"muralto-simworld-"};
-  const std::string host_ = folder_.Path();
 };
 
 TEST_F(SimWorld, WindowsPathsMapThroughDrives) {

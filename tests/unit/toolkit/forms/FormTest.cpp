@@ -10,13 +10,6 @@ namespace {
 
 class FormTest : public guitest::GuiTest {
  protected:
-  toolkit::TButton* AddButton(const char* caption, int tabOrder) {
-    auto* b = toolkit::TComponent::Create<toolkit::TButton>(form);
-    b->SetCaption(caption);
-    b->SetTabOrder(tabOrder);
-    b->SetParent(form);
-    return b;
-  }
   void PressKey(platform::Hwnd window, int vk) {
     platform::PostMessageA(window, platform::WmKeyDown, static_cast<platform::Wparam>(vk), 0);
     platform::Msg msg;

@@ -28,13 +28,6 @@ class KeyboardTest : public guitest::GuiTest {
     group->OnClick = [this](toolkit::TObject*) { clicks.push_back(group->ItemIndex()); };
     after = AddButton("after", 2);
   }
-  toolkit::TButton* AddButton(const char* caption, int tabOrder) {
-    auto* b = toolkit::TComponent::Create<toolkit::TButton>(form);
-    b->SetCaption(caption);
-    b->SetTabOrder(tabOrder);
-    b->SetParent(form);
-    return b;
-  }
   // A key press as the system delivers it: posted to the focused window and
   // taken from the queue by the application's loop.
   void Press(int vk, bool shift = false) {
