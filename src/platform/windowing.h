@@ -86,8 +86,13 @@ int GetClassNameA(Hwnd window, char* buffer, int size);
 // The icon the window's class was registered with, or 0.
 Hicon GetClassIcon(Hwnd window);
 Hwnd GetParent(Hwnd window);
+// A top-level window, hidden ones too, takes the foreground; a message-only
+// window never does (false, and the foreground stays).
 bool SetForegroundWindow(Hwnd window);
 Hwnd GetForegroundWindow();
+// The window that was active last among window and those it owns (at any
+// depth); window itself when that was window or it owns none.
+Hwnd GetLastActivePopup(Hwnd window);
 Hwnd SetActiveWindow(Hwnd window);
 // Returns the window that had the focus before, or 0.
 Hwnd SetFocus(Hwnd window);

@@ -1,5 +1,7 @@
 // What the shell reports about the icon: clicks, double-clicks, the menu,
 // the shell's own restart; and the built-in menu's items.
+#include <optional>
+
 #include "shell/TrayIcon.h"
 #include "shell/TrayIconWindows.h"
 #include "toolkit/forms/Application.h"
@@ -51,10 +53,13 @@ void TStCustomTrayIcon::TaskbarAnnounced() {
 
 void TStCustomTrayIcon::PopupTrayMenu() {
   if (!popupMenu_) return;
+  toolkit::TApplication* app = toolkit::Application();
+  std::optional<toolkit::TApplication::TActivationHold> hold;
+  if (app) hold.emplace(*app);
   // The menu closes when the user clicks elsewhere only if the program is
   // in front; what is queued runs before the menu opens.
   platform::SetForegroundWindow(ApplicationWindow());
-  if (toolkit::TApplication* app = toolkit::Application()) {
+  if (app) {
     app->ProcessMessages();
     if (app->Terminated()) return;  // a quit came in: no menu for a program that ends
   }

@@ -7,7 +7,7 @@ import time
 import pytest
 
 from check import expect_eq, expect_in, fail, poll
-from muralto import DESKTOP_KEY, Picks, bmp_size, picture, read_lines, write_crlf
+from muralto import DESKTOP_KEY, Picks, bmp_size, handle, picture, read_lines, write_crlf
 
 pytestmark = pytest.mark.requires("Muralto.exe")
 
@@ -114,6 +114,58 @@ def test_change_now_behind_box(session, driver, app):
     for box in (second, first):
         app.click(app.child("OK", window=box))
         driver.wait_gone(box) or fail(f"the box {box} stayed after OK")
+    driver.close(window)
+    app.expect_ended("closing")
+
+
+@pytest.mark.requires("tests/e2e/e2e-target.exe")
+def test_failure_box_owner(session, driver, app, windows_build):
+    """A failure box over the shown main window belongs to it: the taskbar
+    shows the main window's button alone, the box lies above the window, and
+    with another program in front a real click on that button brings the box
+    forward. Over a copy hidden in the tray the box has a button of its own.
+    The failure: Change Now from the tray menu on a ".jpg" that is no JPEG."""
+    (session.pictures / "c.jpg").write_text("not a picture\n")
+    app.folders(session.pictures)
+    app.settings(Auto_Start=0)
+    window = app.start()
+    bar = app.taskbar()
+    foreground = lambda: (driver.foreground() or [None])[0]  # noqa: E731
+
+    def buttons():
+        return [handle(c.id) for c in driver.children(bar) if c.id and driver.visible(c.handle)]
+
+    def failure_box():
+        app.choose(app.tray_menu(), 1)
+        box = poll("Change Now showed no failure box", lambda: (b := app.boxes()) and b[0])
+        expect_eq(app.message(box), "JPEG error #53.", "the box's message")
+        return box
+
+    box = failure_box()
+    poll(lambda: f"with the box open over the window the taskbar shows {buttons()}", lambda: buttons() == [window])
+    above = next(w.handle for w in driver.list() if w.handle in (box, window))
+    expect_eq(above, box, "the window on top: the box or the main window")
+    other = session.start(windows_build / "tests/e2e/e2e-target.exe")
+    target = driver.wait_window("MuraltoE2ETarget", "E2E Target", 60) or fail("no other program's window")
+    poll("the other program did not come to the front", lambda: foreground() == target)
+    app.click(app.taskbar_button(window) or fail("no taskbar button for the main window"))
+    poll("the taskbar button did not bring the box forward", lambda: foreground() == box)
+    session.shot("muralto-failure-box-owned")
+    app.click(app.child("OK", window=box))
+    driver.wait_gone(box) or fail("the box stayed after OK")
+    driver.close(target)
+    if session.ended(other) is None:
+        fail("the other program did not end")
+
+    # Minimised into the tray: the box stands alone, with a button of its own.
+    r = driver.rect(window)
+    session.mouse(r.left + r.width - 47, r.top + 11, click=1)
+    poll("minimising did not hide the window", lambda: not driver.visible(window))
+    box = failure_box()
+    poll(lambda: f"with the window hidden the taskbar shows {buttons()}", lambda: buttons() == [box])
+    session.shot("muralto-failure-box-alone")
+    app.click(app.child("OK", window=box))
+    driver.wait_gone(box) or fail("the box stayed after OK")
     driver.close(window)
     app.expect_ended("closing")
 

@@ -8,6 +8,7 @@ import pytest
 
 from check import expect_eq, fail, poll
 from muralto import RUN_KEY, TITLE, Picks, expect_crlf_file, picture, settings_text
+from test_dialogs import HELP, SETTINGS, open_dialog
 
 MAIN_TEXTS = ["Start", "Add", "Delete", "Clear", " Selection ", "Random", "Sequential", " Position ", "Centered",
               "Stretched", "Tiled", " Interval ", "Hours:", "Minutes:", "Seconds:"]
@@ -61,26 +62,46 @@ def foreground_process(driver):
     return driver.window_pid(front[0])
 
 
+def foreground(driver):
+    return (driver.foreground() or [None])[0]
+
+
 @pytest.mark.requires("Muralto.exe", "tests/e2e/e2e-target.exe")
 def test_second_start_brings_the_shown_copy_forward(session, driver, app, windows_build):
     """While a copy runs with its window shown, a second start ends with 0 and
-    changes nothing; the first copy keeps running and is brought forward from
-    behind another program's window."""
+    changes nothing, and the window the user works with comes to the front
+    from behind another program's: the main window itself, shown and the
+    foreground window, with the focus on the control that had it; while
+    Options or the About box is open, that dialog."""
     window = app.start()
-    other = session.start(windows_build / "tests/e2e/e2e-target.exe")
-    target = driver.wait_window("MuraltoE2ETarget", "E2E Target", 60) or fail("no other program's window")
-    poll("the other program did not come to the front", lambda: (driver.foreground() or [None])[0] == target)
+    focus = poll("no control of the main window has the focus", lambda: driver.focus(window))
 
-    second_start(session, app, "shown copy")
-    if app.program.poll() is not None:
-        fail("the first copy has ended")
+    def from_behind_another_program(expected, what):
+        other = session.start(windows_build / "tests/e2e/e2e-target.exe")
+        target = driver.wait_window("MuraltoE2ETarget", "E2E Target", 60) or fail("no other program's window")
+        poll("the other program did not come to the front", lambda: foreground(driver) == target)
+        second_start(session, app, what)
+        if app.program.poll() is not None:
+            fail("the first copy has ended")
+        poll(lambda: f"after the second start the foreground window is {driver.foreground()}, not {what}",
+             lambda: foreground(driver) == expected, 10)
+        expect_eq(driver.visible(expected), True, f"{what} shown")
+        above = next(w.handle for w in driver.list() if w.handle in (expected, target))
+        expect_eq(above, expected, f"the window on top: {what} or the other program's")
+        driver.close(target)
+        if session.ended(other) is None:
+            fail("the other program did not end")
+
+    from_behind_another_program(window, "the main window")
     expect_eq(driver.find("TForm1", TITLE), window, "the first copy's window")
-    expect_eq(driver.visible(window), True, "the first copy's window shown")
-    expect_eq(foreground_process(driver), driver.window_pid(window), "the process of the foreground window")
-    driver.close(target)
-    if session.ended(other) is None:
-        fail("the other program did not end")
+    expect_eq(driver.focus(window), focus, "the control with the focus")
     session.shot("muralto-second-copy")
+    for x, cls, title in [(SETTINGS, "TFormOptions", "Options"), (HELP, "TAboutBox", "About Program")]:
+        dialog = open_dialog(app, x, cls, title)
+        from_behind_another_program(dialog, f"the {title} dialog")
+        session.shot(f"muralto-second-copy-{cls}")
+        driver.sysclose(dialog)
+        poll(f"the {title} dialog stayed open", lambda: not driver.visible(dialog))
     app.close_box()
 
 

@@ -143,3 +143,45 @@ def test_desktop_icons(session, driver, app, windows_build):
     choose(None, "Exit")
     app.expect_ended("Exit")
     expect_eq(driver.visible(shell), True, "the stand-in after the program ended")
+
+
+@pytest.mark.requires("tests/e2e/e2e-target.exe")
+def test_tray_menu_gives_the_keyboard_back(session, driver, app, windows_build):
+    """The tray menu over the shown main window: once it closes, by Esc, by an
+    item chosen or by a real click on the bare desktop, the main window is
+    the foreground window again with the focus on the control that had it,
+    and Tab moves the focus on from there. A real click on another program's
+    window closes the menu as well, and that program stays in front."""
+    app.settings(Auto_Start=0)
+    window = app.start()
+    driver.wait_window("TStTrayIconWindow", "-", 20) or fail("no notification window")
+    focus = poll("no control of the main window has the focus", lambda: driver.focus(window))
+    foreground = lambda: (driver.foreground() or [None])[0]  # noqa: E731
+
+    def close_menu(close, what, front):
+        menu = app.tray_menu()
+        close(menu)
+        poll(f"the menu stayed open after {what}", lambda: not app.open_menu())
+        poll(lambda: f"after {what} the foreground window is {driver.foreground()}, not {front}",
+             lambda: foreground() == front, 10)
+
+    for close, what in [(lambda menu: session.keys("Escape"), "Esc"),
+                        (lambda menu: app.choose(menu, CHANGE_NOW), "Change Now"),
+                        (lambda menu: session.mouse(900, 150, click=1), "a click on the desktop")]:
+        close_menu(close, what, window)
+        expect_eq(driver.focus(window), focus, f"the control with the focus after {what}")
+    session.shot("muralto-tray-menu-keyboard-back")
+    session.keys("Tab")
+    poll("Tab did not move the focus on after the menu", lambda: driver.focus(window) != focus, 10)
+
+    other = session.start(windows_build / "tests/e2e/e2e-target.exe")
+    target = driver.wait_window("MuraltoE2ETarget", "E2E Target", 60) or fail("no other program's window")
+    poll("the other program did not come to the front", lambda: foreground() == target)
+    # Its title bar, left of where the main window lies.
+    close_menu(lambda menu: session.mouse(driver.rect(target).left + 40, driver.rect(target).top + 10, click=1),
+               "a click on another program's window", target)
+    driver.close(target)
+    if session.ended(other) is None:
+        fail("the other program did not end")
+    driver.close(window)
+    app.expect_ended("closing")

@@ -99,8 +99,13 @@ int MessageBoxA(Hwnd owner, const char* text, const char* caption, std::uint32_t
   sim::MessageBoxCall call{owner, text ? text : "", caption ? caption : "Error", type};
   S().boxes.push_back(call);
   const Hwnd box = CreateBox(owner, call.text, call.caption, type);
-  const Hwnd focus = S().focus;
   const std::vector<Hwnd> disabled = DisableForBox(owner, type, box);
+  // The box shows as the active window; it takes the foreground only from a
+  // program that holds it.
+  if (Window* w = Find(box)) {
+    w->visible = true;
+    Activate(box, S().foreground != 0);
+  }
   int answer = (type & kButtonsMask) == MbYesNo ? IdYes : IdOk;
   if (S().boxHandler) {
     auto handler = S().boxHandler;
@@ -108,12 +113,13 @@ int MessageBoxA(Hwnd owner, const char* text, const char* caption, std::uint32_t
   } else {
     answer = RunBox(box, answer);
   }
+  // The windows it disabled come back first, so that its owner can take the
+  // activation back as the box goes.
   for (Hwnd h : disabled) {
     if (IsWindow(h)) EnableWindow(h, true);
   }
-  // Disabling took the focus away; the window reactivated when the box
-  // closes gets it back.
-  if (S().focus == 0 && IsWindow(focus)) S().focus = focus;
+  if (Window* w = Find(box)) w->visible = false;
+  ActivateAfter(box);
   Boxes().erase(box);
   if (IsWindow(box)) DestroyWindow(box);
   return answer;

@@ -34,9 +34,9 @@ bool IsChildOf(platform::Hwnd window, platform::Hwnd parent) {
   return false;
 }
 
-namespace {
-
 bool IsTopLevel(const Window& w) { return !w.messageOnly && (w.parent == 0 || (w.style & platform::WsChild) == 0); }
+
+namespace {
 
 // Owned windows stay above their owner: they come up with it, in their order.
 void BringToTop(platform::Hwnd window) {
@@ -325,15 +325,23 @@ Hwnd GetParent(Hwnd window) {
 
 bool SetForegroundWindow(Hwnd window) {
   Window* w = Find(window);
-  if (!w) return false;
   while (w && (w->style & WsChild)) w = Find(w->parent);
-  if (!w) return false;
+  if (!w || w->messageOnly) {
+    SetLastError(1400);  // ERROR_INVALID_WINDOW_HANDLE
+    return false;
+  }
   BringToTop(w->handle);
   Activate(w->handle, true);
   return true;
 }
 
 Hwnd GetForegroundWindow() { return S().foreground; }
+
+Hwnd GetLastActivePopup(Hwnd window) {
+  const Window* w = Find(window);
+  if (!w) return 0;
+  return Find(w->lastActive) ? w->lastActive : window;
+}
 
 Hwnd SetActiveWindow(Hwnd window) {
   Hwnd old = S().active;

@@ -31,6 +31,7 @@ struct Window {
   bool enabled = true;
   bool iconic = false;
   bool messageOnly = false;  // made with HwndMessage as its parent
+  platform::Hwnd lastActive = 0;  // it, or a window it owns, that was active last
   platform::Rect rect;
   platform::WndProc proc = nullptr;
   platform::Hmenu menu = 0;
@@ -112,6 +113,11 @@ bool IsChildOf(platform::Hwnd window, platform::Hwnd parent);
 // Makes window (0: none of the program's) the active one, and the
 // foreground one too when asked, with the WM_ACTIVATE messages of the change.
 void Activate(platform::Hwnd window, bool foreground);
+// The active window leaves (hidden or closing): its owner takes the
+// activation when it can, else the topmost shown and enabled top-level
+// window, else another program.
+void ActivateAfter(platform::Hwnd leaving);
+bool IsTopLevel(const Window& w);
 // Notification from a control to its parent (WM_COMMAND).
 void NotifyParent(const Window& control, std::uint32_t code);
 

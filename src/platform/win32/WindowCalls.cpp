@@ -72,6 +72,7 @@ int GetClassNameA(Hwnd window, char* buffer, int size) { return ::GetClassNameA(
 Hwnd GetParent(Hwnd window) { return W(::GetParent(H(window))); }
 bool SetForegroundWindow(Hwnd window) { return ::SetForegroundWindow(H(window)) != 0; }
 Hwnd GetForegroundWindow() { return W(::GetForegroundWindow()); }
+Hwnd GetLastActivePopup(Hwnd window) { return W(::GetLastActivePopup(H(window))); }
 Hwnd SetActiveWindow(Hwnd window) { return W(::SetActiveWindow(H(window))); }
 Hwnd SetFocus(Hwnd window) { return W(::SetFocus(H(window))); }
 Hwnd GetFocus() { return W(::GetFocus()); }

@@ -1,5 +1,6 @@
 #include "toolkit/forms/Application.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/desktop.h"
@@ -16,6 +17,8 @@ namespace {
 
 TApplication* current = nullptr;
 constexpr const char* kApplicationClass = "TApplication";
+// Posted to the application's window once it has been activated.
+constexpr std::uint32_t kActivated = platform::WmApp + 0x100;
 
 // What the controls' window procedures catch goes to the failure display.
 [[maybe_unused]] const bool kWindowFailuresShown = (SetWindowExceptionHandler([] { HandleCurrentException(); }), true);
@@ -30,6 +33,15 @@ platform::Lresult MURALTO_WINAPI ApplicationWndProc(platform::Hwnd window, std::
         break;
       case platform::WmClose:
         if (current && current->MainForm()) current->MainForm()->Close();
+        return 0;
+      case platform::WmActivate:
+        // Handed on once the system has finished activating this window:
+        // another activation from inside this one would be undone by the
+        // rest of it.
+        if (platform::LoWord(wParam) != platform::WaInactive) platform::PostMessageA(window, kActivated, 0, 0);
+        break;
+      case kActivated:
+        if (current && current->Handle() == window) current->Activated();
         return 0;
       default: break;
     }
@@ -134,6 +146,39 @@ void TApplication::BeginFormCreation(void (*store)(void*, TForm*), void* slot) {
 void TApplication::FormConstructed(TForm* form) {
   if (!mainForm_) mainForm_ = form;
   form->DoCreate();
+}
+
+void TApplication::ModalOpened(TForm* form) { modalForms_.push_back(form); }
+
+void TApplication::ModalClosed(TForm* form) {
+  modalForms_.erase(std::remove(modalForms_.begin(), modalForms_.end(), form), modalForms_.end());
+}
+
+platform::Hwnd TApplication::ActiveFormHandle() const {
+  auto shown = [](TForm* form) {
+    return form && form->HandleAllocated() && platform::IsWindowVisible(form->Handle()) &&
+           !platform::IsIconic(form->Handle());
+  };
+  for (auto it = modalForms_.rbegin(); it != modalForms_.rend(); ++it) {
+    if (shown(*it)) return (*it)->Handle();
+  }
+  return shown(mainForm_) ? mainForm_->Handle() : 0;
+}
+
+void TApplication::HandActivationOn() {
+  platform::Hwnd target = ActiveFormHandle();
+  if (!target) return;  // a copy hidden in the tray or started hidden stays hidden
+  const platform::Hwnd popup = platform::GetLastActivePopup(target);
+  if (popup && popup != handle_ && platform::IsWindowVisible(popup) && platform::IsWindowEnabled(popup)) {
+    target = popup;
+  }
+  platform::SetForegroundWindow(target);
+}
+
+void TApplication::Activated() {
+  // Only while the hidden window still holds the foreground: by now the
+  // user may have gone on to another program.
+  if (activationHolds_ == 0 && platform::GetForegroundWindow() == handle_) HandActivationOn();
 }
 
 void TApplication::Run() {
@@ -253,7 +298,10 @@ void TApplication::ShowException(const std::string& message, TFailureSource sour
     int& open;
     ~Closed() { --open; }
   } closed{openFailureBoxes_};
-  platform::MessageBoxA(0, FailureDisplayText(message).c_str(), title_.c_str(),
+  // Over a shown window the box belongs to it: no taskbar button of its own,
+  // and it never falls behind the window it disables. With nothing shown it
+  // stands alone, with a button by which it can be found.
+  platform::MessageBoxA(ActiveFormHandle(), FailureDisplayText(message).c_str(), title_.c_str(),
                         platform::MbOk | platform::MbIconError | platform::MbTaskModal);
 }
 

@@ -4,6 +4,7 @@
 // top-level window of class "TApplication") and shows failures.
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "platform/windowing.h"
 #include "toolkit/core/Component.h"
@@ -59,9 +60,37 @@ class TApplication : public TComponent {
   void ShowException(const std::string& message, TFailureSource source = TFailureSource::Handler);
   void HandleException(const std::exception& error);
 
+  // The program's window the user works with now: the open modal form, else
+  // the main form, while it is shown (and not minimised); 0 while none is,
+  // hidden in the tray or started hidden. Message boxes belong to it.
+  platform::Hwnd ActiveFormHandle() const;
+  // The application's own window is a hidden stand-in for the program: what
+  // brings the program forward (another copy, a menu of its own) activates
+  // it. It hands the activation on to the window the user works with, or
+  // to the box or dialog that window owns and that was active last.
+  void HandActivationOn();
+  // While one lives, the application's window keeps an activation it gets:
+  // a pop-up menu it owns closes when the user clicks elsewhere only while
+  // it stays the foreground window.
+  class TActivationHold {
+   public:
+    explicit TActivationHold(TApplication& app) : app_(app) { ++app_.activationHolds_; }
+    ~TActivationHold() { --app_.activationHolds_; }
+    TActivationHold(const TActivationHold&) = delete;
+    TActivationHold& operator=(const TActivationHold&) = delete;
+
+   private:
+    TApplication& app_;
+  };
+
   // Used by CreateForm and the form's constructor.
   void BeginFormCreation(void (*store)(void* slot, TForm* form), void* slot);
   void FormConstructed(TForm* form);
+  // Used by a form's modal loop: the form is open, or closed again.
+  void ModalOpened(TForm* form);
+  void ModalClosed(TForm* form);
+  // Used by the application's window when it has been activated.
+  void Activated();
 
  private:
   bool ProcessMessage(platform::Msg& msg);
@@ -73,6 +102,8 @@ class TApplication : public TComponent {
   bool showMainForm_ = true;
   bool terminated_ = false;
   int openFailureBoxes_ = 0;
+  int activationHolds_ = 0;
+  std::vector<TForm*> modalForms_;  // open modal forms, the innermost last
   platform::Hicon icon_ = 0;
   void (*pendingStore_)(void*, TForm*) = nullptr;
   void* pendingSlot_ = nullptr;

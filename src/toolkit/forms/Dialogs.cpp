@@ -8,7 +8,8 @@ namespace toolkit {
 int MessageBox(const std::string& text, std::uint32_t type) {
   TApplication* app = Application();
   std::string caption = app ? app->Title() : std::string();
-  return platform::MessageBoxA(0, text.c_str(), caption.c_str(), type | platform::MbTaskModal);
+  return platform::MessageBoxA(app ? app->ActiveFormHandle() : 0, text.c_str(), caption.c_str(),
+                               type | platform::MbTaskModal);
 }
 
 void ShowMessage(const std::string& text) { MessageBox(text, platform::MbOk); }

@@ -363,6 +363,14 @@ int TForm::ShowModal() {
   } reenable{disabled, previous};
   modalResult_ = mrNone;
   modal_ = true;
+  struct Open {
+    TApplication* app;
+    TForm* form;
+    ~Open() {
+      if (app) app->ModalClosed(form);
+    }
+  } open{app, this};
+  if (app) app->ModalOpened(this);
   try {
     Show();
     while (true) {

@@ -119,10 +119,21 @@ void TPopupMenu::Popup(int x, int y) {
   Fire(OnPopup, this);
   TApplication* app = Application();
   platform::Hwnd owner = app ? app->Handle() : 0;
-  // The menu closes when the user clicks elsewhere only if its owner is in front.
-  if (owner) platform::SetForegroundWindow(owner);
-  platform::TrackPopupMenu(Handle(), platform::TpmLeftAlign | platform::TpmRightButton, x, y, owner);
-  if (owner) platform::PostMessageA(owner, platform::WmNull, 0, 0);
+  if (!app) {
+    platform::TrackPopupMenu(Handle(), platform::TpmLeftAlign | platform::TpmRightButton, x, y, owner);
+    return;
+  }
+  {
+    // The menu closes when the user clicks elsewhere only if its owner is in front.
+    const TApplication::TActivationHold hold(*app);
+    platform::SetForegroundWindow(owner);
+    platform::TrackPopupMenu(Handle(), platform::TpmLeftAlign | platform::TpmRightButton, x, y, owner);
+    platform::PostMessageA(owner, platform::WmNull, 0, 0);
+  }
+  // The owner, a hidden window, would keep the keyboard: the shown window
+  // gets it back, unless the click that closed the menu went to another
+  // program.
+  if (platform::GetForegroundWindow() == owner) app->HandActivationOn();
 }
 
 }  // namespace toolkit

@@ -65,11 +65,14 @@ TEST_F(WindowSuite, AMessageBoxDisablesItsOwnerKeepsDispatchingAndReturnsTheButt
     const bool taskModal = (row.type & MbTaskModal) != 0;
     Hwnd box = 0;
     std::vector<bool> enabled;
+    std::vector<Hwnd> front;  // in front, and the owner's last active window, while the box is open
     char title[32] = {};
+    ASSERT_TRUE(SetForegroundWindow(owner.h));
     windowsuite::OnMessage() = [&](std::uint32_t message) {
       if (message != WmUser || box) return;
       box = FindWindowA("#32770", "Muralto 1.2");
       enabled = {IsWindowEnabled(owner.h), IsWindowEnabled(other.h)};
+      front = {GetForegroundWindow(), GetLastActivePopup(owner.h)};
       GetWindowTextA(box, title, sizeof title);
       SendMessageA(box, row.message, row.button, 0);
     };
@@ -81,6 +84,10 @@ TEST_F(WindowSuite, AMessageBoxDisablesItsOwnerKeepsDispatchingAndReturnsTheButt
       contract::KnownWineDeviation(answer == IdOk, answer == IdCancel, "OK alone answers OK when closed");
     }
     EXPECT_EQ(enabled, std::vector<bool>({false, !taskModal})) << row.type;
+    if (!taskModal) {
+      EXPECT_EQ(front, std::vector<Hwnd>({box, box})) << row.type;
+      EXPECT_EQ(GetForegroundWindow(), owner.h) << row.type << ": the owner is in front again once it has gone";
+    }
     EXPECT_STREQ(title, "Muralto 1.2") << row.type;
     EXPECT_TRUE(IsWindowEnabled(owner.h) && IsWindowEnabled(other.h) && box && !IsWindow(box)) << row.type;
   }

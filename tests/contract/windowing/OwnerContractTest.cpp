@@ -1,6 +1,8 @@
-// Owners of top-level windows, as modal dialogs use them: an owner set after
-// creation reads back, the owned window stays above its owner when the owner
-// comes to the front, and it goes when its owner is destroyed.
+// Owners of top-level windows, as modal dialogs and boxes use them: an owner
+// set after creation reads back, the owned window stays above its owner when
+// the owner comes to the front, it goes when its owner is destroyed, and the
+// owner remembers which of its windows was active last. And which windows
+// can take the foreground at all.
 #include "WindowSuite.h"
 #include "platform/messages.h"
 
@@ -23,6 +25,34 @@ TEST_F(WindowSuite, AnOwnerSetLaterKeepsTheOwnedWindowAboveItAndTakesItAlong) {
   EXPECT_EQ(FindWindowA(windowsuite::kClass, "Pair"), owned.h) << "the owner came forward below what it owns";
   DestroyWindow(owner.h);
   EXPECT_FALSE(IsWindow(owned.h));
+}
+
+TEST_F(WindowSuite, TheOwnerRemembersWhichOfItsWindowsWasActiveLast) {
+  Window owner("Owner", WsOverlapped | WsCaption | WsVisible);
+  Window owned("Owned", WsPopup | WsCaption | WsVisible, owner.h);
+  Window other("Other", WsOverlapped | WsCaption | WsVisible);
+  ASSERT_TRUE(SetForegroundWindow(owner.h));
+  EXPECT_EQ(GetLastActivePopup(owner.h), owner.h);
+  ASSERT_TRUE(SetForegroundWindow(owned.h));
+  ASSERT_TRUE(SetForegroundWindow(other.h));
+  EXPECT_EQ(GetLastActivePopup(owner.h), owned.h) << "also while another window is active";
+  EXPECT_EQ(GetLastActivePopup(other.h), other.h) << "it owns none";
+  DestroyWindow(owned.h);
+  EXPECT_EQ(GetLastActivePopup(owner.h), owner.h) << "once that window is gone";
+}
+
+// What a program's hidden stand-in window relies on: it can be made the
+// foreground window, showing nothing; a message-only window never is.
+TEST_F(WindowSuite, AHiddenWindowCanTakeTheForegroundAMessageOnlyWindowCannot) {
+  Window shown("Shown", WsOverlapped | WsCaption | WsVisible);
+  Window hidden("Hidden", WsPopup | WsCaption);
+  Window messageOnly("Message-only", WsPopup, HwndMessage);
+  ASSERT_TRUE(SetForegroundWindow(shown.h));
+  EXPECT_FALSE(SetForegroundWindow(messageOnly.h));
+  EXPECT_EQ(GetForegroundWindow(), shown.h);
+  EXPECT_TRUE(SetForegroundWindow(hidden.h));
+  EXPECT_EQ(GetForegroundWindow(), hidden.h);
+  EXPECT_FALSE(IsWindowVisible(hidden.h));
 }
 
 }  // namespace

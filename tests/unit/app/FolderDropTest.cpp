@@ -76,7 +76,7 @@ TEST_F(FolderDropTest, FoldersJoinTheListTickedAndEveryOtherItemIsRefusedInDropO
     EXPECT_EQ(BoxTexts(), std::vector<std::string>(row.boxesAt.size(), Refusal));
     for (const auto& box : sim::MessageBoxes()) {
       EXPECT_EQ(box.caption, "Muralto 1.2");
-      EXPECT_EQ(box.owner, 0u) << "no owner: centred on the screen";
+      EXPECT_EQ(box.owner, 0u) << "nothing of the program shown: the box stands alone";
       EXPECT_EQ(box.type & 0xFFu, platform::MbOk) << "one OK button and no icon";
     }
     if (!row.captions.empty()) {

@@ -15,6 +15,8 @@
 #include "toolkit/controls/Button.h"
 #include "toolkit/controls/ListView.h"
 #include "toolkit/controls/RadioGroup.h"
+#include "toolkit/forms/Dialogs.h"
+#include "toolkit/forms/Menus.h"
 #include "toolkit/forms/Timer.h"
 #include "ui/AboutBox.h"
 #include "ui/FormOptions.h"
@@ -331,6 +333,94 @@ TEST_F(MainFormTest, ASecondStartOnlyBringsTheRunningCopyForward) {
   EXPECT_EQ(sim::Windows().size(), windows);
   EXPECT_EQ(machine.ReadFile(MainIni), ini);
   EXPECT_TRUE(sim::RegJournal().empty());
+}
+
+// With another program in front, a second start brings the window the user
+// works with to the front: the main window, or the dialog open over it, with
+// the focus where it was. The hidden stand-in must not keep the activation.
+TEST_F(MainFormTest, ASecondStartBringsTheShownWindowOrItsOpenDialogForward) {
+  for (const char* dialogItem : {"", "MOptions", "MAbout"}) {
+    SCOPED_TRACE(dialogItem);
+    sim::ResetWindows();
+    Start();
+    form->Show();
+    form->ButtonClear->SetFocus();
+    platform::Hwnd front = 0, shown = 0, focus = 0, focusBefore = 0;
+    bool visible = false;
+    auto secondStart = [&] {
+      shown = platform::GetForegroundWindow();
+      focusBefore = platform::GetFocus();
+      sim::ActivateOtherProgram();
+      EXPECT_EQ(muralto::MuraltoMain("C:\\Muralto\\Muralto.exe"), 0);
+    };
+    auto look = [&] {
+      front = platform::GetForegroundWindow();
+      visible = platform::IsWindowVisible(front);
+      focus = platform::GetFocus();
+    };
+    if (*dialogItem == '\0') {
+      secondStart();
+      sim::DispatchPending();
+      look();
+    } else {
+      // Inside the dialog's loop: the start, then a look once what it set off has run.
+      int idle = 0;
+      sim::SetIdleHandler([&] {
+        if (idle == 0) secondStart();
+        if (idle == 1) look();
+        platform::PostMessageA(shown, idle++ == 0 ? platform::WmNull : platform::WmClose, 0, 0);
+      });
+      auto* item = dynamic_cast<toolkit::TMenuItem*>(form->FindComponent(dialogItem));
+      ASSERT_NE(item, nullptr);
+      platform::PostMessageA(form->Handle(), platform::WmCommand, item->Command(), 0);
+      sim::DispatchPending();
+      sim::SetIdleHandler(nullptr);
+      ASSERT_NE(shown, form->Handle()) << "the dialog was in front before";
+    }
+    EXPECT_EQ(front, shown);
+    EXPECT_TRUE(visible);
+    EXPECT_EQ(focus, focusBefore);
+    EXPECT_NE(focus, 0u);
+    app.reset();
+  }
+}
+
+// A box belongs to the window the user works with: it takes no taskbar
+// button of its own, stays above that window and is in front while open,
+// and the window has the keyboard back once it has closed. With nothing of
+// the program shown it stands alone, where it can be found.
+TEST_F(MainFormTest, BoxesBelongToTheShownWindow) {
+  Start();
+  platform::Hwnd front = 0;
+  sim::SetMessageBoxHandler([&](const sim::MessageBoxCall&) {
+    front = platform::GetForegroundWindow();
+    return platform::IdOk;
+  });
+  auto ownerOfBoxes = [&] {
+    sim::MessageBoxes().clear();
+    app->ShowException("Cannot open file C:\\a.jpg");
+    toolkit::ShowMessage("Please, drag folders only");
+    EXPECT_EQ(sim::MessageBoxes().size(), 2u);
+    EXPECT_EQ(sim::MessageBoxes()[0].owner, sim::MessageBoxes()[1].owner);
+    return sim::MessageBoxes()[0].owner;
+  };
+  EXPECT_EQ(ownerOfBoxes(), 0u) << "hidden";
+  form->Show();
+  form->ButtonClear->SetFocus();
+  EXPECT_EQ(ownerOfBoxes(), form->Handle());
+  EXPECT_NE(front, form->Handle()) << "the box was in front";
+  EXPECT_EQ(platform::GetForegroundWindow(), form->Handle());
+  EXPECT_EQ(platform::GetFocus(), form->ButtonClear->Handle());
+  platform::Hwnd owner = 0;
+  sim::SetIdleHandler([&] {
+    owner = ownerOfBoxes();
+    platform::PostMessageA(muralto::AboutBox->Handle(), platform::WmClose, 0, 0);
+  });
+  muralto::AboutBox->ShowModal();
+  sim::SetIdleHandler(nullptr);
+  EXPECT_EQ(owner, muralto::AboutBox->Handle()) << "the open dialog";
+  platform::ShowWindow(form->Handle(), platform::SwMinimize);
+  EXPECT_EQ(ownerOfBoxes(), 0u) << "minimised";
 }
 
 TEST_F(MainFormTest, TheEntryRoutineRunsUntilTheWindowClosesAndReturnsZero) {

@@ -7,6 +7,7 @@
 #include "MainFormFixture.h"
 #include "platform/sim/tray_world.h"
 #include "shell/TrayIcon.h"
+#include "toolkit/controls/Button.h"
 #include "toolkit/forms/Menus.h"
 
 namespace {
@@ -140,6 +141,51 @@ TEST_F(TrayMenuTest, TheTrayMenuItemsWork) {
   EXPECT_TRUE(machine.Exists(apptest::MainIni)) << "Exit saved the settings";
   app.reset();
   EXPECT_TRUE(sim::TrayIcons().empty());
+}
+
+// What the foreground window was when the menu's loop first went idle; and,
+// in the second run, the user clicks another program then.
+platform::WndProc applicationProc = nullptr;
+platform::Hwnd frontInMenu = 0;
+bool userGoesElsewhere = false;
+platform::Lresult MURALTO_WINAPI WatchMenuLoop(platform::Hwnd window, std::uint32_t msg, platform::Wparam wParam,
+                                               platform::Lparam lParam) {
+  if (msg == platform::WmEnterIdle) {
+    frontInMenu = platform::GetForegroundWindow();
+    if (userGoesElsewhere) {
+      sim::ActivateOtherProgram();
+      platform::PostMessageA(window, platform::WmCancelMode, 0, 0);
+    }
+  }
+  return platform::CallWindowProcA(applicationProc, window, msg, wParam, lParam);
+}
+
+// The hidden application window is in front while the menu is open, so that
+// a click elsewhere closes it; once it has closed, chosen or not, the shown
+// window has the keyboard again, the focus where it was, unless that click
+// went to another program, which keeps the foreground.
+TEST_F(TrayMenuTest, OnceTheMenuClosesTheShownWindowHasTheKeyboardAgain) {
+  WriteTraySetting(true);
+  Start();
+  form->Show();
+  form->ButtonClear->SetFocus();
+  applicationProc = reinterpret_cast<platform::WndProc>(
+      platform::SetWindowLongA(app->Handle(), platform::GwlWndProc, reinterpret_cast<std::intptr_t>(WatchMenuLoop)));
+  for (const char* item : {"", "PMChange", "PMShowIcons", "elsewhere"}) {
+    SCOPED_TRACE(item);
+    frontInMenu = 0;
+    userGoesElsewhere = std::string(item) == "elsewhere";
+    if (*item && !userGoesElsewhere) {
+      ChooseOnRightPress(item);
+    } else {
+      Notify(platform::WmRButtonDown);
+    }
+    EXPECT_EQ(frontInMenu, app->Handle());
+    EXPECT_EQ(platform::GetForegroundWindow(), userGoesElsewhere ? 0u : form->Handle());
+    if (!userGoesElsewhere) {
+      EXPECT_EQ(platform::GetFocus(), form->ButtonClear->Handle());
+    }
+  }
 }
 
 TEST_F(TrayMenuTest, AHiddenStartIsReachedThroughTheIconAlsoWhenTheTaskbarComesAfterIt) {
