@@ -101,6 +101,14 @@ Hwnd SetCapture(Hwnd window);
 bool ReleaseCapture();
 Hwnd GetCapture();
 bool MoveWindow(Hwnd window, int x, int y, int width, int height, bool repaint);
+// Only a change of place in the z-order, with SwpNoMove | SwpNoSize (and
+// SwpNoActivate to leave the activation alone): HwndTop puts a top-level
+// window above the others, the windows it owns above it.
+inline constexpr Hwnd HwndTop = 0;
+inline constexpr std::uint32_t SwpNoSize = 0x1;
+inline constexpr std::uint32_t SwpNoMove = 0x2;
+inline constexpr std::uint32_t SwpNoActivate = 0x10;
+bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int width, int height, std::uint32_t flags);
 // The window's outer rectangle in screen coordinates, child windows too.
 bool GetWindowRect(Hwnd window, Rect* rect);
 // GetClientRect is declared in platform/desktop.h.

@@ -18,6 +18,9 @@ void FreshMachine();
 // sim, which copies Wine. False on Windows itself.
 bool RunsOnWine();
 
+// Whether the calls under test are the simulated Windows' own.
+bool Simulated();
+
 // Whether this is Wine without an X display: its screen then has a size
 // but no pixels to copy. Never so in the sim or on Windows.
 bool HeadlessWine();

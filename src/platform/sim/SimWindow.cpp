@@ -337,6 +337,17 @@ bool SetForegroundWindow(Hwnd window) {
 
 Hwnd GetForegroundWindow() { return S().foreground; }
 
+bool SetWindowPos(Hwnd window, Hwnd insertAfter, int, int, int, int, std::uint32_t flags) {
+  Window* w = Find(window);
+  if (!w || !IsTopLevel(*w) || insertAfter != HwndTop || (flags & (SwpNoMove | SwpNoSize)) != (SwpNoMove | SwpNoSize)) {
+    SetLastError(87);  // ERROR_INVALID_PARAMETER: what the program never asks for
+    return false;
+  }
+  BringToTop(window);
+  if (!(flags & SwpNoActivate)) Activate(window, S().foreground != 0);
+  return true;
+}
+
 Hwnd GetLastActivePopup(Hwnd window) {
   const Window* w = Find(window);
   if (!w) return 0;

@@ -73,6 +73,9 @@ Hwnd GetParent(Hwnd window) { return W(::GetParent(H(window))); }
 bool SetForegroundWindow(Hwnd window) { return ::SetForegroundWindow(H(window)) != 0; }
 Hwnd GetForegroundWindow() { return W(::GetForegroundWindow()); }
 Hwnd GetLastActivePopup(Hwnd window) { return W(::GetLastActivePopup(H(window))); }
+bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int width, int height, std::uint32_t flags) {
+  return ::SetWindowPos(H(window), H(insertAfter), x, y, width, height, flags) != 0;
+}
 Hwnd SetActiveWindow(Hwnd window) { return W(::SetActiveWindow(H(window))); }
 Hwnd SetFocus(Hwnd window) { return W(::SetFocus(H(window))); }
 Hwnd GetFocus() { return W(::GetFocus()); }

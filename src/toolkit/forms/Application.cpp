@@ -172,6 +172,14 @@ void TApplication::HandActivationOn() {
   if (popup && popup != handle_ && platform::IsWindowVisible(popup) && platform::IsWindowEnabled(popup)) {
     target = popup;
   }
+  // The shown main window comes up with what it owns, so that a dialog or
+  // box does not come forward alone with the window it belongs to left
+  // behind another program's.
+  if (TForm* main = mainForm_; main && main->HandleAllocated() && main->Handle() != target &&
+                               platform::IsWindowVisible(main->Handle())) {
+    platform::SetWindowPos(main->Handle(), platform::HwndTop, 0, 0, 0, 0,
+                           platform::SwpNoMove | platform::SwpNoSize | platform::SwpNoActivate);
+  }
   platform::SetForegroundWindow(target);
 }
 

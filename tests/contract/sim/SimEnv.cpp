@@ -41,6 +41,8 @@ void FreshMachine() {
 
 bool RunsOnWine() { return true; }
 
+bool Simulated() { return true; }
+
 bool HeadlessWine() { return false; }
 
 ScratchFolder::ScratchFolder() {

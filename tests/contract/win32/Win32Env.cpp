@@ -36,6 +36,8 @@ bool RunsOnWine() {
   return ntdll != nullptr && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 
+bool Simulated() { return false; }
+
 bool HeadlessWine() {
   const char* display = std::getenv("DISPLAY");
   return RunsOnWine() && (display == nullptr || *display == '\0');
