@@ -16,7 +16,7 @@ class DriverError(Exception):
 # Commands whose last argument is how long they wait, and commands that act
 # (never repeated: a second click is not the first one's retry).
 WAITS = {"wait-window", "wait-gone", "wait-text", "wait-focus", "wait-process"}
-ACTIONS = {"click", "command", "post", "send", "broadcast", "set-text", "close", "sysclose", "run"}
+ACTIONS = {"click", "command", "post", "send", "broadcast", "set-text", "close", "sysclose", "tray-delete", "run"}
 
 
 @dataclass(frozen=True)
@@ -174,6 +174,12 @@ class Driver:
 
     def sysclose(self, window):
         self._run("sysclose", window)
+
+    # The notification area.
+    def tray_delete(self, window, ident):
+        """Takes the icon of WINDOW and IDENT out of the notification area;
+        False when the area holds no such icon."""
+        return self._run("tray-delete", window, ident, check=False) is not None
 
     # List views.
     def list_items(self, window):

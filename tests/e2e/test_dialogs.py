@@ -13,6 +13,12 @@ pytestmark = pytest.mark.requires("Muralto.exe")
 FILE, SETTINGS, HELP = 16, 59, 110  # menu bar titles, pixels in from the window's left edge
 
 
+def expect_centred(session, r, what):
+    """The outer rect R of a window centred on the session's screen."""
+    width, height = session.size
+    expect_eq((r.left, r.top), ((width - r.width) // 2, (height - r.height) // 2), f"{what}: centred on the screen")
+
+
 def open_dialog(app, title_x, cls, title):
     """Menu bar title at TITLE_X, then its first item; the dialog it opens, once shown."""
     app.choose(app.menu_bar_click(title_x), 0)
@@ -29,7 +35,8 @@ def test_options(session, driver, windows_build):
     "start with system" deletes the value and stores "Auto Start" 0, ticking
     it writes the value back (quoted path, " -a") and stores 1; unticking
     "tray icon" takes the icon out of the notification area (ticking it
-    brings the icon back), and the close of the main window stores tray 0."""
+    brings the icon back), and the close of the main window stores tray 0.
+    The dialog stands centred on the screen with a client area of 131 x 50."""
     app = App(session, session.work / "my apps", windows_build, languages=False)
     app.settings()
     exe = session.winpath(app.exe)
@@ -57,6 +64,7 @@ def test_options(session, driver, windows_build):
     expect_eq(checked(tray_box), 1, '"tray icon" as tray=1 says')
     r = driver.rect(dialog)
     expect_eq((r.client_width, r.client_height), (131, 50), "the dialog's client size")
+    expect_centred(session, r, "the Options dialog")
     session.shot("muralto-options-dialog")
 
     def click_box(box):  # in the middle of the box's square, at its left end
@@ -93,7 +101,8 @@ def test_options(session, driver, windows_build):
 
 
 def test_about(session, driver, app):
-    """The About box, opened from Help > About with real key presses: the link
+    """The About box, opened from Help > About with real key presses, centred
+    on the screen with a client area of 321 x 161: the link
     turns red when the real pointer moves over it and blue again over the
     bare panel (pixels of its text in screenshots); a real click on it hands
     the address to ShellExecuteA, which Wine gives to its browser launcher:
@@ -137,6 +146,9 @@ def test_about(session, driver, app):
     panel = next((c.handle for c in children if c.cls.lower() == "tpanel" and c.text == ""), None) or \
         fail("no panel in the About box")
     lr, pr = driver.rect(link), driver.rect(panel)
+    r = driver.rect(box)
+    expect_eq((r.client_width, r.client_height), (321, 161), "the About box's client size")
+    expect_centred(session, r, "the About box")
     session.shot("muralto-about")
 
     def link_pixels(shot, colour):

@@ -191,7 +191,8 @@ def test_placement(session, driver, app):
     choice the next pick writes its placement into the registry (Stretched
     TileWallpaper 0 / WallpaperStyle 2, Tiled 1 / 0, Centered 0 / 0) with the
     wallpaper file as Wallpaper, and the settings file holds the choice at
-    once. The wallpaper file is a plain 24-bit BMP with the picture's own
+    once. Centered comes once after Stretched and once after Tiled, and
+    takes back the value each left. The wallpaper file is a plain 24-bit BMP with the picture's own
     pixels, for a bitmap whose rows need padding and for a JPEG."""
     pictures = session.pictures / "Landscapes"
     pictures.mkdir()
@@ -213,8 +214,8 @@ def test_placement(session, driver, app):
 
     # Each row differs from the one before it, so only a pick made after the
     # click can bring its values.
-    for caption, tile, style, item in [("Stretched", "0", "2", "1"), ("Tiled", "1", "0", "2"),
-                                       ("Centered", "0", "0", "0")]:
+    for caption, tile, style, item in [("Stretched", "0", "2", "1"), ("Centered", "0", "0", "0"),
+                                       ("Tiled", "1", "0", "2"), ("Centered", "0", "0", "0")]:
         app.click(app.child(caption), 7, 8)  # on the item's round box, as a user aims
         poll(f"{caption}: the settings file does not hold Position={item}", lambda: app.setting("Position") == item,
              10)

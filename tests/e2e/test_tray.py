@@ -26,9 +26,11 @@ def test_tray(session, driver, app, announce):
     notification posted by hand (0x6FF with 0x203); a right-button press
     opens the tray menu, whose Change Now picks a picture, Restore shows the
     window and Exit ends the program, taking the icon away. With announce,
-    the taskbar also announces itself ("TaskbarCreated" to every window, as a
-    shell does when it comes back) while the icon is in it: no error box, the
-    one icon still works."""
+    the icon is first taken out of the notification area behind the
+    program's back, as a shell that restarts loses it, and the taskbar
+    announces itself ("TaskbarCreated" to every window, as a shell does when
+    it comes back): the icon is back. Later the taskbar announces itself
+    while the icon is in it: no error box, the one icon still works."""
     name = "muralto-taskbar-announce" if announce else "muralto-tray"
     pictures = session.pictures / "Landscapes"
     picture(pictures / "a.bmp", 64, 48, (200, 40, 40))
@@ -72,7 +74,11 @@ def test_tray(session, driver, app, announce):
         if announce:
             driver.broadcast("TaskbarCreated")
 
-    announce_taskbar()
+    if announce:
+        driver.tray_delete(notify, 2) or fail("the notification area did not hold the program's icon")
+        poll("the icon stayed after it was taken out", icon.gone)
+        announce_taskbar()
+        poll("the taskbar's announcement did not bring the icon back", icon.shown)
     minimise()
     icon.shown() or fail("the icon went with the window")
     session.shot(f"{name}-minimised")

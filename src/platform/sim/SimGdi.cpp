@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/gdi.h"
+#include "platform/sim/SimState.h"
 #include "platform/sim/SimWindowState.h"
 
 namespace platform {
@@ -17,7 +18,12 @@ namespace {
 constexpr Hgdiobj kSystemFont = 0x40000;
 constexpr Hgdiobj kGuiFont = 0x40004;
 Hgdiobj nextFont = 0x40100;
-Hgdiobj selectedFont = kSystemFont;
+
+Hgdiobj SelectedFont(Hdc dc) {
+  const auto& fonts = sim::machine::TheState().dcFonts;
+  const auto found = fonts.find(dc);
+  return found == fonts.end() ? kSystemFont : found->second;
+}
 
 struct FontInfo {
   int height = 0;
@@ -36,9 +42,10 @@ struct Measure {
   int charWidth;
   int lineHeight;
 };
-Measure SelectedMeasure() {
-  if (selectedFont == kSystemFont) return {7, 16};
-  auto it = Fonts().find(selectedFont);
+Measure SelectedMeasure(Hdc dc) {
+  const Hgdiobj selected = SelectedFont(dc);
+  if (selected == kSystemFont) return {7, 16};
+  auto it = Fonts().find(selected);
   if (it == Fonts().end()) return {5, 13};
   int h = std::abs(it->second.height);
   return {(h + 1) / 2 - 1 + (it->second.bold ? 1 : 0), h + 2};
@@ -86,7 +93,11 @@ Hdc BeginPaint(Hwnd window, PaintStruct* paint) {
   return paint->dc;
 }
 
-bool EndPaint(Hwnd window, const PaintStruct*) { return Find(window) != nullptr; }
+bool EndPaint(Hwnd window, const PaintStruct* paint) {
+  // The next BeginPaint's context starts afresh.
+  if (paint) sim::machine::TheState().dcFonts.erase(paint->dc);
+  return Find(window) != nullptr;
+}
 bool FillRectSysColor(Hdc dc, const Rect* rect, int) { return dc != 0 && rect != nullptr; }
 bool DrawEdge(Hdc dc, Rect* rect, std::uint32_t, std::uint32_t flags) {
   if (!dc || !rect) return false;
@@ -133,8 +144,8 @@ Hgdiobj GetStockObject(int object) {
 
 Hgdiobj SelectObject(Hdc dc, Hgdiobj object) {
   if (!dc) return 0;
-  Hgdiobj old = selectedFont;
-  if (object >= kSystemFont && object < kSystemFont + 0x10000) selectedFont = object;
+  const Hgdiobj old = SelectedFont(dc);
+  if (object >= kSystemFont && object < kSystemFont + 0x10000) sim::machine::TheState().dcFonts[dc] = object;
   return old;
 }
 
@@ -144,7 +155,7 @@ bool DeleteObject(Hgdiobj object) { return object != 0; }
 // the 8-point dialog font, 13 pixels high.
 bool GetTextMetricsA(Hdc dc, TextMetric* metric) {
   if (!dc || !metric) return false;
-  if (selectedFont == kSystemFont) {
+  if (SelectedFont(dc) == kSystemFont) {
     *metric = {16, 13, 3, 7};
   } else {
     *metric = {13, 11, 2, 5};
@@ -170,7 +181,7 @@ int DrawTextA(Hdc dc, const char* text, int length, Rect* rect, std::uint32_t fo
     }
     return 0;
   }
-  Measure m = SelectedMeasure();
+  Measure m = SelectedMeasure(dc);
   if (format & DtSingleLine) std::replace(s.begin(), s.end(), '\n', ' ');
   int wrap = (format & DtWordBreak) ? std::max(rect->right - rect->left, 1) : 0;
   std::vector<int> lines = LineLengths(s, m.charWidth, wrap);
@@ -188,3 +199,7 @@ std::uint32_t SetBkColor(Hdc, std::uint32_t) { return 0xFFFFFF; }
 std::uintptr_t GetSysColorBrush(int index) { return 0x60000 + static_cast<std::uintptr_t>(index); }
 
 }  // namespace platform
+
+namespace sim {
+platform::Hgdiobj FontSelectedInto(platform::Hdc dc) { return platform::SelectedFont(dc); }
+}  // namespace sim

@@ -50,6 +50,7 @@ void State::Fresh() {
   wallpaperCalls.clear();
   wallpaperCallRecordsPath = true;
   openDcs.clear();
+  dcFonts.clear();
 }
 
 State& TheState() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/gdi.h"
 #include "platform/sim/SimRegistryTree.h"
 #include "platform/sim/world.h"
 #include "platform/types.h"
@@ -52,6 +53,9 @@ struct State {
   bool wallpaperCallRecordsPath = true;
   std::vector<platform::Hdc> openDcs;
   platform::Hdc nextDc = 0x2000;
+  // The font selected into a context; one not listed holds the system font,
+  // as a context fresh from GetDC or BeginPaint does.
+  std::map<platform::Hdc, platform::Hgdiobj> dcFonts;
 
   std::map<platform::Handle, OpenFile> files;
   std::map<platform::Handle, FindState> finds;

@@ -350,11 +350,13 @@ void SendClick(platform::Hwnd list) {
 }
 }  // namespace
 
+// The list view reports the click first and turns the box over after it:
+// the parent's click handler still finds the box as it stood.
 void ClickListViewCheckBox(platform::Hwnd list, int index) {
+  SendClick(list);
   std::uint32_t old = platform::ListViewGetItemState(list, index, 0xFFFFFFFFu);
   platform::ListViewSetCheckState(list, index, !platform::ListViewGetCheckState(list, index));
   SendItemChange(list, index, old, platform::ListViewGetItemState(list, index, 0xFFFFFFFFu));
-  SendClick(list);
 }
 
 void ClickListViewItem(platform::Hwnd list, int index, bool addToSelection) {

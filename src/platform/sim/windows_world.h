@@ -118,10 +118,10 @@ void ActivateOtherProgram();
 
 namespace sim {
 // What the user does to a list view, with the notifications Windows sends to
-// its parent: a click on an item's check box toggles it (LVN_ITEMCHANGED,
-// then NM_CLICK); a click on an item selects it alone (or adds it with
-// Ctrl) and gives it the focus; an in-place edit ends with a new text, or
-// cancelled. A WM_KEYDOWN of the space bar sent to the list ticks or
+// its parent: a click on an item's check box is reported (NM_CLICK) before
+// it toggles the box (LVN_ITEMCHANGED), selection and focus unchanged; a
+// click on an item selects it alone (or adds it with Ctrl) and gives it the
+// focus; an in-place edit ends with a new text, or cancelled. A WM_KEYDOWN of the space bar sent to the list ticks or
 // unticks the focused item's check box (LVN_ITEMCHANGED, no NM_CLICK).
 void ClickListViewCheckBox(platform::Hwnd list, int index);
 void ClickListViewItem(platform::Hwnd list, int index, bool addToSelection);

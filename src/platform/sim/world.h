@@ -97,6 +97,10 @@ std::vector<WallpaperCall>& WallpaperCalls();
 // "Wallpaper", as Windows and Wine do. On by default.
 void SetWallpaperCallRecordsPath(bool on);
 
+// The font a device context holds: the system font's stock object unless
+// one was selected into it since GetDC or BeginPaint gave it out.
+std::uintptr_t FontSelectedInto(platform::Hdc dc);
+
 // GetClientRect of a window other than the desktop asks these providers in
 // turn (the window system registers one); the first that knows the window
 // answers. They are part of the machine's make-up and survive Reset.

@@ -1,5 +1,9 @@
 // The queue: posted messages in order, peeking, the quit message, sent
 // messages' results, and the controls' notifications.
+#include <cstdio>
+#include <string>
+#include <vector>
+
 #include "WindowSuite.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
@@ -144,6 +148,46 @@ TEST_F(WindowSuite, SpaceTicksAndUnticksTheFocusedItemsCheckBox) {
   EXPECT_GE(changes, 1) << "the parent hears of it";
   SendMessageA(list.h, WmKeyDown, VkSpace, 0);
   EXPECT_FALSE(ListViewGetCheckState(list.h, 1)) << "unticked";
+}
+
+// What a list's parent hears of the two notices a program acts on: a click,
+// with the first item's box as it stands then, and a change of an item's
+// state bits. (Wine also sends the capture's release, the change about to
+// be made and the drawing's notices.)
+std::vector<std::string> heard;
+
+Lresult MURALTO_WINAPI ListParentProc(Hwnd window, std::uint32_t message, Wparam wParam, Lparam lParam) {
+  const NotifyHeader header = message == WmNotify ? ReadNotifyHeader(lParam) : NotifyHeader{};
+  char text[64];
+  if (header.code == NmClick) {
+    heard.push_back(ListViewGetCheckState(header.from, 0) ? "click, the box ticked" : "click, the box unticked");
+  } else if (header.code == LvnItemChanged) {
+    const ListViewChange change = ReadListViewChange(lParam);
+    std::snprintf(text, sizeof text, "item %d: 0x%04x -> 0x%04x", change.item, change.oldState, change.newState);
+    heard.push_back(text);
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A click on a check box reaches the parent before the box turns over (a
+// save of the list at the click still finds the item ticked); the change
+// follows, with the item's whole state, its selection and focus untouched.
+TEST_F(WindowSuite, AClickOnACheckBoxIsReportedBeforeTheBoxTurnsOver) {
+  WndClass wc;
+  wc.proc = ListParentProc;
+  wc.className = "MuraltoContractListParent";
+  RegisterClassA(&wc);
+  Window top("List", WsOverlapped | WsCaption | WsVisible, 0, wc.className);
+  Window list("", WsChild | WsVisible | LvsReport, top.h, WcListView, 33);
+  ASSERT_TRUE(MoveWindow(list.h, 0, 0, 180, 80, true));
+  ListViewSetExtendedListViewStyle(list.h, LvsExCheckBoxes);
+  ListViewInsertColumn(list.h, 0, "Folders", 150);
+  ListViewInsertItem(list.h, 0, "C:\\A");
+  ListViewSetCheckState(list.h, 0, true);
+  ListViewSetItemState(list.h, 0, LvisSelected | LvisFocused, LvisSelected | LvisFocused);
+  heard.clear();
+  windowenv::ClickListViewCheckBox(list.h, 0);
+  EXPECT_EQ(heard, (std::vector<std::string>{"click, the box ticked", "item 0: 0x2003 -> 0x1003"}));
 }
 
 TEST_F(WindowSuite, MenusKeepCaptionsAndCheckMarks) {

@@ -1,11 +1,19 @@
 // The spin edit through the simulated window system: values, typed keys,
-// the clipboard, focus changes and the arrow pair with its auto-repeat.
+// the clipboard, focus changes, the arrow pair with its auto-repeat, and the
+// screen context its measures borrow.
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "platform/UniqueHandle.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
+#include "platform/gdi.h"
+#include "platform/sim/world.h"
 #include "shell/SpinEdit.h"
 #include "toolkit/GuiTest.h"
+#include "toolkit/controls/TextExtent.h"
+#include "toolkit/graphics/ScreenDc.h"
 
 namespace {
 
@@ -286,6 +294,29 @@ TEST_F(SpinEditTest, GeometryOfTheFieldAndItsArrows) {
   edit->SetBounds(0, 0, 80, 30);
   b = arrows->BoundsRect();
   EXPECT_EQ(std::vector<int>({b.left, b.top, b.right - b.left, b.bottom - b.top}), std::vector<int>({60, 0, 15, 25}));
+}
+
+// A set-up's measures share one context of the screen, and a font still
+// selected into a context cannot be deleted: each measure gives the context
+// back with the font it had.
+TEST_F(SpinEditTest, MeasuresGiveTheScreenContextBackWithTheFontItHad) {
+  const toolkit::TScreenDcScope measuring;
+  const platform::Hdc dc = toolkit::TScreenDc().Get();
+  const platform::UniqueHandle earlier(platform::CreateFontA(-20, platform::FwNormal, false, false, "Tahoma"),
+                                       [](platform::Hfont f) { platform::DeleteObject(f); });
+  const platform::UniqueHandle selection(platform::SelectObject(dc, earlier.Get()),
+                                         [dc](platform::Hgdiobj old) { platform::SelectObject(dc, old); });
+  const struct {
+    const char* what;
+    std::function<void()> measure;
+  } rows[] = {
+      {"the spin edit's minimum height", [this] { edit->GetMinHeight(); }},
+      {"a text's extent", [this] { toolkit::MeasureText(edit->Font(), "fifty nine", 20); }},
+  };
+  for (const auto& row : rows) {
+    row.measure();
+    EXPECT_EQ(sim::FontSelectedInto(dc), earlier.Get()) << row.what;
+  }
 }
 
 TEST_F(SpinEditTest, ArrowPairKeepsAtLeastFifteenPixels) {

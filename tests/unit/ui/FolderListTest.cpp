@@ -125,11 +125,22 @@ TEST_F(FolderListTest, AnInPlaceEditReachesTheFileAtTheNextSaveAndThePoolAtTheNe
 }
 
 TEST_F(FolderListTest, AClickInTheListWritesTheFolderListOnly) {
-  AddFolders({"C:\\Pics"});
-  sim::ClickListViewCheckBox(form->ListViewFolders->Handle(), 0);
-  EXPECT_EQ(Captions(), (std::vector<std::string>{"C:\\Pics-"}));
-  EXPECT_EQ(machine.ReadFile(FolderList), "[Folders]\r\nTotal=1\r\nFolder1=C:\\Pics\r\nChecked Folder1=0\r\n");
-  EXPECT_EQ(form->picturePool.Count(), 1) << "the unticked folder's pictures stay until the next rebuild";
+  AddFolders({"C:\\Pics", "C:\\Pics"});
+  const platform::Hwnd list = form->ListViewFolders->Handle();
+  auto file = [](char first, char second) {
+    return std::string("[Folders]\r\nTotal=2\r\nFolder1=C:\\Pics\r\nChecked Folder1=") + first +
+           "\r\nFolder2=C:\\Pics\r\nChecked Folder2=" + second + "\r\n";
+  };
+  // The list view reports a click before it turns the box over: the save of
+  // a click on a check box finds that box as it stood, the next save brings it.
+  sim::ClickListViewCheckBox(list, 0);
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"C:\\Pics-", "C:\\Pics+"}));
+  EXPECT_EQ(machine.ReadFile(FolderList), file('1', '1'));
+  sim::ClickListViewCheckBox(list, 1);
+  EXPECT_EQ(machine.ReadFile(FolderList), file('0', '1'));
+  sim::ClickListViewItem(list, 0, false);
+  EXPECT_EQ(machine.ReadFile(FolderList), file('0', '0'));
+  EXPECT_EQ(form->picturePool.Count(), 2) << "the unticked folders' pictures stay until the next rebuild";
 }
 
 TEST_F(FolderListTest, AFailedSaveStopsAddBeforeThePoolIsRebuilt) {

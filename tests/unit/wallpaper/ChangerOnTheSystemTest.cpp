@@ -59,7 +59,11 @@ TEST(ChangerOnTheSystem, EachPlacementLeavesItsStringValuesAndReadsBack) {
     const char* tile;
     const char* style;
   };
-  const Row rows[] = {{muralto::wpCentered, "0", "0"}, {muralto::wpTiled, "1", "0"}, {muralto::wpStretched, "0", "2"}};
+  const Row centered{muralto::wpCentered, "0", "0"}, tiled{muralto::wpTiled, "1", "0"},
+      stretched{muralto::wpStretched, "0", "2"};
+  // Each placement after each other one, so that a value one of them leaves
+  // behind shows: a Centered after Stretched must take WallpaperStyle back.
+  const Row rows[] = {centered, tiled, stretched, centered, stretched, tiled, centered};
   TWPChanger changer(nullptr);
   const std::string atConstruction = changer.Wallpaper();
   for (const Row& row : rows) {

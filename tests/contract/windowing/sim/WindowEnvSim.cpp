@@ -4,4 +4,5 @@
 namespace windowenv {
 void Fresh() { sim::ResetWindows(); }
 void LetTimePassBusy(unsigned ms) { sim::AdvanceClockBusy(ms); }
+void ClickListViewCheckBox(platform::Hwnd list, int index) { sim::ClickListViewCheckBox(list, index); }
 }  // namespace windowenv

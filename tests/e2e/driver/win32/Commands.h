@@ -31,6 +31,9 @@ int SetTextCommand(const Args& args);    // WINDOW TEXT
 int CloseCommand(const Args& args);      // WINDOW
 int SysCloseCommand(const Args& args);   // WINDOW
 
+// The notification area.
+int TrayDeleteCommand(const Args& args);  // WINDOW ID
+
 // List views (read across processes through the target's memory).
 int ListItemsCommand(const Args& args);  // WINDOW
 int ItemRectCommand(const Args& args);   // WINDOW INDEX

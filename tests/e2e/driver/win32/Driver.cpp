@@ -47,6 +47,8 @@ const Command commands[] = {
     {"set-text", 2, false, "WINDOW TEXT          WM_SETTEXT", e2e::SetTextCommand},
     {"close", 1, false, "WINDOW               post WM_CLOSE", e2e::CloseCommand},
     {"sysclose", 1, false, "WINDOW               post WM_SYSCOMMAND SC_CLOSE (the close box)", e2e::SysCloseCommand},
+    {"tray-delete", 2, false, "WINDOW ID            take the icon WINDOW, ID out of the notification area",
+     e2e::TrayDeleteCommand},
     {"list-items", 1, false, "WINDOW               items of a list view: checked flag, tab, text",
      e2e::ListItemsCommand},
     {"item-rect", 2, false,
