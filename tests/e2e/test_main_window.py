@@ -192,8 +192,9 @@ def test_placement(session, driver, app):
     TileWallpaper 0 / WallpaperStyle 2, Tiled 1 / 0, Centered 0 / 0) with the
     wallpaper file as Wallpaper, and the settings file holds the choice at
     once. Centered comes once after Stretched and once after Tiled, and
-    takes back the value each left. The wallpaper file is a plain 24-bit BMP with the picture's own
-    pixels, for a bitmap whose rows need padding and for a JPEG."""
+    takes back the value each left. The wallpaper file is a plain 24-bit BMP
+    with the picture's own pixels, for a bitmap whose rows need padding and
+    for a JPEG."""
     pictures = session.pictures / "Landscapes"
     pictures.mkdir()
     # Two cuts of ImageMagick's built-in granite photograph, so the tiled

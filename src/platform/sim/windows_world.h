@@ -121,8 +121,9 @@ namespace sim {
 // its parent: a click on an item's check box is reported (NM_CLICK) before
 // it toggles the box (LVN_ITEMCHANGED), selection and focus unchanged; a
 // click on an item selects it alone (or adds it with Ctrl) and gives it the
-// focus; an in-place edit ends with a new text, or cancelled. A WM_KEYDOWN of the space bar sent to the list ticks or
-// unticks the focused item's check box (LVN_ITEMCHANGED, no NM_CLICK).
+// focus; an in-place edit ends with a new text, or cancelled. A WM_KEYDOWN of
+// the space bar sent to the list ticks or unticks the focused item's check
+// box (LVN_ITEMCHANGED, no NM_CLICK).
 void ClickListViewCheckBox(platform::Hwnd list, int index);
 void ClickListViewItem(platform::Hwnd list, int index, bool addToSelection);
 void EditListViewLabel(platform::Hwnd list, int index, const std::string* newText);
