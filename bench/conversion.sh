@@ -120,7 +120,10 @@ cmake -S "$here" -B "$build/bench-windows" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/m
 cmake --build "$build/bench-windows" --target muralto-convert conversion-floor -j"${JOBS:-2}" >>"$cache/build.log" 2>&1
 export WINEPREFIX=${WINEPREFIX:-$build/bench-cache/wineprefix} WINEDEBUG=-all
 "$here/scripts/wine-run" "$build/bench-windows/bench/conversion-floor.exe" write 1 NUL
-# One server for every run, so that each pays only its own start.
+# One server for every run, so that each pays only its own start. The
+# server of the run just above may still be lingering, and -p refuses to
+# start while one runs: wait for it to end first.
+wineserver -w
 wineserver -p
 trap 'wineserver -k 2>/dev/null || true' EXIT
 winpath() { printf 'Z:%s' "$(echo "$1" | tr / '\\')"; }

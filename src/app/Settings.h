@@ -14,7 +14,8 @@ std::string MainSettingsPath();
 void LoadSettings(MainWindowState& state);
 void SaveSettings(const MainWindowState& state);
 
-// More entries than this are taken for a damaged Total and not loaded.
+// A Total beyond both this and the highest entry number the file holds a
+// key for is taken for damage: no entries past the larger of the two load.
 inline constexpr int MaxFolderEntries = 10000;
 
 void LoadFolderList(MainWindowState& state);

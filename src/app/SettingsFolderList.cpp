@@ -19,12 +19,18 @@ std::string CheckedKey(int n) { return "Checked Folder" + std::to_string(n); }
 }  // namespace
 
 // The whole section is read at once: a search of the file for each of the
-// 2N keys made long lists slow to load.
+// 2N keys made long lists slow to load. Total decides how many entries
+// there are, up to a bound against a damaged Total (2147483647 once made
+// the start hang): the larger of MaxFolderEntries and the highest entry
+// number the file holds a key for, found in the keys already read. A list
+// grown past MaxFolderEntries in one run (a drop is saved whole) thus loads
+// whole, and the next save drops none of it.
 void LoadFolderList(MainWindowState& state) {
   toolkit::TListItems& folders = state.Folders();
   IniFileScope scope(state.folderListPath);
   const toolkit::TIniSectionValues values(state.folderListPath, Section);
-  state.folderTotal = std::min(values.ReadInteger("Total", 0), MaxFolderEntries);
+  const int stored = std::max(values.HighestNumberedKey("Folder"), values.HighestNumberedKey("Checked Folder"));
+  state.folderTotal = std::min(values.ReadInteger("Total", 0), std::max(MaxFolderEntries, stored));
   const toolkit::TListItems::UpdateScope update(folders);
   for (int i = 0; i < state.folderTotal; ++i) {
     // Filled through the new item itself, so entries already listed stay as

@@ -227,7 +227,9 @@ def test_damaged_folder_list(session, driver, app):
     holds: the missing entries load as empty, checked entries that scan
     nothing, so the main window shows within seconds; the pool holds exactly
     the four pictures of the three folders, which a Sequential rotation shows
-    in order before it wraps; closing writes every entry back."""
+    in order before it wraps; closing writes every entry back. Then a list
+    longer than the bound against a damaged Total (10,000), some entries
+    unchecked, comes back byte for byte from a start and a close."""
     pictures = session.pictures
     picture(pictures / "one/a.jpg", 64, 48, RED)
     picture(pictures / "one/b.bmp", 80, 60, GREEN)
@@ -264,3 +266,13 @@ def test_damaged_folder_list(session, driver, app):
               "folder list after closing")
     expect_eq(len(saved), 2002, "lines of the folder list after closing")
     expect_eq(saved[-2:], ["Folder1000=", "Checked Folder1000=1"], "last entry after closing")
+
+    lines = ["[Folders]", "Total=12000"]
+    for n in range(1, 12001):
+        lines += [f"Folder{n}=P:\\Archive\\Album {n}", f"Checked Folder{n}={int(n % 3 != 0)}"]
+    write_crlf(app.folders_ini, lines)
+    stored = app.folders_ini.read_bytes()
+    app.start()
+    expect_eq(driver.send(app.child(None, "SysListView32"), 0x1004, 0, 0), 12000, "entries (LVM_GETITEMCOUNT)")
+    app.close_box()
+    expect_eq(app.folders_ini.read_bytes() == stored, True, "the list of 12,000 entries byte for byte after the close")

@@ -11,16 +11,7 @@
 
 namespace toolkit {
 
-namespace {
-
-// Few writes per picture (each costs a system call, and more under Wine),
-// and small enough to stay in the processor's cache between the decoder
-// filling a strip and the system copying it into the file.
-constexpr std::size_t kStripBytes = 1024 * 1024;
-
-}  // namespace
-
-void WriteJpegAsBmpFile(const TJpegSource& source, const std::string& path) {
+void WriteJpegAsBmpFile(const TJpegSource& source, const std::string& path, std::size_t stripBytes) {
   const std::uint8_t* data = source.data ? source.data->data() : nullptr;
   const std::size_t size = source.data ? source.data->size() : 0;
   const std::uint64_t maxBytes = TJPEGImage::MaxDecodedBytes();
@@ -28,7 +19,7 @@ void WriteJpegAsBmpFile(const TJpegSource& source, const std::string& path) {
   try {
     file.emplace(path, TFileMode::fmCreate);
   } catch (const EFCreateError&) {
-    DecodeJpegInStrips(data, size, source.quantize, maxBytes, kStripBytes, nullptr,
+    DecodeJpegInStrips(data, size, source.quantize, maxBytes, stripBytes, nullptr,
                        [](int, int, const std::uint8_t*) {});
     throw;
   }
@@ -50,7 +41,7 @@ void WriteJpegAsBmpFile(const TJpegSource& source, const std::string& path) {
     }
   };
   DecodeJpegInStrips(
-      data, size, source.quantize, maxBytes, kStripBytes,
+      data, size, source.quantize, maxBytes, stripBytes,
       [&](const TDibImage& picture) {
         const std::vector<std::uint8_t> head = BmpFileHead(picture);
         offBits = head.size();

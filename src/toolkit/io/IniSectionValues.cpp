@@ -1,7 +1,9 @@
 #include "toolkit/io/IniSectionValues.h"
 
 #include <algorithm>
+#include <charconv>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "platform/profile.h"
@@ -108,6 +110,21 @@ int TIniSectionValues::ReadInteger(const std::string& key, int defaultValue) con
 
 bool TIniSectionValues::ReadBool(const std::string& key, bool defaultValue) const {
   return ReadInteger(key, defaultValue ? 1 : 0) != 0;
+}
+
+int TIniSectionValues::HighestNumberedKey(const std::string& prefix) const {
+  const std::string lower = LowerAscii(Trimmed(prefix));
+  int highest = 0;
+  for (const auto& entry : values_) {
+    const std::string_view key = entry.first;
+    if (key.size() <= lower.size() || key.compare(0, lower.size(), lower) != 0) continue;
+    const std::string_view digits = key.substr(lower.size());
+    if (digits.front() < '1' || digits.front() > '9') continue;
+    int n = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
+    if (error == std::errc() && end == digits.data() + digits.size()) highest = std::max(highest, n);
+  }
+  return highest;
 }
 
 }  // namespace toolkit

@@ -125,18 +125,44 @@ TEST_F(SettingsTest, LoadingTakesTotalEntriesWithDefaults) {
   EXPECT_TRUE(folders.Item(2)->Checked());
 }
 
+// The bound never drops an entry the file holds a key for; keys the loader
+// never reads (leading zero, other text) name no entry.
 TEST_F(SettingsTest, ADamagedTotalIsBounded) {
   struct Row {
     const char* total;
     int expected;
+    const char* keys = "";
   };
-  const Row rows[] = {{"0", 0}, {"-5", 0}, {"junk", 0}, {"2147483647", muralto::MaxFolderEntries}};
+  const Row rows[] = {
+      {"0", 0},
+      {"-5", 0},
+      {"junk", 0},
+      {"2147483647", muralto::MaxFolderEntries},
+      {"2147483647", 10501, "Folder10500=x\r\nCHECKED FOLDER10501\r\n"},
+      {"10400", 10400, "Folder10500=x\r\n"},
+      {"-5", 0, "Folder10500=x\r\n"},
+      {"2147483647", muralto::MaxFolderEntries, "Folder010500=x\r\nFolder10500x=x\r\nFolder+10500=x\r\n"}};
   for (const Row& row : rows) {
     folders.Clear();
-    machine.WriteFile(FolderList, std::string("[Folders]\r\nTotal=") + row.total + "\r\n");
+    machine.WriteFile(FolderList, std::string("[Folders]\r\nTotal=") + row.total + "\r\n" + row.keys);
     muralto::LoadFolderList(state);
-    EXPECT_EQ(folders.Count(), row.expected) << "Total=" << row.total;
+    EXPECT_EQ(folders.Count(), row.expected) << "Total=" << row.total << " " << row.keys;
   }
+}
+
+// A drop can grow the list past MaxFolderEntries in one run.
+TEST_F(SettingsTest, AListLongerThanTheBoundComesBackByteForByte) {
+  std::string stored = "[Folders]\r\nTotal=12000\r\n";
+  for (int n = 1; n <= 12000; ++n) {
+    const std::string number = std::to_string(n);
+    stored +=
+        "Folder" + number + "=P:\\Album " + number + "\r\nChecked Folder" + number + (n % 3 ? "=1\r\n" : "=0\r\n");
+  }
+  machine.WriteFile(FolderList, stored);
+  muralto::LoadFolderList(state);
+  muralto::SaveFolderList(state);
+  EXPECT_EQ(folders.Count(), 12000);
+  EXPECT_TRUE(machine.ReadFile(FolderList) == stored);
 }
 
 TEST_F(SettingsTest, LoadingIntoAListThatIsNotEmptyAppendsWithoutTouchingTheOld) {

@@ -18,6 +18,7 @@
 
 #include "support/SimMachine.h"
 #include "toolkit/core/Exceptions.h"
+#include "toolkit/graphics/JpegBmpFile.h"
 #include "toolkit/graphics/ScreenDepth.h"
 #include "toolkit/io/MemoryStream.h"
 #include "unit/toolkit/PictureFiles.h"
@@ -189,8 +190,10 @@ TEST_F(ConvertPictureTest, WriteThatBreaksOffKeepsTheOldWallpaperFile) {
 }
 
 // The file is written strip by strip from its end back: every picture of
-// the corpus (some of several strips, the last one short) must give exactly
-// the bytes of its bitmap decoded whole.
+// the corpus must give exactly the bytes of its bitmap decoded whole, in
+// the program's strips of 1 MiB (several for the large pictures) and in
+// smaller ones: a row, and seven and a half rows, which leave every
+// picture's last strip short.
 TEST_F(ConvertPictureTest, JpegFileHasTheBytesOfItsWholeDecodedBitmap) {
   for (const auto& row : pictures::Cases("jpeg-cases.txt")) {
     toolkit::SetScreenBitsPerPixel(std::atoi(row[1].c_str()));
@@ -205,7 +208,13 @@ TEST_F(ConvertPictureTest, JpegFileHasTheBytesOfItsWholeDecodedBitmap) {
     Put(row[0], row[0]);
     muralto::ConvertPicture("C:\\Pics\\" + row[0], SimMachine::DataDir, "wallpaper.bmp", currentExtension,
                             wallpaperPath, picked, workBitmap);
-    EXPECT_TRUE(Wallpaper() == expected.TakeBytes()) << row[0] << " on a " << row[1] << "-bit screen";
+    const auto bytes = expected.TakeBytes();
+    EXPECT_TRUE(Wallpaper() == bytes) << row[0] << " on a " << row[1] << "-bit screen";
+    const std::size_t rowSize = bitmap.Image().RowSize();
+    for (const std::size_t strip : {std::size_t{1}, rowSize * 7 + rowSize / 2}) {
+      toolkit::WriteJpegAsBmpFile(picked.Source(), Wallpaper_, strip);
+      EXPECT_TRUE(Wallpaper() == bytes) << row[0] << " on a " << row[1] << "-bit screen, strips of " << strip;
+    }
   }
 }
 
