@@ -24,12 +24,16 @@ std::string CheckedKey(int n) { return "Checked Folder" + std::to_string(n); }
 // the start hang): the larger of MaxFolderEntries and the highest entry
 // number the file holds a key for, found in the keys already read. A list
 // grown past MaxFolderEntries in one run (a drop is saved whole) thus loads
-// whole, and the next save drops none of it.
+// whole, and the next save drops none of it. A key numbered far beyond
+// anything the file could hold a list of (Folder2000000000 with a damaged
+// Total) counts for nothing, so what loads stays in proportion to the file.
 void LoadFolderList(MainWindowState& state) {
   toolkit::TListItems& folders = state.Folders();
   IniFileScope scope(state.folderListPath);
   const toolkit::TIniSectionValues values(state.folderListPath, Section);
-  const int stored = std::max(values.HighestNumberedKey("Folder"), values.HighestNumberedKey("Checked Folder"));
+  const int plausible = 2 * MaxFolderEntries + values.KeyCount();
+  const int stored =
+      std::max(values.HighestNumberedKey("Folder", plausible), values.HighestNumberedKey("Checked Folder", plausible));
   state.folderTotal = std::min(values.ReadInteger("Total", 0), std::max(MaxFolderEntries, stored));
   const toolkit::TListItems::UpdateScope update(folders);
   for (int i = 0; i < state.folderTotal; ++i) {

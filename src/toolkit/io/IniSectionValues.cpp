@@ -112,7 +112,7 @@ bool TIniSectionValues::ReadBool(const std::string& key, bool defaultValue) cons
   return ReadInteger(key, defaultValue ? 1 : 0) != 0;
 }
 
-int TIniSectionValues::HighestNumberedKey(const std::string& prefix) const {
+int TIniSectionValues::HighestNumberedKey(const std::string& prefix, int atMost) const {
   const std::string lower = LowerAscii(Trimmed(prefix));
   int highest = 0;
   for (const auto& entry : values_) {
@@ -122,7 +122,7 @@ int TIniSectionValues::HighestNumberedKey(const std::string& prefix) const {
     if (digits.front() < '1' || digits.front() > '9') continue;
     int n = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
-    if (error == std::errc() && end == digits.data() + digits.size()) highest = std::max(highest, n);
+    if (error == std::errc() && end == digits.data() + digits.size() && n <= atMost) highest = std::max(highest, n);
   }
   return highest;
 }

@@ -25,10 +25,12 @@ class TIniSectionValues : public TObject {
   // The integer and flag rules of TIniFile.
   int ReadInteger(const std::string& key, int defaultValue) const;
   bool ReadBool(const std::string& key, bool defaultValue) const;
-  // The highest n (1 to 2147483647) for which the section names the key
-  // prefix followed by n in decimal without leading zeros, as HasKey names
-  // keys; 0 when it names none. One pass over the keys already read.
-  int HighestNumberedKey(const std::string& prefix) const;
+  // The highest n (1 to atMost) for which the section names the key prefix
+  // followed by n in decimal without leading zeros, as HasKey names keys;
+  // 0 when it names none. One pass over the keys already read.
+  int HighestNumberedKey(const std::string& prefix, int atMost) const;
+  // How many keys the section names.
+  int KeyCount() const { return static_cast<int>(values_.size()); }
 
  private:
   // By lower-cased key: the value as the file holds it, none for a line

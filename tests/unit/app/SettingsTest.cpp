@@ -141,7 +141,8 @@ TEST_F(SettingsTest, ADamagedTotalIsBounded) {
       {"2147483647", 10501, "Folder10500=x\r\nCHECKED FOLDER10501\r\n"},
       {"10400", 10400, "Folder10500=x\r\n"},
       {"-5", 0, "Folder10500=x\r\n"},
-      {"2147483647", muralto::MaxFolderEntries, "Folder010500=x\r\nFolder10500x=x\r\nFolder+10500=x\r\n"}};
+      {"2147483647", muralto::MaxFolderEntries, "Folder010500=x\r\nFolder10500x=x\r\nFolder+10500=x\r\n"},
+      {"2147483647", 10501, "Folder10501=x\r\nFolder2000000000=x\r\n"}};  // the second beyond what a file holds
   for (const Row& row : rows) {
     folders.Clear();
     machine.WriteFile(FolderList, std::string("[Folders]\r\nTotal=") + row.total + "\r\n" + row.keys);
