@@ -165,13 +165,19 @@ platform::Hwnd TApplication::ActiveFormHandle() const {
   return shown(mainForm_) ? mainForm_->Handle() : 0;
 }
 
+platform::Hwnd TApplication::FrontWindow() const {
+  const platform::Hwnd form = ActiveFormHandle();
+  if (!form) return 0;
+  // A box over a box belongs to the one in front: the one below gets the
+  // activation back when it closes, not the window both wait on.
+  const platform::Hwnd popup = platform::GetLastActivePopup(form);
+  const bool showing = popup && popup != handle_ && platform::IsWindowVisible(popup) && platform::IsWindowEnabled(popup);
+  return showing ? popup : form;
+}
+
 void TApplication::HandActivationOn() {
-  platform::Hwnd target = ActiveFormHandle();
+  const platform::Hwnd target = FrontWindow();
   if (!target) return;  // a copy hidden in the tray or started hidden stays hidden
-  const platform::Hwnd popup = platform::GetLastActivePopup(target);
-  if (popup && popup != handle_ && platform::IsWindowVisible(popup) && platform::IsWindowEnabled(popup)) {
-    target = popup;
-  }
   // The shown main window comes up with what it owns, so that a dialog or
   // box does not come forward alone with the window it belongs to left
   // behind another program's.
@@ -309,7 +315,7 @@ void TApplication::ShowException(const std::string& message, TFailureSource sour
   // Over a shown window the box belongs to it: no taskbar button of its own,
   // and it never falls behind the window it disables. With nothing shown it
   // stands alone, with a button by which it can be found.
-  platform::MessageBoxA(ActiveFormHandle(), FailureDisplayText(message).c_str(), title_.c_str(),
+  platform::MessageBoxA(FrontWindow(), FailureDisplayText(message).c_str(), title_.c_str(),
                         platform::MbOk | platform::MbIconError | platform::MbTaskModal);
 }
 

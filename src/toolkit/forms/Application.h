@@ -61,13 +61,13 @@ class TApplication : public TComponent {
   void HandleException(const std::exception& error);
 
   // The program's window the user works with now: the open modal form, else
-  // the main form, while it is shown (and not minimised); 0 while none is,
-  // hidden in the tray or started hidden. Message boxes belong to it.
-  platform::Hwnd ActiveFormHandle() const;
+  // the main form, while it is shown (and not minimised), or the box it owns
+  // that was active last and still shows; 0 while nothing of the program
+  // shows (hidden in the tray, or started hidden). Message boxes belong to it.
+  platform::Hwnd FrontWindow() const;
   // The application's own window is a hidden stand-in for the program: what
   // brings the program forward (another copy, a menu of its own) activates
-  // it. It hands the activation on to the window the user works with, or
-  // to the box or dialog that window owns and that was active last.
+  // it. It hands the activation on to the front window.
   void HandActivationOn();
   // While one lives, the application's window keeps an activation it gets:
   // a pop-up menu it owns closes when the user clicks elsewhere only while
@@ -93,6 +93,7 @@ class TApplication : public TComponent {
   void Activated();
 
  private:
+  platform::Hwnd ActiveFormHandle() const;
   bool ProcessMessage(platform::Msg& msg);
   bool IsDialogKey(platform::Msg& msg);
 

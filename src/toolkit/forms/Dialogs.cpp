@@ -8,7 +8,7 @@ namespace toolkit {
 int MessageBox(const std::string& text, std::uint32_t type) {
   TApplication* app = Application();
   std::string caption = app ? app->Title() : std::string();
-  return platform::MessageBoxA(app ? app->ActiveFormHandle() : 0, text.c_str(), caption.c_str(),
+  return platform::MessageBoxA(app ? app->FrontWindow() : 0, text.c_str(), caption.c_str(),
                                type | platform::MbTaskModal);
 }
 

@@ -335,6 +335,17 @@ TEST_F(MainFormTest, ASecondStartOnlyBringsTheRunningCopyForward) {
   EXPECT_TRUE(sim::RegJournal().empty());
 }
 
+// The foreground window, the focus, and whether that window shows.
+struct Front {
+  platform::Hwnd window = 0, focus = 0;
+  bool shown = false;
+  bool operator==(const Front&) const = default;
+};
+Front LookAtTheFront() {
+  const platform::Hwnd window = platform::GetForegroundWindow();
+  return {window, platform::GetFocus(), platform::IsWindowVisible(window)};
+}
+
 // With another program in front, a second start brings the window the user
 // works with to the front: the main window, or the dialog open over it, with
 // the focus where it was. The hidden stand-in must not keep the activation.
@@ -345,42 +356,33 @@ TEST_F(MainFormTest, ASecondStartBringsTheShownWindowOrItsOpenDialogForward) {
     Start();
     form->Show();
     form->ButtonClear->SetFocus();
-    platform::Hwnd front = 0, shown = 0, focus = 0, focusBefore = 0;
-    bool visible = false;
+    Front before, after;
     auto secondStart = [&] {
-      shown = platform::GetForegroundWindow();
-      focusBefore = platform::GetFocus();
+      before = LookAtTheFront();
       sim::ActivateOtherProgram();
       EXPECT_EQ(muralto::MuraltoMain("C:\\Muralto\\Muralto.exe"), 0);
-    };
-    auto look = [&] {
-      front = platform::GetForegroundWindow();
-      visible = platform::IsWindowVisible(front);
-      focus = platform::GetFocus();
     };
     if (*dialogItem == '\0') {
       secondStart();
       sim::DispatchPending();
-      look();
+      after = LookAtTheFront();
     } else {
       // Inside the dialog's loop: the start, then a look once what it set off has run.
       int idle = 0;
       sim::SetIdleHandler([&] {
         if (idle == 0) secondStart();
-        if (idle == 1) look();
-        platform::PostMessageA(shown, idle++ == 0 ? platform::WmNull : platform::WmClose, 0, 0);
+        if (idle == 1) after = LookAtTheFront();
+        platform::PostMessageA(before.window, idle++ == 0 ? platform::WmNull : platform::WmClose, 0, 0);
       });
       auto* item = dynamic_cast<toolkit::TMenuItem*>(form->FindComponent(dialogItem));
       ASSERT_NE(item, nullptr);
       platform::PostMessageA(form->Handle(), platform::WmCommand, item->Command(), 0);
       sim::DispatchPending();
       sim::SetIdleHandler(nullptr);
-      ASSERT_NE(shown, form->Handle()) << "the dialog was in front before";
+      ASSERT_NE(before.window, form->Handle()) << "the dialog was in front before";
     }
-    EXPECT_EQ(front, shown);
-    EXPECT_TRUE(visible);
-    EXPECT_EQ(focus, focusBefore);
-    EXPECT_NE(focus, 0u);
+    EXPECT_TRUE(before.shown && before.focus);
+    EXPECT_EQ(after, before);
     app.reset();
   }
 }
@@ -419,6 +421,18 @@ TEST_F(MainFormTest, BoxesBelongToTheShownWindow) {
   muralto::AboutBox->ShowModal();
   sim::SetIdleHandler(nullptr);
   EXPECT_EQ(owner, muralto::AboutBox->Handle()) << "the open dialog";
+  platform::Hwnd firstBox = 0;
+  sim::SetMessageBoxHandler([&](const sim::MessageBoxCall& box) {
+    if (!firstBox) {
+      firstBox = platform::GetForegroundWindow();
+      app->ShowException("Stream read error");
+    } else {
+      owner = box.owner;
+    }
+    return platform::IdOk;
+  });
+  app->ShowException("Cannot open file C:\\b.jpg");
+  EXPECT_EQ(owner, firstBox) << "a box over a box";
   platform::ShowWindow(form->Handle(), platform::SwMinimize);
   EXPECT_EQ(ownerOfBoxes(), 0u) << "minimised";
 }
