@@ -171,7 +171,8 @@ platform::Hwnd TApplication::FrontWindow() const {
   // A box over a box belongs to the one in front: the one below gets the
   // activation back when it closes, not the window both wait on.
   const platform::Hwnd popup = platform::GetLastActivePopup(form);
-  const bool showing = popup && popup != handle_ && platform::IsWindowVisible(popup) && platform::IsWindowEnabled(popup);
+  const bool showing =
+      popup && popup != handle_ && platform::IsWindowVisible(popup) && platform::IsWindowEnabled(popup);
   return showing ? popup : form;
 }
 
@@ -181,8 +182,8 @@ void TApplication::HandActivationOn() {
   // The shown main window comes up with what it owns, so that a dialog or
   // box does not come forward alone with the window it belongs to left
   // behind another program's.
-  if (TForm* main = mainForm_; main && main->HandleAllocated() && main->Handle() != target &&
-                               platform::IsWindowVisible(main->Handle())) {
+  if (TForm* main = mainForm_;
+      main && main->HandleAllocated() && main->Handle() != target && platform::IsWindowVisible(main->Handle())) {
     platform::SetWindowPos(main->Handle(), platform::HwndTop, 0, 0, 0, 0,
                            platform::SwpNoMove | platform::SwpNoSize | platform::SwpNoActivate);
   }

@@ -21,7 +21,8 @@ void ClickListViewCheckBox(platform::Hwnd list, int index) {
   LVHITTESTINFO hit{};
   hit.pt.y = (row.top + row.bottom) / 2;
   for (hit.pt.x = row.left; hit.pt.x < row.right; ++hit.pt.x) {
-    if (SendMessageA(h, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) == index && (hit.flags & LVHT_ONITEMSTATEICON)) {
+    if (SendMessageA(h, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) == index &&
+        (hit.flags & LVHT_ONITEMSTATEICON)) {
       if (first < 0) first = hit.pt.x;
       last = hit.pt.x;
     }

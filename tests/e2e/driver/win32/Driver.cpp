@@ -22,7 +22,8 @@ struct Command {
 
 const Command commands[] = {
     {"find", 2, false, "CLASS TITLE          print the top-level or message-only window (- for any)", e2e::FindCommand},
-    {"wait-window", 3, false, "CLASS TITLE SECONDS  wait for a top-level or message-only window, print it", e2e::WaitWindowCommand},
+    {"wait-window", 3, false, "CLASS TITLE SECONDS  wait for a top-level or message-only window, print it",
+     e2e::WaitWindowCommand},
     {"wait-gone", 2, false, "WINDOW SECONDS       wait until the window is destroyed", e2e::WaitGoneCommand},
     {"texts", 1, false, "WINDOW               the window's text, then handle, class, id, text of each child",
      e2e::TextsCommand},
