@@ -17,6 +17,7 @@ TITLE = "Muralto 1.2"
 RUN_KEY = r"HKCU\SOFTWARE\Microsoft\Windows\CurrentVersion\Run"
 DESKTOP_KEY = r"HKCU\Control Panel\desktop"
 BM_GETCHECK = 0xF0
+FILE, SETTINGS, HELP = 16, 59, 110  # menu bar titles, pixels in from the main window's left edge
 
 DEFAULTS = {"Language": "English", "Auto Start": "1", "tray": "1", "Selection": "0", "Position": "0",
             "Hour": "1", "Min": "0", "Sec": "0"}
@@ -181,6 +182,14 @@ class App:
         r = self.session.driver.rect(self.window)
         self.session.mouse(r.left + x, r.client_top - 10, click=1)
         return poll("a click on the menu bar opened no menu", self.open_menu)
+
+    def open_dialog(self, title_x, cls, title):
+        """Menu bar title at TITLE_X, then its first item; the dialog it opens, once shown."""
+        self.choose(self.menu_bar_click(title_x), 0)
+        driver = self.session.driver
+        dialog = driver.wait_window(cls, title, 20) or fail(f"no {title} dialog")
+        poll(f"the {title} dialog never showed", lambda: driver.visible(dialog))
+        return dialog
 
     def choose(self, menu, row):
         """A real click on a row of an open menu: rows are 17 pixels high from

@@ -6,26 +6,15 @@ import filecmp
 import pytest
 
 from check import expect_eq, fail, poll
-from muralto import BM_GETCHECK, RUN_KEY, TITLE, App, TrayIcon, handle
+from muralto import BM_GETCHECK, HELP, RUN_KEY, SETTINGS, TITLE, App, TrayIcon, handle
 
 pytestmark = pytest.mark.requires("Muralto.exe")
-
-FILE, SETTINGS, HELP = 16, 59, 110  # menu bar titles, pixels in from the window's left edge
 
 
 def expect_centred(session, r, what):
     """The outer rect R of a window centred on the session's screen."""
     width, height = session.size
     expect_eq((r.left, r.top), ((width - r.width) // 2, (height - r.height) // 2), f"{what}: centred on the screen")
-
-
-def open_dialog(app, title_x, cls, title):
-    """Menu bar title at TITLE_X, then its first item; the dialog it opens, once shown."""
-    app.choose(app.menu_bar_click(title_x), 0)
-    driver = app.session.driver
-    dialog = driver.wait_window(cls, title, 20) or fail(f"no {title} dialog")
-    poll(f"the {title} dialog never showed", lambda: driver.visible(dialog))
-    return dialog
 
 
 def test_options(session, driver, windows_build):
@@ -212,7 +201,7 @@ def test_dialog_owner(session, driver, app, windows_build):
     foreground = lambda: (driver.foreground() or [None])[0]  # noqa: E731
 
     for x, cls, title in [(SETTINGS, "TFormOptions", "Options"), (HELP, "TAboutBox", "About Program")]:
-        dialog = open_dialog(app, x, cls, title)
+        dialog = app.open_dialog(x, cls, title)
         poll(lambda: f"with the {title} dialog open the program has buttons {buttons()}",
              lambda: buttons() == [window])
         # Another program comes to the front; then a click on our taskbar button.

@@ -7,8 +7,7 @@ import subprocess
 import pytest
 
 from check import expect_eq, fail, poll
-from muralto import RUN_KEY, TITLE, Picks, expect_crlf_file, picture, settings_text
-from test_dialogs import HELP, SETTINGS, open_dialog
+from muralto import HELP, RUN_KEY, SETTINGS, TITLE, Picks, expect_crlf_file, picture, settings_text
 
 MAIN_TEXTS = ["Start", "Add", "Delete", "Clear", " Selection ", "Random", "Sequential", " Position ", "Centered",
               "Stretched", "Tiled", " Interval ", "Hours:", "Minutes:", "Seconds:"]
@@ -97,7 +96,7 @@ def test_second_start_brings_the_shown_copy_forward(session, driver, app, window
     expect_eq(driver.focus(window), focus, "the control with the focus")
     session.shot("muralto-second-copy")
     for x, cls, title in [(SETTINGS, "TFormOptions", "Options"), (HELP, "TAboutBox", "About Program")]:
-        dialog = open_dialog(app, x, cls, title)
+        dialog = app.open_dialog(x, cls, title)
         from_behind_another_program(dialog, f"the {title} dialog")
         session.shot(f"muralto-second-copy-{cls}")
         driver.sysclose(dialog)

@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "toolkit/forms/Menus.h"
 
 #include <algorithm>
@@ -119,17 +121,14 @@ void TPopupMenu::Popup(int x, int y) {
   Fire(OnPopup, this);
   TApplication* app = Application();
   platform::Hwnd owner = app ? app->Handle() : 0;
-  if (!app) {
-    platform::TrackPopupMenu(Handle(), platform::TpmLeftAlign | platform::TpmRightButton, x, y, owner);
-    return;
-  }
-  {
-    // The menu closes when the user clicks elsewhere only if its owner is in front.
-    const TApplication::TActivationHold hold(*app);
-    platform::SetForegroundWindow(owner);
-    platform::TrackPopupMenu(Handle(), platform::TpmLeftAlign | platform::TpmRightButton, x, y, owner);
-    platform::PostMessageA(owner, platform::WmNull, 0, 0);
-  }
+  std::optional<TApplication::TActivationHold> hold;
+  if (app) hold.emplace(*app);
+  // The menu closes when the user clicks elsewhere only if its owner is in front.
+  if (owner) platform::SetForegroundWindow(owner);
+  platform::TrackPopupMenu(Handle(), platform::TpmLeftAlign | platform::TpmRightButton, x, y, owner);
+  if (!owner) return;
+  platform::PostMessageA(owner, platform::WmNull, 0, 0);
+  hold.reset();
   // The owner, a hidden window, would keep the keyboard: the shown window
   // gets it back, unless the click that closed the menu went to another
   // program.
