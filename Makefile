@@ -1,4 +1,6 @@
-# The two commands: `make test` and `make run`. Everything else is a step of them.
+# The two commands are `make test` and `make run`; the other targets are their
+# steps (native, windows, dist, the test-* suites) or tools of their own
+# (bench, soak, coverage, docs-screenshots).
 SHELL := /bin/bash
 ROOT := $(CURDIR)
 BUILD ?= $(ROOT)/build
@@ -11,7 +13,7 @@ export MURALTO_BUILD := $(BUILD)
 export CCACHE_BASEDIR := $(ROOT)
 CACHE := -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 
-.PHONY: all bootstrap native windows test test-native test-windows test-cross test-e2e test-fuzz run bench dist clean
+.PHONY: all bootstrap native windows test test-native test-windows test-cross test-e2e test-fuzz run bench dist coverage clean
 
 all: native windows
 
@@ -58,6 +60,11 @@ bench: bootstrap
 
 dist: windows
 	@scripts/dist $(WINDOWS) $(BUILD)/dist
+
+# Line and branch coverage of the native suites, per folder of src/ (not part
+# of `make test`): build/coverage/summary.txt and build/coverage/index.html.
+coverage: bootstrap
+	@scripts/coverage $(BUILD)/coverage
 
 clean:
 	rm -rf $(NATIVE) $(WINDOWS) $(BUILD)/fuzz

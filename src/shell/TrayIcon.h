@@ -151,7 +151,7 @@ class TStCustomTrayIcon : public toolkit::TComponent {
   platform::NotifyIconData sentRecord_;  // what the shell shows, while iconInTray_
   platform::Hwnd notifyWindow_ = 0;
   toolkit::TWindowSubclass formHook_;
-  toolkit::TWindowSubclass taskbarHook_;  // on the application's window
+  toolkit::TWindowSubclass taskbarHook_;       // on the application's window
   toolkit::TNotice::TMembership formCreated_;  // waits for the form's window
   std::uint8_t startupPassCount_ = 0;
   platform::Hicon shownIcon_ = 0;

@@ -16,7 +16,7 @@ platform::Hwnd CreateTrayNotifyWindow(TStCustomTrayIcon* icon, platform::WndProc
   wc.className = kNotifyClass;
   platform::RegisterClassA(&wc);
   platform::Hwnd window = platform::CreateWindowExA(0, kNotifyClass, "", platform::WsPopup, 0, 0, 0, 0,
-                                                     messageOnly ? platform::HwndMessage : 0, 0);
+                                                    messageOnly ? platform::HwndMessage : 0, 0);
   if (!window) throw toolkit::EOutOfResources("Error creating window");
   toolkit::BindWindow(window, icon);
   return window;

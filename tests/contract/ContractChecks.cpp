@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "support/WineDeviation.h"
+
 namespace contract {
 
 std::string Visible(const std::string& bytes) {
@@ -31,15 +33,7 @@ void ExpectText(const std::string& actual, const std::string& expected, const st
 }
 
 void KnownWineDeviation(bool windowsResult, bool wineResult, const std::string& why, std::source_location where) {
-  const int line = static_cast<int>(where.line());
-  if (!RunsOnWine()) {
-    if (!windowsResult) ADD_FAILURE_AT(where.file_name(), line) << "Windows behaviour not seen: " << why;
-    return;
-  }
-  if (windowsResult) {
-    ADD_FAILURE_AT(where.file_name(), line) << "known Wine deviation no longer seen (remove the marker): " << why;
-  }
-  if (!wineResult) ADD_FAILURE_AT(where.file_name(), line) << "neither Windows nor known Wine behaviour: " << why;
+  support::KnownWineDeviation(RunsOnWine(), windowsResult, wineResult, why, where);
 }
 
 void KnownWineLeniency(bool windowsResult, bool wineResult, const std::string& why, std::source_location where) {

@@ -5,9 +5,8 @@ a work folder under build/e2e/work/TEST/, and a screenshot on failure.
 The X server: pytest-xvfb keeps one server up for the whole run, so nothing a
 test starts outside its session ever reaches the user's display; each test
 gets a server of its own from pyvirtualdisplay (the library pytest-xvfb drives)
-because pytest-xvfb offers one server per run at one depth, while a scenario
-needs a screen no earlier scenario drew on, the depth it asks for
-(@pytest.mark.display(depth=16)) and -fbdir for true screenshots."""
+because pytest-xvfb offers one server per run, while a scenario needs a screen
+no earlier scenario drew on and -fbdir for true screenshots."""
 
 import os
 import shutil
@@ -32,7 +31,6 @@ def pytest_addoption(parser):
 
 def pytest_configure(config):
     config.addinivalue_line("markers", "no_desktop: run without the shared Wine virtual desktop")
-    config.addinivalue_line("markers", "display(depth=24, size=(1024, 768)): the test's X screen")
     config.addinivalue_line("markers", "requires(*paths): files of the Windows build (relative) the test needs")
 
 
@@ -71,9 +69,7 @@ def session(request, windows_build, build):
     work.mkdir(parents=True)
     artifacts = build / "artifacts"
     (artifacts / f"{failure_name(request.node)}.png").unlink(missing_ok=True)
-    display = request.node.get_closest_marker("display")
-    s = Session(build, REPO, work, artifacts, windows_build / "tests/e2e/e2e-driver.exe",
-                **(display.kwargs if display else {}))
+    s = Session(build, REPO, work, artifacts, windows_build / "tests/e2e/e2e-driver.exe")
     try:
         if not request.node.get_closest_marker("no_desktop"):
             s.start_desktop()

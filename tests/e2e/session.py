@@ -54,16 +54,16 @@ def copy_prefix(template, to):
 
 
 class Session:
-    def __init__(self, build, repo, work, artifacts, driver_exe, size=(1024, 768), depth=24):
+    def __init__(self, build, repo, work, artifacts, driver_exe, size=(1024, 768)):
         self.build, self.repo, self.work, self.artifacts = build, repo, work, artifacts
-        self.size, self.depth = size, depth
+        self.size = size
         self.programs = []
         (build / "xsession").mkdir(parents=True, exist_ok=True)
         self.fbdir = Path(tempfile.mkdtemp(dir=build / "xsession", prefix="fb."))
         # Xvfb's GetImage on the root can return black where a window that
         # was shown over another one lies, although the screen holds its
         # pixels: screenshots read the server's own framebuffer file.
-        self.display = pyvirtualdisplay.Display(backend="xvfb", size=size, color_depth=depth,
+        self.display = pyvirtualdisplay.Display(backend="xvfb", size=size, color_depth=24,
                                                 extra_args=["-fbdir", str(self.fbdir), "-nolisten", "tcp"])
         self.display.start()
         self.prefix = Path(tempfile.mkdtemp(dir=build / "xsession", prefix="prefix."))

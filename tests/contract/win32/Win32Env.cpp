@@ -8,33 +8,21 @@
 #include <vector>
 
 #include "contract/ContractEnv.h"
+#include "platform/UniqueHandle.h"
+#include "support/WineDeviation.h"
 
 namespace contract {
 
 namespace {
 
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  ~FileHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE) ::CloseHandle(handle_);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
+// A file opened for one call; none is INVALID_HANDLE_VALUE.
+platform::UniqueHandle<HANDLE, BOOL(WINAPI*)(HANDLE)> Open(HANDLE file) { return {file, &::CloseHandle, INVALID_HANDLE_VALUE}; }
 
 }  // namespace
 
 void FreshMachine() {}
 
-bool RunsOnWine() {
-  const HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
-  return ntdll != nullptr && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
-}
+bool RunsOnWine() { return support::RunsOnWine(); }
 
 bool Simulated() { return false; }
 
@@ -49,24 +37,24 @@ ScratchFolder::ScratchFolder()
 ScratchFolder::~ScratchFolder() = default;
 
 void WriteBytes(const std::string& windowsPath, const std::string& bytes) {
-  const FileHandle file(
-      ::CreateFileA(windowsPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const auto file =
+      Open(::CreateFileA(windowsPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   DWORD written = 0;
-  if (file.get() == INVALID_HANDLE_VALUE ||
-      !::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+  if (!file.Valid() ||
+      !::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
       written != bytes.size()) {
     throw std::runtime_error("cannot write " + windowsPath);
   }
 }
 
 std::string ReadBytes(const std::string& windowsPath) {
-  const FileHandle file(::CreateFileA(windowsPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  const auto file = Open(::CreateFileA(windowsPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file.get() == INVALID_HANDLE_VALUE) return "";
+  if (!file.Valid()) return "";
   std::string text;
   char chunk[4096];
   DWORD got = 0;
-  while (::ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr) && got > 0) text.append(chunk, got);
+  while (::ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr) && got > 0) text.append(chunk, got);
   return text;
 }
 

@@ -1,38 +1,24 @@
 #pragma once
-// Ownership of the kernel handles, keys and remote memory the driver uses.
+// Ownership of the kernel handles, keys and remote memory the driver uses,
+// the program's own way.
 
 #include <windows.h>
 
-#include <memory>
+#include "platform/UniqueHandle.h"
 
 namespace e2e {
 
-struct HandleCloser {
-  void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using UniqueHandle = std::unique_ptr<void, HandleCloser>;
+using UniqueHandle = platform::UniqueHandle<HANDLE, BOOL(WINAPI*)(HANDLE)>;
+// A process or thread handle; none is 0, what OpenProcess gives when it fails.
+inline UniqueHandle OwnHandle(HANDLE handle) { return UniqueHandle(handle, &CloseHandle); }
 
-struct KeyCloser {
-  void operator()(HKEY key) const { RegCloseKey(key); }
-};
-using UniqueKey = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
+using UniqueKey = platform::UniqueHandle<HKEY, LONG(WINAPI*)(HKEY)>;
+inline UniqueKey OwnKey(HKEY key) { return UniqueKey(key, &RegCloseKey); }
 
-// Memory allocated inside another process.
-class RemoteMemory {
- public:
-  RemoteMemory(HANDLE process, SIZE_T size)
-      : process_(process), address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE)) {}
-  ~RemoteMemory() {
-    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-  }
-  RemoteMemory(const RemoteMemory&) = delete;
-  RemoteMemory& operator=(const RemoteMemory&) = delete;
-
-  void* Address() const { return address_; }
-
- private:
-  HANDLE process_;
-  void* address_;
-};
+// Memory allocated inside another process; none is a null address.
+inline auto RemoteMemory(HANDLE process, SIZE_T size) {
+  return platform::UniqueHandle(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE),
+                                [process](void* address) { VirtualFreeEx(process, address, 0, MEM_RELEASE); });
+}
 
 }  // namespace e2e

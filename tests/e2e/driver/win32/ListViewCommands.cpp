@@ -26,11 +26,11 @@ int ListItemsCommand(const Args& args) {
   HWND list = ParseWindow(args[0]);
   DWORD pid = 0;
   GetWindowThreadProcessId(list, &pid);
-  UniqueHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
-  if (!process) throw CheckFailed("cannot open process " + std::to_string(pid));
-  RemoteMemory remote(process.get(), sizeof(LVITEMA) + textCapacity);
-  if (!remote.Address()) throw CheckFailed("cannot allocate memory in process " + std::to_string(pid));
-  auto* remoteItem = static_cast<char*>(remote.Address());
+  const UniqueHandle process = OwnHandle(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+  if (!process.Valid()) throw CheckFailed("cannot open process " + std::to_string(pid));
+  const auto remote = RemoteMemory(process.Get(), sizeof(LVITEMA) + textCapacity);
+  if (!remote.Valid()) throw CheckFailed("cannot allocate memory in process " + std::to_string(pid));
+  auto* remoteItem = static_cast<char*>(remote.Get());
   char* remoteText = remoteItem + sizeof(LVITEMA);
 
   const auto count = static_cast<int>(Send(list, LVM_GETITEMCOUNT, 0, 0));
@@ -40,11 +40,11 @@ int ListItemsCommand(const Args& args) {
     item.pszText = remoteText;
     item.cchTextMax = textCapacity;
     SIZE_T moved = 0;
-    if (!WriteProcessMemory(process.get(), remoteItem, &item, sizeof item, &moved))
+    if (!WriteProcessMemory(process.Get(), remoteItem, &item, sizeof item, &moved))
       throw CheckFailed("cannot write into process " + std::to_string(pid));
     const auto length = static_cast<int>(Send(list, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(remoteItem)));
     std::string text(textCapacity, '\0');
-    if (!ReadProcessMemory(process.get(), remoteText, text.data(), text.size(), &moved))
+    if (!ReadProcessMemory(process.Get(), remoteText, text.data(), text.size(), &moved))
       throw CheckFailed("cannot read from process " + std::to_string(pid));
     text.resize(length >= 0 && length < textCapacity ? length : 0);
     const auto state = static_cast<UINT>(Send(list, LVM_GETITEMSTATE, i, LVIS_STATEIMAGEMASK));
@@ -60,19 +60,19 @@ int ItemRectCommand(const Args& args) {
   const auto index = static_cast<WPARAM>(ParseNumber(args[1]));
   DWORD pid = 0;
   GetWindowThreadProcessId(list, &pid);
-  UniqueHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
-  if (!process) throw CheckFailed("cannot open process " + std::to_string(pid));
-  RemoteMemory remote(process.get(), sizeof(RECT));
-  if (!remote.Address()) throw CheckFailed("cannot allocate memory in process " + std::to_string(pid));
+  const UniqueHandle process = OwnHandle(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+  if (!process.Valid()) throw CheckFailed("cannot open process " + std::to_string(pid));
+  const auto remote = RemoteMemory(process.Get(), sizeof(RECT));
+  if (!remote.Valid()) throw CheckFailed("cannot allocate memory in process " + std::to_string(pid));
   for (const LONG part : {LVIR_BOUNDS, LVIR_LABEL}) {
     RECT rect{};
     rect.left = part;
     SIZE_T moved = 0;
-    if (!WriteProcessMemory(process.get(), remote.Address(), &rect, sizeof rect, &moved))
+    if (!WriteProcessMemory(process.Get(), remote.Get(), &rect, sizeof rect, &moved))
       throw CheckFailed("cannot write into process " + std::to_string(pid));
-    if (!Send(list, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote.Address())))
+    if (!Send(list, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote.Get())))
       throw CheckFailed("the list view has no item " + args[1]);
-    if (!ReadProcessMemory(process.get(), remote.Address(), &rect, sizeof rect, &moved))
+    if (!ReadProcessMemory(process.Get(), remote.Get(), &rect, sizeof rect, &moved))
       throw CheckFailed("cannot read from process " + std::to_string(pid));
     POINT corner{rect.left, rect.top};
     ClientToScreen(list, &corner);

@@ -40,18 +40,18 @@ int RunCommand(const Args& args) {
   PROCESS_INFORMATION info{};
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
     throw CheckFailed("cannot start " + commandLine + " (error " + std::to_string(GetLastError()) + ")");
-  UniqueHandle process(info.hProcess);
-  UniqueHandle thread(info.hThread);
-  return ReportEnd(process.get(), timeout, commandLine);
+  const UniqueHandle process = OwnHandle(info.hProcess);
+  const UniqueHandle thread = OwnHandle(info.hThread);
+  return ReportEnd(process.Get(), timeout, commandLine);
 }
 
 int WaitProcessCommand(const Args& args) {
   const DWORD pid = ParseNumber(args[0]);
-  UniqueHandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid));
-  if (!process) throw CheckFailed("no process " + args[0]);
+  const UniqueHandle process = OwnHandle(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid));
+  if (!process.Valid()) throw CheckFailed("no process " + args[0]);
   // From here on the exit code is kept for us, however soon the process ends.
   std::cerr << "waiting for process " << pid << std::endl;
-  return ReportEnd(process.get(), ParseSeconds(args[1]), "process " + args[0]);
+  return ReportEnd(process.Get(), ParseSeconds(args[1]), "process " + args[0]);
 }
 
 }  // namespace e2e

@@ -29,7 +29,7 @@ UniqueKey Open(const std::string& path) {
     const std::string subkey = path.substr(prefix.size());
     if (RegOpenKeyExA(hive.key, subkey.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
       throw CheckFailed("no key " + path);
-    return UniqueKey(key);
+    return OwnKey(key);
   }
   throw UsageError("a key starts with HKCU\\ or HKLM\\: \"" + path + "\"");
 }
@@ -38,12 +38,12 @@ UniqueKey Open(const std::string& path) {
 
 // Strings print as they are, DWORDs in decimal, anything else as hex bytes.
 int RegGetCommand(const Args& args) {
-  UniqueKey key = Open(args[0]);
+  const UniqueKey key = Open(args[0]);
   DWORD type = 0, size = 0;
-  if (RegQueryValueExA(key.get(), args[1].c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+  if (RegQueryValueExA(key.Get(), args[1].c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
     throw CheckFailed("no value \"" + args[1] + "\" in " + args[0]);
   std::vector<unsigned char> data(size + 1, 0);
-  if (RegQueryValueExA(key.get(), args[1].c_str(), nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
+  if (RegQueryValueExA(key.Get(), args[1].c_str(), nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
     throw CheckFailed("cannot read \"" + args[1] + "\"");
   data.resize(size);
   if (type == REG_SZ || type == REG_EXPAND_SZ) {
