@@ -17,6 +17,12 @@ from pathlib import Path
 import numpy as np
 from PIL import Image, ImageDraw, ImageFont
 
+# The encoder the resources are built with; no bytecode left in the source tree.
+sys.dont_write_bytecode = True
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "resources" / "gen"))
+from bmp import (PIXELS_PER_METRE_72_DPI, bitmap_file, info_header, pack_bits, palette_bytes, rle,  # noqa: E402
+                 stored_rows)
+
 FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
 
 # Kinds the ordinary pictures cycle through.
@@ -50,31 +56,10 @@ def picture(w, h, seed, label):
     return im
 
 
-def pad(row):
-    return row + b"\0" * (-len(row) % 4)
-
-
-def rle(indices, bits):
-    """RLE8 or RLE4 of rows (top-down lists of indices), bottom row first, encoded runs only."""
-    out = bytearray()
-    for row in reversed(indices):
-        i, n = 0, len(row)
-        while i < n:
-            j = i
-            while j < n and j - i < 255 and row[j] == row[i]:
-                j += 1
-            v = int(row[i])
-            out += bytes((j - i, v if bits == 8 else (v << 4 | v)))
-            i = j
-        out += b"\0\0"
-    return bytes(out + b"\0\1")
-
-
 def bmp(im, bits, topdown=False, compressed=False):
     w, h = im.size
     palette = b""
     compression = 0
-    masks = b""
     if bits <= 8:
         colors = 1 << bits
         q = im.convert("1").convert("P") if bits == 1 else im.quantize(colors=colors)
@@ -82,7 +67,7 @@ def bmp(im, bits, topdown=False, compressed=False):
         pal += [0] * (colors * 3 - len(pal))
         if bits == 1:
             pal = [0, 0, 0, 255, 255, 255]
-        palette = b"".join(bytes((pal[i + 2], pal[i + 1], pal[i], 0)) for i in range(0, len(pal), 3))
+        palette = palette_bytes(zip(pal[0::3], pal[1::3], pal[2::3]))
         idx = np.array(q, dtype=np.uint8)
         if bits == 1:
             idx = (idx > 0).astype(np.uint8)
@@ -90,15 +75,7 @@ def bmp(im, bits, topdown=False, compressed=False):
             compression = 1 if bits == 8 else 2
             pixels = rle(idx.tolist(), bits)
         else:
-            if bits == 8:
-                rows = [r.tobytes() for r in idx]
-            elif bits == 4:
-                padded = np.pad(idx, ((0, 0), (0, w % 2)))
-                rows = [(p[0::2] << 4 | p[1::2]).astype(np.uint8).tobytes() for p in padded]
-            else:
-                rows = [np.packbits(r).tobytes() for r in idx]
-            ordered = rows if topdown else rows[::-1]
-            pixels = b"".join(pad(r) for r in ordered)
+            pixels = stored_rows([pack_bits(r, bits) for r in idx.tolist()], topdown)
     else:
         rgb = np.array(im.convert("RGB"), dtype=np.uint32)
         if bits == 16:
@@ -109,12 +86,10 @@ def bmp(im, bits, topdown=False, compressed=False):
         else:
             v = (rgb[..., 0] << 16 | rgb[..., 1] << 8 | rgb[..., 2]).astype("<u4")
             rows = [r.tobytes() for r in v]
-        ordered = rows if topdown else rows[::-1]
-        pixels = b"".join(pad(r) for r in ordered)
-    offset = 14 + 40 + len(masks) + len(palette)
-    head = struct.pack("<IiiHHIIiiII", 40, w, -h if topdown else h, 1, bits, compression, len(pixels), 2835, 2835,
-                       len(palette) // 4, 0)
-    return b"BM" + struct.pack("<IHHI", offset + len(pixels), 0, 0, offset) + head + masks + palette + pixels
+        pixels = stored_rows(rows, topdown)
+    head = info_header(w, -h if topdown else h, bits, len(pixels), len(palette) // 4, compression,
+                       PIXELS_PER_METRE_72_DPI)
+    return bitmap_file(head, pixels, palette)
 
 
 def jpeg(im, progressive=False, gray=False):

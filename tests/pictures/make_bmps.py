@@ -6,6 +6,12 @@ import struct
 import sys
 from pathlib import Path
 
+# The encoder the resources are built with; no bytecode left in the source tree.
+sys.dont_write_bytecode = True
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "resources" / "gen"))
+from bmp import (PIXELS_PER_METRE_72_DPI, bitfield_masks, bitmap_file, core_header, info_header,  # noqa: E402
+                 pack_bits, palette_bytes, rle, stored_rows)
+
 out = Path(sys.argv[1])
 out.mkdir(parents=True, exist_ok=True)
 cases = []
@@ -15,35 +21,6 @@ def pattern(w, h):
     """Top-down rows of (r, g, b): two gradients and a checker board."""
     return [[(x * 255 // max(w - 1, 1), y * 255 // max(h - 1, 1), 200 if (x // 8 + y // 8) % 2 else 30)
              for x in range(w)] for y in range(h)]
-
-
-def pad(row):
-    return row + b"\0" * (-len(row) % 4)
-
-
-def pack_bits(indices, bits):
-    data = bytearray()
-    per = 8 // bits
-    for i in range(0, len(indices), per):
-        byte = 0
-        for k in range(per):
-            v = indices[i + k] if i + k < len(indices) else 0
-            byte |= v << (8 - bits * (k + 1))
-        data.append(byte)
-    return bytes(data)
-
-
-def file_header(total, offbits):
-    return b"BM" + struct.pack("<IHHI", total, 0, 0, offbits)
-
-
-def info_header(size, w, h, bpp, compression=0, size_image=0, clr_used=0, planes=1, masks=None):
-    head = struct.pack("<IiiHHIIiiII", size, w, h, planes, bpp, compression, size_image, 2835, 2835, clr_used, 0)
-    if size >= 52:
-        head += struct.pack("<III", *(masks or (0, 0, 0)))
-    if size >= 56:
-        head += struct.pack("<I", 0)
-    return head + b"\0" * (size - len(head))
 
 
 def write(name, data, expect=None, outcome="ok"):
@@ -58,20 +35,16 @@ def bmp(name, w, h, bpp, rows, palette=None, compression=0, masks_after=None, he
         outcome="ok"):
     """rows: top-down packed rows without padding."""
     palette = palette or []
-    entry = 3 if header == 12 else 4
-    table = b"".join(bytes((b, g, r)) + (b"" if entry == 3 else b"\0") for (r, g, b) in palette)
     if pixels is None:
-        ordered = rows if topdown else list(reversed(rows))
-        pixels = b"".join(pad(r) for r in ordered)
-    extra = struct.pack("<III", *masks_after) if masks_after else b""
-    start = 14 + header + len(extra) + len(table) + len(gap)
+        pixels = stored_rows(rows, topdown)
     if header == 12:
-        head = struct.pack("<IHHHH", 12, w, h, planes, bpp)
+        head = core_header(w, h, bpp, planes)
     else:
         used = len(palette) if clr_used is None else clr_used
-        head = info_header(header, w, -h if topdown else h, bpp, compression, len(pixels), used, planes, masks_in)
-    off = start if offbits is None else offbits
-    data = file_header(start + len(pixels), off) + head + extra + table + gap + pixels
+        head = info_header(w, -h if topdown else h, bpp, len(pixels), used, compression, PIXELS_PER_METRE_72_DPI,
+                           planes, header, masks_in)
+    extra = bitfield_masks(masks_after) if masks_after else b""
+    data = bitmap_file(head, pixels, palette_bytes(palette, triples=header == 12), extra, gap, offbits)
     if cut is not None:
         data = data[:cut]
     write(name, data, expect, outcome)
@@ -144,31 +117,30 @@ bmp("core8.bmp", W, H, 8, [bytes(r) for r in idx8], palette=pal8, header=12, exp
 bmp("core1.bmp", W, H, 1, [pack_bits(r, 1) for r in idx1], palette=bw, header=12, expect=exp1)
 
 
-def rle8(rows):
-    """Bottom row first; runs of equal bytes, absolute runs of three or more."""
+def rle8_row(row, _bits):
+    """Runs of equal bytes, absolute runs of three or more."""
     data = bytearray()
-    for row in reversed(rows):
-        i = 0
-        while i < len(row):
-            j = i
-            while j < len(row) and j - i < 255 and row[j] == row[i]:
-                j += 1
-            if j - i >= 2 or len(row) - i < 3:
-                data += bytes((j - i, row[i]))
-                i = j
-                continue
-            k = i
-            while k < len(row) and k - i < 255 and (k + 1 >= len(row) or row[k + 1] != row[k]):
-                k += 1
-            k = max(k, i + 3) if len(row) - i >= 3 else k
-            k = min(k, len(row))
-            data += bytes((0, k - i)) + bytes(row[i:k]) + (b"\0" if (k - i) % 2 else b"")
-            i = k
-        data += b"\0\0"
-    return bytes(data + b"\0\1")
+    i = 0
+    while i < len(row):
+        j = i
+        while j < len(row) and j - i < 255 and row[j] == row[i]:
+            j += 1
+        if j - i >= 2 or len(row) - i < 3:
+            data += bytes((j - i, row[i]))
+            i = j
+            continue
+        k = i
+        while k < len(row) and k - i < 255 and (k + 1 >= len(row) or row[k + 1] != row[k]):
+            k += 1
+        k = max(k, i + 3) if len(row) - i >= 3 else k
+        k = min(k, len(row))
+        data += bytes((0, k - i)) + bytes(row[i:k]) + (b"\0" if (k - i) % 2 else b"")
+        i = k
+    return bytes(data)
 
 
-bmp("rle8.bmp", W, H, 8, None, palette=pal8, compression=1, pixels=rle8(idx8), expect=exp8)
+rle8 = rle(idx8, 8, rle8_row)
+bmp("rle8.bmp", W, H, 8, None, palette=pal8, compression=1, pixels=rle8, expect=exp8)
 # A delta skips pixels, which stay at index 0; end of bitmap leaves the rest at 0.
 delta = bytes((3, 9, 0, 2, 2, 1, 2, 9, 0, 0, 4, 7, 0, 1))
 exp_delta = [[(0, 0, 0)] * 8 for _ in range(4)]
@@ -179,21 +151,7 @@ for x in range(4): exp_delta[1][x] = pal_delta[7]
 bmp("rle8-delta.bmp", 8, 4, 8, None, palette=pal_delta, compression=1, pixels=delta, expect=exp_delta)
 
 
-def rle4(rows):
-    data = bytearray()
-    for row in reversed(rows):
-        i = 0
-        while i < len(row):
-            j = i
-            while j < len(row) and j - i < 255 and row[j] == row[i]:
-                j += 1
-            data += bytes((j - i, row[i] << 4 | row[i]))
-            i = j
-        data += b"\0\0"
-    return bytes(data + b"\0\1")
-
-
-bmp("rle4.bmp", W, H, 4, None, palette=gray16, compression=2, pixels=rle4(idx16), expect=exp16)
+bmp("rle4.bmp", W, H, 4, None, palette=gray16, compression=2, pixels=rle(idx16, 4), expect=exp16)
 # Absolute mode of RLE4: five indices 1 2 3 4 5, padded to a word; then a run alternating 6 and 7.
 abs4 = bytes((0, 5, 0x12, 0x34, 0x50, 0)) + bytes((3, 0x67)) + b"\0\1"
 exp_abs4 = [[gray16[i] for i in (1, 2, 3, 4, 5, 6, 7, 6)]]
@@ -215,7 +173,7 @@ bmp("compression9.bmp", W, H, 24, rgb24, compression=9, outcome=INVALID)
 bmp("rle8-on-24bit.bmp", W, H, 24, rgb24, compression=1, outcome=INVALID)
 bmp("bitfields-on-8bit.bmp", W, H, 8, [bytes(r) for r in idx8], palette=pal8, compression=3,
     masks_after=(1, 2, 4), outcome=INVALID)
-bmp("rle8-topdown.bmp", W, H, 8, None, palette=pal8, compression=1, pixels=rle8(idx8), topdown=True,
+bmp("rle8-topdown.bmp", W, H, 8, None, palette=pal8, compression=1, pixels=rle8, topdown=True,
     outcome=INVALID)
 bmp("clrused-300.bmp", W, H, 8, [bytes(r) for r in idx8], palette=pal8, clr_used=300, outcome=INVALID)
 bmp("rgb24-table-beyond-file.bmp", W, H, 24, rgb24, clr_used=0x40000000, outcome=SHORT)
@@ -224,8 +182,8 @@ bmp("offbits-beyond-file.bmp", W, H, 24, rgb24, offbits=1 << 30, outcome=SHORT)
 
 
 def header_only(name, w, h, bpp, compression=0, size=40, outcome=INVALID, tail=b""):
-    head = info_header(size, w, h, bpp, compression, 0, 0)
-    write(name, file_header(14 + size + len(tail), 14 + size) + head + tail, outcome=outcome)
+    head = info_header(w, h, bpp, 0, 0, compression, PIXELS_PER_METRE_72_DPI, size=size)
+    write(name, bitmap_file(head, tail), outcome=outcome)
 
 
 header_only("header-size-77.bmp", W, H, 24, size=77)
