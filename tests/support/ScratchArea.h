@@ -18,8 +18,9 @@ class ScratchArea {
   const std::string& Folder() const { return folder_; }
   // Creates a file of these bytes in the scratch folder; returns its path.
   std::string MakeFile(const std::string& name, const std::string& bytes);
-  // Names are relative to Folder(). Each returns false when the system
-  // cannot do it, so the test can say why it skips.
+  // Names are relative to Folder(). The Mark and Make calls return false
+  // when the system cannot do it (Wine keeps no read-only bit on a folder,
+  // and lists no link it makes), so that the test can expect Wine's way.
   void MakeFolder(const std::string& name);
   bool MarkHidden(const std::string& name);
   bool MarkSystem(const std::string& name);
