@@ -27,6 +27,7 @@ void TForm1::StDropFiles1DropFiles(toolkit::TObject*, platform::Point) {
   // drop taken meanwhile refills the component's list.
   std::vector<std::string> dropped;
   const toolkit::TStringList& files = StDropFiles1->DroppedFiles();
+  dropped.reserve(static_cast<std::size_t>(files.Count()));
   for (int i = 0; i < files.Count(); ++i) dropped.push_back(files.Strings(i));
   // The list repaints once for a run of folders, but shows what it holds
   // behind a refusal's message box.

@@ -153,7 +153,8 @@ void TCSpinEdit::BoundsChanged() {
 // that comes with a press on an arrow selects like any other.
 void TCSpinEdit::DoEnter() {
   if (AutoSelect() && !LeftButtonDown()) SelectAll();
-  toolkit::TWinControl::DoEnter();
+  // Not TEdit's, which would select all on a press too.
+  toolkit::TWinControl::DoEnter();  // NOLINT(bugprone-parent-virtual-call)
 }
 
 void TCSpinEdit::DoExit() {

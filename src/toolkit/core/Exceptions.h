@@ -12,11 +12,14 @@ class Exception : public std::runtime_error {
   std::string Message() const { return what(); }
 };
 
+// A class name and a base class cannot be put in parentheses.
+// NOLINTBEGIN(bugprone-macro-parentheses)
 #define MURALTO_EXCEPTION_CLASS(Name, Base)                      \
   class Name : public Base {                                     \
    public:                                                       \
     explicit Name(const std::string& message) : Base(message) {} \
   }
+// NOLINTEND(bugprone-macro-parentheses)
 
 MURALTO_EXCEPTION_CLASS(ERegistryException, Exception);
 MURALTO_EXCEPTION_CLASS(EConvertError, Exception);

@@ -15,7 +15,8 @@ const char* const kDefaultClassName = "TForm";
 }  // namespace
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
-  TControl::SetVisible(false);
+  // The flag alone: a form shows and hides its window itself (Show, Hide).
+  TControl::SetVisible(false);  // NOLINT(bugprone-parent-virtual-call)
   if (TApplication* app = Application()) {
     if (app->pendingStore_) {
       auto store = app->pendingStore_;
@@ -174,7 +175,7 @@ void TForm::Show() {
     if (position_ == TPosition::poScreenCenter) CentreOnScreen();
   }
   bool wasVisible = Visible();
-  TControl::SetVisible(true);
+  TControl::SetVisible(true);  // NOLINT(bugprone-parent-virtual-call): the window is shown below
   platform::ShowWindow(Handle(),
                        windowState_ == TWindowState::wsMinimized ? platform::SwShowMinimized : platform::SwShowNormal);
   platform::SetForegroundWindow(Handle());
@@ -184,7 +185,7 @@ void TForm::Show() {
 
 void TForm::Hide() {
   bool wasVisible = Visible();
-  TControl::SetVisible(false);
+  TControl::SetVisible(false);  // NOLINT(bugprone-parent-virtual-call): the window is hidden below
   if (HandleAllocated()) platform::ShowWindow(Handle(), platform::SwHide);
   if (wasVisible) Fire(OnHide, this);
 }

@@ -12,7 +12,7 @@ namespace toolkit {
 // (each costs a system call, and more under Wine), and small enough to stay
 // in the processor's cache between the decoder filling a strip and the
 // system copying it into the file.
-inline constexpr std::size_t kJpegStripBytes = 1024 * 1024;
+inline constexpr std::size_t kJpegStripBytes = std::size_t{1024} * 1024;
 
 // Creates the file anew and writes the picture into it as WriteBmp would
 // write the decoded bitmap, a strip of about stripBytes at a time (at least
