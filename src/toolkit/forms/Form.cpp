@@ -14,16 +14,7 @@ namespace {
 const char* const kDefaultClassName = "TForm";
 }  // namespace
 
-TForm::TForm(TComponent* owner) : TWinControl(owner) {
-  TControl::SetVisible(false);
-  if (TApplication* app = Application()) {
-    if (app->pendingStore_) {
-      auto store = app->pendingStore_;
-      app->pendingStore_ = nullptr;
-      store(app->pendingSlot_, this);
-    }
-  }
-}
+TForm::TForm(TComponent* owner) : TWinControl(owner) { TControl::SetVisible(false); }
 
 TForm::~TForm() {
   // Controls refer to the form's window; they go before it.
