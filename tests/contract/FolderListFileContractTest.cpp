@@ -39,7 +39,8 @@ class FolderListFileContract : public ::testing::Test {
     const std::string file = scratch_ / name;
     toolkit::TIniDocument document;
     const auto put = [&](const std::string& key, const std::string& value) {
-      onePiece ? document.WriteString("Folders", key, value) : toolkit::TIniFile(file).WriteString("Folders", key, value);
+      onePiece ? document.WriteString("Folders", key, value)
+               : toolkit::TIniFile(file).WriteString("Folders", key, value);
     };
     put("Total", std::to_string(captions.size()));
     for (int n = 1; n <= static_cast<int>(captions.size()); ++n) {
@@ -111,9 +112,14 @@ TEST_F(FolderListFileContract, TenThousandEntries) {
 TEST_F(FolderListFileContract, ANewFileOfSeveralSectionsHasTheBytesOfEntryByEntryWrites) {
   using Entries = std::vector<std::array<std::string, 3>>;
   const auto settings = [](const std::string& language, const std::string& seconds = "0") {
-    return Entries{{"Options", "Language", language}, {"Options", "Auto Start", "1"}, {"Options", "tray", "1"},
-                   {"Options", "Selection", "0"},     {"Options", "Position", "0"},   {"Pause", "Hour", "1"},
-                   {"Pause", "Min", "0"},             {"Pause", "Sec", seconds}};
+    return Entries{{"Options", "Language", language},
+                   {"Options", "Auto Start", "1"},
+                   {"Options", "tray", "1"},
+                   {"Options", "Selection", "0"},
+                   {"Options", "Position", "0"},
+                   {"Pause", "Hour", "1"},
+                   {"Pause", "Min", "0"},
+                   {"Pause", "Sec", seconds}};
   };
   const std::pair<const char*, Entries> rows[] = {
       {"the defaults", settings("English")},

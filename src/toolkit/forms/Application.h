@@ -106,7 +106,6 @@ class TApplication : public TComponent {
   std::vector<TForm*> modalForms_;  // open modal forms, the innermost last
   platform::Hicon icon_ = 0;
   TApplication* previous_ = nullptr;  // the application object before this one
-
 };
 
 // The application object of the running program (the last one created), or null.
