@@ -19,6 +19,8 @@ enum class TFailureSource { Handler, TimerTick };
 
 class TApplication : public TComponent {
  public:
+  // From construction until the last application object is gone, what the
+  // controls' window procedures catch goes to the failure display.
   explicit TApplication(TComponent* owner);
   ~TApplication() override;
 
