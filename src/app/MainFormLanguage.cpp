@@ -7,7 +7,7 @@
 #include "toolkit/controls/ListView.h"
 #include "toolkit/controls/RadioGroup.h"
 #include "toolkit/forms/Menus.h"
-#include "toolkit/io/IniSectionValues.h"
+#include "toolkit/io/IniDocument.h"
 #include "ui/AboutBox.h"
 #include "ui/FormOptions.h"
 
@@ -81,8 +81,8 @@ toolkit::TComponent* WindowOf(Window window, TForm1* main) {
 
 // Reads the place's key with its current text as the default. A place whose
 // component is missing is passed over.
-void ApplyText(const toolkit::TIniSectionValues& texts, const TextPlace& place, toolkit::TComponent* target) {
-  auto read = [&](const std::string& current) { return texts.ReadString(place.key, current); };
+void ApplyText(const toolkit::TIniDocument& texts, const TextPlace& place, toolkit::TComponent* target) {
+  auto read = [&](const std::string& current) { return texts.ReadString(Section, place.key, current); };
   switch (place.part) {
     case Part::Caption:
       if (auto* item = dynamic_cast<toolkit::TMenuItem*>(target)) {
@@ -119,11 +119,11 @@ void TForm1::LoadLanguage(const std::string& name) {
   // A missing file reads as one without keys.
   // The section is read once and looked up by the reader's rules: asking the
   // file key by key made every start read it some forty times.
-  const toolkit::TIniSectionValues texts(appDir + "language\\" + name + ".ini", Section);
+  const toolkit::TIniDocument texts(appDir + "language\\" + name + ".ini", {Section});
   for (const TextPlace& place : Places) {
     // A key the file lacks leaves its text exactly as it is: the reader
     // would hand back the default without its trailing blanks (" Position ").
-    if (!texts.HasKey(place.key)) continue;
+    if (!texts.HasKey(Section, place.key)) continue;
     toolkit::TComponent* window = WindowOf(place.window, this);
     if (!window) continue;
     ApplyText(texts, place, place.name ? window->FindComponent(place.name) : window);

@@ -2,10 +2,7 @@
 
 #include "app/IniFileReference.h"
 #include "app/Settings.h"
-#include "toolkit/core/Exceptions.h"
-#include "toolkit/io/IniSectionText.h"
-#include "toolkit/io/IniSectionValues.h"
-#include "toolkit/io/ReplacementFile.h"
+#include "toolkit/io/IniDocument.h"
 
 namespace muralto {
 
@@ -29,42 +26,40 @@ std::string CheckedKey(int n) { return "Checked Folder" + std::to_string(n); }
 // Total) counts for nothing, so what loads stays in proportion to the file.
 void LoadFolderList(MainWindowState& state) {
   toolkit::TListItems& folders = state.Folders();
+  // Like every settings operation, it keeps an INI object in iniFile while it works.
   IniFileScope scope(state.folderListPath);
-  const toolkit::TIniSectionValues values(state.folderListPath, Section);
-  const int plausible = 2 * MaxFolderEntries + values.KeyCount();
-  const int stored =
-      std::max(values.HighestNumberedKey("Folder", plausible), values.HighestNumberedKey("Checked Folder", plausible));
-  state.folderTotal = std::min(values.ReadInteger("Total", 0), std::max(MaxFolderEntries, stored));
+  const toolkit::TIniDocument file(state.folderListPath, {Section});
+  const int plausible = 2 * MaxFolderEntries + file.KeyCount(Section);
+  const int stored = std::max(file.HighestNumberedKey(Section, "Folder", plausible),
+                              file.HighestNumberedKey(Section, "Checked Folder", plausible));
+  state.folderTotal = std::min(file.ReadInteger(Section, "Total", 0), std::max(MaxFolderEntries, stored));
   const toolkit::TListItems::UpdateScope update(folders);
   for (int i = 0; i < state.folderTotal; ++i) {
     // Filled through the new item itself, so entries already listed stay as
     // they are.
     toolkit::TListItem* item = folders.Add();
-    item->SetCaption(values.ReadString(FolderKey(i + 1), ""));
-    item->SetChecked(values.ReadBool(CheckedKey(i + 1), true));
+    item->SetCaption(file.ReadString(Section, FolderKey(i + 1), ""));
+    item->SetChecked(file.ReadBool(Section, CheckedKey(i + 1), true));
   }
 }
 
 // The file is written in one piece with the bytes that writing it entry by
 // entry gives: each profile write rewrites the whole file, which made a long
 // list cost the square of its length.
+// The file is written in one piece with the bytes that writing it entry by
+// entry gives: each profile write rewrites the whole file, which made a long
+// list cost the square of its length.
 void SaveFolderList(const MainWindowState& state) {
-  const std::string& path = state.folderListPath;
-  IniFileScope scope(path);
-  toolkit::TIniSectionText text(Section);
+  // Like every settings operation, it keeps an INI object in iniFile while it works.
+  IniFileScope scope(state.folderListPath);
+  toolkit::TIniDocument file;
   const toolkit::TListItems& folders = state.Folders();
-  text.WriteInteger("Total", folders.Count());
+  file.WriteInteger(Section, "Total", folders.Count());
   for (int i = 0; i < folders.Count(); ++i) {
-    text.WriteString(FolderKey(i + 1), folders.Item(i)->Caption());
-    text.WriteBool(CheckedKey(i + 1), folders.Item(i)->Checked());
+    file.WriteString(Section, FolderKey(i + 1), folders.Item(i)->Caption());
+    file.WriteBool(Section, CheckedKey(i + 1), folders.Item(i)->Checked());
   }
-  toolkit::TReplacementFile replacement(path);
-  try {
-    text.SaveToFile(replacement.Path());
-  } catch (const toolkit::EIniFileException&) {
-    throw toolkit::EIniFileException(toolkit::msg::IniFileWriteError(path));
-  }
-  if (!replacement.Commit()) throw toolkit::EIniFileException(toolkit::msg::IniFileWriteError(path));
+  file.SaveToFile(state.folderListPath);
 }
 
 }  // namespace muralto

@@ -42,9 +42,7 @@ bool TrayBool(TStTrayIcon* icon, const S& s) {
   return toolkit::LayoutBool(s);
 }
 
-}  // namespace
-
-void RegisterShellLayoutClasses() {
+void RegisterAll() {
   toolkit::RegisterLayoutClass<TStTrayIcon>(
       "TStTrayIcon", "",
       {
@@ -82,5 +80,10 @@ void RegisterShellLayoutClasses() {
   // The visual-styles marker has nothing to set.
   toolkit::RegisterLayoutClass<TWinXP>("TWinXP", "", {});
 }
+
+}  // namespace
+
+// Once, as the library registers its own classes once, at first need.
+void RegisterShellLayoutClasses() { [[maybe_unused]] static const bool known = (RegisterAll(), true); }
 
 }  // namespace muralto

@@ -49,6 +49,10 @@ platform::Lresult TStCustomTrayIcon::AppWndProc(platform::Hwnd window, std::uint
         platform::ShowWindow(ApplicationWindow(), platform::SwHide);
         platform::ShowWindow(window, platform::SwHide);
       } catch (...) {
+        // Hiding sends only messages whose window procedures catch their own
+        // failures, so nothing is expected here; should anything come through,
+        // a minimised start that stays on the taskbar is not worth a failure
+        // box before the program is up, and nothing may leave this procedure.
       }
       ++startupPassCount_;
     } else {

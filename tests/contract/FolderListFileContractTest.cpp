@@ -1,16 +1,17 @@
-// The folder list file written in one piece and read in one pass, against
-// the profile functions writing and reading it one entry at a time: the
-// same bytes on disk, the same value for every key.
+// The settings files written in one piece and read one section at a time,
+// against the profile functions writing and reading them one entry at a
+// time: the same bytes on disk, the same value for every key.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "contract/ContractChecks.h"
 #include "platform/profile.h"
+#include "toolkit/io/IniDocument.h"
 #include "toolkit/io/IniFile.h"
-#include "toolkit/io/IniSectionText.h"
-#include "toolkit/io/IniSectionValues.h"
 
 namespace {
 
@@ -36,9 +37,10 @@ class FolderListFileContract : public ::testing::Test {
   std::string Written(const std::string& name, const std::vector<std::string>& captions, bool onePiece,
                       bool (*wanted)(int) = Every) {
     const std::string file = scratch_ / name;
-    toolkit::TIniSectionText text("Folders");
+    toolkit::TIniDocument document;
     const auto put = [&](const std::string& key, const std::string& value) {
-      onePiece ? text.WriteString(key, value) : toolkit::TIniFile(file).WriteString("Folders", key, value);
+      onePiece ? document.WriteString("Folders", key, value)
+               : toolkit::TIniFile(file).WriteString("Folders", key, value);
     };
     put("Total", std::to_string(captions.size()));
     for (int n = 1; n <= static_cast<int>(captions.size()); ++n) {
@@ -46,7 +48,7 @@ class FolderListFileContract : public ::testing::Test {
       put(Key("Folder", n), captions[n - 1]);
       put(Key("Checked Folder", n), n % 2 ? "1" : "0");
     }
-    if (onePiece) text.SaveToFile(file);
+    if (onePiece) document.SaveToFile(file);
     return contract::ReadBytes(file);
   }
 
@@ -105,6 +107,46 @@ TEST_F(FolderListFileContract, TenThousandEntries) {
   ExpectText(kept, Written("each.ini", captions, false, sampled), "the sampled entries");
 }
 
+// The first start's settings file, and entries in any order over several
+// sections: the one-piece file has the bytes of entry-by-entry writes.
+TEST_F(FolderListFileContract, ANewFileOfSeveralSectionsHasTheBytesOfEntryByEntryWrites) {
+  using Entries = std::vector<std::array<std::string, 3>>;
+  const auto settings = [](const std::string& language, const std::string& seconds = "0") {
+    return Entries{{"Options", "Language", language},
+                   {"Options", "Auto Start", "1"},
+                   {"Options", "tray", "1"},
+                   {"Options", "Selection", "0"},
+                   {"Options", "Position", "0"},
+                   {"Pause", "Hour", "1"},
+                   {"Pause", "Min", "0"},
+                   {"Pause", "Sec", seconds}};
+  };
+  const std::pair<const char*, Entries> rows[] = {
+      {"the defaults", settings("English")},
+      {"blanks around the language", settings(" \t Russian\x1a\v ")},
+      {"a quoted language", settings("\"Russian\"")},
+      {"an empty language", settings("")},
+      {"control characters", settings("\x01Rus\x7fsian\x1f")},
+      {"code page 1251", settings("\xd0\xf3\xf1\xf1\xea\xe8\xe9\xa0")},
+      {"blanks after the last value", settings("English", "0  ")},
+      {"a key again, in another case", {{"A", "k", "1"}, {"B", "k", "2"}, {"a", "K", "3"}, {"b", "x", "4"}}},
+      {"blanks around names", {{" A ", " k ", "1"}, {"a", "K", "2"}}},
+      {"the same value after blanks", {{"A", "j", "y"}, {"A", "k", "x  "}, {"A", "k", "x"}}},
+  };
+  int file = 0;
+  for (const auto& [why, entries] : rows) {
+    const std::string one = scratch_ / ("one" + std::to_string(++file) + ".ini");
+    const std::string each = scratch_ / ("each" + std::to_string(file) + ".ini");
+    toolkit::TIniDocument document;
+    for (const auto& [section, key, value] : entries) {
+      document.WriteString(section, key, value);
+      ASSERT_TRUE(platform::WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), each.c_str()));
+    }
+    document.SaveToFile(one);
+    ExpectText(contract::ReadBytes(one), contract::ReadBytes(each), why);
+  }
+}
+
 // What the one-call section read hands over: trimmed keys, untouched values,
 // no comments, lines without "=" or without a key as they are.
 TEST_F(FolderListFileContract, TheSectionAsListed) {
@@ -158,12 +200,14 @@ TEST_F(FolderListFileContract, OnePassReadsWhatEachKeyReads) {
     const std::string path = scratch_ / ("read" + std::to_string(++file) + ".ini");
     contract::WriteBytes(path, row.text);
     const toolkit::TIniFile each(path);
-    const toolkit::TIniSectionValues once(path, "Folders");
-    EXPECT_EQ(once.ReadInteger("Total", 0), each.ReadInteger("Folders", "Total", 0)) << row.name;
+    const toolkit::TIniDocument once(path, {"Folders"});
+    EXPECT_EQ(once.ReadInteger("Folders", "Total", 0), each.ReadInteger("Folders", "Total", 0)) << row.name;
     for (int n = 1; n <= 8; ++n) {
       const std::string folder = Key("Folder", n), checked = Key("Checked Folder", n);
-      ExpectText(once.ReadString(folder, ""), each.ReadString("Folders", folder, ""), row.name + (", " + folder));
-      EXPECT_EQ(once.ReadBool(checked, true), each.ReadBool("Folders", checked, true)) << row.name << ", " << checked;
+      ExpectText(once.ReadString("Folders", folder, ""), each.ReadString("Folders", folder, ""),
+                 row.name + (", " + folder));
+      EXPECT_EQ(once.ReadBool("Folders", checked, true), each.ReadBool("Folders", checked, true))
+          << row.name << ", " << checked;
     }
   }
 }

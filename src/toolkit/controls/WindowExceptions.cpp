@@ -3,7 +3,7 @@
 namespace toolkit {
 
 namespace {
-// Constant-initialised, so a handler set during static initialisation stays.
+// Set by the application object while one lives.
 TWindowExceptionHandler handler = nullptr;
 }  // namespace
 

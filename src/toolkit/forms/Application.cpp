@@ -19,9 +19,6 @@ constexpr const char* kApplicationClass = "TApplication";
 // Posted to the application's window once it has been activated.
 constexpr std::uint32_t kActivated = platform::WmApp + 0x100;
 
-// What the controls' window procedures catch goes to the failure display.
-[[maybe_unused]] const bool kWindowFailuresShown = (SetWindowExceptionHandler([] { HandleCurrentException(); }), true);
-
 platform::Lresult MURALTO_WINAPI ApplicationWndProc(platform::Hwnd window, std::uint32_t msg, platform::Wparam wParam,
                                                     platform::Lparam lParam) {
   try {
@@ -97,6 +94,8 @@ void HandleCurrentException(TFailureSource source) {
 
 TApplication::TApplication(TComponent* owner) : TComponent(owner), previous_(current) {
   current = this;
+  // What the controls' window procedures catch goes to the failure display.
+  SetWindowExceptionHandler([] { HandleCurrentException(); });
   title_ = DefaultApplicationTitle(ExeName());
   platform::WndClass wc;
   wc.proc = ApplicationWndProc;
@@ -116,6 +115,8 @@ TApplication::~TApplication() {
   DestroyComponents();
   if (handle_) platform::DestroyWindow(handle_);
   if (current == this) current = previous_;
+  // An application object from before this one still shows them.
+  if (!current) SetWindowExceptionHandler(nullptr);
 }
 
 void TApplication::SetTitle(const std::string& title) {
@@ -136,11 +137,6 @@ void TApplication::SetIcon(platform::Hicon icon) {
 }
 
 void TApplication::Initialize() { platform::InitCommonControls(); }
-
-void TApplication::BeginFormCreation(void (*store)(void*, TForm*), void* slot) {
-  pendingStore_ = store;
-  pendingSlot_ = slot;
-}
 
 void TApplication::FormConstructed(TForm* form) {
   if (!mainForm_) mainForm_ = form;

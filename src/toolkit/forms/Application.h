@@ -19,6 +19,8 @@ enum class TFailureSource { Handler, TimerTick };
 
 class TApplication : public TComponent {
  public:
+  // From construction until the last application object is gone, what the
+  // controls' window procedures catch goes to the failure display.
   explicit TApplication(TComponent* owner);
   ~TApplication() override;
 
@@ -35,9 +37,9 @@ class TApplication : public TComponent {
   void SetIcon(platform::Hicon icon);
 
   void Initialize();
-  // Creates a form owned by the application. The reference is set before
-  // the form's constructor runs; OnCreate runs once it has finished, and a
-  // failure inside OnCreate is shown and ends OnCreate only.
+  // Creates a form owned by the application. The reference is set once the
+  // form's constructor has finished, before OnCreate runs; a failure inside
+  // OnCreate is shown and ends OnCreate only.
   template <class T>
   void CreateForm(T*& reference);
   // Shows the main form (unless ShowMainForm was cleared) and dispatches
@@ -83,8 +85,7 @@ class TApplication : public TComponent {
     TApplication& app_;
   };
 
-  // Used by CreateForm and the form's constructor.
-  void BeginFormCreation(void (*store)(void* slot, TForm* form), void* slot);
+  // Used by CreateForm.
   void FormConstructed(TForm* form);
   // Used by a form's modal loop: the form is open, or closed again.
   void ModalOpened(TForm* form);
@@ -106,11 +107,7 @@ class TApplication : public TComponent {
   int activationHolds_ = 0;
   std::vector<TForm*> modalForms_;  // open modal forms, the innermost last
   platform::Hicon icon_ = 0;
-  void (*pendingStore_)(void*, TForm*) = nullptr;
-  void* pendingSlot_ = nullptr;
   TApplication* previous_ = nullptr;  // the application object before this one
-
-  friend class TForm;
 };
 
 // The application object of the running program (the last one created), or null.
@@ -124,31 +121,13 @@ std::string DefaultApplicationTitle(const std::string& exePath);
 // The message the failure display shows.
 std::string FailureDisplayText(const std::string& message);
 
-namespace detail {
-
-// The reference is stored from the TForm constructor, while the derived form
-// around it is being built. The cast is the ordinary base-to-derived
-// adjustment, which the language allows once the derived object's
-// construction has begun, whatever the order of its bases; but the
-// sanitizer's vptr check compares with the dynamic type, which is still TForm
-// at that moment, and would report it. So the check is off here alone.
-template <class T>
-__attribute__((no_sanitize("vptr"))) T* FormUnderConstruction(TForm* form) {
-  return static_cast<T*>(form);
-}
-
-}  // namespace detail
-
 template <class T>
 void TApplication::CreateForm(T*& reference) {
-  BeginFormCreation([](void* slot, TForm* form) { *static_cast<T**>(slot) = detail::FormUnderConstruction<T>(form); },
-                    &reference);
   try {
     T* form = TComponent::Create<T>(this);
     reference = form;
     FormConstructed(form);
   } catch (...) {
-    pendingStore_ = nullptr;
     reference = nullptr;
     throw;
   }

@@ -17,13 +17,6 @@ const char* const kDefaultClassName = "TForm";
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
   // The flag alone: a form shows and hides its window itself (Show, Hide).
   TControl::SetVisible(false);  // NOLINT(bugprone-parent-virtual-call)
-  if (TApplication* app = Application()) {
-    if (app->pendingStore_) {
-      auto store = app->pendingStore_;
-      app->pendingStore_ = nullptr;
-      store(app->pendingSlot_, this);
-    }
-  }
 }
 
 TForm::~TForm() {

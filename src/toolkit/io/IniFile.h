@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/core/NotifyEvent.h"
+#include "toolkit/core/Object.h"
 
 namespace toolkit {
 

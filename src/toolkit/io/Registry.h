@@ -6,7 +6,7 @@
 
 #include "platform/UniqueHandle.h"
 #include "platform/registry.h"
-#include "toolkit/core/NotifyEvent.h"
+#include "toolkit/core/Object.h"
 
 namespace toolkit {
 

@@ -3,7 +3,7 @@
 // the picture readers and writers use.
 #include <cstdint>
 
-#include "toolkit/core/NotifyEvent.h"
+#include "toolkit/core/Object.h"
 
 namespace toolkit {
 
