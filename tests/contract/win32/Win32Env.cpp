@@ -16,7 +16,9 @@ namespace contract {
 namespace {
 
 // A file opened for one call; none is INVALID_HANDLE_VALUE.
-platform::UniqueHandle<HANDLE, BOOL(WINAPI*)(HANDLE)> Open(HANDLE file) { return {file, &::CloseHandle, INVALID_HANDLE_VALUE}; }
+platform::UniqueHandle<HANDLE, BOOL(WINAPI*)(HANDLE)> Open(HANDLE file) {
+  return {file, &::CloseHandle, INVALID_HANDLE_VALUE};
+}
 
 }  // namespace
 
@@ -37,11 +39,10 @@ ScratchFolder::ScratchFolder()
 ScratchFolder::~ScratchFolder() = default;
 
 void WriteBytes(const std::string& windowsPath, const std::string& bytes) {
-  const auto file =
-      Open(::CreateFileA(windowsPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const auto file = Open(
+      ::CreateFileA(windowsPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   DWORD written = 0;
-  if (!file.Valid() ||
-      !::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+  if (!file.Valid() || !::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
       written != bytes.size()) {
     throw std::runtime_error("cannot write " + windowsPath);
   }
@@ -49,7 +50,7 @@ void WriteBytes(const std::string& windowsPath, const std::string& bytes) {
 
 std::string ReadBytes(const std::string& windowsPath) {
   const auto file = Open(::CreateFileA(windowsPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return "";
   std::string text;
   char chunk[4096];

@@ -26,7 +26,8 @@ int ListItemsCommand(const Args& args) {
   HWND list = ParseWindow(args[0]);
   DWORD pid = 0;
   GetWindowThreadProcessId(list, &pid);
-  const UniqueHandle process = OwnHandle(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+  const UniqueHandle process =
+      OwnHandle(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
   if (!process.Valid()) throw CheckFailed("cannot open process " + std::to_string(pid));
   const auto remote = RemoteMemory(process.Get(), sizeof(LVITEMA) + textCapacity);
   if (!remote.Valid()) throw CheckFailed("cannot allocate memory in process " + std::to_string(pid));
@@ -60,7 +61,8 @@ int ItemRectCommand(const Args& args) {
   const auto index = static_cast<WPARAM>(ParseNumber(args[1]));
   DWORD pid = 0;
   GetWindowThreadProcessId(list, &pid);
-  const UniqueHandle process = OwnHandle(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+  const UniqueHandle process =
+      OwnHandle(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
   if (!process.Valid()) throw CheckFailed("cannot open process " + std::to_string(pid));
   const auto remote = RemoteMemory(process.Get(), sizeof(RECT));
   if (!remote.Valid()) throw CheckFailed("cannot allocate memory in process " + std::to_string(pid));
