@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "WindowSuite.h"
+#include "contract/ContractChecks.h"
 #include "platform/commctrl.h"
 
 namespace {
@@ -34,7 +35,7 @@ TEST_F(WindowSuite, TheEndOfALabelEditTellsTheItemAndTheTextOrThatItWasCancelled
   const struct {
     int item;
     const char* typed;  // null: Escape
-  } rows[] = {{1, "D:\\Pictures"}, {0, nullptr}, {0, ""}};
+  } rows[] = {{1, "D:\\Pictures"}, {0, nullptr}};
   for (const auto& row : rows) {
     edits.clear();
     const std::string typed = row.typed ? row.typed : "";
@@ -44,6 +45,13 @@ TEST_F(WindowSuite, TheEndOfALabelEditTellsTheItemAndTheTextOrThatItWasCancelled
     EXPECT_EQ(edits[0].hasText, row.typed != nullptr) << typed;
     EXPECT_EQ(edits[0].text, typed);
   }
+  // A label emptied and confirmed: the folder list must not take it.
+  edits.clear();
+  const std::string empty;
+  windowenv::EditListViewLabel(list.h, 0, &empty);
+  ASSERT_EQ(edits.size(), 1u);
+  contract::KnownWineDeviation(edits[0].hasText && edits[0].text.empty(), !edits[0].hasText,
+                               "an emptied label comes as an empty text, not as a cancel");
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 #include <commctrl.h>
 
 #include <cstring>
-#include <shellapi.h>
+#include <shlobj.h>
 #include <stdexcept>
 
 #include "WindowEnv.h"
