@@ -1,8 +1,8 @@
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <cstring>
-#include <shlobj.h>
 #include <stdexcept>
 
 #include "WindowEnv.h"
