@@ -320,7 +320,10 @@ TEST_F(FilesContract, WritingAtAnOffsetFillsAGapWithZerosAndOverwritesInPlace) {
     std::uint64_t offset;
     const char* bytes;
     std::string after;
-  } rows[] = {{2, "cd", std::string("\0\0cd", 4)}, {0, "ab", "abcd"}, {1, "XYZW", "aXYZW"}, {7, "!", std::string("aXYZW\0\0!", 8)}};
+  } rows[] = {{2, "cd", std::string("\0\0cd", 4)},
+              {0, "ab", "abcd"},
+              {1, "XYZW", "aXYZW"},
+              {7, "!", std::string("aXYZW\0\0!", 8)}};
   for (const auto& row : rows) {
     std::uint32_t written = 0xcccccccc;
     const auto size = static_cast<std::uint32_t>(std::strlen(row.bytes));

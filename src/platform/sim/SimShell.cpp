@@ -34,7 +34,9 @@ bool IsAddress(const char* file) {
   if (!file) return false;
   const char* colon = std::strchr(file, ':');
   if (!colon || colon - file < 2) return false;
-  return std::all_of(file, colon, [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.'; });
+  return std::all_of(file, colon, [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.';
+  });
 }
 
 }  // namespace

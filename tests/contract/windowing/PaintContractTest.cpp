@@ -45,9 +45,12 @@ TEST_F(WindowSuite, ControlsPaintWithTheContextAndEdgesShrinkTheRectangleByTheir
   const struct {
     std::uint32_t edge, flags;
     int shrink;
-  } rows[] = {{EdgeRaised, BfRect | BfAdjust, 2},     {EdgeSunken, BfRect | BfAdjust, 2},
-              {BdrRaisedOuter, BfRect | BfAdjust, 1}, {BdrSunkenOuter, BfRect | BfAdjust, 1},
-              {EdgeRaised, BfRect, 0},                {EdgeEtched, BfRect | BfAdjust, 2}};
+  } rows[] = {{EdgeRaised, BfRect | BfAdjust, 2},
+              {EdgeSunken, BfRect | BfAdjust, 2},
+              {BdrRaisedOuter, BfRect | BfAdjust, 1},
+              {BdrSunkenOuter, BfRect | BfAdjust, 1},
+              {EdgeRaised, BfRect, 0},
+              {EdgeEtched, BfRect | BfAdjust, 2}};
   for (const auto& row : rows) {
     Rect r = area;
     EXPECT_TRUE(DrawEdge(dc.Get(), &r, row.edge, row.flags)) << row.edge;

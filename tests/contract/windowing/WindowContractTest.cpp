@@ -4,8 +4,8 @@
 
 #include "WindowSuite.h"
 #include "contract/ContractChecks.h"
-#include "platform/desktop.h"
 #include "platform/commctrl.h"
+#include "platform/desktop.h"
 #include "platform/messages.h"
 #include "platform/tray.h"
 
