@@ -41,7 +41,8 @@ bool ReadFile(Handle file, void* buffer, std::uint32_t toRead, std::uint32_t* re
 bool WriteFile(Handle file, const void* buffer, std::uint32_t toWrite, std::uint32_t* written);
 // WriteFile with an OVERLAPPED offset on a handle opened for plain writes: the
 // bytes go to that offset from the file's start, a gap before them reads as
-// zeros, and the call returns when they are written.
+// zeros, and the call returns when they are written, the file's position
+// moved to their end.
 bool WriteFileAt(Handle file, std::uint64_t offset, const void* buffer, std::uint32_t toWrite, std::uint32_t* written);
 // Size of an open file into *size; false (the last error set, *size left as
 // it was) when the handle is not an open file.

@@ -24,7 +24,7 @@ struct BrowseInfo {
 // messages); the chosen item, or 0 when the user cancels.
 Pidl SHBrowseForFolderA(const BrowseInfo* info);
 // Writes the item's file-system path into path (MaxPath characters); false,
-// with path left as it was, when the item has none.
+// and path empty, when the item has none.
 bool SHGetPathFromIDListA(Pidl item, char* path);
 void CoTaskMemFree(Pidl item);
 

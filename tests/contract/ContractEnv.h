@@ -59,4 +59,10 @@ void AddAttributes(const std::string& windowsPath, std::uint32_t bits);
 //   broken   -> a path that does not exist
 std::string PosixFixture();
 
+// An item-ID list of the shell's, freed by the test with CoTaskMemFree: of
+// an existing folder, or of a place without a file-system path (the
+// computer's drives).
+std::uintptr_t ItemIdListOfFolder(const std::string& windowsPath);
+std::uintptr_t ItemIdListWithoutPath();
+
 }  // namespace contract

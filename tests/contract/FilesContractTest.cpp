@@ -311,6 +311,33 @@ TEST_F(FilesContract, WritingANewFileReplacesTheOldOne) {
   EXPECT_EQ(contract::ReadBytes(path), "BMnew");
 }
 
+// Each row writes at an offset of a new file; what the file holds then.
+TEST_F(FilesContract, WritingAtAnOffsetFillsAGapWithZerosAndOverwritesInPlace) {
+  const std::string path = scratch_ / "pieces.bin";
+  const OpenFile writer(CreateFileAnew(path.c_str()));
+  ASSERT_TRUE(writer.valid());
+  const struct {
+    std::uint64_t offset;
+    const char* bytes;
+    std::string after;
+  } rows[] = {{2, "cd", std::string("\0\0cd", 4)},
+              {0, "ab", "abcd"},
+              {1, "XYZW", "aXYZW"},
+              {7, "!", std::string("aXYZW\0\0!", 8)}};
+  for (const auto& row : rows) {
+    std::uint32_t written = 0xcccccccc;
+    const auto size = static_cast<std::uint32_t>(std::strlen(row.bytes));
+    ASSERT_TRUE(WriteFileAt(writer.get(), row.offset, row.bytes, size, &written)) << row.offset;
+    EXPECT_EQ(written, size) << row.offset;
+    std::int64_t length = -1;
+    EXPECT_TRUE(GetFileSizeEx(writer.get(), &length) && length == static_cast<std::int64_t>(row.after.size()));
+  }
+  std::uint32_t written = 0;
+  EXPECT_TRUE(WriteFile(writer.get(), "+", 1, &written)) << "plain writes go on after the last one";
+  EXPECT_TRUE(CloseHandle(writer.get()));
+  EXPECT_EQ(contract::ReadBytes(path), std::string("aXYZW\0\0!+", 9));
+}
+
 TEST_F(FilesContract, CreatingAFileFails) {
   contract::MakeFolder(scratch_ / "folder");
   struct Row {
@@ -453,6 +480,17 @@ TEST_F(FilesContract, ModuleFileNameAndItsTruncation) {
   EXPECT_EQ(std::string(small, 4), std::string(full, 4)) << "filled to the brim";
   EXPECT_EQ(static_cast<unsigned char>(small[4]), Poison) << "no NUL, nothing beyond";
   EXPECT_EQ(GetLastError(), static_cast<std::uint32_t>(ErrorInsufficientBuffer));
+}
+
+// The program reads its arguments after its own name, which comes first,
+// quoted when it is started the way the shell starts programs.
+TEST_F(FilesContract, TheCommandLineStartsWithTheProgramsPath) {
+  char module[MaxPath];
+  ASSERT_GT(GetModuleFileNameA(module, MaxPath), 3u);
+  const std::string line = GetCommandLineA();
+  const std::string quoted = '"' + std::string(module) + '"';
+  ASSERT_EQ(line.compare(0, quoted.size(), quoted), 0) << line;
+  EXPECT_TRUE(line.size() == quoted.size() || line[quoted.size()] == ' ') << line;
 }
 
 TEST_F(FilesContract, WindowsDirectory) {

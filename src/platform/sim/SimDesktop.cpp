@@ -124,7 +124,7 @@ int ReleaseDC(Hwnd, Hdc dc) {
   const auto found = std::find(dcs.begin(), dcs.end(), dc);
   if (found == dcs.end()) return 0;
   dcs.erase(found);
-  TheState().dcFonts.erase(dc);
+  TheState().dcAttributes.erase(dc);
   return 1;
 }
 

@@ -1,5 +1,6 @@
 // Message boxes as windows of their own with a loop of their own, answered
 // by a button's WM_COMMAND or by a scripted answer; and counted beeps.
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -94,11 +95,14 @@ int RunBox(Hwnd box, int defaultAnswer) {
 }
 
 }  // namespace
+}  // namespace platform
 
-int MessageBoxA(Hwnd owner, const char* text, const char* caption, std::uint32_t type) {
-  sim::MessageBoxCall call{owner, text ? text : "", caption ? caption : "Error", type};
-  S().boxes.push_back(call);
-  const Hwnd box = CreateBox(owner, call.text, call.caption, type);
+namespace sim::detail {
+using namespace platform;
+
+int RunModalBox(Hwnd owner, const std::string& text, const std::string& caption, std::uint32_t type,
+                const std::function<int()>& answer, int defaultAnswer) {
+  const Hwnd box = CreateBox(owner, text, caption, type);
   const std::vector<Hwnd> disabled = DisableForBox(owner, type, box);
   // The box shows as the active window; it takes the foreground only from a
   // program that holds it.
@@ -106,13 +110,7 @@ int MessageBoxA(Hwnd owner, const char* text, const char* caption, std::uint32_t
     w->visible = true;
     Activate(box, S().foreground != 0);
   }
-  int answer = (type & kButtonsMask) == MbYesNo ? IdYes : IdOk;
-  if (S().boxHandler) {
-    auto handler = S().boxHandler;
-    answer = handler(call);
-  } else {
-    answer = RunBox(box, answer);
-  }
+  const int result = answer ? answer() : RunBox(box, defaultAnswer);
   // The windows it disabled come back first, so that its owner can take the
   // activation back as the box goes.
   for (Hwnd h : disabled) {
@@ -122,7 +120,19 @@ int MessageBoxA(Hwnd owner, const char* text, const char* caption, std::uint32_t
   ActivateAfter(box);
   Boxes().erase(box);
   if (IsWindow(box)) DestroyWindow(box);
-  return answer;
+  return result;
+}
+
+}  // namespace sim::detail
+
+namespace platform {
+
+int MessageBoxA(Hwnd owner, const char* text, const char* caption, std::uint32_t type) {
+  sim::MessageBoxCall call{owner, text ? text : "", caption ? caption : "Error", type};
+  S().boxes.push_back(call);
+  std::function<int()> answer;
+  if (auto handler = S().boxHandler) answer = [handler, call] { return handler(call); };
+  return RunModalBox(owner, call.text, call.caption, type, answer, (type & kButtonsMask) == MbYesNo ? IdYes : IdOk);
 }
 
 bool MessageBeep(std::uint32_t type) {

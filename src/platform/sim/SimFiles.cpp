@@ -120,6 +120,9 @@ bool WriteSome(Handle file, std::int64_t offset, const void* buffer, std::uint32
     done += static_cast<std::uint32_t>(put);
   }
   if (spaceLeft != sim::NoDiskLimit) spaceLeft -= done;
+  // A write at an offset on a handle opened for plain writes moves the
+  // file's position to its end, as a plain write does.
+  if (offset >= 0) ::lseek(open->fd, static_cast<off_t>(offset + done), SEEK_SET);
   if (written != nullptr) *written = done;
   if (done < toWrite) return Fail(ErrorDiskFull);
   return true;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/gdi.h"
@@ -20,10 +21,12 @@ constexpr Hgdiobj kGuiFont = 0x40004;
 Hgdiobj nextFont = 0x40100;
 
 Hgdiobj SelectedFont(Hdc dc) {
-  const auto& fonts = sim::machine::TheState().dcFonts;
-  const auto found = fonts.find(dc);
-  return found == fonts.end() ? kSystemFont : found->second;
+  const auto& dcs = sim::machine::TheState().dcAttributes;
+  const auto found = dcs.find(dc);
+  return found == dcs.end() || !found->second.font ? kSystemFont : found->second.font;
 }
+
+sim::machine::State::DcAttributes& Attributes(Hdc dc) { return sim::machine::TheState().dcAttributes[dc]; }
 
 struct FontInfo {
   int height = 0;
@@ -95,13 +98,16 @@ Hdc BeginPaint(Hwnd window, PaintStruct* paint) {
 
 bool EndPaint(Hwnd window, const PaintStruct* paint) {
   // The next BeginPaint's context starts afresh.
-  if (paint) sim::machine::TheState().dcFonts.erase(paint->dc);
+  if (paint) sim::machine::TheState().dcAttributes.erase(paint->dc);
   return Find(window) != nullptr;
 }
 bool FillRectSysColor(Hdc dc, const Rect* rect, int) { return dc != 0 && rect != nullptr; }
-bool DrawEdge(Hdc dc, Rect* rect, std::uint32_t, std::uint32_t flags) {
+// BF_ADJUST takes a pixel off each side for each of the edge's two
+// borders that is drawn, the outer and the inner.
+bool DrawEdge(Hdc dc, Rect* rect, std::uint32_t edge, std::uint32_t flags) {
   if (!dc || !rect) return false;
-  if (flags & BfAdjust) InflateRect(rect, -2, -2);
+  const int width = ((edge & 0x3) ? 1 : 0) + ((edge & 0xC) ? 1 : 0);
+  if (flags & BfAdjust) InflateRect(rect, -width, -width);
   return true;
 }
 bool DrawFocusRect(Hdc dc, const Rect* rect) { return dc != 0 && rect != nullptr; }
@@ -145,7 +151,7 @@ Hgdiobj GetStockObject(int object) {
 Hgdiobj SelectObject(Hdc dc, Hgdiobj object) {
   if (!dc) return 0;
   const Hgdiobj old = SelectedFont(dc);
-  if (object >= kSystemFont && object < kSystemFont + 0x10000) sim::machine::TheState().dcFonts[dc] = object;
+  if (object >= kSystemFont && object < kSystemFont + 0x10000) Attributes(dc).font = object;
   return old;
 }
 
@@ -193,9 +199,19 @@ int DrawTextA(Hdc dc, const char* text, int length, Rect* rect, std::uint32_t fo
   return height;
 }
 
-std::uint32_t SetTextColor(Hdc, std::uint32_t) { return 0; }
-int SetBkMode(Hdc, int) { return 2; }
-std::uint32_t SetBkColor(Hdc, std::uint32_t) { return 0xFFFFFF; }
+// Each returns what the context held before; failures as Windows reports them.
+std::uint32_t SetTextColor(Hdc dc, std::uint32_t color) {
+  if (!dc) return 0xFFFFFFFFu;  // CLR_INVALID
+  return std::exchange(Attributes(dc).textColor, color);
+}
+int SetBkMode(Hdc dc, int mode) {
+  if (!dc || mode < 1 || mode > 2) return 0;
+  return std::exchange(Attributes(dc).backgroundMode, mode);
+}
+std::uint32_t SetBkColor(Hdc dc, std::uint32_t color) {
+  if (!dc) return 0xFFFFFFFFu;
+  return std::exchange(Attributes(dc).backgroundColor, color);
+}
 std::uintptr_t GetSysColorBrush(int index) { return 0x60000 + static_cast<std::uintptr_t>(index); }
 
 }  // namespace platform

@@ -1,11 +1,15 @@
 // The folder browser with scripted answers, a record of the files opened,
 // and a settable calendar clock.
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <ctime>
 #include <map>
 
+#include "platform/dialogs.h"
+#include "platform/files.h"
 #include "platform/shell.h"
+#include "platform/sim/SimWindowState.h"
 #include "platform/sim/shell_world.h"
 
 namespace {
@@ -22,6 +26,17 @@ struct ShellState {
 ShellState& Shell() {
   static ShellState state;
   return state;
+}
+
+// An address opens through its scheme's handler ("https:"); anything else
+// is a file, which must be there ("C:" is a drive, not a scheme).
+bool IsAddress(const char* file) {
+  if (!file) return false;
+  const char* colon = std::strchr(file, ':');
+  if (!colon || colon - file < 2) return false;
+  return std::all_of(file, colon, [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.';
+  });
 }
 
 }  // namespace
@@ -45,8 +60,17 @@ Pidl SHBrowseForFolderA(const BrowseInfo* info) {
   if (!info) return 0;
   sim::BrowseCall call{info->owner, info->root, info->title ? info->title : "", info->flags};
   Shell().calls.push_back(call);
+  // The browser is a modal dialog of the owner's; the scripted user answers
+  // from inside it, or, with no script, cancels once the queue is empty.
   std::optional<std::string> answer;
-  if (auto handler = Shell().handler) answer = handler(call);
+  std::function<int()> choose;
+  if (auto handler = Shell().handler) {
+    choose = [&answer, handler, call] {
+      answer = handler(call);
+      return answer ? IdOk : IdCancel;
+    };
+  }
+  sim::detail::RunModalBox(info->owner, call.title, "Browse for Folder", MbOkCancel, choose, IdCancel);
   if (!answer) return 0;
   if (info->displayName) {
     std::string name = *answer == sim::BrowseVirtualItem ? "Virtual" : *answer;
@@ -60,8 +84,11 @@ Pidl SHBrowseForFolderA(const BrowseInfo* info) {
 }
 
 bool SHGetPathFromIDListA(Pidl item, char* path) {
+  if (!path) return false;
+  // An item without a path leaves an empty text behind.
+  path[0] = '\0';
   auto found = Shell().items.find(item);
-  if (found == Shell().items.end() || !path || found->second == sim::BrowseVirtualItem) return false;
+  if (found == Shell().items.end() || found->second == sim::BrowseVirtualItem) return false;
   if (found->second.size() >= MaxPath) return false;
   std::memcpy(path, found->second.c_str(), found->second.size() + 1);
   return true;
@@ -73,7 +100,7 @@ std::intptr_t ShellExecuteA(Hwnd owner, const char* verb, const char* file, cons
                             const char* directory, int showCommand) {
   auto text = [](const char* s) { return s ? std::optional<std::string>(s) : std::nullopt; };
   Shell().executed.push_back({owner, text(verb), text(file), text(parameters), text(directory), showCommand});
-  return 42;
+  return IsAddress(file) || GetFileAttributesA(file) != InvalidFileAttributes ? 42 : 2;  // SE_ERR_FNF
 }
 
 std::int64_t CalendarTimeSeconds() {

@@ -50,7 +50,7 @@ void State::Fresh() {
   wallpaperCalls.clear();
   wallpaperCallRecordsPath = true;
   openDcs.clear();
-  dcFonts.clear();
+  dcAttributes.clear();
 }
 
 State& TheState() {

@@ -53,9 +53,16 @@ struct State {
   bool wallpaperCallRecordsPath = true;
   std::vector<platform::Hdc> openDcs;
   platform::Hdc nextDc = 0x2000;
-  // The font selected into a context; one not listed holds the system font,
-  // as a context fresh from GetDC or BeginPaint does.
-  std::map<platform::Hdc, platform::Hgdiobj> dcFonts;
+  // What was selected into a context and set on it; one not listed is as a
+  // context fresh from GetDC or BeginPaint: the system font, black text on
+  // white, the background filled (OPAQUE).
+  struct DcAttributes {
+    platform::Hgdiobj font = 0;  // 0: the system font
+    std::uint32_t textColor = 0x000000;
+    std::uint32_t backgroundColor = 0xFFFFFF;
+    int backgroundMode = 2;
+  };
+  std::map<platform::Hdc, DcAttributes> dcAttributes;
 
   std::map<platform::Handle, OpenFile> files;
   std::map<platform::Handle, FindState> finds;

@@ -22,7 +22,12 @@ std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) {
   return static_cast<std::uint32_t>(path.size());
 }
 
-const char* GetCommandLineA() { return sim::machine::TheState().commandLine.c_str(); }
+// The shell starts a program with its path in quotes and no arguments.
+const char* GetCommandLineA() {
+  auto& state = sim::machine::TheState();
+  state.commandLine = "\"" + state.moduleFileName + "\"";
+  return state.commandLine.c_str();
+}
 
 std::uint32_t GetWindowsDirectoryA(char* buffer, std::uint32_t size) {
   const std::string& path = sim::machine::TheState().windowsDirectory;

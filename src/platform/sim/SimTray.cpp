@@ -134,9 +134,14 @@ bool GetCursorPos(Point* point) {
   return true;
 }
 
+// A top-level window goes above the others and is activated, as
+// SetWindowPos to the top without SWP_NOACTIVATE does.
 bool BringWindowToTop(Hwnd window) {
   T().bringToTop.push_back(window);
-  return IsWindow(window);
+  if (!IsWindow(window)) return false;
+  if (!(static_cast<std::uint32_t>(GetWindowLongA(window, GwlStyle)) & WsChild))
+    SetWindowPos(window, HwndTop, 0, 0, 0, 0, SwpNoMove | SwpNoSize);
+  return true;
 }
 
 }  // namespace platform

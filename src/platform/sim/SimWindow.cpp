@@ -452,8 +452,12 @@ void InitCommonControls() { RegisterPredefinedClasses(); }
 
 // Every name is taken for an icon of the executable; each name (without
 // regard to case, as resource names go) has its own handle for the whole run.
+// The executable holds the icons its resource script names; any other
+// name finds nothing.
 Hicon LoadIconA(const char* resourceName) {
   if (!resourceName || !*resourceName) return 0;
+  const std::string name = sim::detail::Upper(resourceName);
+  if (name != "MAINICON" && name != "OPTIONSICON" && name != "ABOUTICON") return 0;
   static std::map<std::string, Hicon> icons;
   auto it = icons.try_emplace(sim::detail::Upper(resourceName), 0x30001 + icons.size()).first;
   return it->second;

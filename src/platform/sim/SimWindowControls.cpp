@@ -375,11 +375,13 @@ void ClickListViewItem(platform::Hwnd list, int index, bool addToSelection) {
 void EditListViewLabel(platform::Hwnd list, int index, const std::string* newText) {
   Window* w = Find(list);
   if (!w) return;
+  // As Wine's list view, an emptied label is reported as no text at all.
+  const bool hasText = newText != nullptr && !newText->empty();
   SimListViewLabelEdit edit{{list, static_cast<std::uintptr_t>(w->id), platform::LvnEndLabelEditA},
-                            {index, newText != nullptr, newText ? *newText : std::string()}};
+                            {index, hasText, hasText ? *newText : std::string()}};
   platform::Lresult accept = platform::SendMessageA(w->parent, platform::WmNotify, static_cast<platform::Wparam>(w->id),
                                                     reinterpret_cast<platform::Lparam>(&edit));
-  if (accept && newText) platform::ListViewSetItemText(list, index, newText->c_str());
+  if (accept && hasText) platform::ListViewSetItemText(list, index, newText->c_str());
 }
 
 }  // namespace sim

@@ -120,5 +120,12 @@ void ActivateAfter(platform::Hwnd leaving);
 bool IsTopLevel(const Window& w);
 // Notification from a control to its parent (WM_COMMAND).
 void NotifyParent(const Window& control, std::uint32_t code);
+// A modal "#32770" box owned by owner, with text and buttons of type: its
+// owner (with MB_TASKMODAL and none, every top-level window) is disabled
+// while it is open. answer, when set, gives the button; otherwise the box's
+// loop dispatches what is queued until a button ends it, or, when nothing
+// is left, the user takes defaultAnswer.
+int RunModalBox(platform::Hwnd owner, const std::string& text, const std::string& caption, std::uint32_t type,
+                const std::function<int()>& answer, int defaultAnswer);
 
 }  // namespace sim::detail

@@ -126,6 +126,8 @@ namespace sim {
 // box (LVN_ITEMCHANGED, no NM_CLICK).
 void ClickListViewCheckBox(platform::Hwnd list, int index);
 void ClickListViewItem(platform::Hwnd list, int index, bool addToSelection);
+// The user ends a label edit with newText (null: cancelled); an emptied
+// label reaches the parent as no text, as Wine's list view reports it.
 void EditListViewLabel(platform::Hwnd list, int index, const std::string* newText);
 }  // namespace sim
 

@@ -11,6 +11,8 @@
 #include <stdexcept>
 
 #include "contract/ContractEnv.h"
+#include "platform/shell.h"
+#include "platform/sim/shell_world.h"
 #include "platform/sim/world.h"
 
 namespace contract {
@@ -36,6 +38,7 @@ std::string Host(const std::string& windowsPath) {
 
 void FreshMachine() {
   sim::Reset();
+  sim::ResetShell();
   sim::MapDrive('C', DriveC());
 }
 
@@ -91,5 +94,19 @@ std::string PosixFixture() {
   (void)made;
   return sim::WindowsPath(folder.Path());
 }
+
+namespace {
+// The simulated shell hands out item-ID lists only from its folder browser.
+std::uintptr_t Browse(const std::string& answer) {
+  sim::SetBrowseHandler([answer](const sim::BrowseCall&) { return answer; });
+  const platform::BrowseInfo info;
+  const platform::Pidl item = platform::SHBrowseForFolderA(&info);
+  sim::SetBrowseHandler(nullptr);
+  return item;
+}
+}  // namespace
+
+std::uintptr_t ItemIdListOfFolder(const std::string& windowsPath) { return Browse(windowsPath); }
+std::uintptr_t ItemIdListWithoutPath() { return Browse(sim::BrowseVirtualItem); }
 
 }  // namespace contract

@@ -2,6 +2,7 @@
 // in the temporary folder, made and removed with the plain API. Entries
 // only POSIX can make come from the wrapper script with-posix-fixture.
 #include <windows.h>
+#include <shlobj.h>
 
 #include <cstdlib>
 #include <stdexcept>
@@ -80,6 +81,16 @@ std::string PosixFixture() {
     if (c == '/') c = '\\';
   }
   return path;
+}
+
+std::uintptr_t ItemIdListOfFolder(const std::string& windowsPath) {
+  return reinterpret_cast<std::uintptr_t>(::ILCreateFromPathA(windowsPath.c_str()));
+}
+
+std::uintptr_t ItemIdListWithoutPath() {
+  LPITEMIDLIST item = nullptr;
+  if (FAILED(::SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &item))) return 0;
+  return reinterpret_cast<std::uintptr_t>(item);
 }
 
 }  // namespace contract

@@ -4,6 +4,7 @@
 #include "contract/ContractChecks.h"
 #include "platform/dialogs.h"
 #include "platform/menus.h"
+#include "platform/shell.h"
 
 namespace {
 
@@ -91,6 +92,32 @@ TEST_F(WindowSuite, AMessageBoxDisablesItsOwnerKeepsDispatchingAndReturnsTheButt
     EXPECT_STREQ(title, "Muralto 1.2") << row.type;
     EXPECT_TRUE(IsWindowEnabled(owner.h) && IsWindowEnabled(other.h) && box && !IsWindow(box)) << row.type;
   }
+}
+
+// The folder browser is a modal dialog of its owner's whose loop keeps
+// dispatching; cancelled, it hands back no item.
+TEST_F(WindowSuite, AFolderBrowserDisablesItsOwnerKeepsDispatchingAndCancelledGivesNoItem) {
+  Window owner("Owner", WsOverlapped | WsCaption | WsVisible);
+  ASSERT_TRUE(SetForegroundWindow(owner.h));
+  Hwnd browser = 0;
+  bool ownerEnabled = true;
+  windowsuite::OnMessage() = [&](std::uint32_t message) {
+    if (message != WmUser || browser) return;
+    browser = GetLastActivePopup(owner.h);
+    ownerEnabled = IsWindowEnabled(owner.h);
+    SendMessageA(browser, WmCommand, IdCancel, 0);
+  };
+  PostMessageA(owner.h, WmUser, 0, 0);
+  char name[MaxPath] = {};  // the chosen item's name, as the program asks for it
+  BrowseInfo info;
+  info.owner = owner.h;
+  info.displayName = name;
+  info.title = "Select Directory";
+  EXPECT_EQ(SHBrowseForFolderA(&info), 0u);
+  EXPECT_NE(browser, owner.h) << "the browser was open when the message came";
+  EXPECT_TRUE(browser && !IsWindow(browser));
+  EXPECT_FALSE(ownerEnabled);
+  EXPECT_TRUE(IsWindowEnabled(owner.h));
 }
 
 }  // namespace

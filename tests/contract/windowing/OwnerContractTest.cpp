@@ -6,6 +6,7 @@
 #include "WindowSuite.h"
 #include "contract/ContractChecks.h"
 #include "platform/messages.h"
+#include "platform/tray.h"
 
 namespace {
 
@@ -60,6 +61,18 @@ TEST_F(WindowSuite, AHiddenWindowCanTakeTheForegroundAMessageOnlyWindowCannot) {
   EXPECT_TRUE(SetForegroundWindow(hidden.h));
   EXPECT_EQ(GetForegroundWindow(), hidden.h);
   EXPECT_FALSE(IsWindowVisible(hidden.h));
+}
+
+// The tray icon brings its restored form to the top: above the others and
+// active.
+TEST_F(WindowSuite, BringingAWindowToTheTopPutsItAboveTheOthersAndActivatesIt) {
+  Window first("First", WsOverlapped | WsCaption | WsVisible);
+  Window second("Second", WsOverlapped | WsCaption | WsVisible);
+  ASSERT_TRUE(SetForegroundWindow(second.h));
+  ASSERT_EQ(FindWindowA(windowsuite::kClass, nullptr), second.h);
+  EXPECT_TRUE(BringWindowToTop(first.h));
+  EXPECT_EQ(FindWindowA(windowsuite::kClass, nullptr), first.h);
+  EXPECT_EQ(GetForegroundWindow(), first.h);
 }
 
 }  // namespace

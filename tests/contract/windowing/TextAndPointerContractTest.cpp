@@ -1,5 +1,6 @@
-// Measuring text for a label's size, and which child window a static text
-// lets the pointer reach.
+// Measuring text for a label's size, which child window a static text
+// lets the pointer reach, the pointer's place and shape, the keys held, and
+// a mouse message's coordinates.
 #include <string>
 
 #include "WindowSuite.h"
@@ -7,6 +8,7 @@
 #include "platform/desktop.h"
 #include "platform/gdi.h"
 #include "platform/messages.h"
+#include "platform/tray.h"
 
 namespace {
 
@@ -53,6 +55,36 @@ TEST_F(WindowSuite, DrawTextMeasuresLinesAndBreaksThemBetweenWords) {
   EXPECT_EQ(narrow.bottom, line) << "a word wider than the rectangle is not broken";
   EXPECT_GT(narrow.right, word.right) << "and the rectangle widens to it";
   SelectObject(dc.Get(), old);
+}
+
+// A pop-up menu opens where the pointer is; a control sets its own cursor
+// while the pointer is over it.
+TEST_F(WindowSuite, ThePointerIsOnTheScreenAndTakesTheStandardShapes) {
+  Point at{-1, -1};
+  ASSERT_TRUE(GetCursorPos(&at));
+  EXPECT_TRUE(at.x >= 0 && at.x < GetSystemMetrics(SmCxScreen)) << at.x;
+  EXPECT_TRUE(at.y >= 0 && at.y < GetSystemMetrics(SmCyScreen)) << at.y;
+  for (int shape : {IdcHand, IdcArrow}) {
+    SetCursorShape(shape);
+    EXPECT_EQ(windowenv::CursorShape(), shape);
+  }
+}
+
+TEST_F(WindowSuite, KeysNobodyHoldsReadAsUp) {
+  for (int key : {VkShift, VkControl, VkMenu}) EXPECT_GE(GetKeyState(key), 0) << key;
+}
+
+// Client coordinates left of or above a window are negative.
+TEST_F(WindowSuite, AMouseMessagesCoordinatesAreSignedWords) {
+  const struct {
+    std::uint32_t lParam;
+    int x, y;
+  } rows[] = {{0x00070005u, 5, 7}, {0xFFFEFFFBu, -5, -2}, {0x7FFF8000u, -32768, 32767}, {0u, 0, 0}};
+  for (const auto& row : rows) {
+    const auto l = static_cast<Lparam>(static_cast<std::int32_t>(row.lParam));
+    EXPECT_EQ(XFromLparam(l), row.x) << std::hex << row.lParam;
+    EXPECT_EQ(YFromLparam(l), row.y) << std::hex << row.lParam;
+  }
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 
 #include "WindowSuite.h"
 #include "contract/ContractChecks.h"
+#include "platform/commctrl.h"
 #include "platform/desktop.h"
 #include "platform/messages.h"
+#include "platform/tray.h"
 
 namespace {
 
@@ -220,6 +222,27 @@ TEST_F(WindowSuite, AChildsWindowRectangleIsOnTheScreen) {
     ASSERT_TRUE(MoveWindow(child.h, 7, 9, 30, 20, false) && GetWindowRect(parent.h, &p) && GetWindowRect(child.h, &c));
     EXPECT_EQ(std::vector<int>({c.left - p.left, c.top - p.top, c.right - c.left, c.bottom - c.top}),
               std::vector<int>({7 - frame.left, 9 - frame.top, 30, 20}));
+  }
+}
+
+// A form sends its icon only when its class does not already show it; the
+// common controls' classes are there once they are loaded.
+TEST_F(WindowSuite, AWindowShowsItsClassIconAndTheCommonControlsAreThereOnceLoaded) {
+  WndClass withIcon;
+  withIcon.proc = windowsuite::RecordingProc;
+  withIcon.icon = LoadIconA(0, IdiApplication);
+  withIcon.className = "MuraltoContractIconWindow";
+  ASSERT_NE(withIcon.icon, 0u);
+  ASSERT_TRUE(RegisterClassA(&withIcon));
+  Window iconic("Icon", WsPopup, 0, withIcon.className);
+  Window plain("Plain", WsPopup);
+  EXPECT_EQ(GetClassIcon(iconic.h), withIcon.icon);
+  EXPECT_EQ(GetClassIcon(plain.h), 0u);
+  EXPECT_EQ(LoadIconA("MURALTO_NO_SUCH_ICON"), 0u) << "an icon the executable does not hold";
+  InitCommonControls();
+  for (const char* control : {WcListView, WcStatusBar}) {
+    Window made("", WsChild | WsVisible, plain.h, control, 1);
+    EXPECT_NE(made.h, 0u) << control;
   }
 }
 
