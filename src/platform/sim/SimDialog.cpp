@@ -5,7 +5,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/messages.h"
-#include "platform/sim/SimWindowState.h"
+#include "platform/sim/SimMachine.h"
 
 namespace platform {
 using namespace sim::detail;
@@ -16,14 +16,7 @@ constexpr const char* kBoxClass = "#32770";
 constexpr std::intptr_t kBoxTextId = 0xFFFF;
 constexpr std::uint32_t kButtonsMask = 0xF;
 
-struct OpenBox {
-  std::uint32_t type = 0;
-  int answer = 0;  // the button that ended it; 0 while it is open
-};
-std::map<Hwnd, OpenBox>& Boxes() {
-  static std::map<Hwnd, OpenBox> boxes;
-  return boxes;
-}
+std::map<Hwnd, OpenBox>& Boxes() { return TheWindows().openBoxes; }
 
 // A button ends the box with its own id. Closing it counts as Cancel, except
 // where the box has no way to cancel (Yes/No), as Wine's boxes do.
@@ -62,7 +55,7 @@ std::vector<Hwnd> DisableForBox(Hwnd owner, std::uint32_t type, Hwnd box) {
   if (owner) {
     candidates.push_back(owner);
   } else if (type & MbTaskModal) {
-    for (Hwnd h : S().order) {
+    for (Hwnd h : TheWindows().order) {
       const Window* w = Find(h);
       if (w && h != box && (w->parent == 0 || !(w->style & WsChild))) candidates.push_back(h);
     }
@@ -97,18 +90,18 @@ int RunBox(Hwnd box, int defaultAnswer) {
 
 int MessageBoxA(Hwnd owner, const char* text, const char* caption, std::uint32_t type) {
   sim::MessageBoxCall call{owner, text ? text : "", caption ? caption : "Error", type};
-  S().boxes.push_back(call);
+  TheWindows().boxes.push_back(call);
   const Hwnd box = CreateBox(owner, call.text, call.caption, type);
   const std::vector<Hwnd> disabled = DisableForBox(owner, type, box);
   // The box shows as the active window; it takes the foreground only from a
   // program that holds it.
   if (Window* w = Find(box)) {
     w->visible = true;
-    Activate(box, S().foreground != 0);
+    Activate(box, TheWindows().foreground != 0);
   }
   int answer = (type & kButtonsMask) == MbYesNo ? IdYes : IdOk;
-  if (S().boxHandler) {
-    auto handler = S().boxHandler;
+  if (TheWindows().boxHandler) {
+    auto handler = TheWindows().boxHandler;
     answer = handler(call);
   } else {
     answer = RunBox(box, answer);
@@ -126,7 +119,7 @@ int MessageBoxA(Hwnd owner, const char* text, const char* caption, std::uint32_t
 }
 
 bool MessageBeep(std::uint32_t type) {
-  S().beeps.push_back(type);
+  TheWindows().beeps.push_back(type);
   return true;
 }
 
@@ -135,8 +128,8 @@ bool MessageBeep(std::uint32_t type) {
 namespace sim {
 using namespace sim::detail;
 
-std::vector<MessageBoxCall>& MessageBoxes() { return S().boxes; }
-void SetMessageBoxHandler(std::function<int(const MessageBoxCall&)> handler) { S().boxHandler = std::move(handler); }
-std::vector<std::uint32_t>& Beeps() { return S().beeps; }
+std::vector<MessageBoxCall>& MessageBoxes() { return TheWindows().boxes; }
+void SetMessageBoxHandler(std::function<int(const MessageBoxCall&)> handler) { TheWindows().boxHandler = std::move(handler); }
+std::vector<std::uint32_t>& Beeps() { return TheWindows().beeps; }
 
 }  // namespace sim

@@ -6,29 +6,16 @@
 #include <map>
 
 #include "platform/shell.h"
-#include "platform/sim/shell_world.h"
+#include "platform/sim/SimMachine.h"
 
 namespace {
 
-struct ShellState {
-  std::vector<sim::BrowseCall> calls;
-  std::function<std::optional<std::string>(const sim::BrowseCall&)> handler;
-  std::map<platform::Pidl, std::string> items;  // virtual items map to BrowseVirtualItem
-  platform::Pidl nextItem = 0x5000;
-  std::optional<std::int64_t> calendar;
-  std::vector<sim::ExecuteCall> executed;
-};
-
-ShellState& Shell() {
-  static ShellState state;
-  return state;
-}
+sim::machine::ShellState& Shell() { return sim::machine::TheMachine().shell; }
 
 }  // namespace
 
 namespace sim {
 
-void ResetShell() { Shell() = ShellState{}; }
 std::vector<BrowseCall>& BrowseCalls() { return Shell().calls; }
 void SetBrowseHandler(std::function<std::optional<std::string>(const BrowseCall&)> handler) {
   Shell().handler = std::move(handler);

@@ -4,12 +4,14 @@
 #include "contract/ContractChecks.h"
 #include "platform/dialogs.h"
 #include "platform/menus.h"
+#include "support/Probe.h"
 
 namespace {
 
 using windowsuite::Window;
 using windowsuite::WindowSuite;
 using namespace platform;
+using namespace probe;
 
 TEST_F(WindowSuite, APopupMenuTellsItsOwnerAndPostsTheChosenCommandOnceClosed) {
   Window owner("Owner", WsOverlapped | WsCaption | WsVisible);

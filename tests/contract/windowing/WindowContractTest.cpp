@@ -6,12 +6,14 @@
 #include "contract/ContractChecks.h"
 #include "platform/desktop.h"
 #include "platform/messages.h"
+#include "support/Probe.h"
 
 namespace {
 
 using windowsuite::Window;
 using windowsuite::WindowSuite;
 using namespace platform;
+using namespace probe;
 
 TEST_F(WindowSuite, CreationSendsNcCreateThenCreateBeforeReturning) {
   Window w("Created");
