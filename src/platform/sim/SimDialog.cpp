@@ -129,7 +129,9 @@ namespace sim {
 using namespace sim::detail;
 
 std::vector<MessageBoxCall>& MessageBoxes() { return TheWindows().boxes; }
-void SetMessageBoxHandler(std::function<int(const MessageBoxCall&)> handler) { TheWindows().boxHandler = std::move(handler); }
+void SetMessageBoxHandler(std::function<int(const MessageBoxCall&)> handler) {
+  TheWindows().boxHandler = std::move(handler);
+}
 std::vector<std::uint32_t>& Beeps() { return TheWindows().beeps; }
 
 }  // namespace sim

@@ -40,8 +40,9 @@ platform::Hwnd DropFiles(platform::Hwnd window, const std::vector<std::string>& 
   const detail::Window* target = detail::Find(window);
   if (!target) return 0;
   const platform::Rect client = detail::ClientRect(*target);
-  machine::Drop drop{paths, point,
-            point.x >= client.left && point.x < client.right && point.y >= client.top && point.y < client.bottom};
+  machine::Drop drop{
+      paths, point,
+      point.x >= client.left && point.x < client.right && point.y >= client.top && point.y < client.bottom};
   platform::Hdrop handle = Drops().next++;
   Drops().live[handle] = drop;
   platform::PostMessageA(window, platform::WmDropFiles, handle, 0);

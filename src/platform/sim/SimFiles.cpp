@@ -12,8 +12,8 @@
 
 #include "platform/files.h"
 #include "platform/sim/SimHostIo.h"
-#include "platform/sim/SimPaths.h"
 #include "platform/sim/SimMachine.h"
+#include "platform/sim/SimPaths.h"
 
 namespace platform {
 

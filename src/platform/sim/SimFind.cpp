@@ -8,8 +8,8 @@
 
 #include "platform/files.h"
 #include "platform/sim/SimAttributes.h"
-#include "platform/sim/SimPaths.h"
 #include "platform/sim/SimMachine.h"
+#include "platform/sim/SimPaths.h"
 #include "platform/sim/SimText.h"
 
 namespace platform {

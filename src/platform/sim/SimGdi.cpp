@@ -8,7 +8,6 @@
 
 #include "platform/gdi.h"
 #include "platform/sim/SimMachine.h"
-#include "platform/sim/SimMachine.h"
 
 namespace platform {
 using namespace sim::detail;

@@ -7,8 +7,8 @@
 #include <cerrno>
 
 #include "platform/UniqueHandle.h"
-#include "platform/sim/SimPaths.h"
 #include "platform/sim/SimMachine.h"
+#include "platform/sim/SimPaths.h"
 #include "platform/types.h"
 
 namespace sim::machine {

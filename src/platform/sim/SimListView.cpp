@@ -41,7 +41,6 @@ platform::Lresult MURALTO_WINAPI ListViewProc(Hwnd window, std::uint32_t message
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-
 }  // namespace sim::detail
 
 namespace platform {

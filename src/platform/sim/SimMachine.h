@@ -91,7 +91,7 @@ struct Machine {
   ShellState shell;
   DropState drops;
   std::map<std::string, std::uint32_t> registeredMessages;  // lower-cased name -> number
-  // Icons of the executable by upper-cased resource name.
+  // Icons of the executable by lower-cased resource name.
   std::map<std::string, platform::Hicon> icons;
 
   std::string decimalSeparator = ".";

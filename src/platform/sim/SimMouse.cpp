@@ -65,7 +65,8 @@ Target PointerAt(Hwnd top, int x, int y, std::uint32_t message) {
   Point origin = ClientOrigin(window);
   if (!TheWindows().capture) {
     platform::Lparam hit = platform::MakeLparam(static_cast<int>(platform::HtClient), static_cast<int>(message));
-    if (platform::SendMessageA(window, platform::WmSetCursor, window, hit) == 0) TheWindows().cursor = platform::IdcArrow;
+    if (platform::SendMessageA(window, platform::WmSetCursor, window, hit) == 0)
+      TheWindows().cursor = platform::IdcArrow;
   }
   return {window, platform::MakeLparam(x - origin.x, y - origin.y)};
 }

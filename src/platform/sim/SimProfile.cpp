@@ -6,9 +6,9 @@
 
 #include "platform/profile.h"
 #include "platform/sim/SimHostIo.h"
+#include "platform/sim/SimMachine.h"
 #include "platform/sim/SimPaths.h"
 #include "platform/sim/SimProfileDocument.h"
-#include "platform/sim/SimMachine.h"
 #include "platform/types.h"
 
 namespace platform {
@@ -121,7 +121,8 @@ std::uint32_t GetPrivateProfileSectionA(const char* section, char* buffer, std::
   const auto host = section == nullptr || fileName == nullptr ? std::nullopt : ProfileHostPath(fileName);
   std::string text;
   if (host) {
-    if (const long error = sim::machine::ReadWholeFile(*host, &text)) sim::SetLastError(static_cast<std::uint32_t>(error));
+    if (const long error = sim::machine::ReadWholeFile(*host, &text))
+      sim::SetLastError(static_cast<std::uint32_t>(error));
   }
   const ProfileDocument document = ProfileDocument::Parse(text);
   std::vector<std::string> lines;

@@ -3,8 +3,8 @@
 #include <optional>
 
 #include "platform/registry.h"
-#include "platform/sim/SimRegistryJournal.h"
 #include "platform/sim/SimMachine.h"
+#include "platform/sim/SimRegistryJournal.h"
 
 namespace platform {
 

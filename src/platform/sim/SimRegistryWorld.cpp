@@ -2,8 +2,8 @@
 #include <cstdio>
 
 #include "platform/registry.h"
-#include "platform/sim/SimRegistryJournal.h"
 #include "platform/sim/SimMachine.h"
+#include "platform/sim/SimRegistryJournal.h"
 
 namespace sim {
 

@@ -90,7 +90,8 @@ void SetTimerLimit(int remaining) { TheWindows().timerLimit = remaining; }
 
 std::vector<TimerInfo> Timers() {
   std::vector<TimerInfo> result;
-  for (const auto& [key, timer] : TheWindows().timers) result.push_back({key.first, key.second, timer.interval, timer.due});
+  for (const auto& [key, timer] : TheWindows().timers)
+    result.push_back({key.first, key.second, timer.interval, timer.due});
   return result;
 }
 

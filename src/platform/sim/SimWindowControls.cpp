@@ -37,8 +37,8 @@ Lresult MURALTO_WINAPI ButtonProc(Hwnd window, std::uint32_t message, Wparam wPa
       if (kind == BsAutoCheckBox) w->check = w->check == BstChecked ? BstUnchecked : BstChecked;
       if (kind == BsAutoRadioButton) {
         for (auto& [h, other] : TheWindows().windows) {
-          if (h != window && other.parent == w->parent && !other.destroying && machine::EqualNoCase(other.className, "Button") &&
-              (other.style & 0xF) == BsAutoRadioButton) {
+          if (h != window && other.parent == w->parent && !other.destroying &&
+              machine::EqualNoCase(other.className, "Button") && (other.style & 0xF) == BsAutoRadioButton) {
             other.check = BstUnchecked;
           }
         }

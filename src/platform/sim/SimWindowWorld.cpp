@@ -16,8 +16,8 @@ std::vector<WindowInfo> Windows() {
 bool GetWindowInfo(platform::Hwnd window, WindowInfo* info) {
   Window* w = Find(window);
   if (!w || !info) return false;
-  *info = {w->handle, w->className, w->title,   w->style,  w->exStyle,
-           w->parent, w->visible,   w->enabled, w->iconic, w->rect, w->messageOnly};
+  *info = {w->handle,  w->className, w->title,  w->style, w->exStyle,    w->parent,
+           w->visible, w->enabled,   w->iconic, w->rect,  w->messageOnly};
   return true;
 }
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/sim/SimPaths.h"
 #include "platform/sim/SimMachine.h"
+#include "platform/sim/SimPaths.h"
 #include "platform/sim/SimText.h"
 #include "platform/sim/world.h"
 

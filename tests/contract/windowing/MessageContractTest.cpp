@@ -108,7 +108,7 @@ TEST_F(WindowSuite, TranslatedKeyPressesBringTheirCharacters) {
   Window w("Keys");
   struct Key {
     int vk, scan, character;
-  } const keys[] = {{'A', 0x1E, 'a'},      {'7', 0x08, '7'},    {VkSpace, 0x39, ' '}, {VkReturn, 0x1C, '\r'},
+  } const keys[] = {{'A', 0x1E, 'a'},       {'7', 0x08, '7'},    {VkSpace, 0x39, ' '}, {VkReturn, 0x1C, '\r'},
                     {VkEscape, 0x01, 0x1B}, {VkTab, 0x0F, '\t'}, {VkBack, 0x0E, '\b'}, {VkLeft, 0x4B, -1}};
   for (const Key& key : keys) {
     windowsuite::Log().clear();

@@ -79,9 +79,7 @@ bool GetWindowRect(Hwnd window, platform::Rect* rect) {
   return true;
 }
 
-int GetMenuItemCount(Hmenu menu) {
-  return sim::MenuExists(menu) ? static_cast<int>(sim::MenuItems(menu).size()) : -1;
-}
+int GetMenuItemCount(Hmenu menu) { return sim::MenuExists(menu) ? static_cast<int>(sim::MenuItems(menu).size()) : -1; }
 
 int GetMenuStringA(Hmenu menu, std::uint32_t item, char* buffer, int size, std::uint32_t flags) {
   sim::MenuItemInfo entry;
