@@ -59,21 +59,16 @@ inline constexpr std::uint32_t StateImageChecked = 2u << 12;
 // The list-view messages, one function each.
 std::uint32_t ListViewSetExtendedListViewStyle(Hwnd list, std::uint32_t exStyle);
 int ListViewInsertColumn(Hwnd list, int index, const char* heading, int width);
-// A column's heading: false, and "" read back, when there is no such column.
+// A column's heading: false when there is no such column.
 bool ListViewSetColumnText(Hwnd list, int index, const char* heading);
-std::string ListViewGetColumnText(Hwnd list, int index);
 // The item's state bits under stateMask are set as it is inserted, which
 // tells the parent nothing (a later change would notify it); a check box's
 // state image is not taken this way: a new item's box is unticked.
 int ListViewInsertItem(Hwnd list, int index, const char* text, std::uint32_t state = 0, std::uint32_t stateMask = 0);
 bool ListViewDeleteItem(Hwnd list, int index);
 bool ListViewDeleteAllItems(Hwnd list);
-int ListViewGetItemCount(Hwnd list);
 bool ListViewSetItemText(Hwnd list, int index, const char* text);
-std::string ListViewGetItemText(Hwnd list, int index);
 bool ListViewSetItemState(Hwnd list, int index, std::uint32_t state, std::uint32_t mask);
-std::uint32_t ListViewGetItemState(Hwnd list, int index, std::uint32_t mask);
 bool ListViewSetCheckState(Hwnd list, int index, bool checked);
-bool ListViewGetCheckState(Hwnd list, int index);
 
 }  // namespace platform

@@ -22,13 +22,9 @@ Hmenu CreatePopupMenu();
 bool DestroyMenu(Hmenu menu);
 // With MF_POPUP, idOrSubmenu is the submenu's handle.
 bool AppendMenuA(Hmenu menu, std::uint32_t flags, std::uintptr_t idOrSubmenu, const char* text);
-bool ModifyMenuA(Hmenu menu, std::uint32_t position, std::uint32_t flags, std::uintptr_t idOrSubmenu, const char* text);
 // Returns the previous state (MF_CHECKED or MF_UNCHECKED), or -1 when the
 // item does not exist.
 int CheckMenuItem(Hmenu menu, std::uint32_t item, std::uint32_t flags);
-int GetMenuItemCount(Hmenu menu);
-int GetMenuStringA(Hmenu menu, std::uint32_t item, char* buffer, int size, std::uint32_t flags);
-std::uint32_t GetMenuState(Hmenu menu, std::uint32_t item, std::uint32_t flags);
 bool SetMenu(Hwnd window, Hmenu menu);
 Hmenu GetMenu(Hwnd window);
 bool DrawMenuBar(Hwnd window);

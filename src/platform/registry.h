@@ -28,7 +28,6 @@ long RegCreateKeyExA(Hkey root, const char* subKey, std::uint32_t samDesired, Hk
 long RegQueryValueExA(Hkey key, const char* name, std::uint32_t* type, std::uint8_t* data, std::uint32_t* size);
 long RegSetValueExA(Hkey key, const char* name, std::uint32_t type, const std::uint8_t* data, std::uint32_t size);
 long RegDeleteValueA(Hkey key, const char* name);
-long RegDeleteKeyA(Hkey root, const char* subKey);
 long RegCloseKey(Hkey key);
 
 }  // namespace platform

@@ -12,7 +12,5 @@ namespace platform {
 // once per missed interval.
 std::uintptr_t SetTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs);
 bool KillTimer(Hwnd window, std::uintptr_t id);
-// Milliseconds since the system started.
-std::uint32_t GetTickCount();
 
 }  // namespace platform

@@ -33,7 +33,4 @@ struct Rect {
   std::int32_t left = 0, top = 0, right = 0, bottom = 0;
 };
 
-std::uint32_t GetLastError();
-void SetLastError(std::uint32_t code);
-
 }  // namespace platform

@@ -82,10 +82,8 @@ int GetWindowTextLengthA(Hwnd window);
 // Top-level windows only; a null class or title matches any; both compared
 // without regard to case. Returns the first match in z-order, or 0.
 Hwnd FindWindowA(const char* className, const char* title);
-int GetClassNameA(Hwnd window, char* buffer, int size);
 // The icon the window's class was registered with, or 0.
 Hicon GetClassIcon(Hwnd window);
-Hwnd GetParent(Hwnd window);
 // A top-level window, hidden ones too, takes the foreground; a message-only
 // window never does (false, and the foreground stays).
 bool SetForegroundWindow(Hwnd window);
@@ -93,7 +91,6 @@ Hwnd GetForegroundWindow();
 // The window that was active last among window and those it owns (at any
 // depth); window itself when that was window or it owns none.
 Hwnd GetLastActivePopup(Hwnd window);
-Hwnd SetActiveWindow(Hwnd window);
 // Returns the window that had the focus before, or 0.
 Hwnd SetFocus(Hwnd window);
 Hwnd GetFocus();
@@ -109,13 +106,10 @@ inline constexpr std::uint32_t SwpNoSize = 0x1;
 inline constexpr std::uint32_t SwpNoMove = 0x2;
 inline constexpr std::uint32_t SwpNoActivate = 0x10;
 bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int width, int height, std::uint32_t flags);
-// The window's outer rectangle in screen coordinates, child windows too.
-bool GetWindowRect(Hwnd window, Rect* rect);
 // GetClientRect is declared in platform/desktop.h.
 // The outer size of a window whose client area is rect, for the styles.
 bool AdjustWindowRectEx(Rect* rect, std::uint32_t style, bool hasMenu, std::uint32_t exStyle);
 bool InvalidateRect(Hwnd window, const Rect* rect, bool erase);
-bool UpdateWindow(Hwnd window);
 // Virtual key state: the high bit (result < 0) says the key is down.
 short GetKeyState(int virtualKey);
 
@@ -125,13 +119,10 @@ void PostQuitMessage(int exitCode);
 // 0 when WM_QUIT was taken, -1 on error, otherwise non-zero.
 int GetMessageA(Msg* msg, Hwnd window, std::uint32_t filterMin, std::uint32_t filterMax);
 bool PeekMessageA(Msg* msg, Hwnd window, std::uint32_t filterMin, std::uint32_t filterMax, std::uint32_t removeFlags);
+// A key press (WM_KEYDOWN) posts the character it makes with the keys held
+// (WM_CHAR) to the same window.
 bool TranslateMessage(const Msg* msg);
 Lresult DispatchMessageA(const Msg* msg);
-// Tab and arrow navigation and the default button inside a dialog-like
-// window; true when the message was consumed.
-bool IsDialogMessageA(Hwnd dialog, Msg* msg);
-// Waits until a message is in the queue.
-bool WaitMessage();
 
 // The system's standard cursors (IDC_ARROW 32512, IDC_HAND 32649).
 inline constexpr int IdcArrow = 32512;

@@ -9,10 +9,12 @@
 #include "contract/ContractChecks.h"
 #include "platform/desktop.h"
 #include "platform/registry.h"
+#include "support/Probe.h"
 
 namespace {
 
 using namespace platform;
+using namespace probe;
 using contract::Poison;
 
 std::string DesktopString(const char* name) {

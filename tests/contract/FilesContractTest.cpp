@@ -9,10 +9,12 @@
 
 #include "contract/ContractChecks.h"
 #include "platform/files.h"
+#include "support/Probe.h"
 
 namespace {
 
 using namespace platform;
+using namespace probe;
 using contract::Poison;
 using contract::PoisonError;
 

@@ -9,10 +9,12 @@
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/types.h"
+#include "support/Probe.h"
 
 namespace {
 
 using namespace platform;
+using namespace probe;
 using contract::ExpectText;
 using contract::Poison;
 using contract::PoisonError;

@@ -8,10 +8,12 @@
 
 #include "contract/ContractChecks.h"
 #include "platform/registry.h"
+#include "support/Probe.h"
 
 namespace {
 
 using namespace platform;
+using namespace probe;
 using contract::Poison;
 
 constexpr const char* kScratch = "Software\\Muralto-contract-test";

@@ -11,7 +11,9 @@ namespace support {
 
 namespace fs = std::filesystem;
 
-SimMachine::SimMachine() {
+SimMachine::SimMachine() { Restart(); }
+
+void SimMachine::Restart() const {
   sim::Reset();
   sim::MapDrive('C', root_.Path());
   MakeDir(DataDir);

@@ -3,6 +3,7 @@
 // C: mapped to a new temporary host folder holding the program's folder
 // C:\Muralto\ (with data\), the executable C:\Muralto\Muralto.exe and the
 // Windows folder C:\Windows. Everything goes when the object goes.
+// sim::Reset() is the one reset of the machine; this object calls it.
 #include <string>
 
 #include "support/TempFolder.h"
@@ -15,6 +16,10 @@ class SimMachine {
   ~SimMachine();
   SimMachine(const SimMachine&) = delete;
   SimMachine& operator=(const SimMachine&) = delete;
+
+  // The machine starts afresh (sim::Reset) on the same disk: the files under
+  // C: stay, everything else (windows, registry, records) is new.
+  void Restart() const;
 
   static constexpr const char* AppDir = "C:\\Muralto\\";
   static constexpr const char* ExePath = "C:\\Muralto\\Muralto.exe";

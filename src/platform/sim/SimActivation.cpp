@@ -1,13 +1,14 @@
-// Activation of top-level windows in the simulated system: the window that
-// loses it is told first, then the one that takes it, whose default handling
-// gives itself the keyboard focus unless it is minimised.
-#include "platform/sim/SimWindowState.h"
+// Activation, the foreground and the keyboard focus in the simulated
+// system: the window that loses the activation is told first, then the one
+// that takes it, whose default handling gives itself the keyboard focus
+// unless it is minimised.
+#include "platform/sim/SimMachine.h"
 #include "platform/sim/windows_world.h"
 
 namespace sim::detail {
 
 void Activate(platform::Hwnd window, bool foreground) {
-  auto& st = S();
+  auto& st = TheWindows();
   platform::Hwnd old = st.active;
   st.active = window;
   if (foreground) st.foreground = window;
@@ -25,7 +26,7 @@ void Activate(platform::Hwnd window, bool foreground) {
 }
 
 void ActivateAfter(platform::Hwnd leaving) {
-  auto& st = S();
+  auto& st = TheWindows();
   if (st.active != leaving) return;
   const bool foreground = st.foreground == leaving;
   auto takes = [leaving](platform::Hwnd h) {
@@ -48,6 +49,55 @@ void ActivateAfter(platform::Hwnd leaving) {
 }
 
 }  // namespace sim::detail
+
+namespace platform {
+using namespace sim::detail;
+
+bool SetForegroundWindow(Hwnd window) {
+  Window* w = Find(window);
+  while (w && (w->style & WsChild)) w = Find(w->parent);
+  if (!w || w->messageOnly) {
+    sim::SetLastError(1400);  // ERROR_INVALID_WINDOW_HANDLE
+    return false;
+  }
+  BringToTop(w->handle);
+  Activate(w->handle, true);
+  return true;
+}
+
+Hwnd GetForegroundWindow() { return TheWindows().foreground; }
+
+bool SetWindowPos(Hwnd window, Hwnd insertAfter, int, int, int, int, std::uint32_t flags) {
+  Window* w = Find(window);
+  if (!w || !IsTopLevel(*w) || insertAfter != HwndTop || (flags & (SwpNoMove | SwpNoSize)) != (SwpNoMove | SwpNoSize)) {
+    sim::SetLastError(87);  // ERROR_INVALID_PARAMETER: what the program never asks for
+    return false;
+  }
+  BringToTop(window);
+  if (!(flags & SwpNoActivate)) Activate(window, TheWindows().foreground != 0);
+  return true;
+}
+
+Hwnd GetLastActivePopup(Hwnd window) {
+  const Window* w = Find(window);
+  if (!w) return 0;
+  return Find(w->lastActive) ? w->lastActive : window;
+}
+
+Hwnd SetFocus(Hwnd window) {
+  auto& st = TheWindows();
+  Hwnd old = st.focus;
+  if (window && !Find(window)) return 0;
+  if (old == window) return old;
+  st.focus = window;
+  if (old && Find(old)) SendMessageA(old, WmKillFocus, window, 0);
+  if (window && st.focus == window) SendMessageA(window, WmSetFocus, old, 0);
+  return old;
+}
+
+Hwnd GetFocus() { return TheWindows().focus; }
+
+}  // namespace platform
 
 namespace sim {
 

@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 
 #include "platform/files.h"
-#include "platform/sim/SimState.h"
+#include "platform/sim/SimMachine.h"
 #include "platform/sim/SimText.h"
 
 namespace sim::machine {
@@ -26,7 +26,7 @@ std::uint32_t PosixBits(const struct stat& link, const struct stat& target, cons
 
 // Tests rarely add bits, so the lower-cased key is only made when some exist.
 std::uint32_t AddedBits(const std::string& hostPath) {
-  const auto& extra = TheState().extraAttributes;
+  const auto& extra = TheMachine().extraAttributes;
   if (extra.empty()) return 0;
   const auto added = extra.find(LowerAnsi(hostPath));
   return added == extra.end() ? 0 : added->second;
@@ -55,7 +55,7 @@ std::optional<EntryFacts> FactsOfEntry(int folderFd, const std::string& hostFold
   if (S_ISLNK(link.st_mode) && fstatat(folderFd, name.c_str(), &target, 0) != 0) return std::nullopt;
   EntryFacts facts;
   facts.attributes = PosixBits(link, target, name);
-  if (!TheState().extraAttributes.empty()) {
+  if (!TheMachine().extraAttributes.empty()) {
     facts.attributes |= AddedBits(hostFolder == "/" ? "/" + name : hostFolder + "/" + name);
   }
   if (!S_ISDIR(target.st_mode)) facts.size = static_cast<std::uint64_t>(target.st_size);

@@ -6,34 +6,16 @@
 
 #include "platform/desktop.h"
 #include "platform/registry.h"
-#include "platform/sim/SimState.h"
+#include "platform/sim/SimMachine.h"
 #include "platform/sim/world.h"
 
 namespace sim {
 
-namespace {
+Screen& TheScreen() { return machine::TheMachine().screen; }
 
-std::vector<ClientRectProvider>& Providers() {
-  static std::vector<ClientRectProvider> providers;
-  return providers;
-}
+std::vector<WallpaperCall>& WallpaperCalls() { return machine::TheMachine().wallpaperCalls; }
 
-}  // namespace
-
-Screen& TheScreen() { return machine::TheState().screen; }
-
-std::vector<WallpaperCall>& WallpaperCalls() { return machine::TheState().wallpaperCalls; }
-
-void SetWallpaperCallRecordsPath(bool on) { machine::TheState().wallpaperCallRecordsPath = on; }
-
-void AddClientRectProvider(ClientRectProvider provider) { Providers().push_back(std::move(provider)); }
-
-bool ProvidedClientRect(std::uintptr_t window, platform::Rect* rect) {
-  for (const auto& provider : Providers()) {
-    if (provider && provider(window, rect)) return true;
-  }
-  return false;
-}
+void SetWallpaperCallRecordsPath(bool on) { machine::TheMachine().wallpaperCallRecordsPath = on; }
 
 }  // namespace sim
 
@@ -41,7 +23,7 @@ namespace platform {
 
 namespace {
 
-using sim::machine::TheState;
+using sim::machine::TheMachine;
 
 // A fixed pattern, so that a capture of an untouched screen is still checkable.
 std::uint32_t PatternPixel(int x, int y) {
@@ -60,7 +42,7 @@ std::uint32_t ScreenPixel(const sim::Screen& screen, int x, int y) {
 }
 
 bool IsOpenDc(Hdc dc) {
-  const auto& dcs = TheState().openDcs;
+  const auto& dcs = TheMachine().openDcs;
   return std::find(dcs.begin(), dcs.end(), dc) != dcs.end();
 }
 
@@ -68,10 +50,10 @@ bool IsOpenDc(Hdc dc) {
 
 bool SystemParametersInfoA(std::uint32_t action, std::uint32_t param, void* pv, std::uint32_t winIni) {
   if (action != SpiSetDeskWallpaper) {
-    SetLastError(ErrorInvalidParameter);
+    sim::SetLastError(ErrorInvalidParameter);
     return false;
   }
-  auto& state = TheState();
+  auto& state = TheMachine();
   const std::string path = pv == nullptr ? "" : static_cast<const char*>(pv);
   state.wallpaperCalls.push_back(sim::WallpaperCall{param, path, winIni});
   if ((winIni & SpifUpdateIniFile) != 0 && state.wallpaperCallRecordsPath) {
@@ -85,7 +67,7 @@ bool SystemParametersInfoA(std::uint32_t action, std::uint32_t param, void* pv, 
 }
 
 int GetSystemMetrics(int index) {
-  const sim::Screen& screen = TheState().screen;
+  const sim::Screen& screen = TheMachine().screen;
   switch (index) {
     case SmCxScreen: return screen.width;
     case SmCyScreen: return screen.height;
@@ -98,40 +80,44 @@ Hwnd GetDesktopWindow() { return sim::DesktopWindowHandle; }
 
 bool GetClientRect(Hwnd window, Rect* rect) {
   if (rect == nullptr) {
-    SetLastError(ErrorInvalidParameter);
+    sim::SetLastError(ErrorInvalidParameter);
     return false;
   }
   if (window == sim::DesktopWindowHandle) {
-    const sim::Screen& screen = TheState().screen;
+    const sim::Screen& screen = TheMachine().screen;
     *rect = Rect{0, 0, screen.width, screen.height};
     return true;
   }
-  if (sim::ProvidedClientRect(window, rect)) return true;
-  SetLastError(1400);  // ERROR_INVALID_WINDOW_HANDLE
-  return false;
+  const sim::detail::Window* w = sim::detail::Find(window);
+  if (w == nullptr) {
+    sim::SetLastError(1400);  // ERROR_INVALID_WINDOW_HANDLE
+    return false;
+  }
+  *rect = sim::detail::ClientRect(*w);
+  return true;
 }
 
 Hdc GetDC(Hwnd) {
-  auto& state = TheState();
-  const Hdc dc = state.nextDc;
-  state.nextDc += 4;
+  auto& state = TheMachine();
+  const Hdc dc = state.next.dc;
+  state.next.dc += 4;
   state.openDcs.push_back(dc);
   return dc;
 }
 
 int ReleaseDC(Hwnd, Hdc dc) {
-  auto& dcs = TheState().openDcs;
+  auto& dcs = TheMachine().openDcs;
   const auto found = std::find(dcs.begin(), dcs.end(), dc);
   if (found == dcs.end()) return 0;
   dcs.erase(found);
-  TheState().dcAttributes.erase(dc);
+  TheMachine().dcAttributes.erase(dc);
   return 1;
 }
 
 int GetDeviceCaps(Hdc dc, int index) {
   if (!IsOpenDc(dc)) return 0;
   switch (index) {
-    case DeviceCapsBitsPixel: return TheState().screen.bitsPerPixel;
+    case DeviceCapsBitsPixel: return TheMachine().screen.bitsPerPixel;
     case DeviceCapsPlanes: return 1;
     default: return 0;
   }
@@ -139,10 +125,10 @@ int GetDeviceCaps(Hdc dc, int index) {
 
 bool BitBltToBuffer(Hdc dc, int srcX, int srcY, int width, int height, std::uint8_t* bgra) {
   if (!IsOpenDc(dc) || width < 0 || height < 0 || (bgra == nullptr && width > 0 && height > 0)) {
-    SetLastError(ErrorInvalidParameter);
+    sim::SetLastError(ErrorInvalidParameter);
     return false;
   }
-  const sim::Screen& screen = TheState().screen;
+  const sim::Screen& screen = TheMachine().screen;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       const std::uint32_t pixel = ScreenPixel(screen, srcX + x, srcY + y);

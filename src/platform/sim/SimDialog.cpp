@@ -6,7 +6,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/messages.h"
-#include "platform/sim/SimWindowState.h"
+#include "platform/sim/SimMachine.h"
 
 namespace platform {
 using namespace sim::detail;
@@ -17,14 +17,7 @@ constexpr const char* kBoxClass = "#32770";
 constexpr std::intptr_t kBoxTextId = 0xFFFF;
 constexpr std::uint32_t kButtonsMask = 0xF;
 
-struct OpenBox {
-  std::uint32_t type = 0;
-  int answer = 0;  // the button that ended it; 0 while it is open
-};
-std::map<Hwnd, OpenBox>& Boxes() {
-  static std::map<Hwnd, OpenBox> boxes;
-  return boxes;
-}
+std::map<Hwnd, OpenBox>& Boxes() { return TheWindows().openBoxes; }
 
 // A button ends the box with its own id. Closing it counts as Cancel, except
 // where the box has no way to cancel (Yes/No), as Wine's boxes do.
@@ -63,7 +56,7 @@ std::vector<Hwnd> DisableForBox(Hwnd owner, std::uint32_t type, Hwnd box) {
   if (owner) {
     candidates.push_back(owner);
   } else if (type & MbTaskModal) {
-    for (Hwnd h : S().order) {
+    for (Hwnd h : TheWindows().order) {
       const Window* w = Find(h);
       if (w && h != box && (w->parent == 0 || !(w->style & WsChild))) candidates.push_back(h);
     }
@@ -108,7 +101,7 @@ int RunModalBox(Hwnd owner, const std::string& text, const std::string& caption,
   // program that holds it.
   if (Window* w = Find(box)) {
     w->visible = true;
-    Activate(box, S().foreground != 0);
+    Activate(box, TheWindows().foreground != 0);
   }
   const int result = answer ? answer() : RunBox(box, defaultAnswer);
   // The windows it disabled come back first, so that its owner can take the
@@ -129,14 +122,14 @@ namespace platform {
 
 int MessageBoxA(Hwnd owner, const char* text, const char* caption, std::uint32_t type) {
   sim::MessageBoxCall call{owner, text ? text : "", caption ? caption : "Error", type};
-  S().boxes.push_back(call);
+  TheWindows().boxes.push_back(call);
   std::function<int()> answer;
-  if (auto handler = S().boxHandler) answer = [handler, call] { return handler(call); };
+  if (auto handler = TheWindows().boxHandler) answer = [handler, call] { return handler(call); };
   return RunModalBox(owner, call.text, call.caption, type, answer, (type & kButtonsMask) == MbYesNo ? IdYes : IdOk);
 }
 
 bool MessageBeep(std::uint32_t type) {
-  S().beeps.push_back(type);
+  TheWindows().beeps.push_back(type);
   return true;
 }
 
@@ -145,8 +138,10 @@ bool MessageBeep(std::uint32_t type) {
 namespace sim {
 using namespace sim::detail;
 
-std::vector<MessageBoxCall>& MessageBoxes() { return S().boxes; }
-void SetMessageBoxHandler(std::function<int(const MessageBoxCall&)> handler) { S().boxHandler = std::move(handler); }
-std::vector<std::uint32_t>& Beeps() { return S().beeps; }
+std::vector<MessageBoxCall>& MessageBoxes() { return TheWindows().boxes; }
+void SetMessageBoxHandler(std::function<int(const MessageBoxCall&)> handler) {
+  TheWindows().boxHandler = std::move(handler);
+}
+std::vector<std::uint32_t>& Beeps() { return TheWindows().beeps; }
 
 }  // namespace sim

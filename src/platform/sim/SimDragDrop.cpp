@@ -4,27 +4,11 @@
 #include <cstring>
 #include <map>
 
-#include "platform/sim/dragdrop_world.h"
-#include "platform/sim/windows_world.h"
+#include "platform/sim/SimMachine.h"
 
 namespace {
 
-struct Drop {
-  std::vector<std::string> paths;
-  platform::Point point;
-  bool inClient = false;
-};
-
-struct DropState {
-  std::map<platform::Hdrop, Drop> live;
-  std::vector<platform::Hdrop> finished;
-  platform::Hdrop next = 0x7000;
-};
-
-DropState& Drops() {
-  static DropState state;
-  return state;
-}
+sim::machine::DropState& Drops() { return sim::machine::TheMachine().drops; }
 
 bool AcceptsFiles(platform::Hwnd window) {
   return (static_cast<std::uint32_t>(platform::GetWindowLongA(window, platform::GwlExStyle)) &
@@ -42,7 +26,6 @@ platform::Point ClientOrigin(const sim::WindowInfo& info) {
 
 namespace sim {
 
-void ResetDrops() { Drops() = DropState{}; }
 std::vector<platform::Hdrop>& FinishedDrops() { return Drops().finished; }
 int LiveDrops() { return static_cast<int>(Drops().live.size()); }
 
@@ -54,11 +37,12 @@ platform::Hwnd DropFiles(platform::Hwnd window, const std::vector<std::string>& 
     point = {point.x + origin.x + info.rect.left, point.y + origin.y + info.rect.top};
     window = info.parent;
   }
-  if (!GetWindowInfo(window, &info)) return 0;
-  platform::Rect client{0, 0, 0, 0};
-  WindowClientRect(window, &client);
-  Drop drop{paths, point,
-            point.x >= client.left && point.x < client.right && point.y >= client.top && point.y < client.bottom};
+  const detail::Window* target = detail::Find(window);
+  if (!target) return 0;
+  const platform::Rect client = detail::ClientRect(*target);
+  machine::Drop drop{
+      paths, point,
+      point.x >= client.left && point.x < client.right && point.y >= client.top && point.y < client.bottom};
   platform::Hdrop handle = Drops().next++;
   Drops().live[handle] = drop;
   platform::PostMessageA(window, platform::WmDropFiles, handle, 0);

@@ -12,40 +12,40 @@
 
 #include "platform/files.h"
 #include "platform/sim/SimHostIo.h"
+#include "platform/sim/SimMachine.h"
 #include "platform/sim/SimPaths.h"
-#include "platform/sim/SimState.h"
 
 namespace platform {
 
 namespace {
 
-using sim::machine::TheState;
+using sim::machine::TheMachine;
 
 constexpr long ErrorNotSameDevice = 17;
 constexpr long ErrorDiskFull = 112;
 
 Handle FailHandle(long error) {
-  SetLastError(static_cast<std::uint32_t>(error));
+  sim::SetLastError(static_cast<std::uint32_t>(error));
   return InvalidHandleValue;
 }
 
 bool Fail(long error) {
-  SetLastError(static_cast<std::uint32_t>(error));
+  sim::SetLastError(static_cast<std::uint32_t>(error));
   return false;
 }
 
 Handle Remember(int fd, bool forWrite) {
   struct stat st {};
   fstat(fd, &st);
-  auto& state = TheState();
-  const Handle handle = state.nextHandle++;
+  auto& state = TheMachine();
+  const Handle handle = state.next.file++;
   state.files[handle] = sim::machine::OpenFile{fd, static_cast<std::uint64_t>(st.st_dev),
                                                static_cast<std::uint64_t>(st.st_ino), forWrite};
   return handle;
 }
 
 sim::machine::OpenFile* FileOf(Handle handle) {
-  auto& files = TheState().files;
+  auto& files = TheMachine().files;
   const auto found = files.find(handle);
   return found == files.end() ? nullptr : &found->second;
 }
@@ -108,7 +108,7 @@ bool WriteSome(Handle file, std::int64_t offset, const void* buffer, std::uint32
   if (open == nullptr) return Fail(ErrorInvalidHandle);
   if (!open->forWrite) return Fail(ErrorAccessDenied);
   if (buffer == nullptr && toWrite > 0) return Fail(ErrorInvalidParameter);
-  std::uint64_t& spaceLeft = TheState().diskSpaceLeft;
+  std::uint64_t& spaceLeft = TheMachine().diskSpaceLeft;
   const std::uint32_t fits = static_cast<std::uint32_t>(std::min<std::uint64_t>(toWrite, spaceLeft));
   std::uint32_t done = 0;
   while (done < fits) {
@@ -149,7 +149,7 @@ bool GetFileSizeEx(Handle file, std::int64_t* size) {
 }
 
 bool CloseHandle(Handle handle) {
-  auto& files = TheState().files;
+  auto& files = TheMachine().files;
   const auto found = files.find(handle);
   if (found == files.end()) return Fail(ErrorInvalidHandle);
   close(found->second.fd);

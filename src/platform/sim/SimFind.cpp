@@ -8,8 +8,8 @@
 
 #include "platform/files.h"
 #include "platform/sim/SimAttributes.h"
+#include "platform/sim/SimMachine.h"
 #include "platform/sim/SimPaths.h"
-#include "platform/sim/SimState.h"
 #include "platform/sim/SimText.h"
 
 namespace platform {
@@ -17,7 +17,7 @@ namespace platform {
 namespace {
 
 using sim::machine::LowerAnsi;
-using sim::machine::TheState;
+using sim::machine::TheMachine;
 
 bool EndsWithSeparator(const std::string& path) { return !path.empty() && (path.back() == '\\' || path.back() == '/'); }
 
@@ -107,7 +107,7 @@ std::vector<std::string> SortedNames(DIR* dir) {
 }
 
 Handle Fail(long error) {
-  SetLastError(static_cast<std::uint32_t>(error));
+  sim::SetLastError(static_cast<std::uint32_t>(error));
   return InvalidHandleValue;
 }
 
@@ -116,7 +116,7 @@ Handle Fail(long error) {
 Handle FindFirstFileA(const char* pattern, FindDataA* data) {
   if (pattern == nullptr || data == nullptr) return Fail(ErrorInvalidParameter);
   const std::string text = pattern;
-  if (TheState().findHook) TheState().findHook(text);
+  if (TheMachine().findHook) TheMachine().findHook(text);
   const auto split = text.find_last_of("\\/");
   const std::string folder = split == std::string::npos ? (text.size() >= 2 && text[1] == ':' ? text.substr(0, 2) : "")
                                                         : text.substr(0, split + 1);
@@ -148,21 +148,21 @@ Handle FindFirstFileA(const char* pattern, FindDataA* data) {
   if (find.entries.empty()) return Fail(ErrorFileNotFound);
   *data = find.entries[0];
   find.next = 1;
-  auto& state = TheState();
-  const Handle handle = state.nextHandle++;
+  auto& state = TheMachine();
+  const Handle handle = state.next.file++;
   state.finds[handle] = std::move(find);
   return handle;
 }
 
 bool FindNextFileA(Handle find, FindDataA* data) {
-  auto& finds = TheState().finds;
+  auto& finds = TheMachine().finds;
   const auto found = finds.find(find);
   if (found == finds.end() || data == nullptr) {
-    SetLastError(ErrorInvalidHandle);
+    sim::SetLastError(ErrorInvalidHandle);
     return false;
   }
   if (found->second.next >= found->second.entries.size()) {
-    SetLastError(ErrorNoMoreFiles);
+    sim::SetLastError(ErrorNoMoreFiles);
     return false;
   }
   *data = found->second.entries[found->second.next++];
@@ -170,30 +170,30 @@ bool FindNextFileA(Handle find, FindDataA* data) {
 }
 
 bool FindClose(Handle find) {
-  if (TheState().finds.erase(find) == 1) return true;
-  SetLastError(ErrorInvalidHandle);
+  if (TheMachine().finds.erase(find) == 1) return true;
+  sim::SetLastError(ErrorInvalidHandle);
   return false;
 }
 
 std::uint32_t GetFileAttributesA(const char* path) {
   if (path == nullptr) {
-    SetLastError(ErrorInvalidParameter);
+    sim::SetLastError(ErrorInvalidParameter);
     return InvalidFileAttributes;
   }
   const auto parts = sim::machine::ParseWindowsPath(path);
   const auto host = sim::machine::ToHostPath(path);
   if (!parts || !host) {
-    SetLastError(ErrorPathNotFound);
+    sim::SetLastError(ErrorPathNotFound);
     return InvalidFileAttributes;
   }
   const std::string name = parts->components.empty() ? "" : parts->components.back();
   const auto attributes = sim::machine::AttributesOf(*host, name);
   if (!attributes) {
-    SetLastError(static_cast<std::uint32_t>(sim::machine::MissingPathError(*host)));
+    sim::SetLastError(static_cast<std::uint32_t>(sim::machine::MissingPathError(*host)));
     return InvalidFileAttributes;
   }
   if (EndsWithSeparator(path) && (*attributes & FileAttributeDirectory) == 0) {
-    SetLastError(ErrorPathNotFound);
+    sim::SetLastError(ErrorPathNotFound);
     return InvalidFileAttributes;
   }
   return *attributes;

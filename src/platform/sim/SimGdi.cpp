@@ -8,8 +8,7 @@
 #include <vector>
 
 #include "platform/gdi.h"
-#include "platform/sim/SimState.h"
-#include "platform/sim/SimWindowState.h"
+#include "platform/sim/SimMachine.h"
 
 namespace platform {
 using namespace sim::detail;
@@ -18,24 +17,16 @@ namespace {
 // Fonts are handles whose low bits say whether they are the system font.
 constexpr Hgdiobj kSystemFont = 0x40000;
 constexpr Hgdiobj kGuiFont = 0x40004;
-Hgdiobj nextFont = 0x40100;
 
 Hgdiobj SelectedFont(Hdc dc) {
-  const auto& dcs = sim::machine::TheState().dcAttributes;
+  const auto& dcs = sim::machine::TheMachine().dcAttributes;
   const auto found = dcs.find(dc);
   return found == dcs.end() || !found->second.font ? kSystemFont : found->second.font;
 }
 
-sim::machine::State::DcAttributes& Attributes(Hdc dc) { return sim::machine::TheState().dcAttributes[dc]; }
+sim::machine::Machine::DcAttributes& Attributes(Hdc dc) { return sim::machine::TheMachine().dcAttributes[dc]; }
 
-struct FontInfo {
-  int height = 0;
-  bool bold = false;
-};
-std::map<Hfont, FontInfo>& Fonts() {
-  static std::map<Hfont, FontInfo> fonts;
-  return fonts;
-}
+std::map<Hfont, sim::machine::FontInfo>& Fonts() { return sim::machine::TheMachine().fonts; }
 
 // The simulation's measure of text: every character of a font is as wide
 // as half its character height less one, a pixel more in bold, and a line
@@ -92,13 +83,13 @@ std::vector<int> LineLengths(const std::string& text, int charWidth, int wrapWid
 Hdc BeginPaint(Hwnd window, PaintStruct* paint) {
   if (!Find(window) || !paint) return 0;
   paint->dc = 0x50000 + window;
-  sim::WindowClientRect(window, &paint->paint);
+  paint->paint = ClientRect(*Find(window));
   return paint->dc;
 }
 
 bool EndPaint(Hwnd window, const PaintStruct* paint) {
   // The next BeginPaint's context starts afresh.
-  if (paint) sim::machine::TheState().dcAttributes.erase(paint->dc);
+  if (paint) sim::machine::TheMachine().dcAttributes.erase(paint->dc);
   return Find(window) != nullptr;
 }
 bool FillRectSysColor(Hdc dc, const Rect* rect, int) { return dc != 0 && rect != nullptr; }
@@ -171,8 +162,9 @@ bool GetTextMetricsA(Hdc dc, TextMetric* metric) {
 
 Hfont CreateFontA(int height, int weight, bool, bool, const char* face) {
   if (!face) return 0;
-  Hfont font = nextFont;
-  nextFont += 4;
+  Hfont& next = sim::machine::TheMachine().next.font;
+  const Hfont font = next;
+  next += 4;
   Fonts()[font] = {height, weight >= FwBold};
   return font;
 }

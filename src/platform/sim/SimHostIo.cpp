@@ -7,8 +7,8 @@
 #include <cerrno>
 
 #include "platform/UniqueHandle.h"
+#include "platform/sim/SimMachine.h"
 #include "platform/sim/SimPaths.h"
-#include "platform/sim/SimState.h"
 #include "platform/types.h"
 
 namespace sim::machine {
@@ -65,7 +65,7 @@ long WriteWholeFile(const std::string& hostPath, const std::string& text) {
 long SharingConflict(const std::string& hostPath, bool forWrite) {
   struct stat st {};
   if (stat(hostPath.c_str(), &st) != 0) return 0;
-  for (const auto& [handle, file] : TheState().files) {
+  for (const auto& [handle, file] : TheMachine().files) {
     if (file.device != st.st_dev || file.inode != st.st_ino) continue;
     // A reader shares reading only; a writer shares nothing.
     if (file.forWrite || forWrite) return platform::ErrorSharingViolation;
@@ -76,7 +76,7 @@ long SharingConflict(const std::string& hostPath, bool forWrite) {
 bool IsOpen(const std::string& hostPath) {
   struct stat st {};
   if (lstat(hostPath.c_str(), &st) != 0) return false;
-  for (const auto& [handle, file] : TheState().files) {
+  for (const auto& [handle, file] : TheMachine().files) {
     if (file.device == st.st_dev && file.inode == st.st_ino) return true;
   }
   return false;

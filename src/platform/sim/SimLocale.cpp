@@ -4,20 +4,13 @@
 #include <string>
 
 #include "platform/locale.h"
-#include "platform/sim/SimWindowState.h"
-
-namespace sim::detail {
-std::string& DecimalSeparatorSetting() {
-  static std::string separator = ".";
-  return separator;
-}
-}  // namespace sim::detail
+#include "platform/sim/SimMachine.h"
 
 namespace platform {
 
 int GetLocaleInfoA(std::uint32_t, std::uint32_t type, char* buffer, int size) {
   if (type != LocaleSDecimal) return 0;
-  const std::string& value = sim::detail::DecimalSeparatorSetting();
+  const std::string& value = sim::machine::TheMachine().decimalSeparator;
   int needed = static_cast<int>(value.size()) + 1;
   if (!buffer || size == 0) return needed;
   if (size < needed) return 0;
@@ -28,5 +21,5 @@ int GetLocaleInfoA(std::uint32_t, std::uint32_t type, char* buffer, int size) {
 }  // namespace platform
 
 namespace sim {
-void SetDecimalSeparator(const std::string& separator) { detail::DecimalSeparatorSetting() = separator; }
+void SetDecimalSeparator(const std::string& separator) { machine::TheMachine().decimalSeparator = separator; }
 }  // namespace sim

@@ -4,7 +4,7 @@
 
 #include "platform/menus.h"
 #include "platform/messages.h"
-#include "platform/sim/SimWindowState.h"
+#include "platform/sim/SimMachine.h"
 
 namespace platform {
 using namespace sim::detail;
@@ -12,8 +12,8 @@ using namespace sim::detail;
 namespace {
 
 Menu* FindMenu(Hmenu menu) {
-  auto it = S().menus.find(menu);
-  return it == S().menus.end() ? nullptr : &it->second;
+  auto it = TheWindows().menus.find(menu);
+  return it == TheWindows().menus.end() ? nullptr : &it->second;
 }
 
 sim::MenuItemInfo* FindItem(Hmenu menu, std::uint32_t item, std::uint32_t flags) {
@@ -36,7 +36,7 @@ constexpr long ErrorInvalidMenuHandle = 1401;
 constexpr long ErrorPopupAlreadyActive = 1446;
 
 bool Fail(long error) {
-  SetLastError(static_cast<std::uint32_t>(error));
+  sim::SetLastError(static_cast<std::uint32_t>(error));
   return false;
 }
 
@@ -94,9 +94,9 @@ std::uintptr_t TrackMenu(Hmenu menu, Hwnd owner, std::uintptr_t scripted) {
 }
 
 Hmenu NewMenu(bool popup) {
-  Hmenu handle = S().nextMenu;
-  S().nextMenu += 4;
-  S().menus[handle].popup = popup;
+  Hmenu handle = TheWindows().nextMenu;
+  TheWindows().nextMenu += 4;
+  TheWindows().menus[handle].popup = popup;
   return handle;
 }
 
@@ -126,7 +126,7 @@ bool DestroyMenu(Hmenu menu) {
   for (auto& item : m->items) {
     if (item.flags & MfPopup) subs.push_back(item.submenu);
   }
-  S().menus.erase(menu);
+  TheWindows().menus.erase(menu);
   for (Hmenu sub : subs) DestroyMenu(sub);
   return true;
 }
@@ -138,40 +138,12 @@ bool AppendMenuA(Hmenu menu, std::uint32_t flags, std::uintptr_t idOrSubmenu, co
   return true;
 }
 
-bool ModifyMenuA(Hmenu menu, std::uint32_t position, std::uint32_t flags, std::uintptr_t idOrSubmenu,
-                 const char* text) {
-  sim::MenuItemInfo* item = FindItem(menu, position, flags);
-  if (!item) return false;
-  *item = MakeItem(flags, idOrSubmenu, text);
-  return true;
-}
-
 int CheckMenuItem(Hmenu menu, std::uint32_t item, std::uint32_t flags) {
   sim::MenuItemInfo* entry = FindItem(menu, item, flags);
   if (!entry) return -1;
   int old = (entry->flags & MfChecked) ? static_cast<int>(MfChecked) : static_cast<int>(MfUnchecked);
   entry->flags = (entry->flags & ~MfChecked) | (flags & MfChecked);
   return old;
-}
-
-int GetMenuItemCount(Hmenu menu) {
-  Menu* m = FindMenu(menu);
-  return m ? static_cast<int>(m->items.size()) : -1;
-}
-
-int GetMenuStringA(Hmenu menu, std::uint32_t item, char* buffer, int size, std::uint32_t flags) {
-  sim::MenuItemInfo* entry = FindItem(menu, item, flags);
-  if (!entry || (entry->flags & MfSeparator)) return 0;
-  if (!buffer || size <= 0) return static_cast<int>(entry->caption.size());
-  int n = std::min<int>(static_cast<int>(entry->caption.size()), size - 1);
-  std::memcpy(buffer, entry->caption.data(), static_cast<std::size_t>(n));
-  buffer[n] = '\0';
-  return n;
-}
-
-std::uint32_t GetMenuState(Hmenu menu, std::uint32_t item, std::uint32_t flags) {
-  sim::MenuItemInfo* entry = FindItem(menu, item, flags);
-  return entry ? entry->flags : 0xFFFFFFFFu;
 }
 
 bool SetMenu(Hwnd window, Hmenu menu) {
@@ -191,13 +163,13 @@ bool DrawMenuBar(Hwnd window) { return Find(window) != nullptr; }
 // The owner hears the menu open and close the way Windows tells it, and the
 // chosen item's WM_COMMAND is posted after the menu has closed.
 bool TrackPopupMenu(Hmenu menu, std::uint32_t, int x, int y, Hwnd owner) {
-  std::uintptr_t scripted = S().popupChoice;
-  S().popupChoice = 0;
+  std::uintptr_t scripted = TheWindows().popupChoice;
+  TheWindows().popupChoice = 0;
   if (!FindMenu(menu)) return Fail(ErrorInvalidMenuHandle);
   if (!Find(owner)) return Fail(ErrorInvalidWindowHandle);
-  auto& shown = S().menusShown;
+  auto& shown = TheWindows().menusShown;
   if (std::find(shown.begin(), shown.end(), menu) != shown.end()) return Fail(ErrorPopupAlreadyActive);
-  S().popups.push_back({menu, x, y, owner});
+  TheWindows().popups.push_back({menu, x, y, owner});
   shown.push_back(menu);
   SendMessageA(owner, WmEnterMenuLoop, 1, 0);
   SendMessageA(owner, WmInitMenu, menu, 0);
@@ -218,12 +190,14 @@ bool TrackPopupMenu(Hmenu menu, std::uint32_t, int x, int y, Hwnd owner) {
 namespace sim {
 using namespace sim::detail;
 
-std::vector<PopupCall>& PopupCalls() { return S().popups; }
-void SetPopupChoice(std::uintptr_t commandId) { S().popupChoice = commandId; }
+std::vector<PopupCall>& PopupCalls() { return TheWindows().popups; }
+void SetPopupChoice(std::uintptr_t commandId) { TheWindows().popupChoice = commandId; }
+
+bool MenuExists(platform::Hmenu menu) { return TheWindows().menus.count(menu) == 1; }
 
 std::vector<MenuItemInfo> MenuItems(platform::Hmenu menu) {
-  auto it = S().menus.find(menu);
-  return it == S().menus.end() ? std::vector<MenuItemInfo>{} : it->second.items;
+  auto it = TheWindows().menus.find(menu);
+  return it == TheWindows().menus.end() ? std::vector<MenuItemInfo>{} : it->second.items;
 }
 
 }  // namespace sim

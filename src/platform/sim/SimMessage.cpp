@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/sim/SimWindowState.h"
+#include "platform/sim/SimMachine.h"
 
 namespace platform {
 using namespace sim::detail;
@@ -18,7 +18,7 @@ bool Matches(const Msg& m, Hwnd window, std::uint32_t filterMin, std::uint32_t f
 // Takes the first matching message; timers are looked at only when nothing
 // else waits, as their ticks have the lowest priority.
 bool Take(Msg* msg, Hwnd window, std::uint32_t filterMin, std::uint32_t filterMax, bool remove) {
-  auto& q = S().queue;
+  auto& q = TheWindows().queue;
   for (int pass = 0; pass < 2; ++pass) {
     auto it = std::find_if(q.begin(), q.end(), [&](const Msg& m) { return Matches(m, window, filterMin, filterMax); });
     if (it != q.end()) {
@@ -26,8 +26,8 @@ bool Take(Msg* msg, Hwnd window, std::uint32_t filterMin, std::uint32_t filterMa
       if (remove) {
         q.erase(it);
         if (msg->message == WmTimer) {
-          auto t = S().timers.find({msg->hwnd, msg->wParam});
-          if (t != S().timers.end()) t->second.pending = false;
+          auto t = TheWindows().timers.find({msg->hwnd, msg->wParam});
+          if (t != TheWindows().timers.end()) t->second.pending = false;
         }
       }
       return true;
@@ -93,34 +93,34 @@ Lresult SendMessageA(Hwnd window, std::uint32_t message, Wparam wParam, Lparam l
 
 bool PostMessageA(Hwnd window, std::uint32_t message, Wparam wParam, Lparam lParam) {
   if (window && !Find(window)) {
-    SetLastError(1400);
+    sim::SetLastError(1400);
     return false;
   }
-  S().queue.push_back({window, message, wParam, lParam, S().clock, {}});
+  TheWindows().queue.push_back({window, message, wParam, lParam, TheWindows().clock, {}});
   return true;
 }
 
 void PostQuitMessage(int exitCode) {
-  S().quitPosted = true;
-  S().quitCode = exitCode;
+  TheWindows().quitPosted = true;
+  TheWindows().quitCode = exitCode;
 }
 
 int GetMessageA(Msg* msg, Hwnd window, std::uint32_t filterMin, std::uint32_t filterMax) {
   if (!msg) return -1;
   for (int attempt = 0; attempt < 2; ++attempt) {
     if (Take(msg, window, filterMin, filterMax, true)) return 1;
-    if (S().quitPosted) {
-      S().quitPosted = false;
-      *msg = {0, WmQuit, static_cast<Wparam>(S().quitCode), 0, S().clock, {}};
+    if (TheWindows().quitPosted) {
+      TheWindows().quitPosted = false;
+      *msg = {0, WmQuit, static_cast<Wparam>(TheWindows().quitCode), 0, TheWindows().clock, {}};
       return 0;
     }
-    if (attempt == 0 && S().idle) {
-      auto idle = S().idle;
+    if (attempt == 0 && TheWindows().idle) {
+      auto idle = TheWindows().idle;
       idle();
     }
   }
   // Nothing can ever arrive: a real thread would wait forever.
-  SetLastError(1460);  // ERROR_TIMEOUT
+  sim::SetLastError(1460);  // ERROR_TIMEOUT
   return -1;
 }
 
@@ -128,17 +128,50 @@ bool PeekMessageA(Msg* msg, Hwnd window, std::uint32_t filterMin, std::uint32_t 
   if (!msg) return false;
   bool remove = (removeFlags & PmRemove) != 0;
   if (Take(msg, window, filterMin, filterMax, remove)) return true;
-  if (S().quitPosted) {
-    if (remove) S().quitPosted = false;
-    *msg = {0, WmQuit, static_cast<Wparam>(S().quitCode), 0, S().clock, {}};
+  if (TheWindows().quitPosted) {
+    if (remove) TheWindows().quitPosted = false;
+    *msg = {0, WmQuit, static_cast<Wparam>(TheWindows().quitCode), 0, TheWindows().clock, {}};
     return true;
   }
   return false;
 }
 
+namespace {
+
+// The character a key gives on a US keyboard with the keys now held, or -1
+// for a key that gives none: letters in the case Shift chooses (Ctrl makes
+// them control characters), digits and the shifted row above them, and the
+// keys of a control character of their own.
+int CharacterOf(Wparam key) {
+  const bool shift = GetKeyState(VkShift) < 0;
+  const bool control = GetKeyState(VkControl) < 0;
+  const int vk = static_cast<int>(key);
+  if (vk >= 'A' && vk <= 'Z') return control ? vk - 'A' + 1 : (shift ? vk : vk - 'A' + 'a');
+  if (vk >= '0' && vk <= '9') {
+    if (control) return -1;
+    return shift ? ")!@#$%^&*("[vk - '0'] : vk;
+  }
+  switch (vk) {
+    case VkSpace: return ' ';
+    case VkReturn: return control ? '\n' : '\r';
+    case VkEscape: return 0x1B;
+    case VkTab: return control ? -1 : '\t';
+    case VkBack: return control ? 0x7F : '\b';
+    default: return -1;
+  }
+}
+
+}  // namespace
+
+// A key press posts its character (WM_CHAR, with the press's lParam) to the
+// window it went to; every key message counts as translated.
 bool TranslateMessage(const Msg* msg) {
-  // Key presses are posted as WM_KEYDOWN and WM_CHAR by the test itself.
-  return msg && msg->message == WmKeyDown;
+  if (!msg) return false;
+  if (msg->message == WmKeyDown) {
+    const int c = CharacterOf(msg->wParam);
+    if (c >= 0) PostMessageA(msg->hwnd, WmChar, static_cast<Wparam>(c), msg->lParam);
+  }
+  return msg->message == WmKeyDown || msg->message == WmKeyUp || msg->message == WmSysKeyDown;
 }
 
 Lresult DispatchMessageA(const Msg* msg) {
@@ -146,23 +179,12 @@ Lresult DispatchMessageA(const Msg* msg) {
   return SendMessageA(msg->hwnd, msg->message, msg->wParam, msg->lParam);
 }
 
-bool IsDialogMessageA(Hwnd, Msg*) { return false; }
-
-bool WaitMessage() {
-  if (!S().queue.empty() || S().quitPosted) return true;
-  if (S().idle) {
-    auto idle = S().idle;
-    idle();
-  }
-  return !S().queue.empty() || S().quitPosted || QueueDueTimer();
-}
-
 }  // namespace platform
 
 namespace sim {
 using namespace sim::detail;
 
-void SetIdleHandler(std::function<void()> handler) { S().idle = std::move(handler); }
+void SetIdleHandler(std::function<void()> handler) { TheWindows().idle = std::move(handler); }
 
 void DispatchPending() {
   platform::Msg msg;

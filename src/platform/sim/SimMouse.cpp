@@ -1,6 +1,6 @@
 // The user's mouse: which window is under the pointer, its shape, and the
 // mouse messages that window receives.
-#include "platform/sim/SimWindowState.h"
+#include "platform/sim/SimMachine.h"
 #include "platform/sim/mouse_world.h"
 
 namespace sim::detail {
@@ -21,7 +21,7 @@ bool IsChildWindow(const Window& w) { return (w.style & platform::WsChild) && w.
 // The window under p (client coordinates of window), or 0 when window and
 // everything on it lets the pointer through.
 Hwnd WindowAt(Hwnd window, Point p) {
-  for (Hwnd h : std::vector<Hwnd>(S().order)) {
+  for (Hwnd h : std::vector<Hwnd>(TheWindows().order)) {
     Window* child = Find(h);
     if (!child || child->parent != window || !IsChildWindow(*child) || !child->visible) continue;
     const platform::Rect& r = child->rect;
@@ -49,8 +49,8 @@ Point ClientOrigin(Hwnd window) {
 
 platform::Wparam HeldKeys() {
   platform::Wparam keys = 0;
-  if (S().keysDown.count(platform::VkShift)) keys |= platform::MkShift;
-  if (S().keysDown.count(platform::VkControl)) keys |= platform::MkControl;
+  if (TheWindows().keysDown.count(platform::VkShift)) keys |= platform::MkShift;
+  if (TheWindows().keysDown.count(platform::VkControl)) keys |= platform::MkControl;
   return keys;
 }
 
@@ -60,12 +60,13 @@ struct Target {
 };
 
 Target PointerAt(Hwnd top, int x, int y, std::uint32_t message) {
-  Hwnd window = S().capture ? S().capture : WindowAt(top, {x, y});
+  Hwnd window = TheWindows().capture ? TheWindows().capture : WindowAt(top, {x, y});
   if (!window) window = top;
   Point origin = ClientOrigin(window);
-  if (!S().capture) {
+  if (!TheWindows().capture) {
     platform::Lparam hit = platform::MakeLparam(static_cast<int>(platform::HtClient), static_cast<int>(message));
-    if (platform::SendMessageA(window, platform::WmSetCursor, window, hit) == 0) S().cursor = platform::IdcArrow;
+    if (platform::SendMessageA(window, platform::WmSetCursor, window, hit) == 0)
+      TheWindows().cursor = platform::IdcArrow;
   }
   return {window, platform::MakeLparam(x - origin.x, y - origin.y)};
 }
@@ -99,6 +100,6 @@ platform::Hwnd ClickMouse(platform::Hwnd window, int x, int y, MouseButton butto
   return down.window;
 }
 
-int CursorShape() { return S().cursor; }
+int CursorShape() { return TheWindows().cursor; }
 
 }  // namespace sim

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "platform/sim/SimState.h"
+#include "platform/sim/SimMachine.h"
 #include "platform/sim/SimText.h"
 #include "platform/types.h"
 
@@ -69,7 +69,7 @@ std::optional<WindowsPathParts> ParseWindowsPath(std::string_view path) {
 std::optional<std::string> ToHostPath(std::string_view windowsPath) {
   const auto parts = ParseWindowsPath(windowsPath);
   if (!parts) return std::nullopt;
-  const auto& drives = TheState().drives;
+  const auto& drives = TheMachine().drives;
   const auto drive = drives.find(parts->drive);
   if (drive == drives.end()) return std::nullopt;
   // Most paths are spelt as on the host: then every component exists as
@@ -88,7 +88,7 @@ std::optional<std::string> ToHostPath(std::string_view windowsPath) {
 }
 
 std::string ToWindowsPath(const std::string& hostPath) {
-  const std::map<char, std::string>& drives = TheState().drives;
+  const std::map<char, std::string>& drives = TheMachine().drives;
   char bestLetter = 0;
   std::size_t bestLength = 0;
   for (const auto& [letter, root] : drives) {
@@ -148,7 +148,7 @@ bool IsUnderFolder(const std::string& hostPath, const std::string& hostFolder) {
 }
 
 bool WritesDenied(const std::string& hostPath) {
-  for (const std::string& folder : TheState().deniedWriteFolders) {
+  for (const std::string& folder : TheMachine().deniedWriteFolders) {
     if (IsUnderFolder(hostPath, folder)) return true;
   }
   return false;

@@ -6,9 +6,9 @@
 
 #include "platform/profile.h"
 #include "platform/sim/SimHostIo.h"
+#include "platform/sim/SimMachine.h"
 #include "platform/sim/SimPaths.h"
 #include "platform/sim/SimProfileDocument.h"
-#include "platform/sim/SimState.h"
 #include "platform/types.h"
 
 namespace platform {
@@ -21,7 +21,7 @@ using sim::machine::ProfileDocument;
 std::optional<std::string> ProfileHostPath(const char* fileName) {
   std::string path = fileName;
   if (path.find_first_of("\\/:") == std::string::npos) {
-    path = sim::machine::TheState().windowsDirectory + "\\" + path;
+    path = sim::machine::TheMachine().windowsDirectory + "\\" + path;
   }
   return sim::machine::ToHostPath(path);
 }
@@ -83,16 +83,16 @@ std::uint32_t GetPrivateProfileStringA(const char* section, const char* key, con
   const std::string fallback = TrimmedDefault(defaultValue);
   const auto host = fileName == nullptr ? std::nullopt : ProfileHostPath(fileName);
   if (!host) {
-    SetLastError(ErrorPathNotFound);
+    sim::SetLastError(ErrorPathNotFound);
     return CopyOut(fallback, buffer, size);
   }
   std::string text;
   const long error = sim::machine::ReadWholeFile(*host, &text);
   if (error == ErrorPathNotFound) {
-    SetLastError(static_cast<std::uint32_t>(error));
+    sim::SetLastError(static_cast<std::uint32_t>(error));
     return CopyOut(fallback, buffer, size);
   }
-  if (error != 0) SetLastError(static_cast<std::uint32_t>(error));
+  if (error != 0) sim::SetLastError(static_cast<std::uint32_t>(error));
   const ProfileDocument document = ProfileDocument::Parse(text);
 
   if (section == nullptr) {
@@ -121,7 +121,8 @@ std::uint32_t GetPrivateProfileSectionA(const char* section, char* buffer, std::
   const auto host = section == nullptr || fileName == nullptr ? std::nullopt : ProfileHostPath(fileName);
   std::string text;
   if (host) {
-    if (const long error = sim::machine::ReadWholeFile(*host, &text)) SetLastError(static_cast<std::uint32_t>(error));
+    if (const long error = sim::machine::ReadWholeFile(*host, &text))
+      sim::SetLastError(static_cast<std::uint32_t>(error));
   }
   const ProfileDocument document = ProfileDocument::Parse(text);
   std::vector<std::string> lines;
@@ -136,22 +137,22 @@ std::uint32_t GetPrivateProfileSectionA(const char* section, char* buffer, std::
 
 bool WritePrivateProfileStringA(const char* section, const char* key, const char* value, const char* fileName) {
   if (section == nullptr || fileName == nullptr) {
-    SetLastError(ErrorInvalidParameter);
+    sim::SetLastError(ErrorInvalidParameter);
     return false;
   }
   const auto host = ProfileHostPath(fileName);
   if (!host) {
-    SetLastError(ErrorPathNotFound);
+    sim::SetLastError(ErrorPathNotFound);
     return false;
   }
   if (sim::machine::WritesDenied(*host)) {
-    SetLastError(ErrorAccessDenied);
+    sim::SetLastError(ErrorAccessDenied);
     return false;
   }
   std::string text;
   const long error = sim::machine::ReadWholeFile(*host, &text);
   if (error != 0 && error != ErrorFileNotFound) {
-    SetLastError(static_cast<std::uint32_t>(error));
+    sim::SetLastError(static_cast<std::uint32_t>(error));
     return false;
   }
   ProfileDocument document = ProfileDocument::Parse(text);
@@ -165,7 +166,7 @@ bool WritePrivateProfileStringA(const char* section, const char* key, const char
   }
   if (!changed) return true;
   if (const long failure = sim::machine::WriteWholeFile(*host, document.Serialize())) {
-    SetLastError(static_cast<std::uint32_t>(failure));
+    sim::SetLastError(static_cast<std::uint32_t>(failure));
     return false;
   }
   return true;

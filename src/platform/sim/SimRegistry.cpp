@@ -3,8 +3,8 @@
 #include <optional>
 
 #include "platform/registry.h"
+#include "platform/sim/SimMachine.h"
 #include "platform/sim/SimRegistryJournal.h"
-#include "platform/sim/SimState.h"
 
 namespace platform {
 
@@ -12,7 +12,7 @@ namespace {
 
 using sim::machine::RegistryKey;
 using sim::machine::RegistryTree;
-using sim::machine::TheState;
+using sim::machine::TheMachine;
 
 constexpr long ErrorBadPathname = 161;
 constexpr long ErrorKeyDeleted = 1018;
@@ -20,7 +20,7 @@ constexpr long ErrorKeyDeleted = 1018;
 // The key path below HKEY_CURRENT_USER that a handle stands for.
 std::optional<std::string> PathOf(Hkey key) {
   if (key == HkeyCurrentUser) return std::string();
-  const auto& open = TheState().openKeys;
+  const auto& open = TheMachine().openKeys;
   const auto found = open.find(key);
   if (found == open.end()) return std::nullopt;
   return found->second;
@@ -36,9 +36,9 @@ std::string Child(const std::string& parent, const char* subKey) {
 }
 
 Hkey NewHandle(const std::string& path) {
-  auto& state = TheState();
-  const Hkey handle = state.nextKey;
-  state.nextKey += 4;
+  auto& state = TheMachine();
+  const Hkey handle = state.next.key;
+  state.next.key += 4;
   state.openKeys[handle] = path;
   return handle;
 }
@@ -47,7 +47,7 @@ Hkey NewHandle(const std::string& path) {
 long KeyOf(Hkey key, RegistryKey** result, std::string* path) {
   const auto keyPath = PathOf(key);
   if (!keyPath) return ErrorInvalidHandle;
-  *result = TheState().registry.Find(*keyPath);
+  *result = TheMachine().registry.Find(*keyPath);
   if (*result == nullptr) return ErrorKeyDeleted;
   if (path != nullptr) *path = *keyPath;
   return ErrorSuccess;
@@ -63,7 +63,7 @@ long RegOpenKeyExA(Hkey root, const char* subKey, std::uint32_t, Hkey* result) {
   if (!rootPath) return ErrorInvalidHandle;
   if (BadSubKey(subKey)) return ErrorBadPathname;
   const std::string path = Child(*rootPath, subKey);
-  if (TheState().registry.Find(path) == nullptr) return ErrorFileNotFound;
+  if (TheMachine().registry.Find(path) == nullptr) return ErrorFileNotFound;
   *result = NewHandle(path);
   return ErrorSuccess;
 }
@@ -74,7 +74,7 @@ long RegCreateKeyExA(Hkey root, const char* subKey, std::uint32_t, Hkey* result,
   if (!rootPath) return ErrorInvalidHandle;
   if (BadSubKey(subKey)) return ErrorBadPathname;
   const std::string path = Child(*rootPath, subKey);
-  auto& registry = TheState().registry;
+  auto& registry = TheMachine().registry;
   const bool exists = registry.Find(path) != nullptr;
   if (!exists) {
     if (const long refused = sim::machine::RefusedWrite(path)) return refused;
@@ -131,13 +131,23 @@ long RegDeleteValueA(Hkey key, const char* name) {
   return ErrorSuccess;
 }
 
-long RegDeleteKeyA(Hkey root, const char* subKey) {
+long RegCloseKey(Hkey key) {
+  if (key == HkeyCurrentUser) return ErrorSuccess;
+  return TheMachine().openKeys.erase(key) == 1 ? ErrorSuccess : ErrorInvalidHandle;
+}
+
+}  // namespace platform
+
+namespace sim {
+
+long RegDeleteKeyA(platform::Hkey root, const char* subKey) {
+  using namespace platform;
   const auto rootPath = PathOf(root);
   if (!rootPath) return ErrorInvalidHandle;
   if (BadSubKey(subKey)) return ErrorBadPathname;
   if (subKey == nullptr || *subKey == '\0') return ErrorAccessDenied;
   const std::string path = Child(*rootPath, subKey);
-  auto& registry = TheState().registry;
+  auto& registry = TheMachine().registry;
   RegistryKey* found = registry.Find(path);
   if (found == nullptr) return ErrorFileNotFound;
   if (!found->children.empty()) return ErrorAccessDenied;
@@ -147,9 +157,4 @@ long RegDeleteKeyA(Hkey root, const char* subKey) {
   return ErrorSuccess;
 }
 
-long RegCloseKey(Hkey key) {
-  if (key == HkeyCurrentUser) return ErrorSuccess;
-  return TheState().openKeys.erase(key) == 1 ? ErrorSuccess : ErrorInvalidHandle;
-}
-
-}  // namespace platform
+}  // namespace sim

@@ -2,17 +2,17 @@
 #include <cstdio>
 
 #include "platform/registry.h"
+#include "platform/sim/SimMachine.h"
 #include "platform/sim/SimRegistryJournal.h"
-#include "platform/sim/SimState.h"
 
 namespace sim {
 
 using machine::RegistryTree;
-using machine::TheState;
+using machine::TheMachine;
 
 namespace machine {
 
-void Journal(const std::string& entry) { TheState().journal.push_back(entry); }
+void Journal(const std::string& entry) { TheMachine().journal.push_back(entry); }
 
 std::string JournalText(const RegValue& value) {
   if (value.type == platform::RegSz || value.type == platform::RegExpandSz) {
@@ -38,7 +38,7 @@ std::string JournalText(const RegValue& value) {
 
 long RefusedWrite(const std::string& keyPath) {
   const std::string path = RegistryTree::Canonical(keyPath);
-  for (const auto& [key, error] : TheState().registryFailures) {
+  for (const auto& [key, error] : TheMachine().registryFailures) {
     if (key.empty() || path == key || path.rfind(key + "\\", 0) == 0) return error;
   }
   return 0;
@@ -46,11 +46,11 @@ long RefusedWrite(const std::string& keyPath) {
 
 }  // namespace machine
 
-bool RegKeyExists(const std::string& key) { return TheState().registry.Find(key) != nullptr; }
+bool RegKeyExists(const std::string& key) { return TheMachine().registry.Find(key) != nullptr; }
 
-void RegCreateKey(const std::string& key) { TheState().registry.Create(key, nullptr); }
+void RegCreateKey(const std::string& key) { TheMachine().registry.Create(key, nullptr); }
 
-void RegDeleteKey(const std::string& key) { TheState().registry.DeleteTree(key); }
+void RegDeleteKey(const std::string& key) { TheMachine().registry.DeleteTree(key); }
 
 void RegSetString(const std::string& key, const std::string& name, const std::string& value) {
   RegValue stored;
@@ -61,11 +61,11 @@ void RegSetString(const std::string& key, const std::string& name, const std::st
 }
 
 void RegSetRaw(const std::string& key, const std::string& name, const RegValue& value) {
-  TheState().registry.Create(key, nullptr)->SetValue(name, value);
+  TheMachine().registry.Create(key, nullptr)->SetValue(name, value);
 }
 
 bool RegGet(const std::string& key, const std::string& name, RegValue* value) {
-  machine::RegistryKey* found = TheState().registry.Find(key);
+  machine::RegistryKey* found = TheMachine().registry.Find(key);
   if (found == nullptr) return false;
   const RegValue* stored = found->FindValue(name);
   if (stored == nullptr) return false;
@@ -82,10 +82,10 @@ std::string RegGetString(const std::string& key, const std::string& name) {
   return text;
 }
 
-std::vector<std::string>& RegJournal() { return TheState().journal; }
+std::vector<std::string>& RegJournal() { return TheMachine().journal; }
 
 void RegFailWritesUnder(const std::string& key, long error) {
-  auto& failures = TheState().registryFailures;
+  auto& failures = TheMachine().registryFailures;
   const std::string path = RegistryTree::Canonical(key);
   std::erase_if(failures, [&](const auto& entry) { return entry.first == path; });
   if (error != platform::ErrorSuccess) failures.emplace_back(path, error);

@@ -9,24 +9,12 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/shell.h"
+#include "platform/sim/SimMachine.h"
 #include "platform/sim/SimWindowState.h"
-#include "platform/sim/shell_world.h"
 
 namespace {
 
-struct ShellState {
-  std::vector<sim::BrowseCall> calls;
-  std::function<std::optional<std::string>(const sim::BrowseCall&)> handler;
-  std::map<platform::Pidl, std::string> items;  // virtual items map to BrowseVirtualItem
-  platform::Pidl nextItem = 0x5000;
-  std::optional<std::int64_t> calendar;
-  std::vector<sim::ExecuteCall> executed;
-};
-
-ShellState& Shell() {
-  static ShellState state;
-  return state;
-}
+sim::machine::ShellState& Shell() { return sim::machine::TheMachine().shell; }
 
 // An address opens through its scheme's handler ("https:"); anything else
 // is a file, which must be there ("C:" is a drive, not a scheme).
@@ -43,7 +31,6 @@ bool IsAddress(const char* file) {
 
 namespace sim {
 
-void ResetShell() { Shell() = ShellState{}; }
 std::vector<BrowseCall>& BrowseCalls() { return Shell().calls; }
 void SetBrowseHandler(std::function<std::optional<std::string>(const BrowseCall&)> handler) {
   Shell().handler = std::move(handler);

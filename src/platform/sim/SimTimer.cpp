@@ -1,13 +1,13 @@
 // GUI timers on the virtual clock.
 #include <algorithm>
 
-#include "platform/sim/SimWindowState.h"
+#include "platform/sim/SimMachine.h"
 #include "platform/timers.h"
 
 namespace sim::detail {
 
 bool QueueDueTimer() {
-  auto& st = S();
+  auto& st = TheWindows();
   // The timer that came due first ticks first.
   auto best = st.timers.end();
   for (auto it = st.timers.begin(); it != st.timers.end(); ++it) {
@@ -28,16 +28,16 @@ namespace platform {
 using namespace sim::detail;
 
 std::uintptr_t SetTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs) {
-  auto& st = S();
+  auto& st = TheWindows();
   if (!Find(window)) {
-    SetLastError(1400);
+    sim::SetLastError(1400);
     return 0;
   }
   auto key = std::make_pair(window, id);
   auto existing = st.timers.find(key);
   if (existing == st.timers.end()) {
     if (st.timerLimit == 0) {
-      SetLastError(8);  // ERROR_NOT_ENOUGH_MEMORY, what a refused timer reports
+      sim::SetLastError(8);  // ERROR_NOT_ENOUGH_MEMORY, what a refused timer reports
       return 0;
     }
     if (st.timerLimit > 0) --st.timerLimit;
@@ -49,7 +49,7 @@ std::uintptr_t SetTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs) 
 }
 
 bool KillTimer(Hwnd window, std::uintptr_t id) {
-  auto& st = S();
+  auto& st = TheWindows();
   auto it = st.timers.find({window, id});
   if (it == st.timers.end()) return false;
   st.timers.erase(it);
@@ -62,17 +62,15 @@ bool KillTimer(Hwnd window, std::uintptr_t id) {
   return true;
 }
 
-std::uint32_t GetTickCount() { return S().clock; }
-
 }  // namespace platform
 
 namespace sim {
 using namespace sim::detail;
 
-std::uint32_t Now() { return S().clock; }
+std::uint32_t Now() { return TheWindows().clock; }
 
 void AdvanceClock(std::uint32_t ms) {
-  auto& st = S();
+  auto& st = TheWindows();
   std::uint32_t end = st.clock + ms;
   DispatchPending();
   for (;;) {
@@ -86,13 +84,14 @@ void AdvanceClock(std::uint32_t ms) {
   }
 }
 
-void AdvanceClockBusy(std::uint32_t ms) { S().clock += ms; }
+void AdvanceClockBusy(std::uint32_t ms) { TheWindows().clock += ms; }
 
-void SetTimerLimit(int remaining) { S().timerLimit = remaining; }
+void SetTimerLimit(int remaining) { TheWindows().timerLimit = remaining; }
 
 std::vector<TimerInfo> Timers() {
   std::vector<TimerInfo> result;
-  for (const auto& [key, timer] : S().timers) result.push_back({key.first, key.second, timer.interval, timer.due});
+  for (const auto& [key, timer] : TheWindows().timers)
+    result.push_back({key.first, key.second, timer.interval, timer.due});
   return result;
 }
 

@@ -7,34 +7,11 @@
 #include <string>
 #include <utility>
 
-#include "platform/sim/tray_world.h"
-#include "platform/sim/windows_world.h"
+#include "platform/sim/SimMachine.h"
 
 namespace {
 
-struct TrayState {
-  std::vector<sim::NotifyCall> calls;
-  std::map<std::pair<std::uint32_t, std::uint32_t>, platform::NotifyIconData> icons;
-  std::set<std::uint32_t> refused;
-  bool taskbarUp = true;
-  platform::Point cursor;
-  std::vector<platform::Hwnd> bringToTop;
-};
-
-TrayState& T() {
-  static TrayState state;
-  return state;
-}
-
-std::map<std::string, std::uint32_t>& RegisteredMessages() {
-  static std::map<std::string, std::uint32_t> messages;
-  return messages;
-}
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return text;
-}
+sim::machine::TrayState& T() { return sim::machine::TheMachine().tray; }
 
 bool Apply(std::uint32_t message, const platform::NotifyIconData& record) {
   // Without a taskbar the shell has no window to hand the record to.
@@ -65,7 +42,6 @@ bool Apply(std::uint32_t message, const platform::NotifyIconData& record) {
 
 namespace sim {
 
-void ResetTray() { T() = TrayState{}; }
 std::vector<NotifyCall>& NotifyCalls() { return T().calls; }
 
 std::vector<platform::NotifyIconData> TrayIcons() {
@@ -122,8 +98,8 @@ Hicon LoadIconA(std::uintptr_t noModule, int resourceId) {
 
 std::uint32_t RegisterWindowMessageA(const char* name) {
   if (!name || !*name) return 0;
-  auto& messages = RegisteredMessages();
-  auto [it, added] = messages.emplace(Lower(name), 0);
+  auto& messages = sim::machine::TheMachine().registeredMessages;
+  auto [it, added] = messages.emplace(sim::machine::LowerAnsi(name), 0);
   if (added) it->second = 0xC000 + static_cast<std::uint32_t>(messages.size() - 1);
   return it->second;
 }

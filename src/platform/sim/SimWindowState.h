@@ -1,5 +1,6 @@
 #pragma once
-// The state of the simulated window system, shared by its files.
+// The simulated window system's part of the machine (sim::machine::Machine),
+// shared by its files.
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -65,7 +66,13 @@ struct Menu {
   std::vector<MenuItemInfo> items;
 };
 
-struct State {
+// A message box while its loop runs.
+struct OpenBox {
+  std::uint32_t type = 0;
+  int answer = 0;  // the button that ended it; 0 while it is open
+};
+
+struct WindowSystem {
   std::map<platform::Hwnd, Window> windows;
   std::vector<platform::Hwnd> order;           // creation order
   std::vector<platform::Hwnd> zorder;          // top-level windows, topmost first
@@ -80,6 +87,7 @@ struct State {
   int timerLimit = -1;
   std::function<void()> idle;
   std::vector<MessageBoxCall> boxes;
+  std::map<platform::Hwnd, OpenBox> openBoxes;
   std::function<int(const MessageBoxCall&)> boxHandler;
   std::vector<std::uint32_t> beeps;
   std::vector<ShowCall> shows;
@@ -103,9 +111,7 @@ struct SimListViewLabelEdit {
   platform::ListViewLabelEdit edit;
 };
 
-State& S();
 Window* Find(platform::Hwnd window);
-std::string Upper(const std::string& text);
 void RegisterPredefinedClasses();
 // Takes a due timer tick into the queue; true when one was taken.
 bool QueueDueTimer();
@@ -118,6 +124,18 @@ void Activate(platform::Hwnd window, bool foreground);
 // window, else another program.
 void ActivateAfter(platform::Hwnd leaving);
 bool IsTopLevel(const Window& w);
+// Puts a top-level window above the others, the windows it owns above it.
+void BringToTop(platform::Hwnd window);
+// The client rectangle the window's frame leaves.
+platform::Rect ClientRect(const Window& w);
+// Every window goes, as its owner would destroy it, procedures called.
+void DestroyAllWindows();
+// The list view of that handle, or null for any other window.
+Window* ListView(platform::Hwnd list);
+// LVN_ITEMCHANGED to the list's parent.
+void SendItemChange(platform::Hwnd list, int index, std::uint32_t oldState, std::uint32_t newState);
+platform::Lresult MURALTO_WINAPI ListViewProc(platform::Hwnd window, std::uint32_t message, platform::Wparam wParam,
+                                              platform::Lparam lParam);
 // Notification from a control to its parent (WM_COMMAND).
 void NotifyParent(const Window& control, std::uint32_t code);
 // A modal "#32770" box owned by owner, with text and buttons of type: its

@@ -7,10 +7,6 @@
 
 namespace sim {
 
-// No drops made, none released. Not part of ResetWindows: a test that drops
-// calls it.
-void ResetDrops();
-
 // The user drops paths, in this order, with the pointer at point (client
 // coordinates of window, the window under the pointer). As the shell does,
 // the drop goes to the first window from there up through its parents that

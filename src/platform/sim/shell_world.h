@@ -11,9 +11,8 @@
 
 namespace sim {
 
-// No browser or execute calls, no answer (every browse is cancelled) and the host's
-// clock. Not part of Reset: a test that uses the shell calls it.
-void ResetShell();
+// After Reset: no browser or execute calls, no answer (every browse is
+// cancelled) and the host's clock.
 
 struct BrowseCall {
   platform::Hwnd owner;

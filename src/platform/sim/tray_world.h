@@ -10,8 +10,8 @@
 
 namespace sim {
 
-// No calls, no icons, the shell accepting everything, the cursor at (0, 0).
-void ResetTray();
+// After Reset: no calls, no icons, the shell accepting everything, the
+// cursor at (0, 0).
 
 struct NotifyCall {
   std::uint32_t message;            // NIM_ADD, NIM_MODIFY or NIM_DELETE

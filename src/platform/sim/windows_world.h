@@ -12,11 +12,6 @@
 
 namespace sim {
 
-// Back to no windows, an empty queue, clock 0, no timers and empty records.
-void ResetWindows();
-// Client rectangle of a simulated window; false for an unknown handle.
-bool WindowClientRect(platform::Hwnd window, platform::Rect* rect);
-
 struct WindowInfo {
   platform::Hwnd handle = 0;
   std::string className;
@@ -103,7 +98,9 @@ struct MenuItemInfo {
   std::uint32_t flags;
   platform::Hmenu submenu;
 };
+// (none for a menu that does not exist).
 std::vector<MenuItemInfo> MenuItems(platform::Hmenu menu);
+bool MenuExists(platform::Hmenu menu);
 
 // The text clipboard of WM_PASTE and WM_CUT in simulated edits.
 void SetClipboardText(const std::string& text);
@@ -129,9 +126,17 @@ void ClickListViewItem(platform::Hwnd list, int index, bool addToSelection);
 // The user ends a label edit with newText (null: cancelled); an emptied
 // label reaches the parent as no text, as Wine's list view reports it.
 void EditListViewLabel(platform::Hwnd list, int index, const std::string* newText);
+// A list view's items (text and state bits) and column headings; none for
+// any other window.
+struct ListViewItemInfo {
+  std::string text;
+  std::uint32_t state = 0;
+};
+std::vector<ListViewItemInfo> ListViewItems(platform::Hwnd list);
+std::vector<std::string> ListViewColumns(platform::Hwnd list);
 }  // namespace sim
 
 namespace sim {
-// The user's decimal separator (GetLocaleInfoA LOCALE_SDECIMAL); "." after ResetWindows.
+// The user's decimal separator (GetLocaleInfoA LOCALE_SDECIMAL); "." after Reset.
 void SetDecimalSeparator(const std::string& separator);
 }  // namespace sim

@@ -12,11 +12,14 @@
 
 namespace sim {
 
-// Back to a fresh machine: empty registry but for the desktop key of a new
-// user, no drive mappings but Z: -> "/", default module path and screen.
-// The module path is then "C:\Program Files\Muralto\Muralto.exe" and the
-// Windows folder "C:\windows": both lie on C:, which a test maps to a
-// scratch folder of its own. Open files and find handles are closed.
+// Back to a fresh machine, the one reset of every piece of it: every window
+// destroyed (their procedures still called), then an empty registry but for
+// the desktop key of a new user, no drive mappings but Z: -> "/", default
+// module path and screen, no fonts, icons, registered messages, timers, tray
+// icons, drops or records, clock 0 and a "." decimal separator. The module
+// path is then "C:\Program Files\Muralto\Muralto.exe" and the Windows
+// folder "C:\windows": both lie on C:, which a test maps to a scratch folder
+// of its own. Open files and find handles are closed.
 void Reset();
 
 // Drive letter -> host folder. "C:\a\b" then means hostFolder + "/a/b".
@@ -74,6 +77,9 @@ std::string RegGetString(const std::string& key, const std::string& name);  // "
 // decimal, other types as "hex:01,02". Refused writes and the system's own
 // write of "Wallpaper" (SystemParametersInfoA) are not recorded.
 std::vector<std::string>& RegJournal();
+// RegDeleteKeyA as the system does it, for tests to clear keys they made:
+// a key with sub-keys stays (ErrorAccessDenied).
+long RegDeleteKeyA(platform::Hkey root, const char* subKey);
 // Make the registry writes under this key (itself included; "" for all)
 // fail with this error code until Reset, or until called with error 0.
 void RegFailWritesUnder(const std::string& key, long error);
@@ -101,12 +107,11 @@ void SetWallpaperCallRecordsPath(bool on);
 // one was selected into it since GetDC or BeginPaint gave it out.
 std::uintptr_t FontSelectedInto(platform::Hdc dc);
 
-// GetClientRect of a window other than the desktop asks these providers in
-// turn (the window system registers one); the first that knows the window
-// answers. They are part of the machine's make-up and survive Reset.
-using ClientRectProvider = std::function<bool(std::uintptr_t window, platform::Rect* rect)>;
-void AddClientRectProvider(ClientRectProvider provider);
-bool ProvidedClientRect(std::uintptr_t window, platform::Rect* rect);
+// The last error of the simulated thread (GetLastError), which the calls
+// set as Windows' do.
+std::uint32_t LastError();
+void SetLastError(std::uint32_t code);
+
 // The fixed handle GetDesktopWindow returns.
 inline constexpr std::uintptr_t DesktopWindowHandle = 0x10010;
 

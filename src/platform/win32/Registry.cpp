@@ -47,8 +47,6 @@ long RegSetValueExA(Hkey key, const char* name, std::uint32_t type, const std::u
 
 long RegDeleteValueA(Hkey key, const char* name) { return ::RegDeleteValueA(Native(key), name); }
 
-long RegDeleteKeyA(Hkey root, const char* subKey) { return ::RegDeleteKeyA(Native(root), subKey); }
-
 long RegCloseKey(Hkey key) { return ::RegCloseKey(Native(key)); }
 
 }  // namespace platform

@@ -11,6 +11,4 @@ std::uintptr_t SetTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs) 
 
 bool KillTimer(Hwnd window, std::uintptr_t id) { return ::KillTimer(reinterpret_cast<HWND>(window), id) != 0; }
 
-std::uint32_t GetTickCount() { return ::GetTickCount(); }
-
 }  // namespace platform

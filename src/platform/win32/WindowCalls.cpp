@@ -68,15 +68,12 @@ bool SetWindowTextA(Hwnd window, const char* text) { return ::SetWindowTextA(H(w
 int GetWindowTextA(Hwnd window, char* buffer, int size) { return ::GetWindowTextA(H(window), buffer, size); }
 int GetWindowTextLengthA(Hwnd window) { return ::GetWindowTextLengthA(H(window)); }
 Hwnd FindWindowA(const char* className, const char* title) { return W(::FindWindowA(className, title)); }
-int GetClassNameA(Hwnd window, char* buffer, int size) { return ::GetClassNameA(H(window), buffer, size); }
-Hwnd GetParent(Hwnd window) { return W(::GetParent(H(window))); }
 bool SetForegroundWindow(Hwnd window) { return ::SetForegroundWindow(H(window)) != 0; }
 Hwnd GetForegroundWindow() { return W(::GetForegroundWindow()); }
 Hwnd GetLastActivePopup(Hwnd window) { return W(::GetLastActivePopup(H(window))); }
 bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int width, int height, std::uint32_t flags) {
   return ::SetWindowPos(H(window), H(insertAfter), x, y, width, height, flags) != 0;
 }
-Hwnd SetActiveWindow(Hwnd window) { return W(::SetActiveWindow(H(window))); }
 Hwnd SetFocus(Hwnd window) { return W(::SetFocus(H(window))); }
 Hwnd GetFocus() { return W(::GetFocus()); }
 Hwnd SetCapture(Hwnd window) { return W(::SetCapture(H(window))); }
@@ -85,13 +82,6 @@ Hwnd GetCapture() { return W(::GetCapture()); }
 
 bool MoveWindow(Hwnd window, int x, int y, int width, int height, bool repaint) {
   return ::MoveWindow(H(window), x, y, width, height, repaint) != 0;
-}
-
-bool GetWindowRect(Hwnd window, Rect* rect) {
-  RECT r;
-  if (!rect || !::GetWindowRect(H(window), &r)) return false;
-  *rect = {r.left, r.top, r.right, r.bottom};
-  return true;
 }
 
 bool AdjustWindowRectEx(Rect* rect, std::uint32_t style, bool hasMenu, std::uint32_t exStyle) {
@@ -108,7 +98,6 @@ bool InvalidateRect(Hwnd window, const Rect* rect, bool erase) {
   return ::InvalidateRect(H(window), rect ? &r : nullptr, erase) != 0;
 }
 
-bool UpdateWindow(Hwnd window) { return ::UpdateWindow(H(window)) != 0; }
 short GetKeyState(int virtualKey) { return ::GetKeyState(virtualKey); }
 
 void InitCommonControls() {

@@ -53,16 +53,6 @@ bool ListViewSetColumnText(Hwnd list, int index, const char* heading) {
   return ::SendMessageA(H(list), LVM_SETCOLUMNA, index, reinterpret_cast<LPARAM>(&column)) != 0;
 }
 
-std::string ListViewGetColumnText(Hwnd list, int index) {
-  std::vector<char> buffer(1024, '\0');
-  LVCOLUMNA column{};
-  column.mask = LVCF_TEXT;
-  column.pszText = buffer.data();
-  column.cchTextMax = static_cast<int>(buffer.size());
-  if (!::SendMessageA(H(list), LVM_GETCOLUMNA, index, reinterpret_cast<LPARAM>(&column))) return "";
-  return std::string(column.pszText);
-}
-
 int ListViewInsertItem(Hwnd list, int index, const char* text, std::uint32_t state, std::uint32_t stateMask) {
   LVITEMA item{};
   item.mask = LVIF_TEXT | (stateMask ? LVIF_STATE : 0);
@@ -75,23 +65,12 @@ int ListViewInsertItem(Hwnd list, int index, const char* text, std::uint32_t sta
 
 bool ListViewDeleteItem(Hwnd list, int index) { return ::SendMessageA(H(list), LVM_DELETEITEM, index, 0) != 0; }
 bool ListViewDeleteAllItems(Hwnd list) { return ::SendMessageA(H(list), LVM_DELETEALLITEMS, 0, 0) != 0; }
-int ListViewGetItemCount(Hwnd list) { return static_cast<int>(::SendMessageA(H(list), LVM_GETITEMCOUNT, 0, 0)); }
 
 bool ListViewSetItemText(Hwnd list, int index, const char* text) {
   LVITEMA item{};
   item.iSubItem = 0;
   item.pszText = const_cast<char*>(text ? text : "");
   return ::SendMessageA(H(list), LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item)) != 0;
-}
-
-std::string ListViewGetItemText(Hwnd list, int index) {
-  std::vector<char> buffer(1024, '\0');
-  LVITEMA item{};
-  item.iSubItem = 0;
-  item.pszText = buffer.data();
-  item.cchTextMax = static_cast<int>(buffer.size());
-  auto n = ::SendMessageA(H(list), LVM_GETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
-  return std::string(item.pszText, static_cast<std::size_t>(n > 0 ? n : 0));
 }
 
 bool ListViewSetItemState(Hwnd list, int index, std::uint32_t state, std::uint32_t mask) {
@@ -101,16 +80,8 @@ bool ListViewSetItemState(Hwnd list, int index, std::uint32_t state, std::uint32
   return ::SendMessageA(H(list), LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) != 0;
 }
 
-std::uint32_t ListViewGetItemState(Hwnd list, int index, std::uint32_t mask) {
-  return static_cast<std::uint32_t>(::SendMessageA(H(list), LVM_GETITEMSTATE, index, mask));
-}
-
 bool ListViewSetCheckState(Hwnd list, int index, bool checked) {
   return ListViewSetItemState(list, index, checked ? StateImageChecked : StateImageUnchecked, LvisStateImageMask);
-}
-
-bool ListViewGetCheckState(Hwnd list, int index) {
-  return (ListViewGetItemState(list, index, LvisStateImageMask) >> 12) == 2;
 }
 
 }  // namespace platform

@@ -15,19 +15,8 @@ bool DestroyMenu(Hmenu menu) { return ::DestroyMenu(M(menu)) != 0; }
 bool AppendMenuA(Hmenu menu, std::uint32_t flags, std::uintptr_t idOrSubmenu, const char* text) {
   return ::AppendMenuA(M(menu), flags, idOrSubmenu, text) != 0;
 }
-bool ModifyMenuA(Hmenu menu, std::uint32_t position, std::uint32_t flags, std::uintptr_t idOrSubmenu,
-                 const char* text) {
-  return ::ModifyMenuA(M(menu), position, flags, idOrSubmenu, text) != 0;
-}
 int CheckMenuItem(Hmenu menu, std::uint32_t item, std::uint32_t flags) {
   return static_cast<int>(::CheckMenuItem(M(menu), item, flags));
-}
-int GetMenuItemCount(Hmenu menu) { return ::GetMenuItemCount(M(menu)); }
-int GetMenuStringA(Hmenu menu, std::uint32_t item, char* buffer, int size, std::uint32_t flags) {
-  return ::GetMenuStringA(M(menu), item, buffer, size, flags);
-}
-std::uint32_t GetMenuState(Hmenu menu, std::uint32_t item, std::uint32_t flags) {
-  return ::GetMenuState(M(menu), item, flags);
 }
 bool SetMenu(Hwnd window, Hmenu menu) { return ::SetMenu(reinterpret_cast<HWND>(window), M(menu)) != 0; }
 Hmenu GetMenu(Hwnd window) { return reinterpret_cast<Hmenu>(::GetMenu(reinterpret_cast<HWND>(window))); }

@@ -59,12 +59,4 @@ Lresult DispatchMessageA(const Msg* msg) {
   return ::DispatchMessageA(&m);
 }
 
-bool IsDialogMessageA(Hwnd dialog, Msg* msg) {
-  if (!msg) return false;
-  MSG m = FromMsg(*msg);
-  return ::IsDialogMessageA(H(dialog), &m) != 0;
-}
-
-bool WaitMessage() { return ::WaitMessage() != 0; }
-
 }  // namespace platform

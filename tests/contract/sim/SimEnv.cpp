@@ -38,7 +38,6 @@ std::string Host(const std::string& windowsPath) {
 
 void FreshMachine() {
   sim::Reset();
-  sim::ResetShell();
   sim::MapDrive('C', DriveC());
 }
 

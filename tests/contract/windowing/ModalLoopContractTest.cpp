@@ -5,12 +5,14 @@
 #include "platform/dialogs.h"
 #include "platform/menus.h"
 #include "platform/shell.h"
+#include "support/Probe.h"
 
 namespace {
 
 using windowsuite::Window;
 using windowsuite::WindowSuite;
 using namespace platform;
+using namespace probe;
 
 TEST_F(WindowSuite, APopupMenuTellsItsOwnerAndPostsTheChosenCommandOnceClosed) {
   Window owner("Owner", WsOverlapped | WsCaption | WsVisible);

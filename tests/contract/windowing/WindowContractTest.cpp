@@ -8,12 +8,14 @@
 #include "platform/desktop.h"
 #include "platform/messages.h"
 #include "platform/tray.h"
+#include "support/Probe.h"
 
 namespace {
 
 using windowsuite::Window;
 using windowsuite::WindowSuite;
 using namespace platform;
+using namespace probe;
 
 TEST_F(WindowSuite, CreationSendsNcCreateThenCreateBeforeReturning) {
   Window w("Created");

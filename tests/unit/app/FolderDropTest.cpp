@@ -25,7 +25,6 @@ const char* const Refusal = "Please, drag folders only";
 class FolderDropTest : public MainFormTest {
  protected:
   void SetUp() override {
-    sim::ResetDrops();
     machine.MakeDir("C:\\Pics");
     machine.MakeDir("C:\\More");
     machine.WriteFile("C:\\notes.txt", "x");

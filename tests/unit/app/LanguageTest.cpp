@@ -9,6 +9,7 @@
 #include "MainFormFixture.h"
 #include "platform/commctrl.h"
 #include "platform/menus.h"
+#include "support/Probe.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/controls/GroupButton.h"
 #include "toolkit/controls/ListView.h"
@@ -90,7 +91,7 @@ Reader RadioItem(const char* name, int index) {
 
 // The heading as the list's window shows it.
 std::optional<std::string> ColumnHeading(TForm1* f) {
-  return platform::ListViewGetColumnText(f->ListViewFolders->Handle(), 0);
+  return probe::ListViewGetColumnText(f->ListViewFolders->Handle(), 0);
 }
 
 template <auto& Dialog>
@@ -283,7 +284,7 @@ TEST_F(LanguageTest, TheMarksFollowTheNameAndTheTextsTheFile) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
-    sim::ResetWindows();
+    machine.Restart();
     machine.Remove(MainIni);
     if (row.settingsName) WriteSettingsNaming(*row.settingsName);
     for (const char* name : {"English", "Russian", ""}) {
@@ -339,7 +340,7 @@ TEST_F(LanguageTest, TheStartStopButtonFollowsTheRotationNotItsTranslatedCaption
 
   // The hidden start applies the language first and then starts the rotation.
   app.reset();
-  sim::ResetWindows();
+  machine.Restart();
   Start("C:\\Muralto\\Muralto.exe -a");
   EXPECT_TRUE(form->running);
   EXPECT_EQ(form->ButtonStart->Caption(), "Stop");

@@ -28,11 +28,8 @@ inline const std::string DefaultIni =
 
 class MainFormTest : public ::testing::Test {
  protected:
-  MainFormTest() {
-    sim::ResetWindows();
-    sim::ResetShell();
-    sim::SetCalendarTime(0);
-  }
+  // The machine member has reset the simulated machine.
+  MainFormTest() { sim::SetCalendarTime(0); }
   ~MainFormTest() override {
     app.reset();
     sim::SetIdleHandler(nullptr);

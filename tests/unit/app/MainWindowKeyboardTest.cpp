@@ -104,8 +104,7 @@ TEST_F(MainWindowKeyboardTest, DeletingTheWholeHourTextPutsZeroBackAndSavesItAtO
   for (int i = 0; i < 4; ++i) Press(platform::VkTab);
   ASSERT_EQ(Focused(), "CSpinEditHour");
   machine.Remove(MainIni);
-  platform::PostMessageA(platform::GetFocus(), platform::WmChar, '\b', 0);
-  app->ProcessMessages();
+  Press(platform::VkBack);
   EXPECT_EQ(form->CSpinEditHour->Text(), "0");
   EXPECT_EQ(form->hours, 0);
   EXPECT_NE(machine.ReadFile(MainIni).find("Hour=0\r\n"), std::string::npos);

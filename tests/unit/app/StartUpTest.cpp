@@ -123,7 +123,6 @@ TEST_F(MainFormTest, AFailingStepLeavesTheLaterStepsUndone) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.step);
     const support::SimMachine fresh;
-    sim::ResetWindows();
     fresh.WriteFile(MainIni, std::string("[Options]\r\nAuto Start=") + row.autoStart +
                                  "\r\ntray=0\r\nSelection=1\r\nPosition=2\r\n[Pause]\r\nHour=0\r\nSec=5\r\n");
     fresh.WriteFile(FolderList, "[Folders]\r\nTotal=1\r\nFolder1=C:\\Pics\r\n");
@@ -352,7 +351,7 @@ Front LookAtTheFront() {
 TEST_F(MainFormTest, ASecondStartBringsTheShownWindowOrItsOpenDialogForward) {
   for (const char* dialogItem : {"", "MOptions", "MAbout"}) {
     SCOPED_TRACE(dialogItem);
-    sim::ResetWindows();
+    machine.Restart();
     Start();
     form->Show();
     form->ButtonClear->SetFocus();

@@ -7,6 +7,7 @@
 #include "MainFormFixture.h"
 #include "platform/sim/tray_world.h"
 #include "shell/TrayIcon.h"
+#include "support/Probe.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/forms/Menus.h"
 
@@ -51,7 +52,7 @@ TEST_F(TrayMenuTest, TheIconIsSetUpFromTheLayoutAndTheTraySetting) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.tray ? "tray=1" : "tray=0");
-    sim::ResetWindows();
+    machine.Restart();
     WriteTraySetting(row.tray);
     Start();
     // Its settings from the layout and the set-up: tests/data/layouts/main.txt.
@@ -74,12 +75,12 @@ TEST_F(TrayMenuTest, TheIconIsSetUpFromTheLayoutAndTheTraySetting) {
 TEST_F(TrayMenuTest, MinimisingHidesIntoTheIconOnlyWithTheTraySettingOn) {
   for (bool tray : {true, false}) {
     SCOPED_TRACE(tray ? "tray=1" : "tray=0");
-    sim::ResetWindows();
+    machine.Restart();
     WriteTraySetting(tray);
     Start();
     form->Show();
     platform::Rect before;
-    platform::GetWindowRect(form->Handle(), &before);
+    probe::GetWindowRect(form->Handle(), &before);
     platform::SendMessageA(form->Handle(), platform::WmSysCommand, platform::ScMinimize, 0);
     if (tray) {
       EXPECT_FALSE(Visible());
@@ -89,7 +90,7 @@ TEST_F(TrayMenuTest, MinimisingHidesIntoTheIconOnlyWithTheTraySettingOn) {
       Notify(platform::WmLButtonDblClk);
       EXPECT_TRUE(Visible());
       platform::Rect after;
-      platform::GetWindowRect(form->Handle(), &after);
+      probe::GetWindowRect(form->Handle(), &after);
       EXPECT_EQ(after.left, before.left);
       EXPECT_EQ(after.top, before.top);
       EXPECT_EQ(after.right, before.right);
@@ -191,7 +192,7 @@ TEST_F(TrayMenuTest, OnceTheMenuClosesTheShownWindowHasTheKeyboardAgain) {
 TEST_F(TrayMenuTest, AHiddenStartIsReachedThroughTheIconAlsoWhenTheTaskbarComesAfterIt) {
   for (bool taskbarLate : {false, true}) {
     SCOPED_TRACE(taskbarLate ? "started at logon before the taskbar" : "the taskbar is there");
-    sim::ResetWindows();
+    machine.Restart();
     if (taskbarLate) sim::StopTaskbar();
     WriteTraySetting(true);
     Start("C:\\Muralto\\Muralto.exe -a");

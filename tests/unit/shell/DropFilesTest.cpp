@@ -19,7 +19,6 @@ class DropFilesTest : public guitest::GuiTest {
  protected:
   void SetUp() override {
     GuiTest::SetUp();
-    sim::ResetDrops();
     list = MakeList(10);
     drop = toolkit::TComponent::Create<TStDropFiles>(form);
     drop->OnDropFiles = [this](toolkit::TObject* sender, platform::Point point) {

@@ -7,6 +7,7 @@
 
 #include "platform/UniqueHandle.h"
 #include "platform/commctrl.h"
+#include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/gdi.h"
 #include "platform/sim/world.h"
@@ -286,7 +287,7 @@ TEST_F(SpinEditTest, GeometryOfTheFieldAndItsArrows) {
   platform::Rect format;
   platform::SendMessageA(edit->Handle(), platform::EmGetRect, 0, reinterpret_cast<platform::Lparam>(&format));
   platform::Rect client;
-  ASSERT_TRUE(sim::WindowClientRect(edit->Handle(), &client));
+  ASSERT_TRUE(platform::GetClientRect(edit->Handle(), &client));
   EXPECT_EQ(std::vector<int>({format.left, format.top, format.right, format.bottom}),
             std::vector<int>({0, 0, client.right - 15 - 2, client.bottom + 1}));
   edit->SetHeight(10);  // below the minimum: raised to it

@@ -10,6 +10,7 @@
 
 #include "platform/sim/tray_world.h"
 #include "platform/sim/windows_world.h"
+#include "platform/sim/world.h"
 #include "shell/TrayIcon.h"
 #include "support/BoxTexts.h"
 #include "toolkit/forms/Application.h"
@@ -23,7 +24,7 @@ using muralto::TStTrayIcon;
 class TrayIconTest : public ::testing::Test {
  protected:
   TrayIconTest() {
-    sim::ResetWindows();
+    sim::Reset();
     app = std::make_unique<toolkit::TApplication>(nullptr);
     app->Initialize();
     app->CreateForm(form);
@@ -33,7 +34,7 @@ class TrayIconTest : public ::testing::Test {
   ~TrayIconTest() override {
     app.reset();
     sim::SetMessageBoxHandler(nullptr);
-    sim::ResetWindows();
+    sim::Reset();
   }
 
   // Creates the icon; setup runs before Loaded, as a layout's settings do.

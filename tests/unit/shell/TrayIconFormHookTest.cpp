@@ -6,6 +6,7 @@
 #include "TrayIconFixture.h"
 #include "platform/sim/dragdrop_world.h"
 #include "shell/DropFiles.h"
+#include "support/Probe.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ TEST_F(TrayIconTest, MinimiseAndCloseAreDivertedOnlyWhenAskedAndActive) {
     tray->SetCloseToTray(row.closeToTray);
     form->Show();
     platform::Rect before;
-    platform::GetWindowRect(form->Handle(), &before);
+    probe::GetWindowRect(form->Handle(), &before);
     sim::ShowCalls().clear();
     closes = 0;
     SysCommand(row.command);
@@ -61,7 +62,7 @@ TEST_F(TrayIconTest, MinimiseAndCloseAreDivertedOnlyWhenAskedAndActive) {
       Notify(platform::WmLButtonDblClk);
       EXPECT_TRUE(FormVisible());
       platform::Rect after;
-      platform::GetWindowRect(form->Handle(), &after);
+      probe::GetWindowRect(form->Handle(), &after);
       EXPECT_EQ(std::vector<int>({after.left, after.top, after.right, after.bottom}),
                 std::vector<int>({before.left, before.top, before.right, before.bottom}));
     } else if (row.command == platform::ScClose) {
@@ -192,7 +193,6 @@ TEST_F(TrayIconTest, RestoringAMinimisedFormMakesItNormalOnceTheStartUpIsOver) {
 }
 
 TEST_F(TrayIconTest, TheTrayHookAndADropTargetShareTheFormWindowAndLeaveInAnyOrder) {
-  sim::ResetDrops();
   auto* drop = toolkit::TComponent::Create<muralto::TStDropFiles>(form);  // its target is the form
   std::vector<std::string> dropped;
   drop->OnDropFiles = [&](toolkit::TObject*, platform::Point) { dropped.push_back(drop->DroppedFiles().Strings(0)); };

@@ -30,7 +30,7 @@ std::string Construct(const std::function<void()>& make) {
 }
 
 TEST(WinXP, OnlyOncePerFormAndOnlyOnAForm) {
-  sim::ResetWindows();
+  sim::Reset();
   auto app = std::make_unique<toolkit::TApplication>(nullptr);
   toolkit::TForm* first = toolkit::TComponent::Create<toolkit::TForm>(app.get());
   toolkit::TForm* second = toolkit::TComponent::Create<toolkit::TForm>(app.get());
@@ -60,7 +60,7 @@ TEST(WinXP, OnlyOncePerFormAndOnlyOnAForm) {
     }
   }
   app.reset();
-  sim::ResetWindows();
+  sim::Reset();
 }
 
 TEST_F(MainFormTest, TheMainWindowCarriesOneMarkerAfterItsTrayIcon) {

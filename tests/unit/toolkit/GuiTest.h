@@ -18,7 +18,6 @@ class GuiTest : public ::testing::Test {
  protected:
   void SetUp() override {
     sim::Reset();
-    sim::ResetWindows();
     app = std::make_unique<toolkit::TApplication>(nullptr);
     app->Initialize();
     form = toolkit::TComponent::Create<toolkit::TForm>(app.get());
@@ -26,7 +25,7 @@ class GuiTest : public ::testing::Test {
   }
   void TearDown() override {
     app.reset();
-    sim::ResetWindows();
+    sim::Reset();
   }
   static std::vector<std::string> BoxTexts() { return support::BoxTexts(); }
   // A push button on the form, at tabOrder.

@@ -23,8 +23,6 @@ class AboutBoxTest : public ::testing::Test {
  protected:
   AboutBoxTest() {
     sim::Reset();
-    sim::ResetWindows();
-    sim::ResetShell();
     app = std::make_unique<toolkit::TApplication>(nullptr);
     app->Initialize();
     box = toolkit::TComponent::Create<muralto::TAboutBox>(app.get());
@@ -32,7 +30,7 @@ class AboutBoxTest : public ::testing::Test {
   ~AboutBoxTest() override {
     sim::SetIdleHandler(nullptr);
     app.reset();
-    sim::ResetWindows();
+    sim::Reset();
   }
 
   // Shows the box modally, does what the user does while it is open, then

@@ -18,6 +18,7 @@
 #include "shell/DropFiles.h"
 #include "shell/SpinEdit.h"
 #include "shell/TrayIcon.h"
+#include "support/Probe.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/controls/CheckBox.h"
 #include "toolkit/controls/Image.h"
@@ -159,7 +160,7 @@ std::string Describe(const TComponent* c, const TForm* form) {
   if (auto* w = dynamic_cast<const TWinControl*>(c); w && w->HandleAllocated()) {
     const platform::Hwnd window = const_cast<TWinControl*>(w)->Handle();
     char name[64] = {};
-    platform::GetClassNameA(window, name, sizeof name);
+    probe::GetClassNameA(window, name, sizeof name);
     out << " | " << name
         << " style=" << Hex(static_cast<std::uint32_t>(platform::GetWindowLongA(window, platform::GwlStyle)))
         << " ex=" << Hex(static_cast<std::uint32_t>(platform::GetWindowLongA(window, platform::GwlExStyle)));

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/sim/world.h"
+#include "platform/windowing.h"
 #include "support/SimMachine.h"
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -13,8 +14,6 @@
 namespace {
 
 using muralto::TWPChanger;
-
-constexpr std::uintptr_t SomeWindow = 0x7A7A0;
 
 std::vector<std::uint8_t> Bgra(const std::vector<std::uint32_t>& rgb) {
   std::vector<std::uint8_t> out;
@@ -54,18 +53,10 @@ TEST_F(CaptureTest, TheScreenIsCopiedAtItsSizeInThePixelFormat) {
 }
 
 TEST_F(CaptureTest, AWindowIsCopiedAtItsClientSize) {
-  static bool added = false;
-  if (!added) {
-    sim::AddClientRectProvider([](std::uintptr_t window, platform::Rect* rect) {
-      if (window != SomeWindow) return false;
-      *rect = platform::Rect{0, 0, 2, 1};
-      return true;
-    });
-    added = true;
-  }
+  const platform::Hwnd window = platform::CreateWindowExA(0, "Static", "", platform::WsPopup, 0, 0, 2, 1, 0, 0);
   TWPChanger changer(nullptr);
   toolkit::TBitmap bitmap;
-  changer.CaptureScreen(bitmap, SomeWindow);
+  changer.CaptureScreen(bitmap, window);
   EXPECT_EQ(bitmap.Width(), 2);
   EXPECT_EQ(bitmap.Height(), 1);
   EXPECT_EQ(bitmap.ToBgra(), Bgra({0x112233, 0x445566}));

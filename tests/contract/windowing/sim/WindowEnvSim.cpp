@@ -3,13 +3,10 @@
 #include "platform/sim/mouse_world.h"
 #include "platform/sim/shell_world.h"
 #include "platform/sim/windows_world.h"
+#include "platform/sim/world.h"
 
 namespace windowenv {
-void Fresh() {
-  sim::ResetWindows();
-  sim::ResetDrops();
-  sim::ResetShell();
-}
+void Fresh() { sim::Reset(); }
 void LetTimePassBusy(unsigned ms) { sim::AdvanceClockBusy(ms); }
 void ClickListViewCheckBox(platform::Hwnd list, int index) { sim::ClickListViewCheckBox(list, index); }
 void EditListViewLabel(platform::Hwnd list, int index, const std::string* text) {

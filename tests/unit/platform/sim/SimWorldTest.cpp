@@ -15,12 +15,15 @@
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "platform/sim/world.h"
+#include "platform/windowing.h"
+#include "support/Probe.h"
 #include "support/sim/DriveCTest.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace platform;
+using namespace probe;
 
 class SimWorld : public support::DriveCTest {
  protected:
@@ -306,18 +309,15 @@ TEST_F(SimWorld, AnEmptyScreenShowsAFixedPattern) {
   ReleaseDC(GetDesktopWindow(), dc);
 }
 
-TEST_F(SimWorld, ClientRectanglesOfOtherWindowsComeFromProviders) {
+TEST_F(SimWorld, ClientRectanglesOfOtherWindowsComeFromTheWindowTable) {
   Rect rect;
   EXPECT_FALSE(GetClientRect(0x4242, &rect)) << "an unknown window";
-  sim::AddClientRectProvider([](std::uintptr_t window, Rect* out) {
-    if (window != 0x4242) return false;
-    *out = Rect{0, 0, 300, 200};
-    return true;
-  });
-  ASSERT_TRUE(GetClientRect(0x4242, &rect));
+  const Hwnd window = CreateWindowExA(0, "Static", "", WsPopup, 5, 5, 300, 200, 0, 0);
+  ASSERT_TRUE(GetClientRect(window, &rect));
   EXPECT_EQ(rect.right, 300);
   EXPECT_EQ(rect.bottom, 200);
-  EXPECT_FALSE(GetClientRect(0x4343, &rect));
+  DestroyWindow(window);
+  EXPECT_FALSE(GetClientRect(window, &rect)) << "a window that is gone";
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/commctrl.h"
+#include "support/Probe.h"
 #include "toolkit/GuiTest.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/controls/CheckBox.h"
@@ -102,8 +103,8 @@ class ListViewTest : public guitest::GuiTest {
   std::string Shown() {
     std::string shown;
     platform::Hwnd h = list->Handle();
-    for (int i = 0; i < platform::ListViewGetItemCount(h); ++i) {
-      shown += (platform::ListViewGetCheckState(h, i) ? "[x] " : "[ ] ") + platform::ListViewGetItemText(h, i) + ";";
+    for (int i = 0; i < probe::ListViewGetItemCount(h); ++i) {
+      shown += (probe::ListViewGetCheckState(h, i) ? "[x] " : "[ ] ") + probe::ListViewGetItemText(h, i) + ";";
     }
     return shown;
   }

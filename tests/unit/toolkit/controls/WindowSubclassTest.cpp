@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/sim/windows_world.h"
+#include "platform/sim/world.h"
 #include "platform/windowing.h"
 #include "toolkit/controls/WindowSubclass.h"
 
@@ -21,7 +22,7 @@ platform::Lresult MURALTO_WINAPI Own(platform::Hwnd window, std::uint32_t msg, p
 }
 
 TEST(WindowSubclassTest, HooksRunNewestFirstAndLeaveInAnyOrder) {
-  sim::ResetWindows();
+  sim::Reset();
   seen.clear();
   platform::WndClass wc;
   wc.proc = Own;
@@ -49,7 +50,7 @@ TEST(WindowSubclassTest, HooksRunNewestFirstAndLeaveInAnyOrder) {
                 [&](std::uint32_t msg, platform::Wparam w, platform::Lparam l) { return older.CallNext(msg, w, l); });
   platform::DestroyWindow(window);
   EXPECT_FALSE(older.Installed()) << "the window's end ends its hooks";
-  sim::ResetWindows();
+  sim::Reset();
 }
 
 }  // namespace

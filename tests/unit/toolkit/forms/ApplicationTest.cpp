@@ -149,7 +149,7 @@ TEST_F(GuiTest, AFailingConstructorLeavesNoReferenceBehindAndReachesTheCaller) {
 
 TEST_F(GuiTest, RunShowsTheMainFormUnlessToldNotToAndEndsWhenItCloses) {
   for (bool show : {true, false}) {
-    sim::ResetWindows();
+    sim::Reset();
     app = std::make_unique<toolkit::TApplication>(nullptr);
     toolkit::TForm* main = nullptr;
     app->CreateForm(main);

@@ -2,6 +2,7 @@
 // edits' change events.
 #include <gtest/gtest.h>
 
+#include "platform/desktop.h"
 #include "toolkit/GuiTest.h"
 #include "toolkit/controls/Button.h"
 #include "toolkit/controls/Edit.h"
@@ -26,7 +27,7 @@ TEST_F(FormTest, ClientSizeGivesTheOuterSizeAndTheFirstShowCentresOnTheScreen) {
   form->SetPosition(toolkit::TPosition::poScreenCenter);
   form->Show();
   platform::Rect client;
-  ASSERT_TRUE(sim::WindowClientRect(form->Handle(), &client));
+  ASSERT_TRUE(platform::GetClientRect(form->Handle(), &client));
   EXPECT_EQ(client.right, 386);
   EXPECT_EQ(client.bottom, 310);
   sim::WindowInfo info;

@@ -165,7 +165,7 @@ TEST_F(KeyboardTest, ActivatedAgainTheFormGivesTheFocusBackWhereItWas) {
   after->SetFocus();
   sim::ActivateOtherProgram();
   platform::ShowWindow(form->Handle(), platform::SwMinimize);
-  platform::SetActiveWindow(form->Handle());
+  platform::SetForegroundWindow(form->Handle());
   EXPECT_EQ(platform::GetFocus(), 0u) << "minimised";
 }
 

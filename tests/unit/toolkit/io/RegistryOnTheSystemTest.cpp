@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/registry.h"
+#include "support/Probe.h"
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/io/Registry.h"
 
@@ -56,7 +57,7 @@ TEST(RegistryOnTheSystem, ReadStringByValueType) {
     }
     for (const Row& row : rows) EXPECT_EQ(ReadOutcome(registry, row.name), row.outcome) << "row: " << row.name;
   }
-  platform::RegDeleteKeyA(platform::HkeyCurrentUser, ScratchKey.c_str());
+  probe::RegDeleteKeyA(platform::HkeyCurrentUser, ScratchKey.c_str());
 }
 
 }  // namespace

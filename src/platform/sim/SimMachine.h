@@ -1,6 +1,7 @@
 #pragma once
-// The simulated machine's state, shared by the sim's source files. One
-// instance per process; sim::Reset() brings it back to a fresh machine.
+// The simulated machine: every piece of its state in one object, shared by
+// the sim's source files. One instance per process; sim::Reset() brings it
+// back to a fresh machine.
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -12,6 +13,9 @@
 #include "platform/files.h"
 #include "platform/gdi.h"
 #include "platform/sim/SimRegistryTree.h"
+#include "platform/sim/SimShellState.h"
+#include "platform/sim/SimText.h"
+#include "platform/sim/SimWindowState.h"
 #include "platform/sim/world.h"
 #include "platform/types.h"
 
@@ -32,27 +36,51 @@ struct FindState {
   std::size_t next = 0;
 };
 
-struct State {
+struct FontInfo {
+  int height = 0;
+  bool bold = false;
+};
+
+// The next handle of each kind the machine hands out.
+struct HandleCounters {
+  platform::Handle file = 0x100;  // files and find handles
+  platform::Hkey key = 0x1000;
+  platform::Hdc dc = 0x2000;
+  platform::Hfont font = 0x40100;
+};
+
+struct Machine {
+  // What belongs to the process rather than to the machine it runs on, and
+  // so outlives Reset: handles of files, keys, contexts and fonts stay unique
+  // for the whole run, so that one a test left open names nothing new, and
+  // the fonts made stay what they were, as a program keeps its fonts until
+  // it ends.
+  HandleCounters next;
+  std::map<platform::Hfont, FontInfo> fonts;
+
+  // Disks and files.
   std::map<char, std::string> drives;                    // upper-case letter -> host folder
   std::map<std::string, std::uint32_t> extraAttributes;  // lower-cased host path -> bits
   std::vector<std::string> deniedWriteFolders;           // lower-cased host folders
   std::uint64_t diskSpaceLeft = NoDiskLimit;             // bytes WriteFile may still write
   std::function<void(const std::string&)> findHook;      // before every FindFirstFileA
-  std::string moduleFileName;
+  std::string moduleFileName = "C:\\Program Files\\Muralto\\Muralto.exe";
   std::string commandLine;
-  std::string windowsDirectory;
+  std::string windowsDirectory = "C:\\windows";
+  std::map<platform::Handle, OpenFile> files;
+  std::map<platform::Handle, FindState> finds;
 
+  // The registry of the current user.
   RegistryTree registry;
   std::map<platform::Hkey, std::string> openKeys;  // handle -> key path below HKCU
-  platform::Hkey nextKey = 0x1000;
   std::vector<std::string> journal;
   std::vector<std::pair<std::string, long>> registryFailures;  // lower-cased key path, error
 
+  // The desktop and drawing.
   Screen screen;
   std::vector<WallpaperCall> wallpaperCalls;
   bool wallpaperCallRecordsPath = true;
   std::vector<platform::Hdc> openDcs;
-  platform::Hdc nextDc = 0x2000;
   // What was selected into a context and set on it; one not listed is as a
   // context fresh from GetDC or BeginPaint: the system font, black text on
   // white, the background filled (OPAQUE).
@@ -64,18 +92,29 @@ struct State {
   };
   std::map<platform::Hdc, DcAttributes> dcAttributes;
 
-  std::map<platform::Handle, OpenFile> files;
-  std::map<platform::Handle, FindState> finds;
-  platform::Handle nextHandle = 0x100;
+  // The window system of the GUI thread, and what the shell keeps.
+  detail::WindowSystem windows;
+  TrayState tray;
+  ShellState shell;
+  DropState drops;
+  std::map<std::string, std::uint32_t> registeredMessages;  // lower-cased name -> number
+  // Icons of the executable by lower-cased resource name.
+  std::map<std::string, platform::Hicon> icons;
 
-  State();
-  ~State();
-  // Closes what is open and goes back to a fresh machine.
-  void Fresh();
-  State(const State&) = delete;
-  State& operator=(const State&) = delete;
+  std::string decimalSeparator = ".";
+  std::uint32_t lastError = 0;
+
+  // A new user's registry and Z: mapped to the host's root, as under Wine.
+  Machine();
+  // Closes the host files still open.
+  void CloseFiles();
 };
 
-State& TheState();
+Machine& TheMachine();
 
 }  // namespace sim::machine
+
+namespace sim::detail {
+// The machine's window system.
+inline WindowSystem& TheWindows() { return machine::TheMachine().windows; }
+}  // namespace sim::detail

@@ -1,0 +1,79 @@
+// Showing, hiding, minimising and enabling windows of the simulated system.
+#include "platform/sim/SimMachine.h"
+
+namespace platform {
+using namespace sim::detail;
+
+namespace {
+void SendSize(Hwnd window, const Window& w) {
+  SendMessageA(window, WmSize, w.iconic ? SizeMinimized : SizeRestored,
+               MakeLparam(w.rect.right - w.rect.left, w.rect.bottom - w.rect.top));
+}
+}  // namespace
+
+bool ShowWindow(Hwnd window, int command) {
+  Window* w = Find(window);
+  if (!w) return false;
+  TheWindows().shows.push_back({window, command});
+  bool was = w->visible;
+  bool wasIconic = w->iconic;
+  switch (command) {
+    case SwHide: w->visible = false; break;
+    case SwMinimize:
+    case SwShowMinimized:
+      w->visible = true;
+      w->iconic = true;
+      break;
+    default:
+      w->visible = true;
+      w->iconic = false;
+      break;
+  }
+  bool activates = command == SwShow || command == SwShowNormal || command == SwRestore || command == SwShowMaximized;
+  if (activates && IsTopLevel(*w)) {
+    BringToTop(window);
+    Activate(window, true);
+  }
+  if (command == SwHide && TheWindows().foreground == window) TheWindows().foreground = 0;
+  if (w->needSize && w->visible) {
+    w->needSize = false;
+    SendSize(window, Window(*w));
+    return was;
+  }
+  if (w->iconic != wasIconic) SendSize(window, Window(*w));
+  return was;
+}
+
+bool IsWindowVisible(Hwnd window) {
+  for (Window* w = Find(window); w; w = (w->style & WsChild) ? Find(w->parent) : nullptr) {
+    if (!w->visible) return false;
+    if (!(w->style & WsChild)) return true;
+  }
+  return Find(window) != nullptr;
+}
+
+bool IsIconic(Hwnd window) {
+  Window* w = Find(window);
+  return w && w->iconic;
+}
+
+bool EnableWindow(Hwnd window, bool enable) {
+  Window* w = Find(window);
+  if (!w) return false;
+  bool wasDisabled = !w->enabled;
+  w->enabled = enable;
+  if (!enable && (TheWindows().focus == window || IsChildOf(TheWindows().focus, window))) TheWindows().focus = 0;
+  if (wasDisabled == enable) SendMessageA(window, WmEnable, enable ? 1 : 0, 0);
+  return wasDisabled;
+}
+
+bool IsWindowEnabled(Hwnd window) {
+  Window* w = Find(window);
+  return w && w->enabled;
+}
+
+}  // namespace platform
+
+namespace sim {
+std::vector<ShowCall>& ShowCalls() { return detail::TheWindows().shows; }
+}  // namespace sim
