@@ -31,7 +31,7 @@ struct Window {
   bool visible = false;
   bool enabled = true;
   bool iconic = false;
-  bool messageOnly = false;  // made with HwndMessage as its parent
+  bool messageOnly = false;       // made with HwndMessage as its parent
   platform::Hwnd lastActive = 0;  // it, or a window it owns, that was active last
   platform::Rect rect;
   platform::WndProc proc = nullptr;
