@@ -66,8 +66,7 @@ toolkit::TLayoutHandlers MainHandlers(TForm1* f) {
 }  // namespace
 
 TForm1::TForm1(toolkit::TComponent* owner) : toolkit::TForm(owner) {
-  RegisterShellLayoutClasses();
-  toolkit::LoadLayout(this, LayoutText("main"), MainHandlers(this));
+  toolkit::LoadLayout(this, LayoutText("main"), MainHandlers(this), {&RegisterShellLayoutClasses});
   ButtonStart = toolkit::LayoutComponent<toolkit::TButton>(this, "ButtonStart");
   ButtonAdd = toolkit::LayoutComponent<toolkit::TButton>(this, "ButtonAdd");
   ButtonDelete = toolkit::LayoutComponent<toolkit::TButton>(this, "ButtonDelete");

@@ -42,7 +42,9 @@ bool TrayBool(TStTrayIcon* icon, const S& s) {
   return toolkit::LayoutBool(s);
 }
 
-void RegisterAll() {
+}  // namespace
+
+void RegisterShellLayoutClasses() {
   toolkit::RegisterLayoutClass<TStTrayIcon>(
       "TStTrayIcon", "",
       {
@@ -80,10 +82,5 @@ void RegisterAll() {
   // The visual-styles marker has nothing to set.
   toolkit::RegisterLayoutClass<TWinXP>("TWinXP", "", {});
 }
-
-}  // namespace
-
-// Once, as the library registers its own classes once, at first need.
-void RegisterShellLayoutClasses() { [[maybe_unused]] static const bool known = (RegisterAll(), true); }
 
 }  // namespace muralto

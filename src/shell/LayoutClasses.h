@@ -1,8 +1,7 @@
 #pragma once
-// Makes the shell's components known to window layouts ("TCSpinEdit",
-// "TStDropFiles", "TStTrayIcon", "TWinXP"): every window whose layout names
-// one calls it before loading the layout; the calls after the first do
-// nothing.
+// The shell's set of layout classes ("TCSpinEdit", "TStDropFiles",
+// "TStTrayIcon", "TWinXP"): a window whose layout names one passes this set
+// to toolkit::LoadLayout, which registers it once.
 namespace muralto {
 
 void RegisterShellLayoutClasses();

@@ -2,8 +2,6 @@
 #include <windows.h>
 
 #include <cstring>
-#include <memory>
-#include <type_traits>
 
 #include "platform/UniqueHandle.h"
 #include "platform/desktop.h"
@@ -11,15 +9,6 @@
 namespace platform {
 
 namespace {
-
-struct MemoryDcDeleter {
-  void operator()(HDC dc) const { ::DeleteDC(dc); }
-};
-struct BitmapDeleter {
-  void operator()(HBITMAP bitmap) const { ::DeleteObject(bitmap); }
-};
-using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDeleter>;
-using Bitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
 
 // Selects an object into a device context for one scope.
 auto Selection(HDC dc, HGDIOBJ object) {
@@ -53,8 +42,8 @@ bool BitBltToBuffer(Hdc dc, int srcX, int srcY, int width, int height, std::uint
   if (width < 0 || height < 0 || (bgra == nullptr && width > 0 && height > 0)) return false;
   if (width == 0 || height == 0) return true;
   const HDC source = reinterpret_cast<HDC>(dc);
-  const MemoryDc memory(::CreateCompatibleDC(source));
-  if (!memory) return false;
+  const UniqueHandle memory(::CreateCompatibleDC(source), [](HDC dc) { ::DeleteDC(dc); });
+  if (!memory.Valid()) return false;
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -63,11 +52,12 @@ bool BitBltToBuffer(Hdc dc, int srcX, int srcY, int width, int height, std::uint
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  const Bitmap bitmap(::CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap || bits == nullptr) return false;
+  const UniqueHandle bitmap(::CreateDIBSection(memory.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0),
+                            [](HBITMAP made) { ::DeleteObject(made); });
+  if (!bitmap.Valid() || bits == nullptr) return false;
   {
-    const auto selected = Selection(memory.get(), bitmap.get());
-    if (!::BitBlt(memory.get(), 0, 0, width, height, source, srcX, srcY, SRCCOPY)) return false;
+    const auto selected = Selection(memory.Get(), bitmap.Get());
+    if (!::BitBlt(memory.Get(), 0, 0, width, height, source, srcX, srcY, SRCCOPY)) return false;
     ::GdiFlush();
   }
   const std::size_t bytes = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4;

@@ -1,6 +1,7 @@
 #include "toolkit/forms/Layout.h"
 
 #include <cctype>
+#include <set>
 
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/forms/LayoutProperties.h"
@@ -53,9 +54,14 @@ std::map<std::string, ClassInfo>& Registry() {
   return classes;
 }
 
+void UseClassSet(TLayoutClassSet classSet) {
+  static std::set<TLayoutClassSet> known;
+  if (known.insert(classSet).second) classSet();
+}
+
 // The registry with the library's own classes in it.
 std::map<std::string, ClassInfo>& Classes() {
-  [[maybe_unused]] static const bool known = (RegisterToolkitLayoutClasses(), true);
+  UseClassSet(&RegisterToolkitLayoutClasses);
   return Registry();
 }
 
@@ -187,7 +193,9 @@ void RegisterLayoutClass(const std::string& className, TComponentFactory factory
   Registry()[className] = {std::move(factory), base, std::move(properties)};
 }
 
-void LoadLayout(TForm* form, std::string_view text, const TLayoutHandlers& handlers) {
+void LoadLayout(TForm* form, std::string_view text, const TLayoutHandlers& handlers,
+                std::initializer_list<TLayoutClassSet> classSets) {
+  for (const TLayoutClassSet classSet : classSets) UseClassSet(classSet);
   std::vector<TLayoutEntry> entries = ParseLayout(text);
   std::vector<TComponent*> created{form};
   // Settings of the form that name a component wait until it exists.

@@ -113,10 +113,17 @@ void RegisterLayoutProperties(const std::string& className, const std::string& b
   RegisterLayoutClass(className, nullptr, base, LayoutProperties<T>(setters));
 }
 
+// The classes a layout may name come in sets, each made known by a function
+// that registers its classes. The library's own set is always known; a
+// window whose layout names classes of a layer above passes that layer's
+// set to LoadLayout. Each set is registered once, on its first use.
+using TLayoutClassSet = void (*)();
+
 // Builds the layout onto form: the first block describes the form itself
 // (its class names the form's window class), every other block creates a
 // component owned by the form. Loaded runs on each once all are set.
-void LoadLayout(TForm* form, std::string_view text, const TLayoutHandlers& handlers);
+void LoadLayout(TForm* form, std::string_view text, const TLayoutHandlers& handlers,
+                std::initializer_list<TLayoutClassSet> classSets = {});
 
 // Helpers for setters of registered classes.
 // The component a window's layout made under NAME, as the class the window's

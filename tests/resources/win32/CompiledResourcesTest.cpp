@@ -6,11 +6,14 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/UniqueHandle.h"
+
 namespace {
+
+using Bitmap = platform::UniqueHandle<HBITMAP, BOOL(WINAPI*)(HGDIOBJ)>;
 
 using muralto::EmbeddedResource;
 using muralto::GlyphBitmap;
@@ -44,11 +47,10 @@ TEST(CompiledResources, GlyphsAreTheGeneratedBitmapsWithoutFileHeader) {
 TEST(CompiledResources, GlyphsLoadAsNineBySixBitmaps) {
   for (const char* name : {"SpinUp", "SpinDown"}) {
     SCOPED_TRACE(name);
-    std::unique_ptr<std::remove_pointer_t<HBITMAP>, decltype(&DeleteObject)> bitmap(
-        LoadBitmapA(GetModuleHandleA(nullptr), name), &DeleteObject);
-    ASSERT_NE(bitmap.get(), nullptr);
+    const Bitmap bitmap(LoadBitmapA(GetModuleHandleA(nullptr), name), &DeleteObject);
+    ASSERT_TRUE(bitmap.Valid());
     BITMAP info{};
-    ASSERT_EQ(GetObjectA(bitmap.get(), sizeof info, &info), static_cast<int>(sizeof info));
+    ASSERT_EQ(GetObjectA(bitmap.Get(), sizeof info, &info), static_cast<int>(sizeof info));
     EXPECT_EQ(info.bmWidth, 9);
     EXPECT_EQ(info.bmHeight, 6);
   }
@@ -61,11 +63,11 @@ TEST(CompiledResources, IconsLoadAt32By32) {
     ASSERT_NE(icon, nullptr);
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(icon, &info));
-    std::unique_ptr<std::remove_pointer_t<HBITMAP>, decltype(&DeleteObject)> colour(info.hbmColor, &DeleteObject);
-    std::unique_ptr<std::remove_pointer_t<HBITMAP>, decltype(&DeleteObject)> mask(info.hbmMask, &DeleteObject);
+    const Bitmap colour(info.hbmColor, &DeleteObject);
+    const Bitmap mask(info.hbmMask, &DeleteObject);
     BITMAP bitmap{};
-    ASSERT_NE(colour.get(), nullptr);
-    ASSERT_TRUE(GetObjectA(colour.get(), sizeof bitmap, &bitmap));
+    ASSERT_TRUE(colour.Valid());
+    ASSERT_TRUE(GetObjectA(colour.Get(), sizeof bitmap, &bitmap));
     EXPECT_EQ(bitmap.bmWidth, 32);
     EXPECT_EQ(bitmap.bmHeight, 32);
   }

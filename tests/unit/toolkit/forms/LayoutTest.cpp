@@ -14,7 +14,6 @@ class LayoutTest : public guitest::GuiTest {
  protected:
   void SetUp() override {
     GuiTest::SetUp();
-    muralto::RegisterShellLayoutClasses();
     for (const char* name : {"FormCreate",
                              "ButtonStartClick",
                              "ButtonAddClick",
@@ -57,7 +56,7 @@ class LayoutTest : public guitest::GuiTest {
 
 TEST_F(LayoutTest, TrayMenuPopsUpAndItsChoiceReachesTheHandler) {
   main = toolkit::TComponent::Create<toolkit::TForm>(app.get());
-  toolkit::LoadLayout(main, muralto::LayoutText("main"), handlers);
+  toolkit::LoadLayout(main, muralto::LayoutText("main"), handlers, {&muralto::RegisterShellLayoutClasses});
   auto* popup = Get<toolkit::TPopupMenu>("PopupMenu1");
   sim::SetPopupChoice(Get<toolkit::TMenuItem>("PMChange")->Command());
   popup->Popup(800, 600);
@@ -89,7 +88,7 @@ TEST_F(LayoutTest, MalformedTablesFailWithTheLine) {
   for (const Row& row : rows) {
     auto* f = toolkit::TComponent::Create<toolkit::TForm>(app.get());
     try {
-      toolkit::LoadLayout(f, row.text, handlers);
+      toolkit::LoadLayout(f, row.text, handlers, {&muralto::RegisterShellLayoutClasses});
       ADD_FAILURE() << "no failure for: " << row.text;
     } catch (const toolkit::Exception& e) {
       EXPECT_EQ(e.Message(), row.message) << row.text;
