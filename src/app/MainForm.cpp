@@ -144,9 +144,10 @@ void TForm1::FormClose(toolkit::TObject*, toolkit::TCloseAction& action) {
   } catch (const std::exception&) {
     toolkit::HandleCurrentException();
     // Without a way out here the program could not be ended at all while
-    // its folder is not writable.
+    // its folder is not writable. No is the default: Enter on the failure
+    // box and Enter again here must not throw the unsaved settings away.
     int answer = toolkit::MessageBox("The settings could not be saved. Exit without saving them?",
-                                     platform::MbYesNo | platform::MbIconQuestion);
+                                     platform::MbYesNo | platform::MbIconQuestion | platform::MbDefButton2);
     if (answer != platform::IdYes) action = toolkit::TCloseAction::caNone;
   }
 }

@@ -13,6 +13,8 @@ inline constexpr std::uint32_t MbIconError = 0x10;
 inline constexpr std::uint32_t MbIconQuestion = 0x20;
 inline constexpr std::uint32_t MbIconWarning = 0x30;
 inline constexpr std::uint32_t MbIconInformation = 0x40;
+// The second button is the one Enter presses.
+inline constexpr std::uint32_t MbDefButton2 = 0x100;
 inline constexpr std::uint32_t MbTaskModal = 0x2000;
 inline constexpr int IdOk = 1;
 inline constexpr int IdCancel = 2;

@@ -271,24 +271,30 @@ TEST_F(FilesContract, ReadingAFileWhileOthersMayOnlyRead) {
   EXPECT_EQ(contract::ReadBytes(path), "0123456789");
 }
 
-TEST_F(FilesContract, OpeningForReadFails) {
+// A reader (R) and a writer of a new file (W) refused, with the error each gives.
+TEST_F(FilesContract, OpeningAFileFails) {
   contract::MakeFolder(scratch_ / "folder");
   struct Row {
+    char opener;
     std::string path;
     std::uint32_t error;
     const char* why;
   };
   const Row rows[] = {
-      {scratch_ / "missing.jpg", ErrorFileNotFound, "a missing file"},
-      {scratch_ / "missing\\x.jpg", ErrorPathNotFound, "a missing folder"},
-      {scratch_ / "folder", ErrorAccessDenied, "a folder"},
+      {'R', scratch_ / "missing.jpg", ErrorFileNotFound, "a missing file"},
+      {'R', scratch_ / "missing\\x.jpg", ErrorPathNotFound, "a missing folder"},
+      {'R', scratch_ / "folder", ErrorAccessDenied, "a folder"},
+      {'W', scratch_ / "data\\wallpaper.bmp", ErrorPathNotFound, "the folder is missing"},
+      {'W', scratch_ / "folder", ErrorAccessDenied, "a folder in the file's place"},
   };
   for (const Row& row : rows) {
     SetLastError(PoisonError);
-    const OpenFile file(OpenFileForReadDenyWrite(row.path.c_str()));
-    EXPECT_FALSE(file.valid()) << row.why;
-    EXPECT_EQ(GetLastError(), row.error) << row.why;
+    const OpenFile file(row.opener == 'R' ? OpenFileForReadDenyWrite(row.path.c_str())
+                                          : CreateFileAnew(row.path.c_str()));
+    EXPECT_FALSE(file.valid()) << row.opener << ": " << row.why;
+    EXPECT_EQ(GetLastError(), row.error) << row.opener << ": " << row.why;
   }
+  EXPECT_FALSE(contract::Exists(scratch_ / "data"));
 }
 
 TEST_F(FilesContract, WritingANewFileReplacesTheOldOne) {
@@ -338,26 +344,6 @@ TEST_F(FilesContract, WritingAtAnOffsetFillsAGapWithZerosAndOverwritesInPlace) {
   EXPECT_TRUE(WriteFile(writer.get(), "+", 1, &written)) << "plain writes go on after the last one";
   EXPECT_TRUE(CloseHandle(writer.get()));
   EXPECT_EQ(contract::ReadBytes(path), std::string("aXYZW\0\0!+", 9));
-}
-
-TEST_F(FilesContract, CreatingAFileFails) {
-  contract::MakeFolder(scratch_ / "folder");
-  struct Row {
-    std::string path;
-    std::uint32_t error;
-    const char* why;
-  };
-  const Row rows[] = {
-      {scratch_ / "data\\wallpaper.bmp", ErrorPathNotFound, "the folder is missing"},
-      {scratch_ / "folder", ErrorAccessDenied, "a folder in the file's place"},
-  };
-  for (const Row& row : rows) {
-    SetLastError(PoisonError);
-    const OpenFile file(CreateFileAnew(row.path.c_str()));
-    EXPECT_FALSE(file.valid()) << row.why;
-    EXPECT_EQ(GetLastError(), row.error) << row.why;
-  }
-  EXPECT_FALSE(contract::Exists(scratch_ / "data"));
 }
 
 TEST_F(FilesContract, ClosedAndUnknownHandles) {

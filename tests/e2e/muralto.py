@@ -207,14 +207,19 @@ class App:
         return "\n".join(c.text for c in self.session.driver.children(box) if c.cls == "Static" and c.text)
 
     def answer_box(self, text, button, shot=None):
-        """Answers the next message box: checks its text, presses BUTTON."""
+        """Answers the next message box: checks its text, presses BUTTON, or
+        the Enter key when BUTTON is None (the box is then in front)."""
         d = self.session.driver
         box = d.wait_window("#32770", TITLE, 30) or fail(f'no message box for "{text}"')
         title, children = d.texts(box)
         expect_in(text, "\n".join([title] + [c.text for c in children]), "message box")
         if shot:
             self.session.shot(shot)
-        d.click(box, button)
+        if button is None:
+            poll("the box never came to the front", lambda: d.foreground() == box)
+            self.session.keys("Return")
+        else:
+            d.click(box, button)
         d.wait_gone(box, 10) or fail(f'the box "{text}" stayed')
 
     # The tray: the notification area at the right end of the virtual

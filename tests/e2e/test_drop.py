@@ -58,6 +58,12 @@ def test_drop_folders(session, driver, app):
         return next((b for b in app.boxes() if "Please, drag folders only" in app.message(b)), None)
     box = poll("no message box for the dropped file", refusal, 20, 0.2)
     session.shot("muralto-drop-folders")
+    # The box belongs to the shown window: above it, and centred on the screen.
+    above = next(w.handle for w in driver.list() if w.handle in (box, window))
+    expect_eq(above, box, "the window on top of the box and the main window")
+    r = driver.rect(box)
+    expect_eq((abs(2 * r.left + r.width - 1024) <= 2, abs(2 * r.top + r.height - 768) <= 2), (True, True),
+              f"the box centred on the 1024 x 768 screen: it lies at {r.place}")
     driver.click(box, "OK")
     driver.wait_gone(box) or fail("the message box stayed after OK")
     expect_eq(driver.list_items(folder_list), expected, "folder list after the dropped file")

@@ -343,8 +343,8 @@ def test_add_browser(session, driver, app):
 
 def test_save_fails(session, driver, app):
     """When the main settings file cannot be written, every save shows its
-    failure; closing then asks whether to exit without saving: No keeps the
-    program running, Yes ends it with 0."""
+    failure; closing then asks whether to exit without saving: No, the
+    default that Enter presses, keeps the program running, Yes ends it with 0."""
     app.ini.mkdir()  # a folder in the file's place: reading gives the defaults, writing fails
     app.program = session.start(app.exe)
     # The set-up moves the hour edit to 1 and fails to save it.
@@ -357,6 +357,11 @@ def test_save_fails(session, driver, app):
     if app.program.poll() is not None:
         fail("No ended the program")
     expect_eq(driver.visible(window), True, "still shown after No")
+    driver.sysclose(window)
+    app.answer_box("Unable to write to", None)
+    app.answer_box("Exit without saving", None)
+    if app.program.poll() is not None:
+        fail("Enter on both boxes ended the program")
     driver.sysclose(window)
     app.answer_box("Unable to write to", "OK")
     app.answer_box("Exit without saving", "&Yes")

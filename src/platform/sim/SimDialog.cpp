@@ -71,14 +71,30 @@ std::vector<Hwnd> DisableForBox(Hwnd owner, std::uint32_t type, Hwnd box) {
   return disabled;
 }
 
+// The button Enter presses: the first, or the second with MB_DEFBUTTON2.
+int DefaultButton(std::uint32_t type) {
+  const bool second = (type & MbDefButton2) != 0;
+  switch (type & kButtonsMask) {
+    case MbYesNo: return second ? IdNo : IdYes;
+    case MbOkCancel: return second ? IdCancel : IdOk;
+    default: return IdOk;
+  }
+}
+
 // The box's loop: what is queued for any window of the thread is
-// dispatched until a button answers the box; when nothing is left, the user
-// takes the default button.
+// dispatched until a button answers the box; Enter for the box presses its
+// default button, as the dialog manager does; when nothing is left, the user
+// presses Enter.
 int RunBox(Hwnd box, int defaultAnswer) {
   Msg msg;
   while (Boxes()[box].answer == 0 && PeekMessageA(&msg, 0, 0, 0, PmRemove)) {
     if (msg.message == WmQuit) {
       PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    if (msg.message == WmKeyDown && msg.wParam == static_cast<Wparam>(VkReturn) &&
+        (msg.hwnd == box || (Find(msg.hwnd) && Find(msg.hwnd)->parent == box))) {
+      Boxes()[box].answer = defaultAnswer;
       break;
     }
     TranslateMessage(&msg);
@@ -125,7 +141,7 @@ int MessageBoxA(Hwnd owner, const char* text, const char* caption, std::uint32_t
   TheWindows().boxes.push_back(call);
   std::function<int()> answer;
   if (auto handler = TheWindows().boxHandler) answer = [handler, call] { return handler(call); };
-  return RunModalBox(owner, call.text, call.caption, type, answer, (type & kButtonsMask) == MbYesNo ? IdYes : IdOk);
+  return RunModalBox(owner, call.text, call.caption, type, answer, DefaultButton(type));
 }
 
 bool MessageBeep(std::uint32_t type) {

@@ -36,19 +36,10 @@ void TEdit::SetReadOnly(bool on) {
 void TEdit::SelectAll() { SetSelection(0, static_cast<int>(Text().size())); }
 
 void TEdit::SetSelection(int start, int length) {
-  selStart_ = start;
   selLength_ = length;
   if (HandleAllocated()) {
     platform::SendMessageA(Handle(), platform::EmSetSel, static_cast<platform::Wparam>(start), start + length);
   }
-}
-
-int TEdit::SelStart() const {
-  if (!HandleAllocated()) return selStart_;
-  std::uint32_t a = 0, b = 0;
-  platform::SendMessageA(const_cast<TEdit*>(this)->Handle(), platform::EmGetSel, reinterpret_cast<platform::Wparam>(&a),
-                         reinterpret_cast<platform::Lparam>(&b));
-  return static_cast<int>(a);
 }
 
 int TEdit::SelLength() const {

@@ -19,7 +19,6 @@ class TEdit : public TWinControl {
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool on) { autoSize_ = on; }
   void SelectAll();
-  int SelStart() const;
   int SelLength() const;
   void SetSelection(int start, int length);
 
@@ -38,7 +37,7 @@ class TEdit : public TWinControl {
   bool autoSelect_ = true;
   bool autoSize_ = true;
   bool settingText_ = false;
-  int selStart_ = 0, selLength_ = 0;  // without a window
+  int selLength_ = 0;  // without a window
 };
 
 }  // namespace toolkit

@@ -74,8 +74,4 @@ int TListItems::IndexOf(const TListItem* item) const {
   return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
 }
 
-int TListItems::SelectedCount() const {
-  return static_cast<int>(std::count_if(items_.begin(), items_.end(), [](const auto& p) { return p->Selected(); }));
-}
-
 }  // namespace toolkit

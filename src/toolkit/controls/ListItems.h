@@ -59,7 +59,6 @@ class TListItems : public TObject {
   void Clear();
   TListItem* Item(int index) const;
   int IndexOf(const TListItem* item) const;
-  int SelectedCount() const;
 
   // Many changes in a row: whoever shows the items may hold back its
   // repaints from the first BeginUpdate to the last EndUpdate.

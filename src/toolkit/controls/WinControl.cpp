@@ -141,7 +141,12 @@ void TWinControl::InsertControl(TControl* control) {
 }
 
 void TWinControl::RemoveControl(TControl* control) {
-  if (mouseControl_ == control) mouseControl_ = nullptr;
+  // A drawn control that goes while the button is held on it takes the
+  // press with it: the window lets go of the mouse it captured for it.
+  if (mouseControl_ == control) {
+    mouseControl_ = nullptr;
+    if (handle_ && platform::GetCapture() == handle_) platform::ReleaseCapture();
+  }
   if (control->IsWindowed()) static_cast<TWinControl*>(control)->DestroyHandle();
   controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
 }
@@ -238,13 +243,6 @@ int TWinControl::ClientHeight() const {
   platform::Rect r;
   if (handle_ && platform::GetClientRect(handle_, &r)) return r.bottom - r.top;
   return Height();
-}
-
-platform::Lresult TWinControl::Perform(std::uint32_t msg, platform::Wparam wParam, platform::Lparam lParam) {
-  if (handle_) return platform::SendMessageA(handle_, msg, wParam, lParam);
-  TMessage message{msg, wParam, lParam, 0};
-  WndProc(message);
-  return message.Result;
 }
 
 void TWinControl::DefaultHandler(TMessage& m) {

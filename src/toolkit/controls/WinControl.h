@@ -81,9 +81,6 @@ class TWinControl : public TControl {
   // instance, joins it when the window does not exist yet.
   TNotice OnWindowCreated;
 
-  // Sends a message to the control: through its window when it has one,
-  // straight to its handler otherwise.
-  platform::Lresult Perform(std::uint32_t msg, platform::Wparam wParam, platform::Lparam lParam);
   // Every message of the window comes here first.
   virtual void WndProc(TMessage& message);
   // The window's own handling of a message (the predefined control's, or

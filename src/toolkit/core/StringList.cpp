@@ -12,29 +12,22 @@ std::size_t TStringList::Checked(int index) const {
   return static_cast<std::size_t>(index);
 }
 
-int TStringList::Add(const std::string& s, TObject* object) {
-  items_.emplace_back(s, object);
+int TStringList::Add(const std::string& s) {
+  items_.push_back(s);
   return Count() - 1;
 }
 
-void TStringList::Insert(int index, const std::string& s, TObject* object) {
+void TStringList::Insert(int index, const std::string& s) {
   if (index < 0 || index > Count()) throw EStringListError(msg::ListIndexError(index));
-  items_.emplace(items_.begin() + index, s, object);
+  items_.insert(items_.begin() + index, s);
 }
 
 void TStringList::Delete(int index) { items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(Checked(index))); }
 
-const std::string& TStringList::Strings(int index) const { return items_[Checked(index)].first; }
-
-void TStringList::SetStrings(int index, const std::string& s) { items_[Checked(index)].first = s; }
-
-TObject* TStringList::Objects(int index) const { return items_[Checked(index)].second; }
-
-void TStringList::SetObjects(int index, TObject* object) { items_[Checked(index)].second = object; }
+const std::string& TStringList::Strings(int index) const { return items_[Checked(index)]; }
 
 int TStringList::IndexOf(const std::string& s) const {
-  auto same = [&s](const auto& item) {
-    const std::string& t = item.first;
+  auto same = [&s](const std::string& t) {
     return t.size() == s.size() && std::equal(t.begin(), t.end(), s.begin(), [](char a, char b) {
              return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
            });

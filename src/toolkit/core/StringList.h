@@ -1,8 +1,6 @@
 #pragma once
-// TStringList: an ordered list of strings, each with an optional object
-// reference that the list does not own. Unsorted; duplicates allowed.
+// TStringList: an ordered list of strings. Unsorted; duplicates allowed.
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "toolkit/core/NotifyEvent.h"
@@ -13,23 +11,20 @@ class TStringList : public TObject {
  public:
   int Count() const { return static_cast<int>(items_.size()); }
   // Returns the index of the new string.
-  int Add(const std::string& s, TObject* object = nullptr);
+  int Add(const std::string& s);
   // index may equal Count (appends).
-  void Insert(int index, const std::string& s, TObject* object = nullptr);
+  void Insert(int index, const std::string& s);
   void Delete(int index);
   void Clear() { items_.clear(); }
 
   const std::string& Strings(int index) const;
-  void SetStrings(int index, const std::string& s);
-  TObject* Objects(int index) const;
-  void SetObjects(int index, TObject* object);
   // First index of s compared without regard to ASCII case, or -1.
   int IndexOf(const std::string& s) const;
 
  private:
   std::size_t Checked(int index) const;
 
-  std::vector<std::pair<std::string, TObject*>> items_;
+  std::vector<std::string> items_;
 };
 
 }  // namespace toolkit

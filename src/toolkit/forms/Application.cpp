@@ -93,9 +93,6 @@ void HandleCurrentException(TFailureSource source) {
 }
 
 TApplication::TApplication(TComponent* owner) : TComponent(owner), previous_(current) {
-  current = this;
-  // What the controls' window procedures catch goes to the failure display.
-  SetWindowExceptionHandler([] { HandleCurrentException(); });
   title_ = DefaultApplicationTitle(ExeName());
   platform::WndClass wc;
   wc.proc = ApplicationWndProc;
@@ -108,6 +105,11 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner), previous_(cur
                                           platform::WsSysMenu | platform::WsMinimizeBox,
                                       platform::GetSystemMetrics(platform::SmCxScreen) / 2,
                                       platform::GetSystemMetrics(platform::SmCyScreen) / 2, 0, 0, 0, 0);
+  // Published last: a constructor that throws runs no destructor, and a
+  // half-made object must not be left behind as the current one.
+  // What the controls' window procedures catch goes to the failure display.
+  SetWindowExceptionHandler([] { HandleCurrentException(); });
+  current = this;
 }
 
 TApplication::~TApplication() {
@@ -266,7 +268,5 @@ void TApplication::ShowException(const std::string& message, TFailureSource sour
   platform::MessageBoxA(FrontWindow(), FailureDisplayText(message).c_str(), title_.c_str(),
                         platform::MbOk | platform::MbIconError | platform::MbTaskModal);
 }
-
-void TApplication::HandleException(const std::exception& error) { ShowException(error.what()); }
 
 }  // namespace toolkit

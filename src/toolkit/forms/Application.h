@@ -60,7 +60,6 @@ class TApplication : public TComponent {
   // last character sorts after ".". It shows every failure, also behind an
   // open box, but for a timer's tick while a failure box is open.
   void ShowException(const std::string& message, TFailureSource source = TFailureSource::Handler);
-  void HandleException(const std::exception& error);
 
   // The program's window the user works with now: the open modal form, else
   // the main form, while it is shown (and not minimised), or the box it owns

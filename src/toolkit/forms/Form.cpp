@@ -27,13 +27,12 @@ TForm::~TForm() {
 
 std::uint32_t TForm::WindowStyle() const {
   std::uint32_t style = platform::WsClipChildren | platform::WsClipSiblings;
-  switch (borderStyle_) {
-    case TFormBorderStyle::bsNone: style |= platform::WsPopup; break;
-    case TFormBorderStyle::bsSingle: style |= platform::WsCaption | platform::WsBorder; break;
-    case TFormBorderStyle::bsSizeable: style |= platform::WsCaption | platform::WsThickFrame; break;
-    case TFormBorderStyle::bsDialog: style |= platform::WsPopup | platform::WsCaption | platform::WsDlgFrame; break;
+  if (borderStyle_ == TFormBorderStyle::bsDialog) {
+    style |= platform::WsPopup | platform::WsCaption | platform::WsDlgFrame;
+  } else {
+    style |= platform::WsCaption | platform::WsBorder;
   }
-  if (borderStyle_ != TFormBorderStyle::bsNone && (borderIcons_ & biSystemMenu)) {
+  if (borderIcons_ & biSystemMenu) {
     style |= platform::WsSysMenu;
     if (borderStyle_ != TFormBorderStyle::bsDialog) {
       if (borderIcons_ & biMinimize) style |= platform::WsMinimizeBox;
@@ -148,11 +147,6 @@ void TForm::MenuChanged() {
   if (!HandleAllocated()) return;
   platform::SetMenu(Handle(), menu_ ? menu_->Handle() : 0);
   platform::DrawMenuBar(Handle());
-}
-
-void TForm::SetActiveControl(TWinControl* control) {
-  activeControl_ = control;
-  if (control && HandleAllocated() && Visible() && control->CanFocus()) control->SetFocus();
 }
 
 void TForm::SetWindowState(TWindowState state) {

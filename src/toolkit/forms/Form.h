@@ -11,7 +11,9 @@ namespace toolkit {
 class TButton;
 class TMainMenu;
 
-enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
+// The main window's fixed frame and the dialogs' frame; the numbers are the
+// ones a layout dump shows.
+enum class TFormBorderStyle { bsSingle = 1, bsDialog = 3 };
 enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
 enum class TPosition { poDesigned, poScreenCenter };
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
@@ -52,7 +54,6 @@ class TForm : public TWinControl, public TFormLink {
   bool KeyPreview() const override { return keyPreview_; }
   void SetKeyPreview(bool on) { keyPreview_ = on; }
   TWinControl* ActiveControl() const { return activeControl_; }
-  void SetActiveControl(TWinControl* control);
   TWindowState WindowState() const { return windowState_; }
   void SetWindowState(TWindowState state);
   int ModalResult() const { return modalResult_; }
@@ -109,7 +110,7 @@ class TForm : public TWinControl, public TFormLink {
 
   std::string className_ = "TForm";
   int clientWidth_ = 0, clientHeight_ = 0;
-  TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
+  TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSingle;
   unsigned borderIcons_ = biSystemMenu | biMinimize | biMaximize;
   TPosition position_ = TPosition::poDesigned;
   mutable platform::Hicon icon_ = 0;

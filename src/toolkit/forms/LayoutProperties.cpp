@@ -154,10 +154,6 @@ void SetBorderStyle(TForm* form, const S& s, const H&) {
     form->SetBorderStyle(TFormBorderStyle::bsSingle);
   else if (v == "dialog")
     form->SetBorderStyle(TFormBorderStyle::bsDialog);
-  else if (v == "sizeable")
-    form->SetBorderStyle(TFormBorderStyle::bsSizeable);
-  else if (v == "none")
-    form->SetBorderStyle(TFormBorderStyle::bsNone);
   else
     LayoutFail(s.line, "unknown border '" + v + "'");
 }

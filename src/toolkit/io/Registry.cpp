@@ -70,35 +70,6 @@ void TRegistry::WriteString(const std::string& name, const std::string& value) {
   }
 }
 
-int TRegistry::ReadInteger(const std::string& name) {
-  std::uint32_t type = 0;
-  std::uint8_t data[4] = {};
-  std::uint32_t size = sizeof data;
-  const long result = platform::RegQueryValueExA(currentKey_.Get(), name.c_str(), &type, data, &size);
-  if (result == platform::ErrorMoreData) throw ERegistryException(msg::InvalidRegType(name));
-  if (result != platform::ErrorSuccess) throw ERegistryException(msg::RegGetDataFailed(name));
-  if (type != platform::RegDword || size != sizeof data) throw ERegistryException(msg::InvalidRegType(name));
-  std::int32_t value;
-  std::memcpy(&value, data, sizeof value);
-  return value;
-}
-
-void TRegistry::WriteInteger(const std::string& name, int value) {
-  std::uint8_t data[4];
-  const std::int32_t v = value;
-  std::memcpy(data, &v, sizeof data);
-  if (platform::RegSetValueExA(currentKey_.Get(), name.c_str(), platform::RegDword, data, sizeof data) !=
-      platform::ErrorSuccess) {
-    throw ERegistryException(msg::RegSetDataFailed(name));
-  }
-}
-
-bool TRegistry::ValueExists(const std::string& name) {
-  std::uint32_t type = 0;
-  std::uint32_t size = 0;
-  return platform::RegQueryValueExA(currentKey_.Get(), name.c_str(), &type, nullptr, &size) == platform::ErrorSuccess;
-}
-
 bool TRegistry::DeleteValue(const std::string& name) {
   return platform::RegDeleteValueA(currentKey_.Get(), name.c_str()) == platform::ErrorSuccess;
 }

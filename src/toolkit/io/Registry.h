@@ -34,9 +34,6 @@ class TRegistry : public TObject {
   // REG_SZ with its terminating zero.
   void WriteString(const std::string& name, const std::string& value);
   // REG_DWORD.
-  int ReadInteger(const std::string& name);
-  void WriteInteger(const std::string& name, int value);
-  bool ValueExists(const std::string& name);
   bool DeleteValue(const std::string& name);
 
  private:

@@ -63,7 +63,11 @@ TEST_F(WindowSuite, AMessageBoxDisablesItsOwnerKeepsDispatchingAndReturnsTheButt
               {MbYesNo, WmCommand, IdNo, IdNo},
               {MbOkCancel, WmClose, 0, IdCancel},
               {MbOk, WmClose, 0, 0},
-              {MbOk | MbTaskModal, WmCommand, IdOk, IdOk}};  // no owner: every top-level window
+              {MbOk | MbTaskModal, WmCommand, IdOk, IdOk},  // no owner: every top-level window
+              // Enter presses the default button: the first, or the second one named
+              {MbYesNo, WmKeyDown, VkReturn, IdYes},
+              {MbYesNo | MbIconQuestion | MbDefButton2, WmKeyDown, VkReturn, IdNo},
+              {MbOkCancel | MbDefButton2, WmKeyDown, VkReturn, IdCancel}};
   for (const Row& row : rows) {
     const bool taskModal = (row.type & MbTaskModal) != 0;
     Hwnd box = 0;
@@ -77,7 +81,12 @@ TEST_F(WindowSuite, AMessageBoxDisablesItsOwnerKeepsDispatchingAndReturnsTheButt
       enabled = {IsWindowEnabled(owner.h), IsWindowEnabled(other.h)};
       front = {GetForegroundWindow(), GetLastActivePopup(owner.h)};
       GetWindowTextA(box, title, sizeof title);
-      SendMessageA(box, row.message, row.button, 0);
+      // A key reaches the box through its loop, as the keyboard's would.
+      if (row.message == WmKeyDown) {
+        PostMessageA(box, row.message, row.button, 1);
+      } else {
+        SendMessageA(box, row.message, row.button, 0);
+      }
     };
     PostMessageA(other.h, WmUser, 0, 0);  // the box's loop dispatches what is posted to the thread's windows
     const int answer = MessageBoxA(taskModal ? 0 : owner.h, "Please, drag folders only", "Muralto 1.2", row.type);

@@ -12,7 +12,7 @@
 #include "platform/sim/shell_world.h"
 #include "platform/sim/windows_world.h"
 #include "platform/sim/world.h"
-#include "support/SimMachine.h"
+#include "support/TestMachine.h"
 #include "toolkit/forms/Application.h"
 #include "toolkit/graphics/Bitmap.h"
 
@@ -74,7 +74,7 @@ class MainFormTest : public ::testing::Test {
     return bitmap.Width();
   }
 
-  support::SimMachine machine;
+  support::TestMachine machine;
   std::unique_ptr<toolkit::TApplication> app;
   muralto::TForm1* form = nullptr;
 };

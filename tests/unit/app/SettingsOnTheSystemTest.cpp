@@ -11,7 +11,7 @@
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "support/Captions.h"
-#include "support/ScratchArea.h"
+#include "support/TestMachine.h"
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/io/IniFile.h"
 
@@ -29,7 +29,7 @@ std::string ReadAll(const std::string& path) {
 }
 
 TEST(SettingsOnTheSystem, AKeyIsFoundInASectionLongerThanOneReadBuffer) {
-  support::ScratchArea scratch;
+  support::TestMachine scratch;
   toolkit::TIniFile ini(scratch.Folder() + "long.ini");
   for (int i = 0; i < 150; ++i) ini.WriteString("S", "a-rather-long-key-name-" + std::to_string(i), "x");
   ini.WriteString("S", "Wanted->Caption", "");
@@ -42,7 +42,7 @@ TEST(SettingsOnTheSystem, AKeyIsFoundInASectionLongerThanOneReadBuffer) {
 // Each list is saved over the file the row before left, unless the row
 // brings a file of its own, and read back whole.
 TEST(SettingsOnTheSystem, AFolderListIsWrittenInItsExactFormAndReadBack) {
-  support::ScratchArea scratch;
+  support::TestMachine scratch;
   struct Row {
     const char* why;
     const char* before;  // nullptr: what the row before left
@@ -91,7 +91,7 @@ TEST(SettingsOnTheSystem, AFolderListIsWrittenInItsExactFormAndReadBack) {
 }
 
 TEST(SettingsOnTheSystem, AFolderListThatCannotBeWrittenKeepsTheOldFile) {
-  support::ScratchArea scratch;
+  support::TestMachine scratch;
   toolkit::TListItems folders;
   folders.Add()->SetCaption("C:\\New");
   muralto::MainWindowState state;
@@ -138,7 +138,7 @@ void SaveOrRemove(const muralto::MainWindowState& state, const std::string& path
 }
 
 TEST(SettingsOnTheSystem, AFirstStartReadsTheDefaultsAndWritesTenLines) {
-  support::ScratchArea scratch;
+  support::TestMachine scratch;
   const std::string path = muralto::MainSettingsPath();
   ASSERT_GT(path.size(), 4u);
   EXPECT_EQ(path.substr(path.size() - 4), ".ini");
@@ -169,7 +169,7 @@ TEST(SettingsOnTheSystem, AFirstStartReadsTheDefaultsAndWritesTenLines) {
 // one by one: into a new file, over a file of the same keys, and where a value
 // is one they might write otherwise.
 TEST(SettingsOnTheSystem, SavesWriteWhatTheProfileFunctionsWould) {
-  support::ScratchArea scratch;
+  support::TestMachine scratch;
   const std::string path = muralto::MainSettingsPath();
   ASSERT_EQ(ReadAll(path), "<missing>") << path << " exists already; left alone";
   const std::string reference = scratch.Folder() + "reference.ini";

@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/IniFileReference.h"
 #include "platform/sim/world.h"
-#include "support/SimMachine.h"
+#include "support/TestMachine.h"
 #include "toolkit/core/Exceptions.h"
 
 namespace {
@@ -28,7 +29,7 @@ class SettingsTest : public ::testing::Test {
     item->SetChecked(checked);
   }
 
-  support::SimMachine machine;
+  support::TestMachine machine;
   toolkit::TListItems folders;
   MainWindowState state;
 };
@@ -42,18 +43,37 @@ TEST_F(SettingsTest, TheMainSettingsFileIsNamedAfterTheExecutable) {
 }
 
 TEST_F(SettingsTest, StoredValuesAreReadAsTheyAre) {
-  machine.WriteFile(MainIni,
-                    "[OPTIONS]\r\nlanguage=  Russian  \r\nAuto Start=yes\r\nTRAY=0\r\nSelection=5\r\nPosition=-3\r\n"
-                    "[Pause]\r\nHOUR=0x10\r\nMin=010\r\nSec=ten\r\n");
-  muralto::LoadSettings(state);
-  EXPECT_EQ(state.languageName, "Russian");
-  EXPECT_TRUE(state.autoStart) << "not a number: the default";
-  EXPECT_FALSE(state.showTray);
-  EXPECT_EQ(state.selectionMode, 5) << "no range check here";
-  EXPECT_EQ(state.positionMode, -3);
-  EXPECT_EQ(state.hours, 16);
-  EXPECT_EQ(state.minutes, 10);
-  EXPECT_EQ(state.seconds, 0);
+  struct Row {
+    const char* file;
+    const char* language;
+    bool autoStart, tray;
+    int selection, position, hours, minutes, seconds;
+  };
+  const Row rows[] = {
+      // sections and keys in any case, blanks around a value dropped; no range check here
+      {"[OPTIONS]\r\nlanguage=  Russian  \r\nAuto Start=yes\r\nTRAY=0\r\nSelection=5\r\nPosition=-3\r\n"
+       "[Pause]\r\nHOUR=0x10\r\nMin=010\r\nSec=ten\r\n",
+       "Russian", true, false, 5, -3, 16, 10, 0},
+      // any number but 0 is true; an empty or unreadable number takes the key's own default
+      {"[Options]\r\nAuto Start=2\r\ntray=-1\r\nSelection=x\r\n[Pause]\r\nHour=\r\nMin=ten\r\nSec=59\r\n", "English",
+       true, true, 0, 0, 1, 0, 59},
+      {"[Options]\r\nAuto Start=0\r\nLanguage=\r\n[Pause]\r\nHour=ten\r\nMin=\r\nSec=\r\n", "", false, true, 0, 0, 1, 0,
+       0},
+      // no file: every default
+      {nullptr, "English", true, true, 0, 0, 1, 0, 0},
+  };
+  for (const Row& row : rows) {
+    machine.Remove(MainIni);
+    if (row.file) machine.WriteFile(MainIni, row.file);
+    muralto::LoadSettings(state);
+    const std::string where = row.file ? row.file : "no file";
+    EXPECT_EQ(state.languageName, row.language) << where;
+    EXPECT_EQ(state.autoStart, row.autoStart) << where;
+    EXPECT_EQ(state.showTray, row.tray) << where;
+    EXPECT_EQ(std::vector<int>({state.selectionMode, state.positionMode, state.hours, state.minutes, state.seconds}),
+              std::vector<int>({row.selection, row.position, row.hours, row.minutes, row.seconds}))
+        << where;
+  }
 }
 
 TEST_F(SettingsTest, ASaveKeepsUnknownKeysAndTheirPlaces) {

@@ -1,5 +1,6 @@
 // The set-up in its fixed order, the hidden start, the saves at close and
 // the entry routine with its running-copy check.
+#include <algorithm>
 #include <functional>
 #include <new>
 #include <string>
@@ -122,7 +123,7 @@ TEST_F(MainFormTest, AFailingStepLeavesTheLaterStepsUndone) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.step);
-    const support::SimMachine fresh;
+    const support::TestMachine fresh;
     fresh.WriteFile(MainIni, std::string("[Options]\r\nAuto Start=") + row.autoStart +
                                  "\r\ntray=0\r\nSelection=1\r\nPosition=2\r\n[Pause]\r\nHour=0\r\nSec=5\r\n");
     fresh.WriteFile(FolderList, "[Folders]\r\nTotal=1\r\nFolder1=C:\\Pics\r\n");
@@ -266,19 +267,20 @@ TEST_F(MainFormTest, EntriesMissingBehindADamagedTotalScanNothingAndAreWrittenBa
   EXPECT_EQ(machine.ReadFile(FolderList), expected);
 }
 
-TEST_F(MainFormTest, AFailedSaveAtCloseOffersToExitWithoutSaving) {
+TEST_F(MainFormTest, AFailedSaveAtCloseOffersToExitWithoutSavingAndEnterKeepsTheProgram) {
   Start();
   sim::DenyWritesUnder("C:\\Muralto");
-  int answer = platform::IdNo;
-  sim::SetMessageBoxHandler(
-      [&](const sim::MessageBoxCall& box) { return (box.type & 0xF) == platform::MbYesNo ? answer : platform::IdOk; });
+  // No answers scripted: Enter on the failure box, and Enter again on the question.
   form->Close();
-  EXPECT_FALSE(app->Terminated()) << "No keeps the program running";
+  EXPECT_FALSE(app->Terminated()) << "Enter twice must not throw the unsaved settings away";
   ASSERT_EQ(sim::MessageBoxes().size(), 2u);
   EXPECT_EQ(sim::MessageBoxes()[0].text, "Unable to write to C:\\Muralto\\Muralto.ini.");
+  EXPECT_EQ(sim::MessageBoxes()[1].text, "The settings could not be saved. Exit without saving them?");
   EXPECT_EQ(sim::MessageBoxes()[1].caption, "Muralto 1.2");
   EXPECT_EQ(sim::MessageBoxes()[1].type & 0xF, platform::MbYesNo);
-  answer = platform::IdYes;
+  sim::SetMessageBoxHandler([](const sim::MessageBoxCall& box) {
+    return (box.type & 0xF) == platform::MbYesNo ? platform::IdYes : platform::IdOk;
+  });
   form->Close();
   EXPECT_TRUE(app->Terminated()) << "Yes ends it";
 }
@@ -356,8 +358,13 @@ TEST_F(MainFormTest, ASecondStartBringsTheShownWindowOrItsOpenDialogForward) {
     form->Show();
     form->ButtonClear->SetFocus();
     Front before, after;
+    platform::Hwnd other = 0;  // another program's window, in front of ours
     auto secondStart = [&] {
       before = LookAtTheFront();
+      other = platform::CreateWindowExA(0, "Static", "Other", platform::WsOverlapped | platform::WsVisible, 0, 0, 50,
+                                        50, 0, 0);
+      platform::SetWindowPos(other, platform::HwndTop, 0, 0, 0, 0,
+                             platform::SwpNoMove | platform::SwpNoSize | platform::SwpNoActivate);
       sim::ActivateOtherProgram();
       EXPECT_EQ(muralto::MuraltoMain("C:\\Muralto\\Muralto.exe"), 0);
     };
@@ -382,8 +389,30 @@ TEST_F(MainFormTest, ASecondStartBringsTheShownWindowOrItsOpenDialogForward) {
     }
     EXPECT_TRUE(before.shown && before.focus);
     EXPECT_EQ(after, before);
+    // The main window comes up with what it owns, never left behind the other program's.
+    const std::vector<platform::Hwnd> z = sim::ZOrder();
+    auto place = [&](platform::Hwnd h) { return std::find(z.begin(), z.end(), h) - z.begin(); };
+    EXPECT_LT(place(form->Handle()), place(other));
+    platform::DestroyWindow(other);
     app.reset();
   }
+  // Behind an open failure box, the box comes forward.
+  machine.Restart();
+  Start();
+  form->Show();
+  platform::Hwnd box = 0;
+  Front after;
+  sim::SetMessageBoxHandler([&](const sim::MessageBoxCall&) {
+    box = platform::GetForegroundWindow();
+    sim::ActivateOtherProgram();
+    EXPECT_EQ(muralto::MuraltoMain("C:\\Muralto\\Muralto.exe"), 0);
+    sim::DispatchPending();
+    after = LookAtTheFront();
+    return platform::IdOk;
+  });
+  app->ShowException("Cannot open file C:\\a.jpg");
+  EXPECT_NE(box, form->Handle());
+  EXPECT_EQ(after.window, box);
 }
 
 // A box belongs to the window the user works with: it takes no taskbar

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "MainFormFixture.h"
+#include "platform/dialogs.h"
 #include "platform/sim/tray_world.h"
 #include "shell/TrayIcon.h"
 #include "support/Probe.h"
@@ -187,6 +188,19 @@ TEST_F(TrayMenuTest, OnceTheMenuClosesTheShownWindowHasTheKeyboardAgain) {
       EXPECT_EQ(platform::GetFocus(), form->ButtonClear->Handle());
     }
   }
+  // Behind an open failure box, the box is what has the keyboard again.
+  userGoesElsewhere = false;
+  platform::SetForegroundWindow(form->Handle());
+  platform::Hwnd box = 0, front = 0;
+  sim::SetMessageBoxHandler([&](const sim::MessageBoxCall&) {
+    box = platform::GetForegroundWindow();
+    Notify(platform::WmRButtonDown);
+    front = platform::GetForegroundWindow();
+    return platform::IdOk;
+  });
+  app->ShowException("Cannot open file C:\\a.jpg");
+  EXPECT_NE(box, form->Handle());
+  EXPECT_EQ(front, box);
 }
 
 TEST_F(TrayMenuTest, AHiddenStartIsReachedThroughTheIconAlsoWhenTheTaskbarComesAfterIt) {

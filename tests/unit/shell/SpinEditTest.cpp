@@ -417,3 +417,27 @@ TEST_F(SpinEditTest, FocusRectangleFollowsTheArrowPairsFocus) {
 }
 
 }  // namespace
+
+namespace {
+
+// A glyph given to the arrow pair replaces the arrow's own; an empty one
+// brings back the built-in arrow, each its own.
+TEST_F(SpinEditTest, AGivenGlyphReplacesAnArrowsOwnAndAnEmptyOneBringsItBack) {
+  const TCSpinEdit* fresh = Make(0, 1);
+  auto* pair = edit->Button();
+  toolkit::TBitmap own;
+  own.SetPixelFormat(toolkit::pf24bit);
+  own.SetSize(3, 2);
+  pair->SetUpGlyph(own);
+  pair->SetDownGlyph(own);
+  for (auto* arrow : {pair->ArrowUp(), pair->ArrowDown()}) {
+    EXPECT_EQ(arrow->Glyph().Width() * 10 + arrow->Glyph().Height(), 32);
+  }
+  pair->SetUpGlyph(toolkit::TBitmap());
+  pair->SetDownGlyph(toolkit::TBitmap());
+  EXPECT_EQ(pair->ArrowUp()->Glyph().ToBgra(), fresh->Button()->ArrowUp()->Glyph().ToBgra());
+  EXPECT_EQ(pair->ArrowDown()->Glyph().ToBgra(), fresh->Button()->ArrowDown()->Glyph().ToBgra());
+  EXPECT_NE(pair->ArrowUp()->Glyph().ToBgra(), pair->ArrowDown()->Glyph().ToBgra());
+}
+
+}  // namespace

@@ -74,25 +74,43 @@ TEST_F(TrayIconTest, AnimationCyclesThroughTheImagesAndStopsAtTheStillPicture) {
     icon->SetImages(images);
     icon->SetInterval(0);
   });
+  auto shownWithin = [](std::uint32_t ms) {
+    sim::NotifyCalls().clear();
+    sim::AdvanceClock(ms);
+    std::vector<platform::Hicon> shown;
+    for (const auto& call : sim::NotifyCalls()) shown.push_back(call.record.hIcon);
+    return shown;
+  };
+  tray->SetActive(false);
   tray->SetAnimate(true);
-  ASSERT_NE(tray->AnimationTimer(), nullptr);
+  EXPECT_EQ(tray->AnimationTimer(), nullptr) << "no animation while the icon is off";
+  tray->SetActive(true);
+  tray->SetAnimate(true);
+  toolkit::TTimer* timer = tray->AnimationTimer();
+  ASSERT_NE(timer, nullptr);
   EXPECT_EQ(tray->Interval(), 200u) << "no step at all becomes 200 ms";
-  sim::NotifyCalls().clear();
-  sim::AdvanceClock(200 * 4);
-  std::vector<platform::Hicon> shown;
-  for (const auto& call : sim::NotifyCalls()) shown.push_back(call.record.hIcon);
-  EXPECT_EQ(shown, (std::vector<platform::Hicon>{0x8000, 0x8001, 0x8002, 0x8000}));
+  EXPECT_EQ(shownWithin(200 * 4), (std::vector<platform::Hicon>{0x8000, 0x8001, 0x8002, 0x8000}));
+  tray->SetInterval(300);
+  tray->SetAnimate(true);
+  EXPECT_EQ(tray->AnimationTimer(), timer) << "one timer";
+  EXPECT_EQ(shownWithin(600), (std::vector<platform::Hicon>{0x8001, 0x8002})) << "the new step, the frames go on";
 
   // Switching the icon off stops the animation and switching it on resumes it.
   tray->SetActive(false);
-  EXPECT_FALSE(tray->AnimationTimer()->Enabled());
+  EXPECT_FALSE(timer->Enabled());
   EXPECT_TRUE(tray->ResumeAnimation());
+  EXPECT_TRUE(shownWithin(600).empty());
   tray->SetActive(true);
-  EXPECT_TRUE(tray->AnimationTimer()->Enabled());
+  EXPECT_TRUE(timer->Enabled());
 
   tray->SetAnimate(false);
-  EXPECT_FALSE(tray->AnimationTimer()->Enabled());
+  EXPECT_FALSE(timer->Enabled());
   EXPECT_EQ(sim::TrayIcons().at(0).hIcon, 0x7001u) << "the still picture is back";
+  tray->SetIcon(0);
+  tray->SetImageIndex(1);
+  tray->SetAnimate(true);
+  tray->SetAnimate(false);
+  EXPECT_EQ(sim::TrayIcons().at(0).hIcon, 0x8001u) << "without an icon, the list's picture";
 }
 
 }  // namespace

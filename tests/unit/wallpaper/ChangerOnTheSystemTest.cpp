@@ -10,7 +10,7 @@
 
 #include "platform/registry.h"
 #include "support/ChangerEvents.h"
-#include "support/ScratchArea.h"
+#include "support/TestMachine.h"
 #include "toolkit/io/Registry.h"
 #include "wallpaper/WPChanger.h"
 
@@ -25,7 +25,7 @@ class DesktopValues {
   DesktopValues() {
     registry_.OpenKey(TWPChanger::DesktopKey, false);
     for (const char* name : Names) {
-      if (registry_.ValueExists(name)) saved_[name] = registry_.ReadString(name);
+      if (TypeOf(name) != 0) saved_[name] = registry_.ReadString(name);
     }
   }
   ~DesktopValues() {
@@ -51,7 +51,7 @@ class DesktopValues {
 };
 
 TEST(ChangerOnTheSystem, EachPlacementLeavesItsStringValuesAndReadsBack) {
-  support::ScratchArea scratch;
+  support::TestMachine scratch;
   DesktopValues desktop;
   const std::string picture = scratch.MakeFile("picture.bmp", "BM");
   struct Row {
@@ -84,7 +84,7 @@ TEST(ChangerOnTheSystem, EachPlacementLeavesItsStringValuesAndReadsBack) {
 }
 
 TEST(ChangerOnTheSystem, AMissingPictureRaisesOnlyFileNotFoundAndChangesNothing) {
-  support::ScratchArea scratch;
+  support::TestMachine scratch;
   DesktopValues desktop;
   std::map<std::string, std::string> before;
   for (const char* name : Names) before[name] = desktop.Read(name);

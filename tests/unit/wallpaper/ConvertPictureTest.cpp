@@ -16,7 +16,7 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
-#include "support/SimMachine.h"
+#include "support/TestMachine.h"
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/graphics/JpegBmpFile.h"
 #include "toolkit/graphics/ScreenDepth.h"
@@ -25,7 +25,7 @@
 
 namespace {
 
-using support::SimMachine;
+using support::TestMachine;
 
 std::vector<std::uint8_t> AsBytes(const std::string& s) { return {s.begin(), s.end()}; }
 
@@ -43,7 +43,7 @@ class ConvertPictureTest : public ::testing::Test {
   }
 
   void Convert(const std::string& picture) {
-    muralto::ConvertPicture(picture, SimMachine::DataDir, "wallpaper.bmp", currentExtension, wallpaperPath, jpegImage,
+    muralto::ConvertPicture(picture, TestMachine::DataDir, "wallpaper.bmp", currentExtension, wallpaperPath, jpegImage,
                             workBitmap);
   }
 
@@ -58,7 +58,7 @@ class ConvertPictureTest : public ::testing::Test {
 
   std::vector<std::uint8_t> Wallpaper() { return AsBytes(machine.ReadFile(Wallpaper_)); }
 
-  SimMachine machine;
+  TestMachine machine;
   toolkit::TJPEGImage jpegImage;
   toolkit::TBitmap workBitmap;
   std::string currentExtension;
@@ -184,7 +184,7 @@ TEST_F(ConvertPictureTest, WriteThatBreaksOffKeepsTheOldWallpaperFile) {
     held = platform::InvalidHandleValue;
     sim::LimitDiskSpace(sim::NoDiskLimit);
     EXPECT_EQ(Wallpaper(), before) << why;
-    const std::filesystem::directory_iterator data(machine.Host(SimMachine::DataDir)), end;
+    const std::filesystem::directory_iterator data(machine.Host(TestMachine::DataDir)), end;
     EXPECT_EQ(std::distance(data, end), 1) << why << ": only the wallpaper file is in the data folder";
   }
 }
@@ -206,7 +206,7 @@ TEST_F(ConvertPictureTest, JpegFileHasTheBytesOfItsWholeDecodedBitmap) {
     toolkit::TMemoryStream expected;
     bitmap.SaveToStream(expected);
     Put(row[0], row[0]);
-    muralto::ConvertPicture("C:\\Pics\\" + row[0], SimMachine::DataDir, "wallpaper.bmp", currentExtension,
+    muralto::ConvertPicture("C:\\Pics\\" + row[0], TestMachine::DataDir, "wallpaper.bmp", currentExtension,
                             wallpaperPath, picked, workBitmap);
     const auto bytes = expected.TakeBytes();
     EXPECT_TRUE(Wallpaper() == bytes) << row[0] << " on a " << row[1] << "-bit screen";
@@ -258,7 +258,7 @@ TEST_F(ConvertPictureTest, EightBitScreenQuantizesColourJpegs) {
   toolkit::TJPEGImage eightBit;
   toolkit::SetScreenBitsPerPixel(24);
   Put("c.jpg", "color.jpg");
-  muralto::ConvertPicture("C:\\Pics\\c.jpg", SimMachine::DataDir, "wallpaper.bmp", currentExtension, wallpaperPath,
+  muralto::ConvertPicture("C:\\Pics\\c.jpg", TestMachine::DataDir, "wallpaper.bmp", currentExtension, wallpaperPath,
                           eightBit, workBitmap);
   const auto file = Wallpaper();
   EXPECT_EQ(pictures::Le16(file, 28), 8);

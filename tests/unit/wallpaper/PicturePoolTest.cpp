@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/sim/world.h"
-#include "support/SimMachine.h"
+#include "support/TestMachine.h"
 #include "toolkit/controls/ListItems.h"
 #include "toolkit/core/StringList.h"
 
@@ -36,7 +36,7 @@ class PicturePoolTest : public ::testing::Test {
     return item;
   }
 
-  support::SimMachine machine;
+  support::TestMachine machine;
   toolkit::TListItems folders;
   toolkit::TStringList pool;
 };

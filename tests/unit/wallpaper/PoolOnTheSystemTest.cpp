@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/files.h"
-#include "support/ScratchArea.h"
+#include "support/TestMachine.h"
 #include "support/WineDeviation.h"
 #include "toolkit/controls/ListItems.h"
 #include "toolkit/core/StringList.h"
@@ -46,7 +46,7 @@ TEST(PoolOnTheSystem, ScanTakesPicturesAndEntersOnlyPlainFolders) {
                       {"system dir\\s.jpg", 0, false},
                       {"holiday.jpg\\", 'r', true},
                       {"holiday.jpg\\inner.jpg", 0, false}};
-  support::ScratchArea scratch;
+  support::TestMachine scratch;
   const std::string pics = scratch.Folder() + "pics\\";
   scratch.MakeFolder("pics");
   bool readOnly = true;

@@ -6,7 +6,7 @@
 
 #include "platform/sim/world.h"
 #include "platform/windowing.h"
-#include "support/SimMachine.h"
+#include "support/TestMachine.h"
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "wallpaper/WPChanger.h"
@@ -35,7 +35,7 @@ class CaptureTest : public ::testing::Test {
     screen.pixels = {0x112233, 0x445566, 0x778899, 0xAABBCC, 0x010203, 0x040506,
                      0x070809, 0x0A0B0C, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
   }
-  support::SimMachine machine;
+  support::TestMachine machine;
 };
 
 TEST_F(CaptureTest, TheScreenIsCopiedAtItsSizeInThePixelFormat) {

@@ -8,7 +8,7 @@
 #include "platform/registry.h"
 #include "platform/sim/world.h"
 #include "support/ChangerEvents.h"
-#include "support/SimMachine.h"
+#include "support/TestMachine.h"
 #include "toolkit/core/Exceptions.h"
 
 namespace {
@@ -27,7 +27,7 @@ class WPChangerTest : public ::testing::Test {
     machine.WriteFile(Picture, "BM");
     sim::RegSetString(Desktop, "Wallpaper", "C:\\old.bmp");
   }
-  support::SimMachine machine;
+  support::TestMachine machine;
 };
 
 // The placement goes in first, then the call to the system, then

@@ -8,6 +8,7 @@
 #include "toolkit/controls/CheckBox.h"
 #include "toolkit/controls/ListView.h"
 #include "toolkit/controls/RadioGroup.h"
+#include "toolkit/controls/SpeedButton.h"
 
 namespace {
 
@@ -168,6 +169,30 @@ TEST_F(ControlEventsTest, TheFormSeesAControlsKeysOnlyWithKeyPreview) {
   form->SetKeyPreview(true);
   platform::SendMessageA(button->Handle(), platform::WmKeyDown, platform::VkReturn, 0);
   EXPECT_EQ(formKeys, (std::vector<int>{platform::VkEscape, platform::VkReturn}));
+}
+
+}  // namespace
+
+namespace {
+
+// A drawn control taken away while the button is held on it lets go of the
+// mouse: the rest of the press goes to the window, not to the control that
+// is gone, and the window no longer holds the capture for it.
+TEST_F(ControlEventsTest, ADrawnControlRemovedWhileItIsPressedLetsGoOfTheMouse) {
+  auto* button = toolkit::TComponent::Create<toolkit::TSpeedButton>(form);
+  button->SetBounds(10, 10, 20, 20);
+  button->SetParent(form);
+  form->Show();
+  int clicks = 0;
+  button->OnClick = [&](toolkit::TObject*) { ++clicks; };
+  platform::SendMessageA(form->Handle(), platform::WmLButtonDown, platform::MkLButton, platform::MakeLparam(15, 15));
+  ASSERT_TRUE(button->Dragging());
+  ASSERT_EQ(platform::GetCapture(), form->Handle());
+  toolkit::TComponent::Free(button);
+  EXPECT_EQ(platform::GetCapture(), 0u);
+  platform::SendMessageA(form->Handle(), platform::WmMouseMove, platform::MkLButton, platform::MakeLparam(16, 16));
+  platform::SendMessageA(form->Handle(), platform::WmLButtonUp, 0, platform::MakeLparam(16, 16));
+  EXPECT_EQ(clicks, 0);
 }
 
 }  // namespace

@@ -28,17 +28,6 @@ TEST(StringList, KeepsOrderAndDuplicates) {
   EXPECT_EQ(list.Count(), 0);
 }
 
-TEST(StringList, ObjectsAreKeptButNotOwned) {
-  TStringList list;
-  toolkit::TObject marker;
-  list.Add("x", &marker);
-  list.Add("y");
-  EXPECT_EQ(list.Objects(0), &marker);
-  EXPECT_EQ(list.Objects(1), nullptr);
-  list.SetObjects(1, &marker);
-  EXPECT_EQ(list.Objects(1), &marker);
-}
-
 TEST(StringList, BadIndexNamesTheIndex) {
   TStringList list;
   list.Add("only");
@@ -52,8 +41,6 @@ TEST(StringList, BadIndexNamesTheIndex) {
       {"read below zero", [&] { list.Strings(-1); }, "List index out of bounds (-1)"},
       {"delete past the end", [&] { list.Delete(1); }, "List index out of bounds (1)"},
       {"insert beyond the end", [&] { list.Insert(2, "z"); }, "List index out of bounds (2)"},
-      {"write past the end", [&] { list.SetStrings(5, "z"); }, "List index out of bounds (5)"},
-      {"object past the end", [&] { list.Objects(1); }, "List index out of bounds (1)"},
   };
   for (const Case& c : cases) {
     try {

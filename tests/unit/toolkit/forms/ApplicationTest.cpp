@@ -61,7 +61,7 @@ TEST(FailureDisplay, FullStopOnlyWhenTheLastCharacterSortsAfterTheDot) {
 
 TEST_F(GuiTest, FailureDisplayIsAnErrorBoxWithOneOkButtonTitledWithTheTitle) {
   app->SetTitle("Muralto 1.2");
-  app->HandleException(toolkit::EFOpenError("Cannot open file C:\\a.jpg"));
+  app->ShowException("Cannot open file C:\\a.jpg");
   ASSERT_EQ(sim::MessageBoxes().size(), 1u);
   const auto& box = sim::MessageBoxes()[0];
   EXPECT_EQ(box.text, "Cannot open file C:\\a.jpg.");

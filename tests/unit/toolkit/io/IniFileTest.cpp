@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "support/SimMachine.h"
+#include "support/TestMachine.h"
 #include "toolkit/core/Exceptions.h"
 
 namespace {
@@ -44,7 +44,7 @@ const IntRow intRows[] = {
 
 TEST(IniFile, ReadIntegerRules) {
   for (const IntRow& row : intRows) {
-    support::SimMachine machine;
+    support::TestMachine machine;
     std::string text = "[Pause]\r\n";
     if (row.stored) text += std::string("Hour=") + row.stored + "\r\n";
     machine.WriteFile(IniPath, text);
@@ -54,7 +54,7 @@ TEST(IniFile, ReadIntegerRules) {
 }
 
 TEST(IniFile, ReadBoolIsAnIntegerWithADefault) {
-  support::SimMachine machine;
+  support::TestMachine machine;
   machine.WriteFile(IniPath, "[Options]\r\nyes=yes\r\ntwo=2\r\nzero=0\r\nminus=-1\r\n");
   toolkit::TIniFile ini(IniPath);
   EXPECT_TRUE(ini.ReadBool("Options", "yes", true)) << "not a number: default";
@@ -66,7 +66,7 @@ TEST(IniFile, ReadBoolIsAnIntegerWithADefault) {
 }
 
 TEST(IniFile, ReadStringIsCutAt2047Characters) {
-  support::SimMachine machine;
+  support::TestMachine machine;
   machine.WriteFile(IniPath, "[S]\r\nlong=" + std::string(3000, 'a') + "\r\nshort=  x y  \r\n");
   toolkit::TIniFile ini(IniPath);
   EXPECT_EQ(ini.ReadString("S", "long", ""), std::string(2047, 'a'));
@@ -76,7 +76,7 @@ TEST(IniFile, ReadStringIsCutAt2047Characters) {
 }
 
 TEST(IniFile, ValueExistsListsTheSectionWhateverItsLength) {
-  support::SimMachine machine;
+  support::TestMachine machine;
   // Far more key names than one read buffer holds; the one asked for comes last.
   std::string text = "[Other]\r\nwanted=1\r\n[S]\r\n";
   for (int i = 0; i < 300; ++i) text += "a-rather-long-key-name-" + std::to_string(i) + "=x\r\n";
@@ -90,7 +90,7 @@ TEST(IniFile, ValueExistsListsTheSectionWhateverItsLength) {
 }
 
 TEST(IniFile, WritesTextsFlagsAndIntegers) {
-  support::SimMachine machine;
+  support::TestMachine machine;
   toolkit::TIniFile ini(IniPath);
   ini.WriteString("A", "Text", "hello world");
   ini.WriteBool("A", "On", true);
@@ -100,7 +100,7 @@ TEST(IniFile, WritesTextsFlagsAndIntegers) {
 }
 
 TEST(IniFile, ARefusedWriteNamesTheFile) {
-  support::SimMachine machine;
+  support::TestMachine machine;
   const std::string path = "C:\\NoSuchFolder\\x.ini";
   toolkit::TIniFile ini(path);
   try {

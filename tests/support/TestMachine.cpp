@@ -1,4 +1,4 @@
-#include "support/ScratchArea.h"
+#include "support/TestMachine.h"
 
 #include <stdexcept>
 
@@ -6,7 +6,7 @@
 
 namespace support {
 
-std::string ScratchArea::MakeFile(const std::string& name, const std::string& bytes) {
+std::string TestMachine::MakeFile(const std::string& name, const std::string& bytes) const {
   const std::string path = folder_ + name;
   const platform::Handle file = platform::CreateFileAnew(path.c_str());
   if (file == platform::InvalidHandleValue) throw std::runtime_error("cannot create " + path);

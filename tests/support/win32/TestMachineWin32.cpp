@@ -3,20 +3,15 @@
 #include <stdexcept>
 #include <string>
 
-#include "support/ScratchArea.h"
-#include "support/TempFolder.h"
+#include "support/TestMachine.h"
 
 namespace support {
 
-struct ScratchArea::Host {
-  TempFolder folder{"muralto-system-"};
-};
+TestMachine::TestMachine() : folder_(root_.Path() + "\\") {}
 
-ScratchArea::ScratchArea() : host_(std::make_unique<Host>()), folder_(host_->folder.Path() + "\\") {}
+TestMachine::~TestMachine() = default;
 
-ScratchArea::~ScratchArea() = default;
-
-void ScratchArea::MakeFolder(const std::string& name) {
+void TestMachine::MakeFolder(const std::string& name) const {
   if (!CreateDirectoryA((folder_ + name).c_str(), nullptr)) throw std::runtime_error("cannot make " + name);
 }
 
@@ -30,17 +25,21 @@ bool AddAttribute(const std::string& path, DWORD bit) {
 
 }  // namespace
 
-bool ScratchArea::MarkHidden(const std::string& name) { return AddAttribute(folder_ + name, FILE_ATTRIBUTE_HIDDEN); }
+bool TestMachine::MarkHidden(const std::string& name) const {
+  return AddAttribute(folder_ + name, FILE_ATTRIBUTE_HIDDEN);
+}
 
-bool ScratchArea::MarkSystem(const std::string& name) { return AddAttribute(folder_ + name, FILE_ATTRIBUTE_SYSTEM); }
+bool TestMachine::MarkSystem(const std::string& name) const {
+  return AddAttribute(folder_ + name, FILE_ATTRIBUTE_SYSTEM);
+}
 
-bool ScratchArea::MarkReadOnlyFolder(const std::string& name) {
+bool TestMachine::MarkReadOnlyFolder(const std::string& name) const {
   const std::string path = folder_ + name;
   return SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY) &&
          GetFileAttributesA(path.c_str()) == (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY);
 }
 
-bool ScratchArea::MakeFolderLink(const std::string& linkName, const std::string& targetName) {
+bool TestMachine::MakeFolderLink(const std::string& linkName, const std::string& targetName) const {
   using CreateLink = BOOLEAN(WINAPI*)(LPCSTR, LPCSTR, DWORD);
   const auto create = reinterpret_cast<CreateLink>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "CreateSymbolicLinkA")));
