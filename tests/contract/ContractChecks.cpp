@@ -33,15 +33,7 @@ void ExpectText(const std::string& actual, const std::string& expected, const st
 }
 
 void KnownWineDeviation(bool windowsResult, bool wineResult, const std::string& why, std::source_location where) {
-  support::KnownWineDeviation(RunsOnWine(), windowsResult, wineResult, why, where);
-}
-
-void KnownWineLeniency(bool windowsResult, bool wineResult, const std::string& why, std::source_location where) {
-  if (Simulated() && !windowsResult) {
-    ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line())) << "Windows behaviour not seen: " << why;
-    return;
-  }
-  if (!Simulated()) KnownWineDeviation(windowsResult, wineResult, why, where);
+  support::KnownWineDeviation(support::RunsOnWine(), windowsResult, wineResult, why, where);
 }
 
 }  // namespace contract

@@ -23,17 +23,11 @@ void ExpectText(const std::string& actual, const std::string& expected, const st
 
 // A case where Wine is known to differ from documented Windows behaviour.
 // windowsResult: whether the Windows behaviour was seen; wineResult:
-// whether Wine's was. Under Wine (and the sim) the Windows behaviour must
-// NOT be seen and Wine's must: a deviation that disappears fails the test,
-// so the marker cannot go stale. On Windows the Windows behaviour must be seen.
+// whether Wine's was. Under Wine the Windows behaviour must NOT be seen and
+// Wine's must: a deviation that disappears fails the test, so the marker
+// cannot go stale. On Windows, and in the simulated Windows, which follows
+// Windows wherever Wine is more lenient, the Windows behaviour must be seen.
 void KnownWineDeviation(bool windowsResult, bool wineResult, const std::string& why,
                         std::source_location where = std::source_location::current());
-
-// A case where Wine allows what Windows refuses. The simulated Windows
-// refuses it as Windows does, so that no test of the program passes on the
-// leniency; under Wine itself the leniency must be seen (one that disappears
-// fails the test, as with KnownWineDeviation).
-void KnownWineLeniency(bool windowsResult, bool wineResult, const std::string& why,
-                       std::source_location where = std::source_location::current());
 
 }  // namespace contract

@@ -14,13 +14,6 @@ namespace contract {
 // Gives every test a machine in its starting state (the sim is reset).
 void FreshMachine();
 
-// Whether the calls under test behave as Wine's do: under Wine, and in the
-// sim, which copies Wine. False on Windows itself.
-bool RunsOnWine();
-
-// Whether the calls under test are the simulated Windows' own.
-bool Simulated();
-
 // Whether this is Wine without an X display: its screen then has a size
 // but no pixels to copy. Never so in the sim or on Windows.
 bool HeadlessWine();

@@ -1,16 +1,26 @@
 // Activation, the foreground and the keyboard focus in the simulated
-// system: the window that loses the activation is told first, then the one
-// that takes it, whose default handling gives itself the keyboard focus
-// unless it is minimised.
+// system: the window that loses the activation is told first (its caption
+// first, WM_NCACTIVATE, then WM_ACTIVATE), then the one that takes it, whose
+// default handling gives itself the keyboard focus unless it is minimised.
+// A focus left outside the window that took the activation then goes to
+// that window, or nowhere when it is minimised or none of the program's
+// took it.
 #include "platform/sim/SimMachine.h"
 #include "platform/sim/windows_world.h"
 
 namespace sim::detail {
 
+namespace {
+platform::Hwnd RootOf(platform::Hwnd window) {
+  const Window* w = Find(window);
+  while (w && (w->style & platform::WsChild) && Find(w->parent)) w = Find(w->parent);
+  return w ? w->handle : 0;
+}
+}  // namespace
+
 void Activate(platform::Hwnd window, bool foreground) {
   auto& st = TheWindows();
   platform::Hwnd old = st.active;
-  st.active = window;
   if (foreground) st.foreground = window;
   // The window and each of its owners remember it as their last active one.
   for (Window* w = Find(window); w; w = (w->style & platform::WsChild) ? nullptr : Find(w->parent)) {
@@ -18,10 +28,19 @@ void Activate(platform::Hwnd window, bool foreground) {
   }
   if (old == window) return;
   if (Window* w = Find(old)) {
-    platform::SendMessageA(old, platform::WmActivate, platform::MakeWparam(platform::WaInactive, w->iconic), window);
+    const bool iconic = w->iconic;
+    platform::SendMessageA(old, WmNcActivate, 0, window);
+    platform::SendMessageA(old, platform::WmActivate, platform::MakeWparam(platform::WaInactive, iconic), window);
   }
-  if (Window* w = Find(window); w && st.active == window) {
-    platform::SendMessageA(window, platform::WmActivate, platform::MakeWparam(platform::WaActive, w->iconic), old);
+  st.active = window;
+  if (Window* w = Find(window)) {
+    const bool iconic = w->iconic;
+    platform::SendMessageA(window, WmNcActivate, 1, old);
+    platform::SendMessageA(window, platform::WmActivate, platform::MakeWparam(platform::WaActive, iconic), old);
+  }
+  if (st.active == window && RootOf(st.focus) != window) {
+    const Window* w = Find(window);
+    platform::SetFocus(w && !w->iconic ? window : 0);
   }
 }
 
@@ -45,7 +64,6 @@ void ActivateAfter(platform::Hwnd leaving) {
     }
   }
   Activate(next, foreground);
-  if (!next) platform::SetFocus(0);
 }
 
 }  // namespace sim::detail
@@ -101,10 +119,6 @@ Hwnd GetFocus() { return TheWindows().focus; }
 
 namespace sim {
 
-void ActivateOtherProgram() {
-  detail::Activate(0, true);
-  // The program's thread keeps no focus once none of its windows is active.
-  platform::SetFocus(0);
-}
+void ActivateOtherProgram() { detail::Activate(0, true); }
 
 }  // namespace sim

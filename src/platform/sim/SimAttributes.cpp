@@ -11,7 +11,7 @@ namespace sim::machine {
 
 namespace {
 
-std::uint32_t PosixBits(const struct stat& link, const struct stat& target, const std::string& name) {
+std::uint32_t PosixBits(const struct stat& link, const struct stat& target) {
   std::uint32_t bits = 0;
   if (S_ISDIR(target.st_mode)) {
     bits = platform::FileAttributeDirectory;
@@ -20,7 +20,6 @@ std::uint32_t PosixBits(const struct stat& link, const struct stat& target, cons
     bits = platform::FileAttributeArchive;
   }
   if ((target.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) bits |= platform::FileAttributeReadonly;
-  if (name.size() > 1 && name[0] == '.' && name != "..") bits |= platform::FileAttributeHidden;
   return bits;
 }
 
@@ -34,12 +33,12 @@ std::uint32_t AddedBits(const std::string& hostPath) {
 
 }  // namespace
 
-std::optional<std::uint32_t> AttributesOf(const std::string& hostPath, const std::string& name) {
+std::optional<std::uint32_t> AttributesOf(const std::string& hostPath) {
   struct stat link {};
   struct stat target {};
   if (lstat(hostPath.c_str(), &link) != 0) return std::nullopt;
   if (stat(hostPath.c_str(), &target) != 0) return std::nullopt;
-  return PosixBits(link, target, name) | AddedBits(hostPath);
+  return PosixBits(link, target) | AddedBits(hostPath);
 }
 
 std::uint64_t FileSizeOf(const std::string& hostPath) {
@@ -54,7 +53,7 @@ std::optional<EntryFacts> FactsOfEntry(int folderFd, const std::string& hostFold
   struct stat target = link;
   if (S_ISLNK(link.st_mode) && fstatat(folderFd, name.c_str(), &target, 0) != 0) return std::nullopt;
   EntryFacts facts;
-  facts.attributes = PosixBits(link, target, name);
+  facts.attributes = PosixBits(link, target);
   if (!TheMachine().extraAttributes.empty()) {
     facts.attributes |= AddedBits(hostFolder == "/" ? "/" + name : hostFolder + "/" + name);
   }

@@ -7,9 +7,8 @@
 
 namespace sim::machine {
 
-// nullopt when the entry does not exist or is a broken symlink. The name
-// decides the hidden bit: a name starting with "." other than "." and "..".
-std::optional<std::uint32_t> AttributesOf(const std::string& hostPath, const std::string& name);
+// nullopt when the entry does not exist or is a broken symlink.
+std::optional<std::uint32_t> AttributesOf(const std::string& hostPath);
 std::uint64_t FileSizeOf(const std::string& hostPath);
 
 struct EntryFacts {

@@ -41,10 +41,7 @@ std::uint32_t ScreenPixel(const sim::Screen& screen, int x, int y) {
   return index < screen.pixels.size() ? screen.pixels[index] : 0;
 }
 
-bool IsOpenDc(Hdc dc) {
-  const auto& dcs = TheMachine().openDcs;
-  return std::find(dcs.begin(), dcs.end(), dc) != dcs.end();
-}
+bool IsOpenDc(Hdc dc) { return TheMachine().gdi.dcs.count(dc) != 0; }
 
 }  // namespace
 
@@ -97,22 +94,12 @@ bool GetClientRect(Hwnd window, Rect* rect) {
   return true;
 }
 
-Hdc GetDC(Hwnd) {
-  auto& state = TheMachine();
-  const Hdc dc = state.next.dc;
-  state.next.dc += 4;
-  state.openDcs.push_back(dc);
-  return dc;
+Hdc GetDC(Hwnd window) {
+  if (window != 0 && window != sim::DesktopWindowHandle && sim::detail::Find(window) == nullptr) return 0;
+  return sim::machine::OpenDc();
 }
 
-int ReleaseDC(Hwnd, Hdc dc) {
-  auto& dcs = TheMachine().openDcs;
-  const auto found = std::find(dcs.begin(), dcs.end(), dc);
-  if (found == dcs.end()) return 0;
-  dcs.erase(found);
-  TheMachine().dcAttributes.erase(dc);
-  return 1;
-}
+int ReleaseDC(Hwnd, Hdc dc) { return TheMachine().gdi.dcs.erase(dc) == 1 ? 1 : 0; }
 
 int GetDeviceCaps(Hdc dc, int index) {
   if (!IsOpenDc(dc)) return 0;

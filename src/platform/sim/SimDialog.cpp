@@ -20,7 +20,8 @@ constexpr std::uint32_t kButtonsMask = 0xF;
 std::map<Hwnd, OpenBox>& Boxes() { return TheWindows().openBoxes; }
 
 // A button ends the box with its own id. Closing it counts as Cancel, except
-// where the box has no way to cancel (Yes/No), as Wine's boxes do.
+// where the box has no way to cancel: OK alone answers OK (Wine: Cancel),
+// and Yes/No cannot be closed.
 Lresult MURALTO_WINAPI BoxProc(Hwnd box, std::uint32_t message, Wparam wParam, Lparam lParam) {
   auto open = Boxes().find(box);
   if (open != Boxes().end()) {
@@ -30,7 +31,12 @@ Lresult MURALTO_WINAPI BoxProc(Hwnd box, std::uint32_t message, Wparam wParam, L
       return 0;
     }
     if (message == WmClose) {
-      if ((open->second.type & kButtonsMask) != MbYesNo) open->second.answer = IdCancel;
+      const std::uint32_t buttons = open->second.type & kButtonsMask;
+      if (buttons == MbOk) {
+        open->second.answer = IdOk;
+      } else if (buttons != MbYesNo) {
+        open->second.answer = IdCancel;
+      }
       return 0;
     }
   }
@@ -137,6 +143,10 @@ int RunModalBox(Hwnd owner, const std::string& text, const std::string& caption,
 namespace platform {
 
 int MessageBoxA(Hwnd owner, const char* text, const char* caption, std::uint32_t type) {
+  if (owner && !IsWindow(owner)) {
+    sim::SetLastError(1400);  // ERROR_INVALID_WINDOW_HANDLE: no box opens
+    return 0;
+  }
   sim::MessageBoxCall call{owner, text ? text : "", caption ? caption : "Error", type};
   TheWindows().boxes.push_back(call);
   std::function<int()> answer;

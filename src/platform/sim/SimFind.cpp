@@ -1,5 +1,6 @@
 // Folder enumeration and attributes. Entries come sorted without regard to
-// case, as Wine returns them, after "." and ".." (none at a drive root).
+// case (as Wine returns them, and NTFS by its nature), after "." and ".."
+// (none at a drive root).
 #include <dirent.h>
 
 #include <algorithm>
@@ -58,15 +59,26 @@ std::string ShortNameOf(const std::string& name) {
   return extension.empty() ? placeholder : placeholder + "." + extension.substr(0, 3);
 }
 
-// As Wine matches: trailing dots of the pattern do not count (see
-// TrimmedMask), and a name matches through its short name too ("*.jpg"
-// finds "y.jpgx").
-std::string TrimmedMask(std::string pattern) {
-  while (pattern.size() > 1 && pattern.back() == '.') pattern.pop_back();
-  return pattern;
+// Trailing dots of a pattern ask for names without an extension ("*."
+// finds "c", not "c.txt"), and a name matches through its short name too
+// ("*.jpg" finds "y.jpgx").
+struct Mask {
+  std::string text;
+  bool noExtension = false;
+};
+Mask ParseMask(std::string pattern) {
+  Mask mask;
+  while (pattern.size() > 1 && pattern.back() == '.') {
+    pattern.pop_back();
+    mask.noExtension = true;
+  }
+  mask.text = std::move(pattern);
+  return mask;
 }
 
-bool Matches(const std::string& mask, const std::string& name) {
+bool Matches(const Mask& parsed, const std::string& name) {
+  const std::string& mask = parsed.text;
+  if (parsed.noExtension && name != "." && name != ".." && name.find('.') != std::string::npos) return false;
   if (mask == "*.*" || mask == "*") return true;
   if (MatchesText(mask, name)) return true;
   const std::string shortName = ShortNameOf(name);
@@ -120,9 +132,8 @@ Handle FindFirstFileA(const char* pattern, FindDataA* data) {
   const auto split = text.find_last_of("\\/");
   const std::string folder = split == std::string::npos ? (text.size() >= 2 && text[1] == ':' ? text.substr(0, 2) : "")
                                                         : text.substr(0, split + 1);
-  const std::string mask =
-      TrimmedMask(split == std::string::npos ? text.substr(folder.size()) : text.substr(split + 1));
-  if (mask.empty()) return Fail(ErrorFileNotFound);
+  const Mask mask = ParseMask(split == std::string::npos ? text.substr(folder.size()) : text.substr(split + 1));
+  if (mask.text.empty()) return Fail(ErrorFileNotFound);
   const auto parts = sim::machine::ParseWindowsPath(folder);
   const auto host = sim::machine::ToHostPath(folder);
   if (!parts || !host || !sim::machine::HostIsFolder(*host)) return Fail(ErrorPathNotFound);
@@ -132,7 +143,7 @@ Handle FindFirstFileA(const char* pattern, FindDataA* data) {
     for (const char* dot : {".", ".."}) {
       if (!Matches(mask, dot)) continue;
       const std::string target = std::string(dot) == "." ? *host : sim::machine::HostParent(*host);
-      find.entries.push_back(Entry(dot, sim::machine::AttributesOf(target, dot).value_or(FileAttributeDirectory), 0));
+      find.entries.push_back(Entry(dot, sim::machine::AttributesOf(target).value_or(FileAttributeDirectory), 0));
     }
   }
   const Dir dir(opendir(host->c_str()), closedir);
@@ -186,8 +197,7 @@ std::uint32_t GetFileAttributesA(const char* path) {
     sim::SetLastError(ErrorPathNotFound);
     return InvalidFileAttributes;
   }
-  const std::string name = parts->components.empty() ? "" : parts->components.back();
-  const auto attributes = sim::machine::AttributesOf(*host, name);
+  const auto attributes = sim::machine::AttributesOf(*host);
   if (!attributes) {
     sim::SetLastError(static_cast<std::uint32_t>(sim::machine::MissingPathError(*host)));
     return InvalidFileAttributes;

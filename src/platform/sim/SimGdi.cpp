@@ -1,8 +1,11 @@
 // Drawing in the simulated system: nothing is drawn; measures are fixed.
+// Device contexts and GDI objects are counted: a handle that is not a live
+// one is refused, as Windows refuses it.
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,15 +21,24 @@ namespace {
 constexpr Hgdiobj kSystemFont = 0x40000;
 constexpr Hgdiobj kGuiFont = 0x40004;
 
-Hgdiobj SelectedFont(Hdc dc) {
-  const auto& dcs = sim::machine::TheMachine().dcAttributes;
-  const auto found = dcs.find(dc);
-  return found == dcs.end() || !found->second.font ? kSystemFont : found->second.font;
+sim::machine::GdiState& Gdi() { return sim::machine::TheMachine().gdi; }
+std::map<Hfont, sim::machine::FontInfo>& Fonts() { return Gdi().fonts; }
+
+// The open context of that handle, or null.
+sim::machine::DeviceContext* Context(Hdc dc) {
+  const auto found = Gdi().dcs.find(dc);
+  return found == Gdi().dcs.end() ? nullptr : &found->second;
 }
 
-sim::machine::Machine::DcAttributes& Attributes(Hdc dc) { return sim::machine::TheMachine().dcAttributes[dc]; }
+Hgdiobj SelectedFont(Hdc dc) {
+  const sim::machine::DeviceContext* context = Context(dc);
+  return context == nullptr || !context->font ? kSystemFont : context->font;
+}
 
-std::map<Hfont, sim::machine::FontInfo>& Fonts() { return sim::machine::TheMachine().fonts; }
+bool IsStockObject(Hgdiobj object) {
+  return object >= kSystemFont && object < sim::machine::HandleCounters{}.font && object % 4 == 0;
+}
+bool IsFont(Hgdiobj object) { return object == kSystemFont || object == kGuiFont || Fonts().count(object) != 0; }
 
 // The simulation's measure of text: every character of a font is as wide
 // as half its character height less one, a pixel more in bold, and a line
@@ -82,26 +94,25 @@ std::vector<int> LineLengths(const std::string& text, int charWidth, int wrapWid
 
 Hdc BeginPaint(Hwnd window, PaintStruct* paint) {
   if (!Find(window) || !paint) return 0;
-  paint->dc = 0x50000 + window;
+  paint->dc = sim::machine::OpenDc();
   paint->paint = ClientRect(*Find(window));
   return paint->dc;
 }
 
-bool EndPaint(Hwnd window, const PaintStruct* paint) {
-  // The next BeginPaint's context starts afresh.
-  if (paint) sim::machine::TheMachine().dcAttributes.erase(paint->dc);
-  return Find(window) != nullptr;
+bool EndPaint(Hwnd, const PaintStruct* paint) {
+  if (paint) Gdi().dcs.erase(paint->dc);
+  return true;
 }
-bool FillRectSysColor(Hdc dc, const Rect* rect, int) { return dc != 0 && rect != nullptr; }
+bool FillRectSysColor(Hdc dc, const Rect* rect, int) { return Context(dc) && rect != nullptr; }
 // BF_ADJUST takes a pixel off each side for each of the edge's two
 // borders that is drawn, the outer and the inner.
 bool DrawEdge(Hdc dc, Rect* rect, std::uint32_t edge, std::uint32_t flags) {
-  if (!dc || !rect) return false;
+  if (!Context(dc) || !rect) return false;
   const int width = ((edge & 0x3) ? 1 : 0) + ((edge & 0xC) ? 1 : 0);
   if (flags & BfAdjust) InflateRect(rect, -width, -width);
   return true;
 }
-bool DrawFocusRect(Hdc dc, const Rect* rect) { return dc != 0 && rect != nullptr; }
+bool DrawFocusRect(Hdc dc, const Rect* rect) { return Context(dc) && rect != nullptr; }
 
 bool InflateRect(Rect* rect, int dx, int dy) {
   if (!rect) return false;
@@ -121,7 +132,7 @@ bool OffsetRect(Rect* rect, int dx, int dy) {
   return true;
 }
 
-bool SetPixelV(Hdc dc, int, int, std::uint32_t) { return dc != 0; }
+bool SetPixelV(Hdc dc, int, int, std::uint32_t) { return Context(dc) != nullptr; }
 
 std::uint32_t GetSysColor(int index) {
   switch (index) {
@@ -140,18 +151,20 @@ Hgdiobj GetStockObject(int object) {
 }
 
 Hgdiobj SelectObject(Hdc dc, Hgdiobj object) {
-  if (!dc) return 0;
+  sim::machine::DeviceContext* context = Context(dc);
+  if (!context || !(IsStockObject(object) || IsFont(object))) return 0;
   const Hgdiobj old = SelectedFont(dc);
-  if (object >= kSystemFont && object < kSystemFont + 0x10000) Attributes(dc).font = object;
+  if (IsFont(object)) context->font = object;
   return old;
 }
 
-bool DeleteObject(Hgdiobj object) { return object != 0; }
+// A stock object stays whatever is done to it.
+bool DeleteObject(Hgdiobj object) { return IsStockObject(object) || Fonts().erase(object) == 1; }
 
 // The system font is 16 pixels high; every other font of the simulation is
 // the 8-point dialog font, 13 pixels high.
 bool GetTextMetricsA(Hdc dc, TextMetric* metric) {
-  if (!dc || !metric) return false;
+  if (!Context(dc) || !metric) return false;
   if (SelectedFont(dc) == kSystemFont) {
     *metric = {16, 13, 3, 7};
   } else {
@@ -160,17 +173,17 @@ bool GetTextMetricsA(Hdc dc, TextMetric* metric) {
   return true;
 }
 
-Hfont CreateFontA(int height, int weight, bool, bool, const char* face) {
+Hfont CreateFontA(int height, int weight, bool, bool underline, const char* face) {
   if (!face) return 0;
   Hfont& next = sim::machine::TheMachine().next.font;
   const Hfont font = next;
   next += 4;
-  Fonts()[font] = {height, weight >= FwBold};
+  Fonts()[font] = {height, weight >= FwBold, underline, face};
   return font;
 }
 
 int DrawTextA(Hdc dc, const char* text, int length, Rect* rect, std::uint32_t format) {
-  if (!dc || !text || !rect) return 0;
+  if (!Context(dc) || !text || !rect) return 0;
   std::string s(text, length < 0 ? std::strlen(text) : static_cast<std::size_t>(length));
   if (s.empty()) {
     if (format & DtCalcRect) {
@@ -193,21 +206,44 @@ int DrawTextA(Hdc dc, const char* text, int length, Rect* rect, std::uint32_t fo
 
 // Each returns what the context held before; failures as Windows reports them.
 std::uint32_t SetTextColor(Hdc dc, std::uint32_t color) {
-  if (!dc) return 0xFFFFFFFFu;  // CLR_INVALID
-  return std::exchange(Attributes(dc).textColor, color);
+  sim::machine::DeviceContext* context = Context(dc);
+  if (!context) return 0xFFFFFFFFu;  // CLR_INVALID
+  return std::exchange(context->textColor, color);
 }
 int SetBkMode(Hdc dc, int mode) {
-  if (!dc || mode < 1 || mode > 2) return 0;
-  return std::exchange(Attributes(dc).backgroundMode, mode);
+  sim::machine::DeviceContext* context = Context(dc);
+  if (!context || mode < 1 || mode > 2) return 0;
+  return std::exchange(context->backgroundMode, mode);
 }
 std::uint32_t SetBkColor(Hdc dc, std::uint32_t color) {
-  if (!dc) return 0xFFFFFFFFu;
-  return std::exchange(Attributes(dc).backgroundColor, color);
+  sim::machine::DeviceContext* context = Context(dc);
+  if (!context) return 0xFFFFFFFFu;
+  return std::exchange(context->backgroundColor, color);
 }
 std::uintptr_t GetSysColorBrush(int index) { return 0x60000 + static_cast<std::uintptr_t>(index); }
 
 }  // namespace platform
 
+namespace sim::machine {
+platform::Hdc OpenDc() {
+  platform::Hdc& next = TheMachine().next.dc;
+  const platform::Hdc dc = next;
+  next += 4;
+  TheMachine().gdi.dcs[dc] = {};
+  return dc;
+}
+}  // namespace sim::machine
+
 namespace sim {
 platform::Hgdiobj FontSelectedInto(platform::Hdc dc) { return platform::SelectedFont(dc); }
+
+GdiCount GdiInUse() {
+  const machine::GdiState& gdi = machine::TheMachine().gdi;
+  std::set<machine::FontInfo> kinds;
+  GdiCount count{gdi.dcs.size(), 0};
+  for (const auto& [handle, font] : gdi.fonts) {
+    if (!kinds.insert(font).second) ++count.objects;
+  }
+  return count;
+}
 }  // namespace sim

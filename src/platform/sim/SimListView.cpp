@@ -183,8 +183,9 @@ void ClickListViewItem(platform::Hwnd list, int index, bool addToSelection) {
 void EditListViewLabel(platform::Hwnd list, int index, const std::string* newText) {
   Window* w = Find(list);
   if (!w) return;
-  // As Wine's list view, an emptied label is reported as no text at all.
-  const bool hasText = newText != nullptr && !newText->empty();
+  // An emptied label comes as an empty text (Wine's list view reports it as
+  // a cancel).
+  const bool hasText = newText != nullptr;
   SimListViewLabelEdit edit{{list, static_cast<std::uintptr_t>(w->id), platform::LvnEndLabelEditA},
                             {index, hasText, hasText ? *newText : std::string()}};
   platform::Lresult accept = platform::SendMessageA(w->parent, platform::WmNotify, static_cast<platform::Wparam>(w->id),

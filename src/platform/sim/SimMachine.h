@@ -2,6 +2,7 @@
 // The simulated machine: every piece of its state in one object, shared by
 // the sim's source files. One instance per process; sim::Reset() brings it
 // back to a fresh machine.
+#include <compare>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -39,6 +40,27 @@ struct FindState {
 struct FontInfo {
   int height = 0;
   bool bold = false;
+  bool underline = false;
+  std::string face;
+  auto operator<=>(const FontInfo&) const = default;
+};
+
+// A device context from GetDC (until ReleaseDC) or BeginPaint (until
+// EndPaint), with what was selected into it and set on it: fresh, the
+// system font, black text on white, the background filled (OPAQUE).
+struct DeviceContext {
+  platform::Hgdiobj font = 0;  // 0: the system font
+  std::uint32_t textColor = 0x000000;
+  std::uint32_t backgroundColor = 0xFFFFFF;
+  int backgroundMode = 2;
+};
+
+// The GDI objects and device contexts a process holds. They belong to the
+// process, not to the machine, and so outlive Reset: one a test left behind
+// is still counted when it ends.
+struct GdiState {
+  std::map<platform::Hfont, FontInfo> fonts;
+  std::map<platform::Hdc, DeviceContext> dcs;
 };
 
 // The next handle of each kind the machine hands out.
@@ -53,10 +75,10 @@ struct Machine {
   // What belongs to the process rather than to the machine it runs on, and
   // so outlives Reset: handles of files, keys, contexts and fonts stay unique
   // for the whole run, so that one a test left open names nothing new, and
-  // the fonts made stay what they were, as a program keeps its fonts until
-  // it ends.
+  // the GDI objects made stay what they were, as a program keeps its fonts
+  // until it ends.
   HandleCounters next;
-  std::map<platform::Hfont, FontInfo> fonts;
+  GdiState gdi;
 
   // Disks and files.
   std::map<char, std::string> drives;                    // upper-case letter -> host folder
@@ -80,17 +102,6 @@ struct Machine {
   Screen screen;
   std::vector<WallpaperCall> wallpaperCalls;
   bool wallpaperCallRecordsPath = true;
-  std::vector<platform::Hdc> openDcs;
-  // What was selected into a context and set on it; one not listed is as a
-  // context fresh from GetDC or BeginPaint: the system font, black text on
-  // white, the background filled (OPAQUE).
-  struct DcAttributes {
-    platform::Hgdiobj font = 0;  // 0: the system font
-    std::uint32_t textColor = 0x000000;
-    std::uint32_t backgroundColor = 0xFFFFFF;
-    int backgroundMode = 2;
-  };
-  std::map<platform::Hdc, DcAttributes> dcAttributes;
 
   // The window system of the GUI thread, and what the shell keeps.
   detail::WindowSystem windows;
@@ -111,6 +122,8 @@ struct Machine {
 };
 
 Machine& TheMachine();
+// A new device context of the process's.
+platform::Hdc OpenDc();
 
 }  // namespace sim::machine
 

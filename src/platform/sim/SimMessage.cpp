@@ -44,6 +44,7 @@ Lresult DefWindowProcA(Hwnd window, std::uint32_t message, Wparam wParam, Lparam
   if (!w) return 0;
   switch (message) {
     case WmNcCreate: return 1;
+    case WmNcActivate: return 1;  // the change may go ahead
     case WmSetText: w->title = lParam ? reinterpret_cast<const char*>(lParam) : ""; return 1;
     case WmGetText: {
       char* buffer = reinterpret_cast<char*>(lParam);

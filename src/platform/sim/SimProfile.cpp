@@ -128,7 +128,7 @@ std::uint32_t GetPrivateProfileSectionA(const char* section, char* buffer, std::
   std::vector<std::string> lines;
   if (const auto* found = host ? document.FindSection(section) : nullptr) {
     for (const auto& entry : found->entries) {
-      if (!entry.key.empty() && entry.key.front() == ';') continue;
+      if (entry.IsBlankLine() || (!entry.key.empty() && entry.key.front() == ';')) continue;
       lines.push_back(entry.value ? entry.key + "=" + *entry.value : entry.key);
     }
   }

@@ -1,6 +1,7 @@
 #include "platform/sim/SimProfileDocument.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "platform/sim/SimText.h"
 
@@ -29,8 +30,11 @@ ProfileDocument ProfileDocument::Parse(std::string_view text) {
     std::size_t end = text.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = text.size();
     const std::string_view line = TrimBlanks(text.substr(start, end - start));
-    start = end + 1;
-    if (line.empty()) continue;
+    start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
+    if (line.empty()) {
+      document.sections_.back().entries.push_back(ProfileEntry{});
+      continue;
+    }
     if (line.front() == '[') {
       const auto close = line.find(']');
       if (close != std::string_view::npos) {
@@ -104,7 +108,12 @@ bool ProfileDocument::Set(std::string_view section, std::string_view key, std::s
     entry.value = std::string(value);
     return true;
   }
-  target->entries.push_back(ProfileEntry{std::string(name), std::string(value)});
+  // A new key follows the section's last line, above the blank lines that
+  // part it from the next section.
+  auto& entries = target->entries;
+  auto at = entries.end();
+  while (at != entries.begin() && std::prev(at)->IsBlankLine()) --at;
+  entries.insert(at, ProfileEntry{std::string(name), std::string(value)});
   return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A profile (INI) file as the profile functions see it: sections of
-// entries, parsed the way Wine parses them and written back whole.
+// entries, parsed the way Windows parses them and written back whole, its
+// blank lines kept where they were.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@ namespace sim::machine {
 struct ProfileEntry {
   std::string key;
   std::optional<std::string> value;  // none for a line without "=" (a comment, say)
+  bool IsBlankLine() const { return key.empty() && !value; }
 };
 
 struct ProfileSection {
@@ -21,7 +23,7 @@ struct ProfileSection {
 class ProfileDocument {
  public:
   static ProfileDocument Parse(std::string_view text);
-  // CR LF line ends, no blank lines, a header for every named section.
+  // CR LF line ends, a header for every named section.
   std::string Serialize() const;
 
   // The first section of that name and the first key of that name in it,

@@ -68,7 +68,7 @@ Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* t
   auto& st = TheWindows();
   auto cls = st.classes.find(LowerAnsi(className ? className : ""));
   if (cls == st.classes.end()) {
-    sim::SetLastError(1411);  // ERROR_CLASS_DOES_NOT_EXIST, as Wine has it (Windows: 1407)
+    sim::SetLastError(1407);  // ERROR_CANNOT_FIND_WND_CLASS (Wine: 1411)
     return 0;
   }
   const bool messageOnly = parent == HwndMessage;
@@ -123,17 +123,31 @@ Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* t
   return handle;
 }
 
+namespace {
+// The windows whose parent (children) or owner (owned windows) this is.
+std::vector<Hwnd> Dependants(Hwnd window, bool owned) {
+  std::vector<Hwnd> found;
+  for (Hwnd h : TheWindows().order) {
+    const Window* d = Find(h);
+    if (d && d->parent == window && ((d->style & WsChild) == 0) == owned) found.push_back(h);
+  }
+  return found;
+}
+}  // namespace
+
+// The window is hidden, the windows it owns go first, then the activation
+// moves on if it still has it, and only then is it told (WM_DESTROY), before
+// its children.
 bool DestroyWindow(Hwnd window) {
   Window* w = Find(window);
   if (!w) return false;
+  w->visible = false;
+  for (Hwnd owned : Dependants(window, true)) DestroyWindow(owned);
+  if (!Find(window)) return true;
+  ActivateAfter(window);
+  if (!Find(window)) return true;
   SendMessageA(window, WmDestroy, 0, 0);
-  // Children go with their parent, owned windows with their owner.
-  std::vector<Hwnd> children;
-  for (Hwnd h : TheWindows().order) {
-    Window* c = Find(h);
-    if (c && c->parent == window) children.push_back(h);
-  }
-  for (Hwnd child : children) {
+  for (Hwnd child : Dependants(window, false)) {
     if (Find(child)) DestroyWindow(child);
   }
   if (!Find(window)) return true;

@@ -1,4 +1,6 @@
 // Showing, hiding, minimising and enabling windows of the simulated system.
+// The active window hidden or minimised hands the activation on; a focus
+// inside a window hidden goes to its parent, one in a window disabled goes.
 #include "platform/sim/SimMachine.h"
 
 namespace platform {
@@ -34,13 +36,18 @@ bool ShowWindow(Hwnd window, int command) {
     BringToTop(window);
     Activate(window, true);
   }
-  if (command == SwHide && TheWindows().foreground == window) TheWindows().foreground = 0;
   if (w->needSize && w->visible) {
     w->needSize = false;
     SendSize(window, Window(*w));
-    return was;
+  } else if (w->iconic != wasIconic) {
+    SendSize(window, Window(*w));
   }
-  if (w->iconic != wasIconic) SendSize(window, Window(*w));
+  if ((command == SwHide || command == SwMinimize) && Find(window)) ActivateAfter(window);
+  const Hwnd focus = TheWindows().focus;
+  if (command == SwHide && Find(window) && focus && (focus == window || IsChildOf(focus, window))) {
+    const Window* hidden = Find(window);
+    SetFocus((hidden->style & WsChild) ? hidden->parent : 0);
+  }
   return was;
 }
 
@@ -62,8 +69,8 @@ bool EnableWindow(Hwnd window, bool enable) {
   if (!w) return false;
   bool wasDisabled = !w->enabled;
   w->enabled = enable;
-  if (!enable && (TheWindows().focus == window || IsChildOf(TheWindows().focus, window))) TheWindows().focus = 0;
-  if (wasDisabled == enable) SendMessageA(window, WmEnable, enable ? 1 : 0, 0);
+  if (!enable && (TheWindows().focus == window || IsChildOf(TheWindows().focus, window))) SetFocus(0);
+  if (wasDisabled == enable && Find(window)) SendMessageA(window, WmEnable, enable ? 1 : 0, 0);
   return wasDisabled;
 }
 

@@ -15,6 +15,9 @@
 
 namespace sim::detail {
 
+// What the program never asks for, and so its interface does not declare.
+inline constexpr std::uint32_t WmNcActivate = 0x0086;
+
 struct ListItem {
   std::string text;
   std::uint32_t state = 0;
@@ -119,9 +122,9 @@ bool IsChildOf(platform::Hwnd window, platform::Hwnd parent);
 // Makes window (0: none of the program's) the active one, and the
 // foreground one too when asked, with the WM_ACTIVATE messages of the change.
 void Activate(platform::Hwnd window, bool foreground);
-// The active window leaves (hidden or closing): its owner takes the
-// activation when it can, else the topmost shown and enabled top-level
-// window, else another program.
+// The active window leaves (hidden, minimised or closing): its owner takes
+// the activation when it can, else the topmost shown, enabled and not
+// minimised top-level window, else another program.
 void ActivateAfter(platform::Hwnd leaving);
 bool IsTopLevel(const Window& w);
 // Puts a top-level window above the others, the windows it owns above it.

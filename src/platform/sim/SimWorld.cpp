@@ -19,10 +19,10 @@ void Reset() {
   machine::Machine& machine = TheMachine();
   machine.CloseFiles();
   const machine::HandleCounters next = machine.next;
-  auto fonts = std::move(machine.fonts);
+  machine::GdiState gdi = std::move(machine.gdi);
   machine = machine::Machine();
   machine.next = next;
-  machine.fonts = std::move(fonts);
+  machine.gdi = std::move(gdi);
 }
 
 std::uint32_t LastError() { return TheMachine().lastError; }

@@ -126,7 +126,7 @@ namespace sim {
 void ClickListViewCheckBox(platform::Hwnd list, int index);
 void ClickListViewItem(platform::Hwnd list, int index, bool addToSelection);
 // The user ends a label edit with newText (null: cancelled); an emptied
-// label reaches the parent as no text, as Wine's list view reports it.
+// label reaches the parent as an empty text.
 void EditListViewLabel(platform::Hwnd list, int index, const std::string* newText);
 // A list view's items (text and state bits) and column headings; none for
 // any other window.

@@ -2,6 +2,7 @@
 // The simulated Windows that native builds and tests run against. Tests set
 // it up and read it back through these functions; the program's own code
 // only ever sees the platform/ interfaces.
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -15,11 +16,12 @@ namespace sim {
 // Back to a fresh machine, the one reset of every piece of it: every window
 // destroyed (their procedures still called), then an empty registry but for
 // the desktop key of a new user, no drive mappings but Z: -> "/", default
-// module path and screen, no fonts, icons, registered messages, timers, tray
+// module path and screen, no icons, registered messages, timers, tray
 // icons, drops or records, clock 0 and a "." decimal separator. The module
 // path is then "C:\Program Files\Muralto\Muralto.exe" and the Windows
 // folder "C:\windows": both lie on C:, which a test maps to a scratch folder
-// of its own. Open files and find handles are closed.
+// of its own. Open files and find handles are closed. GDI objects and device
+// contexts belong to the process and stay.
 void Reset();
 
 // Drive letter -> host folder. "C:\a\b" then means hostFolder + "/a/b".
@@ -36,8 +38,9 @@ std::string WindowsPath(const std::string& hostPath);
 // Attribute bits POSIX cannot carry (hidden, system, read-only folder,
 // reparse point), added to what the host file gives. Each call replaces the
 // bits of that path; 0 removes them. The host already gives: 0x20 file,
-// 0x10 folder, 0x1 without any write bit, 0x2 for a name starting with ".",
-// 0x400 for a symlinked folder; a broken symlink does not exist.
+// 0x10 folder, 0x1 without any write bit, 0x400 for a symlinked folder; a
+// broken symlink does not exist. A name starting with "." is no hidden file
+// on Windows (Wine marks it hidden).
 void SetExtraAttributes(const std::string& windowsPath, std::uint32_t bits);
 
 // A write refused by the system (error 5), for paths under this Windows
@@ -106,6 +109,15 @@ void SetWallpaperCallRecordsPath(bool on);
 // The font a device context holds: the system font's stock object unless
 // one was selected into it since GetDC or BeginPaint gave it out.
 std::uintptr_t FontSelectedInto(platform::Hdc dc);
+// The device contexts open and the GDI objects alive in the process. A font
+// counts from its second live copy of one face, height, weight and
+// underline: one of each is the toolkit's font cache, which keeps its fonts
+// for the run.
+struct GdiCount {
+  std::size_t contexts = 0;
+  std::size_t objects = 0;
+};
+GdiCount GdiInUse();
 
 // The last error of the simulated thread (GetLastError), which the calls
 // set as Windows' do.

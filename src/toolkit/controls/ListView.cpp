@@ -136,7 +136,8 @@ platform::Lresult TListView::CNNotify(platform::Lparam lParam) {
     case platform::LvnBeginLabelEditA: return readOnly_ ? 1 : 0;
     case platform::LvnEndLabelEditA: {
       platform::ListViewLabelEdit edit = platform::ReadListViewLabelEdit(lParam);
-      if (!edit.hasText || edit.item < 0 || edit.item >= items_.Count()) return 0;
+      // An emptied label names nothing: the item keeps its caption.
+      if (!edit.hasText || edit.text.empty() || edit.item < 0 || edit.item >= items_.Count()) return 0;
       taking_ = true;
       items_.Item(edit.item)->SetCaption(edit.text);
       taking_ = false;

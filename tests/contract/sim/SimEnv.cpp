@@ -41,10 +41,6 @@ void FreshMachine() {
   sim::MapDrive('C', DriveC());
 }
 
-bool RunsOnWine() { return true; }
-
-bool Simulated() { return true; }
-
 bool HeadlessWine() { return false; }
 
 ScratchFolder::ScratchFolder() {

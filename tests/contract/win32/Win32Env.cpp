@@ -25,13 +25,9 @@ platform::UniqueHandle<HANDLE, BOOL(WINAPI*)(HANDLE)> Open(HANDLE file) {
 
 void FreshMachine() {}
 
-bool RunsOnWine() { return support::RunsOnWine(); }
-
-bool Simulated() { return false; }
-
 bool HeadlessWine() {
   const char* display = std::getenv("DISPLAY");
-  return RunsOnWine() && (display == nullptr || *display == '\0');
+  return support::RunsOnWine() && (display == nullptr || *display == '\0');
 }
 
 ScratchFolder::ScratchFolder()

@@ -103,6 +103,13 @@ TEST_F(WindowSuite, AMessageBoxDisablesItsOwnerKeepsDispatchingAndReturnsTheButt
     EXPECT_STREQ(title, "Muralto 1.2") << row.type;
     EXPECT_TRUE(IsWindowEnabled(owner.h) && IsWindowEnabled(other.h) && box && !IsWindow(box)) << row.type;
   }
+  // An owner that is no window opens no box (one opened all the same is
+  // answered from its loop, so that the run goes on).
+  windowsuite::OnMessage() = [](std::uint32_t message) {
+    if (message == WmUser) SendMessageA(FindWindowA("#32770", "Muralto 1.2"), WmCommand, IdOk, 0);
+  };
+  PostMessageA(other.h, WmUser, 0, 0);
+  EXPECT_EQ(MessageBoxA(owner.h + 0x7000, "Please, drag folders only", "Muralto 1.2", MbOk), 0);
 }
 
 // The folder browser is a modal dialog of its owner's whose loop keeps

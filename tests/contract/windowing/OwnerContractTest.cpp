@@ -55,9 +55,9 @@ TEST_F(WindowSuite, AHiddenWindowCanTakeTheForegroundAMessageOnlyWindowCannot) {
   Window messageOnly("Message-only", WsPopup, HwndMessage);
   ASSERT_TRUE(SetForegroundWindow(shown.h));
   const bool taken = SetForegroundWindow(messageOnly.h);
-  contract::KnownWineLeniency(!taken && GetForegroundWindow() == shown.h,
-                              taken && GetForegroundWindow() == messageOnly.h,
-                              "a message-only window is refused the foreground");
+  contract::KnownWineDeviation(!taken && GetForegroundWindow() == shown.h,
+                               taken && GetForegroundWindow() == messageOnly.h,
+                               "a message-only window is refused the foreground");
   EXPECT_TRUE(SetForegroundWindow(hidden.h));
   EXPECT_EQ(GetForegroundWindow(), hidden.h);
   EXPECT_FALSE(IsWindowVisible(hidden.h));

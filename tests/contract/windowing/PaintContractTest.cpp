@@ -103,6 +103,24 @@ TEST_F(WindowSuite, SystemColoursBrushesAndFontMeasures) {
   SelectObject(dc.Get(), old);
 }
 
+// A handle released is gone: a second DeleteObject or ReleaseDC fails, and
+// what is no device context draws and measures nothing.
+TEST_F(WindowSuite, AnObjectOrAContextReleasedTwiceIsRefusedTheSecondTime) {
+  Window w("Paint", WsPopup | WsVisible);
+  const Hfont font = CreateFontA(-11, FwNormal, false, false, "MS Sans Serif");
+  ASSERT_NE(font, 0u);
+  Rect r{0, 0, 10, 10};
+  TextMetric m;
+  EXPECT_FALSE(GetTextMetricsA(font, &m) || DrawFocusRect(font, &r)) << "a font is no device context";
+  EXPECT_TRUE(DeleteObject(font));
+  EXPECT_FALSE(DeleteObject(font));
+  const Hdc dc = GetDC(w.h);
+  ASSERT_NE(dc, 0u);
+  EXPECT_EQ(SelectObject(dc, font), 0u) << "a deleted font";
+  EXPECT_EQ(ReleaseDC(w.h, dc), 1);
+  EXPECT_EQ(ReleaseDC(w.h, dc), 0);
+}
+
 TEST_F(WindowSuite, RectanglesGrowShrinkAndMove) {
   Rect r{10, 20, 30, 40};
   ASSERT_TRUE(InflateRect(&r, -3, -4));

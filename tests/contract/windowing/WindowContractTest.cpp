@@ -47,13 +47,8 @@ TEST_F(WindowSuite, DestroyingSendsDestroyToParentThenChildAndNcDestroyLast) {
   Hwnd p = parent.h, c = child.h;
   windowsuite::Log().clear();
   ASSERT_TRUE(DestroyWindow(p));
-  std::vector<std::pair<Hwnd, std::uint32_t>> order;
-  for (const auto& s : windowsuite::Log()) {
-    if (s.message == WmDestroy || s.message == WmNcDestroy) order.push_back({s.window, s.message});
-  }
-  std::vector<std::pair<Hwnd, std::uint32_t>> expected{
-      {p, WmDestroy}, {c, WmDestroy}, {c, WmNcDestroy}, {p, WmNcDestroy}};
-  EXPECT_EQ(order, expected);
+  windowsuite::ExpectSequence({{p, WmDestroy}, {c, WmDestroy}, {c, WmNcDestroy}, {p, WmNcDestroy}},
+                              {WmDestroy, WmNcDestroy}, "destroyed");
   EXPECT_FALSE(IsWindow(p));
   EXPECT_FALSE(IsWindow(c));
 }
@@ -124,12 +119,7 @@ TEST_F(WindowSuite, FocusMovesWithKillFocusBeforeSetFocus) {
   windowsuite::Log().clear();
   EXPECT_EQ(SetFocus(b.h), a.h);
   EXPECT_EQ(GetFocus(), b.h);
-  std::vector<std::pair<Hwnd, std::uint32_t>> order;
-  for (const auto& s : windowsuite::Log()) {
-    if (s.message == WmKillFocus || s.message == WmSetFocus) order.push_back({s.window, s.message});
-  }
-  std::vector<std::pair<Hwnd, std::uint32_t>> expected{{a.h, WmKillFocus}, {b.h, WmSetFocus}};
-  EXPECT_EQ(order, expected);
+  windowsuite::ExpectSequence({{a.h, WmKillFocus}, {b.h, WmSetFocus}}, {WmKillFocus, WmSetFocus}, "focus moved");
 }
 
 // What a form's own handling of activation builds on: the window losing it
@@ -144,12 +134,8 @@ TEST_F(WindowSuite, ActivationTellsBothWindowsAndTheDefaultGivesTheFocusToTheWin
   ASSERT_EQ(GetFocus(), child.h);
   windowsuite::Log().clear();
   ASSERT_TRUE(SetForegroundWindow(second.h));
-  std::vector<std::pair<Hwnd, Wparam>> activations;
-  for (const auto& s : windowsuite::Log()) {
-    if (s.message == WmActivate) activations.push_back({s.window, LoWord(s.wParam)});
-  }
-  std::vector<std::pair<Hwnd, Wparam>> expected{{first.h, WaInactive}, {second.h, WaActive}};
-  EXPECT_EQ(activations, expected);
+  windowsuite::ExpectSequence({{first.h, WmActivate, WaInactive}, {second.h, WmActivate, WaActive}}, {WmActivate},
+                              "activated");
   EXPECT_EQ(GetFocus(), second.h);
   ASSERT_TRUE(SetForegroundWindow(first.h));
   EXPECT_EQ(GetFocus(), first.h) << "the child that had the focus does not get it back by itself";

@@ -1,6 +1,10 @@
 #include "WindowSuite.h"
 
+#include <algorithm>
+#include <sstream>
+
 #include "platform/commctrl.h"
+#include "platform/messages.h"
 
 namespace windowsuite {
 
@@ -18,6 +22,30 @@ std::vector<std::uint32_t> Messages(platform::Hwnd window, const std::vector<std
     }
   }
   return result;
+}
+
+namespace {
+std::string Describe(const std::vector<Step>& steps) {
+  std::ostringstream text;
+  for (const Step& s : steps)
+    text << "\n    window " << std::hex << s.window << " message " << s.message << " flag " << s.flag;
+  return text.str();
+}
+}  // namespace
+
+void ExpectSequence(const std::vector<Step>& expected, const std::vector<std::uint32_t>& interesting,
+                    const std::string& what, std::source_location where) {
+  std::vector<Step> seen;
+  for (const Seen& s : Log()) {
+    if (std::find(interesting.begin(), interesting.end(), s.message) == interesting.end()) continue;
+    const bool flagged =
+        s.message == platform::WmActivate || s.message == WmNcActivate || s.message == platform::WmEnable;
+    seen.push_back({s.window, s.message, flagged ? platform::LoWord(s.wParam) : 0});
+  }
+  if (seen != expected) {
+    ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line()))
+        << what << "\n  received:" << Describe(seen) << "\n  expected:" << Describe(expected);
+  }
 }
 
 std::function<void(std::uint32_t)>& OnMessage() {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <source_location>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,21 @@ struct Seen {
 std::vector<Seen>& Log();
 // The messages of interest, in order, for one window.
 std::vector<std::uint32_t> Messages(platform::Hwnd window, const std::vector<std::uint32_t>& interesting);
+// The program's interface does not declare what it never asks for.
+inline constexpr std::uint32_t WmNcActivate = 0x0086;
+// One message a window received; for the activation and enabling messages
+// with its flag (the low word of wParam), else 0.
+struct Step {
+  platform::Hwnd window;
+  std::uint32_t message;
+  std::uint32_t flag = 0;
+  bool operator==(const Step&) const = default;
+};
+// The messages of interest every window received since the log was
+// cleared, in the order they came, against the sequence expected; a
+// mismatch is reported at the caller's line with both sequences.
+void ExpectSequence(const std::vector<Step>& expected, const std::vector<std::uint32_t>& interesting,
+                    const std::string& what, std::source_location where = std::source_location::current());
 inline constexpr const char* kClass = "MuraltoContractWindow";
 // What a test does with each message a recording window is given, before it is recorded.
 std::function<void(std::uint32_t message)>& OnMessage();

@@ -113,6 +113,9 @@ TEST_F(FolderListTest, AnInPlaceEditReachesTheFileAtTheNextSaveAndThePoolAtTheNe
   const std::string renamed = "C:\\Other";
   sim::EditListViewLabel(form->ListViewFolders->Handle(), 0, &renamed);
   EXPECT_EQ(Captions(), (std::vector<std::string>{"C:\\Other+"}));
+  const std::string emptied;
+  sim::EditListViewLabel(form->ListViewFolders->Handle(), 0, &emptied);
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"C:\\Other+"})) << "an emptied label names no folder";
   EXPECT_EQ(machine.ReadFile(FolderList), "[Folders]\r\nTotal=1\r\nFolder1=C:\\Pics\r\nChecked Folder1=1\r\n")
       << "an edit writes nothing by itself";
   sim::ClickListViewItem(form->ListViewFolders->Handle(), 0, false);

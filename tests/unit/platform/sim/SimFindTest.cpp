@@ -47,7 +47,7 @@ TEST_F(SimFind, ListingAgreesWithAskingForEachPath) {
   fs::create_directory_symlink("Inner", host_ + "/Sub/linkdir");
   fs::create_symlink("five.jpg", host_ + "/Sub/linkfile");
   fs::create_symlink("missing", host_ + "/Sub/broken");
-  fs::create_directory(host_ + "/Sub/.hidden");
+  fs::create_directory(host_ + "/Sub/.dotted");
   sim::SetExtraAttributes("C:\\SUB\\MARKED.BMP", FileAttributeSystem);
 
   struct Row {
@@ -57,7 +57,7 @@ TEST_F(SimFind, ListingAgreesWithAskingForEachPath) {
   };
   const Row rows[] = {
       {"five.jpg", 0x20, 5}, {"locked.jpg", 0x21, 3}, {"marked.bmp", 0x24, 0}, {"Inner", 0x10, 0},
-      {"linkdir", 0x410, 0}, {"linkfile", 0x20, 5},   {".hidden", 0x12, 0},
+      {"linkdir", 0x410, 0}, {"linkfile", 0x20, 5},   {".dotted", 0x10, 0},
   };
   // The folder named in another case than on the host, as Windows allows.
   const auto entries = List("C:\\sub\\*.*");
