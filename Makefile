@@ -1,6 +1,6 @@
 # The two commands are `make test` and `make run`; the other targets are their
 # steps (native, windows, dist, the test-* suites) or tools of their own
-# (bench, soak, coverage, docs-screenshots).
+# (bench, soak, coverage, docs-screenshots, e2e-references).
 SHELL := /bin/bash
 ROOT := $(CURDIR)
 BUILD ?= $(ROOT)/build
@@ -73,6 +73,13 @@ clean:
 .PHONY: docs-screenshots
 docs-screenshots:
 	@scripts/docs-screenshots $(BUILD)/artifacts $(ROOT)/docs/screenshots
+
+# The reference pictures the end-to-end scenarios compare windows with
+# (tests/e2e/references/), made anew from the Windows build by the scenarios
+# marked "pixels"; each is looked at before it is committed.
+.PHONY: e2e-references
+e2e-references: windows
+	@tests/e2e/run $(WINDOWS) --update-refs -m pixels
 
 # A long run of the real program under Wine, a pick every second, with a
 # report of picks, failures, memory and handles (not part of `make test`).

@@ -27,11 +27,14 @@ REPO = Path(__file__).resolve().parents[2]
 def pytest_addoption(parser):
     parser.addoption("--windows-build", default=os.environ.get("E2E_WINDOWS_BUILD", str(REPO / "build/windows")),
                      help="the Windows build tree (default build/windows)")
+    parser.addoption("--update-refs", action="store_true",
+                     help="make the reference pictures (tests/e2e/references) instead of checking against them")
 
 
 def pytest_configure(config):
     config.addinivalue_line("markers", "no_desktop: run without the shared Wine virtual desktop")
     config.addinivalue_line("markers", "requires(*paths): files of the Windows build (relative) the test needs")
+    config.addinivalue_line("markers", "pixels: compares windows with reference pictures (make e2e-references)")
 
 
 def file_name(item):
@@ -70,6 +73,7 @@ def session(request, windows_build, build):
     artifacts = build / "artifacts"
     (artifacts / f"{failure_name(request.node)}.png").unlink(missing_ok=True)
     s = Session(build, REPO, work, artifacts, windows_build / "tests/e2e/e2e-driver.exe")
+    s.update_refs = request.config.getoption("--update-refs")
     try:
         if not request.node.get_closest_marker("no_desktop"):
             s.start_desktop()

@@ -82,6 +82,7 @@ class Session:
         self.log = open(work / "programs.log", "ab")
         self.explorer = None
         self.keys_focused = False
+        self.update_refs = False  # --update-refs: pixel checks make their reference pictures
 
     # Wine.
     def wine(self, *args, timeout=60):

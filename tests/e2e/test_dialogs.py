@@ -7,6 +7,7 @@ import pytest
 
 from check import expect_eq, fail, poll
 from muralto import BM_GETCHECK, HELP, RUN_KEY, SETTINGS, TITLE, App, TrayIcon, handle
+from pixels import expect_looks, pointer_mask
 
 pytestmark = pytest.mark.requires("Muralto.exe")
 
@@ -17,6 +18,7 @@ def expect_centred(session, r, what):
     expect_eq((r.left, r.top), ((width - r.width) // 2, (height - r.height) // 2), f"{what}: centred on the screen")
 
 
+@pytest.mark.pixels
 def test_options(session, driver, windows_build):
     """The Options dialog of a copy installed in a folder whose path has a
     blank: the start writes the Run value with the path quoted; Settings >
@@ -25,6 +27,7 @@ def test_options(session, driver, windows_build):
     it writes the value back (quoted path, " -a") and stores 1; unticking
     "tray icon" takes the icon out of the notification area (ticking it
     brings the icon back), and the close of the main window stores tray 0.
+    The dialog looks as its reference picture shows it.
     The dialog stands centred on the screen with a client area of 131 x 50."""
     app = App(session, session.work / "my apps", windows_build, languages=False)
     app.settings()
@@ -55,6 +58,7 @@ def test_options(session, driver, windows_build):
     expect_eq((r.client_width, r.client_height), (131, 50), "the dialog's client size")
     expect_centred(session, r, "the Options dialog")
     session.shot("muralto-options-dialog")
+    expect_looks(session, "options", dialog)
 
     def click_box(box):  # in the middle of the box's square, at its left end
         r = driver.rect(box)
@@ -89,12 +93,13 @@ def test_options(session, driver, windows_build):
     expect_eq(run_value(), quoted, "the Run value after the program ended")
 
 
+@pytest.mark.pixels
 def test_about(session, driver, app):
     """The About box, opened from Help > About with real key presses, centred
-    on the screen with a client area of 321 x 161: the link
-    turns red when the real pointer moves over it and blue again over the
-    bare panel (pixels of its text in screenshots); a real click on it hands
-    the address to ShellExecuteA, which Wine gives to its browser launcher:
+    on the screen with a client area of 321 x 161: the link turns red when
+    the real pointer moves over it (the box then looks as its reference
+    picture shows it) and blue again over the bare panel (pixels of its text
+    in screenshots); a real click on it hands the address to ShellExecuteA, which Wine gives to its browser launcher:
     for this prefix a small script that writes down the address it was asked
     to open. Enter closes the box."""
     site = "https://muralto.example.org/"
@@ -160,6 +165,8 @@ def test_about(session, driver, app):
     session.mouse(lr.left + 4, lr.top + lr.height // 2)
     session.mouse(lr.left + 6, lr.top + lr.height // 2)
     wait_colour("red", "blue", "muralto-about-link-red", "the link did not turn red under the pointer")
+    expect_looks(session, "about-link-hover", box, masks=[pointer_mask(lr.left + 6, lr.top + lr.height // 2)],
+                 park=False)
     session.mouse(pr.left + pr.width - 40, pr.top + 40)
     session.mouse(pr.left + pr.width - 38, pr.top + 42)
     wait_colour("blue", "red", "muralto-about-link-blue-again", "the link did not turn blue over the bare panel")
@@ -228,12 +235,14 @@ RUSSIAN = ["Старт", "Добавить", "Удалить", "Очистить
            "Случайно"]
 
 
+@pytest.mark.pixels
 @pytest.mark.requires("language/English.ini", "language/Russian.ini")
 def test_languages(session, driver, app):
     """The interface languages, chosen through the menu with real key presses.
     A first start shows English with its check mark; Settings > Language >
     Russian turns the main window, the Options dialog and the About box
-    Russian, and the settings file holds Language=Russian after the close;
+    Russian (each, and the tray menu, looking as its reference picture shows
+    it), and the settings file holds Language=Russian after the close;
     the next start comes up Russian and Settings > Language > English turns
     it back. The language files beside the program are the repository's.
 
@@ -270,12 +279,13 @@ def test_languages(session, driver, app):
         poll("Settings > Language opened no submenu",
              lambda: len([w for w in driver.list() if w.visible and w.cls == "#32768"]) >= 2, 10)
 
-    def check_dialog(keys, cls, shot, texts):
+    def check_dialog(keys, cls, shot, texts, looks):
         session.keys(*keys)
         dialog = driver.wait_window(cls, "-", 20) or fail(f"{cls} did not open")
         poll(f"{cls} never became visible", lambda: driver.visible(dialog))
         shows(dialog, texts, cls)
         session.shot(shot)
+        expect_looks(session, looks, dialog)
         driver.sysclose(dialog)
         poll(f"{cls} did not close", lambda: not driver.visible(dialog))
         poll("the main window is not in the foreground after the dialog",
@@ -288,11 +298,16 @@ def test_languages(session, driver, app):
     session.keys("Down", "Return")
     shows(window, RUSSIAN, "Russian")
     session.shot("muralto-languages-russian")
+    expect_looks(session, "main-ru", window)
     expect_eq(app.setting("Language"), "English", "the language before the close (the menu saves nothing)")
     check_dialog(["F10", "Right", "Down", "Return"], "TFormOptions", "muralto-languages-russian-options",
-                 ["Параметры", "автозапуск", "значок в трее"])
+                 ["Параметры", "автозапуск", "значок в трее"], "options-ru")
     check_dialog(["F10", "Right", "Right", "Down", "Return"], "TAboutBox", "muralto-languages-russian-about",
-                 ["О программе"])
+                 ["О программе"], "about-ru")
+    menu = app.tray_menu()
+    expect_looks(session, "tray-menu-ru", menu)
+    session.keys("Escape")
+    poll("Esc left the tray menu open", lambda: not app.open_menu(), 10)
     app.close_box()
     expect_eq(app.setting("Language"), "Russian", "the language after the close")
 

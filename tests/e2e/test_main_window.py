@@ -7,6 +7,7 @@ import pytest
 
 from check import expect_eq, fail, poll, poll_quietly
 from muralto import DESKTOP_KEY, TITLE, Picks, expect_crlf_file, picture, read_lines, settings_text, write_crlf
+from pixels import expect_looks
 
 pytestmark = pytest.mark.requires("Muralto.exe")
 
@@ -121,11 +122,13 @@ def test_keyboard(session, driver, app):
     expect_eq(app.setting("Selection"), "1", "the choice at close")
 
 
+@pytest.mark.pixels
 def test_interval(session, driver, app):
     """The interval's spin edits worked as a user does: real clicks on their
     arrow buttons step hours and minutes, seconds are typed after a Tab and
     stepped with the Up and Down keys; every change lands in the settings
-    file at once. The interval paces the rotation: 5 seconds apart, then 2
+    file at once. With the focus in the seconds the window looks as its
+    reference picture shows it. The interval paces the rotation: 5 seconds apart, then 2
     once it is changed while running. Start and Stop swap the button's
     caption, and no pick comes while stopped. Closing keeps the interval."""
     pictures = session.pictures
@@ -148,6 +151,9 @@ def test_interval(session, driver, app):
         poll(lambda: f'{what}: the field does not show {value} (it shows "{driver.text(field)}")',
              lambda: driver.text(field) == value, 10)
         poll(f"{what}: the settings file does not hold {key}={value}", lambda: app.setting(key) == value, 10)
+    # The focus in the seconds' field; its text area, where the caret blinks, masked.
+    r = driver.rect(second)
+    expect_looks(session, "main-spin-focus", app.window, masks=[(r.left + 2, r.top + 2, r.width - 20, r.height - 4)])
 
     # Picks are spaced by the interval, never closer (a late tick is
     # possible on a busy machine, an early one is not).
@@ -256,13 +262,16 @@ def test_placement(session, driver, app):
     app.expect_ended("closing")
 
 
+@pytest.mark.pixels
 def test_folder_edits(session, driver, app):
     """The folder list edited with the mouse: a click on the second folder's
     check box unticks it, and the next click in the list (on the first
     folder's name, which selects it) writes that into the folder list file;
     Delete removes the selected folder. After a restart the unticked folder's
     pictures are left out of the rotation, which shows only the ticked
-    folder's pictures. Clear empties the list and the file."""
+    folder's pictures. Clear empties the list and the file. With the three
+    folders, and with the first one selected, the window looks as its
+    reference pictures show it."""
     pictures = session.pictures
     picture(pictures / "one/a.bmp", 64, 48, RED)
     picture(pictures / "two/b.bmp", 80, 60, GREEN)
@@ -275,6 +284,7 @@ def test_folder_edits(session, driver, app):
     app.start()
     folder_list = app.child(None, "SysListView32")
     expect_eq(driver.list_items(folder_list), [(True, one), (True, two), (True, three)], "the folder list at the start")
+    expect_looks(session, "main-folders", app.window)
 
     # The check box stands left of the entry's label, in the row's first 16
     # or so pixels; the label starts right after it.
@@ -295,6 +305,7 @@ def test_folder_edits(session, driver, app):
     poll("the folder list file does not hold the unticked folder",
          file_holds(["[Folders]", "Total=3", f"Folder1={one}", "Checked Folder1=1", f"Folder2={two}",
                      "Checked Folder2=0", f"Folder3={three}", "Checked Folder3=1"]), 10)
+    expect_looks(session, "main-folder-selected", app.window)
     app.click(app.child("Delete"))
     poll("Delete did not remove the selected folder alone",
          lambda: driver.list_items(folder_list) == [(False, two), (True, three)], 10)

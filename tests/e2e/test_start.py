@@ -8,14 +8,17 @@ import pytest
 
 from check import expect_eq, fail, poll
 from muralto import HELP, RUN_KEY, SETTINGS, TITLE, Picks, expect_crlf_file, picture, settings_text
+from pixels import expect_looks
 
 MAIN_TEXTS = ["Start", "Add", "Delete", "Clear", " Selection ", "Random", "Sequential", " Position ", "Centered",
               "Stretched", "Tiled", " Interval ", "Hours:", "Minutes:", "Seconds:"]
 
 
+@pytest.mark.pixels
 @pytest.mark.requires("Muralto.exe")
 def test_first_start(session, driver, app):
-    """A first start in a fresh folder: the main window with its texts, the
+    """A first start in a fresh folder: the main window with its texts,
+    looking as its reference picture shows it, the
     main settings file written with every default and the auto-start value;
     closing by the close box writes both files and ends the program."""
     window = app.start()
@@ -29,6 +32,7 @@ def test_first_start(session, driver, app):
     r = driver.rect(window)
     expect_eq((r.client_width, r.client_height), (386, 310), "client area")
     session.shot("muralto-main-window")
+    expect_looks(session, "main-empty", window)
 
     expect_crlf_file(app.ini, settings_text(), "settings after the set-up")
     expect_eq(driver.reg_get(RUN_KEY, TITLE), f"{session.winpath(app.exe)} -a", "auto-start value")

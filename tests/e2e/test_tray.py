@@ -4,6 +4,7 @@ import pytest
 
 from check import expect_eq, fail, poll
 from muralto import TITLE, TrayIcon, bmp_size, picture
+from pixels import expect_looks
 
 pytestmark = pytest.mark.requires("Muralto.exe")
 
@@ -18,14 +19,16 @@ def choose_row_at(app, menu, dy):
     app.session.mouse(r.left + r.width // 2, r.top + dy, click=1)
 
 
+@pytest.mark.pixels
 @pytest.mark.parametrize("announce", [False, True], ids=["tray", "taskbar_announce"])
 def test_tray(session, driver, app, announce):
     """The icon of a running copy shows with the tip "Muralto 1.2"; minimising
     hides the window and its taskbar button; a real left double-click on the
     icon brings the window back at its old place, and so does the
     notification posted by hand (0x6FF with 0x203); a right-button press
-    opens the tray menu, whose Change Now picks a picture, Restore shows the
-    window and Exit ends the program, taking the icon away. With announce,
+    opens the tray menu (looking as its reference picture shows it), whose
+    Change Now picks a picture, Restore shows the window and Exit ends the
+    program, taking the icon away. With announce,
     the icon is first taken out of the notification area behind the
     program's back, as a shell that restarts loses it, and the taskbar
     announces itself ("TaskbarCreated" to every window, as a shell does when
@@ -99,6 +102,7 @@ def test_tray(session, driver, app, announce):
         fail("a picture was made before Change Now")
     menu = app.tray_menu()
     session.shot(f"{name}-menu")
+    expect_looks(session, "tray-menu", menu)
     app.choose(menu, CHANGE_NOW)
     poll("the menu stayed open", lambda: not app.open_menu())
     poll("Change Now made no picture", lambda: app.wallpaper.exists() and app.wallpaper.stat().st_size > 0)
