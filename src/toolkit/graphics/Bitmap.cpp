@@ -94,6 +94,7 @@ void TBitmap::Reshape(int width, int height) {
     }
   }
   image_ = std::move(next);
+  sourceFile_.clear();
 }
 
 void TBitmap::SetPixelFormat(TPixelFormat format) {
@@ -109,6 +110,7 @@ void TBitmap::SetPixelFormat(TPixelFormat format) {
     BgraToDib(bgra.data(), next);
   }
   image_ = std::move(next);
+  sourceFile_.clear();
   pixelFormat_ = format;
 }
 
@@ -156,6 +158,7 @@ void TBitmap::CopyFromBgra(const std::uint8_t* bgra, int width, int height) {
   next.pixels = Allocate(next.width, next.height, next.bitCount);
   if (next.pixels) BgraToDib(bgra, next);
   image_ = std::move(next);
+  sourceFile_.clear();
   undecoded_.reset();
 }
 
@@ -190,6 +193,7 @@ void TBitmap::Assign(const TBitmap& source) {
   image_ = source.image_;
   undecoded_ = source.undecoded_;
   pixelFormat_ = source.pixelFormat_;
+  sourceFile_ = source.sourceFile_;
 }
 
 void TBitmap::Assign(TJPEGImage& source) {
@@ -210,6 +214,16 @@ void TBitmap::AssignUndecoded(const TJPEGImage& source) {
   image_ = std::move(picture);
   undecoded_ = std::make_shared<const TJpegSource>(jpeg);
   pixelFormat_ = FormatOf(image_);
+  sourceFile_.clear();
+}
+
+void TBitmap::AssignDescription(TDibImage picture, std::string sourceFile) {
+  picture.pixels.reset();
+  picture.encoded.reset();
+  image_ = std::move(picture);
+  undecoded_.reset();
+  pixelFormat_ = FormatOf(image_);
+  sourceFile_ = std::move(sourceFile);
 }
 
 void TBitmap::Realize() const {
@@ -225,6 +239,7 @@ void TBitmap::AdoptImage(TDibImage image) {
   image_ = std::move(image);
   undecoded_.reset();
   pixelFormat_ = FormatOf(image_);
+  sourceFile_.clear();
 }
 
 }  // namespace toolkit

@@ -73,6 +73,13 @@ class TBitmap : public TObject {
   // picture that is only written out is never held in memory.
   void AssignUndecoded(const TJPEGImage& source);
 
+  // Takes a picture's size, depth and colour table without its pixels, and
+  // the file it was read from: what remains of a picture that went straight
+  // from its file into another one. Such a bitmap cannot be written itself.
+  void AssignDescription(TDibImage picture, std::string sourceFile);
+  // The file of a picture taken by AssignDescription; empty otherwise.
+  const std::string& SourceFile() const { return sourceFile_; }
+
   const TDibImage& Image() const {
     Realize();
     return image_;
@@ -89,6 +96,7 @@ class TBitmap : public TObject {
   // The JPEG a picture taken undecoded comes from, until it is decoded.
   mutable std::shared_ptr<const TJpegSource> undecoded_;
   TPixelFormat pixelFormat_ = pfDevice;
+  std::string sourceFile_;
 };
 
 }  // namespace toolkit
