@@ -39,7 +39,7 @@ fi
 
 if [ ! -f "$cache/bitmaps.stamp" ]; then
   djpeg -bmp "$cache/baseline.jpg" >"$cache/bmp24.bmp"
-  djpeg -pnm -colors 256 "$cache/baseline.jpg" | /usr/bin/convert - -compress RLE "BMP3:$cache/rle8.bmp"
+  djpeg -pnm -colors 256 "$cache/baseline.jpg" | /usr/bin/convert - -type Palette -compress RLE "BMP3:$cache/rle8.bmp"
   touch "$cache/bitmaps.stamp"
 fi
 
@@ -53,7 +53,8 @@ measure() {
     # KEEP=1: the file stays, to be replaced as a wallpaper file is.
     [ -n "${KEEP:-}" ] || rm -f "$out"
     /usr/bin/time -f "%e %M %U %S" -o "$cache/time.txt" "$@" >/dev/null 2>&1 || true
-    read -r t m u s <"$cache/time.txt"
+    # the last line: a failing command's status line comes first
+    read -r t m u s < <(tail -n 1 "$cache/time.txt")
     times+=("$t"); mems+=("$m"); cpus+=("$(awk -v u="$u" -v s="$s" 'BEGIN {print u + s}')")
   done
   printf '%s\n' "${times[@]}" | median
@@ -129,8 +130,8 @@ floor_table() {
 # one that replaces the old, per picture as above; the peak memory above the
 # tool's own start (a run that fails at once on a missing picture).
 bitmap_table() {
-  local side=$1 run=$2 conv=$3 flr=$4 path=$5 repeat=1
-  [ "$side" = wine ] && repeat=4
+  # natively too a few times over: one copy takes a few clock ticks
+  local side=$1 run=$2 conv=$3 flr=$4 path=$5 repeat=6
   read -r _ start_m _ < <(measure $run "$conv" "$($path "$cache/missing.bmp")" "$($path "$cache/out.bmp")")
   for kind in bmp24 rle8; do
     bmp=$cache/$kind.bmp

@@ -228,7 +228,7 @@ TEST_F(ConvertPictureTest, JpegFileHasTheBytesOfItsWholeDecodedBitmap) {
     toolkit::TMemoryStream in(pictures::Bytes(row[0]));
     whole.LoadFromStream(in);
     toolkit::TBitmap bitmap;
-    bitmap.Assign(whole);
+    bitmap.AssignUndecoded(whole);
     toolkit::TMemoryStream expected;
     bitmap.SaveToStream(expected);
     Put(row[0], row[0]);
