@@ -131,7 +131,7 @@ floor_table() {
 # tool's own start (a run that fails at once on a missing picture).
 bitmap_table() {
   # natively too a few times over: one copy takes a few clock ticks
-  local side=$1 run=$2 conv=$3 flr=$4 path=$5 repeat=6
+  local side=$1 run=$2 conv=$3 flr=$4 path=$5 repeat=11
   read -r _ start_m _ < <(measure $run "$conv" "$($path "$cache/missing.bmp")" "$($path "$cache/out.bmp")")
   for kind in bmp24 rle8; do
     bmp=$cache/$kind.bmp
