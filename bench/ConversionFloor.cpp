@@ -1,9 +1,11 @@
-// conversion-floor decode IN [TIMES] | write BYTES OUT [TIMES]
+// conversion-floor decode IN [TIMES] | write BYTES OUT [TIMES] | copy IN OUT [TIMES]
 // The least a conversion must do, to measure ours against: decoding the JPEG
 // with the program's settings (on a true-colour screen) into one reused row (nothing kept, nothing
-// written), and writing a file of the wallpaper's size from one small reused
-// buffer; TIMES times over (default once), so that the cost of starting a
-// process can be taken off.
+// written); writing a file of the wallpaper's size from one small reused
+// buffer; and, for a bitmap picture, reading its file and writing its bytes
+// anew. Both writes go to OUT.new, which then replaces OUT, as the
+// program's wallpaper file is replaced. TIMES times over (default once), so
+// that the cost of starting a process can be taken off.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +14,8 @@
 #include <vector>
 
 #include <jpeglib.h>
+
+#include "FloorReplace.h"
 
 namespace {
 
@@ -53,7 +57,8 @@ int Decode(const char* path) {
 }
 
 int Write(long long bytes, const char* path) {
-  std::FILE* out = std::fopen(path, "wb");
+  const std::string fresh = std::string(path) + ".new";
+  std::FILE* out = std::fopen(fresh.c_str(), "wb");
   if (out == nullptr) return 1;
   std::setvbuf(out, nullptr, _IONBF, 0);
   std::vector<unsigned char> block(256 * 1024, 0x5A);
@@ -62,7 +67,26 @@ int Write(long long bytes, const char* path) {
     if (std::fwrite(block.data(), 1, n, out) != n) return 1;
     left -= static_cast<long long>(n);
   }
-  return std::fclose(out) == 0 ? 0 : 1;
+  if (std::fclose(out) != 0) return 1;
+  return conversion_floor::Replace(fresh.c_str(), path) ? 0 : 1;
+}
+
+// In blocks of the program's strip size.
+int Copy(const char* from, const char* path) {
+  std::FILE* in = std::fopen(from, "rb");
+  if (in == nullptr) return 1;
+  std::setvbuf(in, nullptr, _IONBF, 0);
+  const std::string fresh = std::string(path) + ".new";
+  std::FILE* out = std::fopen(fresh.c_str(), "wb");
+  if (out == nullptr) return 1;
+  std::setvbuf(out, nullptr, _IONBF, 0);
+  std::vector<unsigned char> block(1024 * 1024);
+  for (std::size_t got; (got = std::fread(block.data(), 1, block.size(), in)) > 0;) {
+    if (std::fwrite(block.data(), 1, got, out) != got) return 1;
+  }
+  std::fclose(in);
+  if (std::fclose(out) != 0) return 1;
+  return conversion_floor::Replace(fresh.c_str(), path) ? 0 : 1;
 }
 
 }  // namespace
@@ -71,14 +95,15 @@ int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   const bool decode = mode == "decode" && (argc == 3 || argc == 4);
   const bool write = mode == "write" && (argc == 4 || argc == 5);
-  if (!decode && !write) {
-    std::fprintf(stderr, "usage: conversion-floor decode IN [TIMES] | write BYTES OUT [TIMES]\n");
+  const bool copy = mode == "copy" && (argc == 4 || argc == 5);
+  if (!decode && !write && !copy) {
+    std::fprintf(stderr, "usage: conversion-floor decode IN [TIMES] | write BYTES OUT [TIMES] | copy IN OUT [TIMES]\n");
     return 2;
   }
   const int last = decode ? 3 : 4;
   const int times = argc > last ? std::atoi(argv[last]) : 1;
   for (int i = 0; i < times; ++i) {
-    const int status = decode ? Decode(argv[2]) : Write(std::atoll(argv[2]), argv[3]);
+    const int status = decode ? Decode(argv[2]) : write ? Write(std::atoll(argv[2]), argv[3]) : Copy(argv[2], argv[3]);
     if (status != 0) return status;
   }
   return 0;

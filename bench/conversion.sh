@@ -8,12 +8,18 @@
 # Wine: ours against decoding alone plus writing a file of the wallpaper's
 # size (bench/ConversionFloor.cpp, the same library and settings), in wall
 # time and in processor time (user + system); under Wine the cost of starting
-# a process is taken off each. Goal within 1.2x. Pictures are cached in
-# BUILD/bench-cache/conversion.
+# a process is taken off each. Goal within 1.2x. Then bitmap pictures of
+# that size (24-bit, and 8-bit run-length), which go into the wallpaper file
+# a strip at a time: peak memory above the tool's own start (goal 16 MiB)
+# and time against reading the file and writing its bytes anew into a file
+# that replaces the old one (goal 1.1x), natively and under Wine. Pictures
+# are cached in BUILD/bench-cache/conversion.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${1:-$here/build}")
 runs=${2:-5}
+# PARTS: which tables, "jpeg bitmap" by default.
+parts=" ${PARTS:-jpeg bitmap} "
 cache=$build/bench-cache/conversion
 mkdir -p "$cache"
 
@@ -31,6 +37,12 @@ if [ ! -f "$cache/pictures.stamp" ]; then
   touch "$cache/pictures.stamp"
 fi
 
+if [ ! -f "$cache/bitmaps.stamp" ]; then
+  djpeg -bmp "$cache/baseline.jpg" >"$cache/bmp24.bmp"
+  djpeg -pnm -colors 256 "$cache/baseline.jpg" | /usr/bin/convert - -type Palette -compress RLE "BMP3:$cache/rle8.bmp"
+  touch "$cache/bitmaps.stamp"
+fi
+
 median() { sort -n | awk '{a[NR]=$1} END {printf "%s ", a[int((NR+1)/2)]}'; }
 
 # medians of the wall times, of the peak resident sizes (KB) and of the
@@ -38,9 +50,11 @@ median() { sort -n | awk '{a[NR]=$1} END {printf "%s ", a[int((NR+1)/2)]}'; }
 measure() {
   local out=$cache/out.bmp times=() mems=() cpus=()
   for _ in $(seq "$runs"); do
-    rm -f "$out"
-    /usr/bin/time -f "%e %M %U %S" -o "$cache/time.txt" "$@" >/dev/null 2>&1
-    read -r t m u s <"$cache/time.txt"
+    # KEEP=1: the file stays, to be replaced as a wallpaper file is.
+    [ -n "${KEEP:-}" ] || rm -f "$out"
+    /usr/bin/time -f "%e %M %U %S" -o "$cache/time.txt" "$@" >/dev/null 2>&1 || true
+    # the last line: a failing command's status line comes first
+    read -r t m u s < <(tail -n 1 "$cache/time.txt")
     times+=("$t"); mems+=("$m"); cpus+=("$(awk -v u="$u" -v s="$s" 'BEGIN {print u + s}')")
   done
   printf '%s\n' "${times[@]}" | median
@@ -49,6 +63,7 @@ measure() {
   echo
 }
 
+if [[ $parts == *" jpeg "* ]]; then
 printf '%-12s %-22s %-22s %-22s %-9s %-9s %s\n' kind muralto-convert "djpeg -bmp" "convert BMP3" vs-djpeg vs-convert "memory (goal)"
 for kind in baseline progressive grayscale; do
   jpg=$cache/$kind.jpg
@@ -68,6 +83,7 @@ done
 read -r ours _ < <(measure "$tool" "$cache/grayscale.jpg" "$cache/out.bmp")
 read -r dj _ < <(measure djpeg -bmp -colors 236 -outfile "$cache/out.bmp" "$cache/grayscale.jpg")
 awk -v o="$ours" -v d="$dj" 'BEGIN {printf "grayscale against djpeg -bmp -colors 236 (the same quantization): %.2f s vs %.2f s, %.2fx\n", o, d, o/d}'
+fi
 
 # ours against decode only plus write only, per picture: natively one
 # process per picture; under Wine, where starting a process costs more than
@@ -110,8 +126,40 @@ floor_table() {
   done
 }
 
-echo "against the floor (decode only + write only), medians of $runs runs:"
-floor_table native "" "$tool" "$floor" echo
+# Bitmap pictures against reading the file and writing its bytes into a new
+# one that replaces the old, per picture as above; the peak memory above the
+# tool's own start (a run that fails at once on a missing picture).
+bitmap_table() {
+  # natively too a few times over: one copy takes a few clock ticks
+  local side=$1 run=$2 conv=$3 flr=$4 path=$5 repeat=11
+  read -r _ start_m _ < <(measure $run "$conv" "$($path "$cache/missing.bmp")" "$($path "$cache/out.bmp")")
+  for kind in bmp24 rle8; do
+    bmp=$cache/$kind.bmp
+    printf '%s\t%s\t24\n' "$($path "$bmp")" "$($path "$cache/out.bmp")" >"$cache/once.list"
+    for _ in $(seq "$repeat"); do cat "$cache/once.list"; done >"$cache/repeat.list"
+    "$tool" "$bmp" "$cache/out.bmp"
+    export KEEP=1
+    read -r ot om oc < <(measure $run "$conv" --batch "$($path "$cache/repeat.list")")
+    read -r ft _ fc < <(measure $run "$flr" copy "$($path "$bmp")" "$($path "$cache/out.bmp")" "$repeat")
+    local o1t=0 o1c=0 f1t=0 f1c=0
+    if [ "$repeat" -gt 1 ]; then
+      read -r o1t _ o1c < <(measure $run "$conv" --batch "$($path "$cache/once.list")")
+      read -r f1t _ f1c < <(measure $run "$flr" copy "$($path "$bmp")" "$($path "$cache/out.bmp")" 1)
+    fi
+    unset KEEP
+    awk -v side="$side" -v k="$kind" -v n="$repeat" -v om="$om" -v sm="$start_m" -v mb="$(( $(stat -c %s "$bmp") / 1048576 ))" \
+        -v ot="$ot" -v oc="$oc" -v ft="$ft" -v fc="$fc" -v o1t="$o1t" -v o1c="$o1c" -v f1t="$f1t" -v f1c="$f1c" 'BEGIN {
+      d = n > 1 ? n - 1 : 1
+      ot = (ot - o1t) / d; oc = (oc - o1c) / d; ft = (ft - f1t) / d; fc = (fc - f1c) / d
+      printf "%-6s %-6s (%d MiB) ours %.3f s (cpu %.3f s)  copy with replacement %.3f s (cpu %.3f s)  %.2fx wall, %.2fx cpu (goal <= 1.1x: %s); peak %.1f MiB, %.1f MiB above the start (goal <= 16: %s)\n",
+        side, k, mb, ot, oc, ft, fc, ot / ft, oc / fc, (oc <= 1.1 * fc ? "met" : "NOT met"), om / 1024, (om - sm) / 1024,
+        ((om - sm) / 1024 <= 16 ? "met" : "NOT met") }'
+  done
+}
+
+echo "against the floor (decode only + write only; bitmaps: copy only), medians of $runs runs:"
+[[ $parts != *" jpeg "* ]] || floor_table native "" "$tool" "$floor" echo
+[[ $parts != *" bitmap "* ]] || bitmap_table native "" "$tool" "$floor" echo
 
 deps=${MURALTO_DEPS:-$build/deps}
 [ -d "$deps" ] || deps=$here/build/deps
@@ -127,5 +175,8 @@ wineserver -w
 wineserver -p
 trap 'wineserver -k 2>/dev/null || true' EXIT
 winpath() { printf 'Z:%s' "$(echo "$1" | tr / '\\')"; }
-floor_table wine wine "$build/bench-windows/tools/muralto-convert.exe" "$build/bench-windows/bench/conversion-floor.exe" winpath
+[[ $parts != *" jpeg "* ]] ||
+  floor_table wine wine "$build/bench-windows/tools/muralto-convert.exe" "$build/bench-windows/bench/conversion-floor.exe" winpath
+[[ $parts != *" bitmap "* ]] ||
+  bitmap_table wine wine "$build/bench-windows/tools/muralto-convert.exe" "$build/bench-windows/bench/conversion-floor.exe" winpath
 rm -f "$cache/out.bmp" "$cache/time.txt" "$cache/once.list" "$cache/repeat.list"

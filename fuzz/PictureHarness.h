@@ -6,10 +6,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/graphics/BmpFormat.h"
+#include "toolkit/graphics/BmpStrips.h"
 #include "toolkit/graphics/JpegDecoder.h"
 #include "toolkit/graphics/PixelCodec.h"
 #include "toolkit/io/MemoryStream.h"
@@ -24,19 +26,41 @@ inline void Require(bool condition) {
   if (!condition) throw std::logic_error("picture harness check failed");
 }
 
+// The BMP file the strip copy makes of the input (in strips of three rows),
+// or its failure.
+inline std::string CopyInStrips(const std::uint8_t* data, std::size_t size, std::vector<std::uint8_t>& file) {
+  try {
+    toolkit::TMemoryStream in(std::vector<std::uint8_t>(data, data + size));
+    const toolkit::TBmpLayout layout = toolkit::ReadBmpLayout(in);
+    toolkit::CopyBmpData(in, layout, layout.picture.RowSize() * 3,
+                         [&](std::uint64_t at, const std::uint8_t* bytes, std::size_t count) {
+                           if (file.size() < at + count) file.resize(static_cast<std::size_t>(at + count));
+                           std::copy(bytes, bytes + count, file.begin() + static_cast<std::ptrdiff_t>(at));
+                         });
+  } catch (const toolkit::Exception& e) {
+    return e.Message();
+  }
+  return {};
+}
+
 // Reads a BMP; what reads must write, read back to the same colours and
-// colour table.
+// colour table; copied in strips it must give the same file, or fail as
+// the whole read does.
 inline void BmpInput(const std::uint8_t* data, std::size_t size) {
+  std::vector<std::uint8_t> copied;
+  const std::string copyFailure = CopyInStrips(data, size, copied);
   toolkit::TMemoryStream in(std::vector<std::uint8_t>(data, data + size));
   toolkit::TDibImage image;
   try {
     image = toolkit::ReadBmp(in);
-  } catch (const toolkit::Exception&) {
+  } catch (const toolkit::Exception& e) {
+    Require(copyFailure == e.Message());
     return;
   }
   Require(image.pixels != nullptr && image.pixels->Size() == image.ImageSize());
   toolkit::TMemoryStream out;
   toolkit::WriteBmp(out, image);
+  Require(copyFailure.empty() && copied == out.Bytes());
   out.SetPosition(0);
   const toolkit::TDibImage again = toolkit::ReadBmp(out);
   Require(again.width == image.width && again.height == image.height && again.bitCount == image.bitCount);

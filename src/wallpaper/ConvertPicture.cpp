@@ -1,6 +1,9 @@
 #include "wallpaper/ConvertPicture.h"
 
 #include "toolkit/core/Exceptions.h"
+#include "toolkit/graphics/BmpLayout.h"
+#include "toolkit/graphics/BmpStrips.h"
+#include "toolkit/io/FileStream.h"
 #include "toolkit/io/ReplacementFile.h"
 #include "wallpaper/Extension.h"
 
@@ -20,6 +23,33 @@ void SaveWallpaperFile(const toolkit::TBitmap& workBitmap, const std::string& wa
     throw toolkit::EFCreateError(toolkit::msg::FCreateError(wallpaperPath));
   }
   if (!replacement.Commit()) throw toolkit::EFCreateError(toolkit::msg::FCreateError(wallpaperPath));
+}
+
+// A bitmap picture goes from its file into the wallpaper file a strip at a
+// time: the tray program runs for days, and a picture held from one pick to
+// the next would keep tens of megabytes for the whole interval. Its header
+// is checked, and the file found to hold all of its pixels, before anything
+// is written; a read that still fails part-way is a failed load, which
+// leaves the bitmap, the path and the wallpaper file as they were.
+void ConvertBitmapFile(const std::string& picture, const std::string& path, std::string& wallpaperPath,
+                       toolkit::TBitmap& workBitmap) {
+  toolkit::TFileStream in(picture, toolkit::TFileMode::fmOpenReadDenyWrite);
+  const toolkit::TBmpLayout layout = toolkit::ReadBmpLayout(in);
+  const auto loaded = [&] {
+    workBitmap.AssignDescription(layout.picture, picture);
+    wallpaperPath = path;
+  };
+  toolkit::TReplacementFile replacement(path);
+  try {
+    toolkit::WriteBmpFile(in, layout, replacement.Path());
+  } catch (const toolkit::EReadError&) {
+    throw;
+  } catch (const toolkit::EStreamError&) {
+    loaded();
+    throw toolkit::EFCreateError(toolkit::msg::FCreateError(path));
+  }
+  loaded();
+  if (!replacement.Commit()) throw toolkit::EFCreateError(toolkit::msg::FCreateError(path));
 }
 
 }  // namespace
@@ -50,7 +80,13 @@ void ConvertPicture(const std::string& currentPicture, const std::string& dataDi
     wallpaperPath = path;
     return;
   }
-  if (currentExtension == ".bmp") workBitmap.LoadFromFile(currentPicture);
+  // Any other name writes the work bitmap's picture again: a bitmap picture
+  // from its file, as the bitmap keeps no pixels of it.
+  const std::string bitmapFile = currentExtension == ".bmp" ? currentPicture : workBitmap.SourceFile();
+  if (!bitmapFile.empty()) {
+    ConvertBitmapFile(bitmapFile, path, wallpaperPath, workBitmap);
+    return;
+  }
   wallpaperPath = path;
   SaveWallpaperFile(workBitmap, wallpaperPath);
 }

@@ -10,7 +10,8 @@ namespace muralto {
 
 // Reads currentPicture and dataDir; writes currentExtension, jpegImage,
 // workBitmap, wallpaperPath (dataDir + wallpaperFileName) and the wallpaper
-// file. Failures are exceptions: "Cannot open file %s", "JPEG error #%d",
+// file. The work bitmap keeps the picture's size, format and origin, never
+// its pixels. Failures are exceptions: "Cannot open file %s", "JPEG error #%d",
 // "Bitmap image is not valid", "Stream read error", "Cannot create file %s".
 // When the picture cannot be loaded, workBitmap and the wallpaper file keep
 // what they had; when the file cannot be written whole (a full disk, a locked

@@ -157,6 +157,12 @@ abs4 = bytes((0, 5, 0x12, 0x34, 0x50, 0)) + bytes((3, 0x67)) + b"\0\1"
 exp_abs4 = [[gray16[i] for i in (1, 2, 3, 4, 5, 6, 7, 6)]]
 bmp("rle4-absolute.bmp", 8, 1, 4, None, palette=gray16, compression=2, pixels=abs4, expect=exp_abs4)
 
+# Large enough to be copied in several strips of the program's 1 MiB, the
+# last one short (rows of 4804 bytes, one of them padding), top row first.
+big = pattern(1601, 701)
+bmp("large-topdown.bmp", 1601, 701, 24, [b"".join(bytes((b, g, r)) for (r, g, b) in row) for row in big],
+    topdown=True, expect=big)
+
 # Broken files: what loading them must report.
 INVALID, SHORT = "Bitmap image is not valid", "Stream read error"
 good = (out / "rgb24.bmp").read_bytes()

@@ -75,7 +75,7 @@ void TBitmap::SetSize(int width, int height) {
 }
 
 void TBitmap::Reshape(int width, int height) {
-  Realize();
+  undecoded_.reset();
   TDibImage next;
   next.width = width;
   next.height = height;
@@ -94,11 +94,12 @@ void TBitmap::Reshape(int width, int height) {
     }
   }
   image_ = std::move(next);
+  sourceFile_.clear();
 }
 
 void TBitmap::SetPixelFormat(TPixelFormat format) {
   if (format == pfCustom || format == pixelFormat_) return;
-  Realize();
+  undecoded_.reset();
   TDibImage next;
   next.width = image_.width;
   next.height = image_.height;
@@ -109,40 +110,8 @@ void TBitmap::SetPixelFormat(TPixelFormat format) {
     BgraToDib(bgra.data(), next);
   }
   image_ = std::move(next);
+  sourceFile_.clear();
   pixelFormat_ = format;
-}
-
-void TBitmap::SetPalette(std::vector<TRGBQuad> palette) {
-  Realize();
-  if (image_.bitCount <= 8 && palette.size() > (std::size_t{1} << image_.bitCount)) {
-    palette.resize(std::size_t{1} << image_.bitCount);
-  }
-  image_.palette = std::move(palette);
-  image_.encoded.reset();
-  image_.compression = BiRgb;
-}
-
-void TBitmap::MakePixelsOwn() {
-  Realize();
-  image_.encoded.reset();
-  image_.compression = BiRgb;
-  if (!image_.pixels || image_.pixels.use_count() == 1) return;
-  auto own = std::make_shared<TPixelBuffer>(image_.pixels->Size());
-  std::memcpy(own->Data(), image_.pixels->Data(), own->Size());
-  image_.pixels = std::move(own);
-}
-
-std::uint8_t* TBitmap::ScanLine(int row) {
-  Realize();
-  if (row < 0 || row >= image_.height || !image_.pixels) throw EInvalidGraphic("Scan line index out of range");
-  MakePixelsOwn();
-  return image_.pixels->Data() + static_cast<std::size_t>(image_.height - 1 - row) * image_.RowSize();
-}
-
-const std::uint8_t* TBitmap::ScanLine(int row) const {
-  Realize();
-  if (row < 0 || row >= image_.height || !image_.pixels) throw EInvalidGraphic("Scan line index out of range");
-  return image_.pixels->Data() + static_cast<std::size_t>(image_.height - 1 - row) * image_.RowSize();
 }
 
 void TBitmap::CopyFromBgra(const std::uint8_t* bgra, int width, int height) {
@@ -156,17 +125,13 @@ void TBitmap::CopyFromBgra(const std::uint8_t* bgra, int width, int height) {
   next.pixels = Allocate(next.width, next.height, next.bitCount);
   if (next.pixels) BgraToDib(bgra, next);
   image_ = std::move(next);
+  sourceFile_.clear();
   undecoded_.reset();
 }
 
 std::vector<std::uint8_t> TBitmap::ToBgra() const {
   Realize();
   return DibToBgra(image_);
-}
-
-void TBitmap::LoadFromFile(const std::string& path) {
-  TFileStream stream(path, TFileMode::fmOpenReadDenyWrite);
-  LoadFromStream(stream);
 }
 
 void TBitmap::LoadFromStream(TStream& stream) { AdoptImage(ReadBmp(stream)); }
@@ -190,16 +155,12 @@ void TBitmap::Assign(const TBitmap& source) {
   image_ = source.image_;
   undecoded_ = source.undecoded_;
   pixelFormat_ = source.pixelFormat_;
-}
-
-void TBitmap::Assign(TJPEGImage& source) {
-  source.DIBNeeded();
-  AdoptImage(source.Decoded());
+  sourceFile_ = source.sourceFile_;
 }
 
 void TBitmap::AssignUndecoded(const TJPEGImage& source) {
-  if (source.Empty() || !source.Decoded().Empty()) {
-    AdoptImage(source.Decoded());
+  if (source.Empty()) {
+    AdoptImage(TDibImage{});
     return;
   }
   const TJpegSource jpeg = source.Source();
@@ -210,6 +171,16 @@ void TBitmap::AssignUndecoded(const TJPEGImage& source) {
   image_ = std::move(picture);
   undecoded_ = std::make_shared<const TJpegSource>(jpeg);
   pixelFormat_ = FormatOf(image_);
+  sourceFile_.clear();
+}
+
+void TBitmap::AssignDescription(TDibImage picture, std::string sourceFile) {
+  picture.pixels.reset();
+  picture.encoded.reset();
+  image_ = std::move(picture);
+  undecoded_.reset();
+  pixelFormat_ = FormatOf(image_);
+  sourceFile_ = std::move(sourceFile);
 }
 
 void TBitmap::Realize() const {
@@ -225,6 +196,7 @@ void TBitmap::AdoptImage(TDibImage image) {
   image_ = std::move(image);
   undecoded_.reset();
   pixelFormat_ = FormatOf(image_);
+  sourceFile_.clear();
 }
 
 }  // namespace toolkit

@@ -34,18 +34,8 @@ class TBitmap : public TObject {
   void SetPixelFormat(TPixelFormat format);
   int BitsPerPixel() const { return image_.bitCount; }
 
-  const std::vector<TRGBQuad>& Palette() const {
-    Realize();
-    return image_.palette;
-  }
-  void SetPalette(std::vector<TRGBQuad> palette);
-
   // Bytes of one stored row, padding included.
   std::size_t RowSize() const { return image_.RowSize(); }
-  // Row 0 is the top row. The mutable form makes the pixels this bitmap's own.
-  std::uint8_t* ScanLine(int row);
-  const std::uint8_t* ScanLine(int row) const;
-
   // Takes width x height pixels of 4 bytes each (blue, green, red, unused),
   // top row first, as a screen copy delivers them: the bitmap gets that size
   // and keeps its pixel format, the colours converted into it.
@@ -53,25 +43,30 @@ class TBitmap : public TObject {
   // The pixels as 4-byte blue, green, red, 0 values, top row first.
   std::vector<std::uint8_t> ToBgra() const;
 
-  // "Cannot open file %s", "Bitmap image is not valid", "Stream read error".
-  // On failure the bitmap keeps what it had.
-  void LoadFromFile(const std::string& path);
+  // "Bitmap image is not valid", "Stream read error". On failure the bitmap
+  // keeps what it had.
   void LoadFromStream(TStream& stream);
   // "Cannot create file %s" (an empty bitmap is refused with
   // "Bitmap image is not valid" before the file is touched).
   void SaveToFile(const std::string& path) const;
   void SaveToStream(TStream& stream) const;
 
-  // Takes the other bitmap's picture; the pixels are shared until one side writes.
+  // Takes the other bitmap's picture, sharing its pixels.
   void Assign(const TBitmap& source);
-  // Decodes the JPEG (once) and takes its picture, sharing the decoded pixels.
-  void Assign(TJPEGImage& source);
   // Takes the JPEG's picture without decoding it: its size and pixel format
   // at once, its pixels when something first needs them ("JPEG error #%d"
   // then when the data are broken). SaveToFile decodes such a picture
   // straight into the file and the bitmap stays without its pixels, so a
-  // picture that is only written out is never held in memory.
+  // picture that is only written out is never held in memory. Resizing such
+  // a picture or changing its format drops it: its pixels never were.
   void AssignUndecoded(const TJPEGImage& source);
+
+  // Takes a picture's size, depth and colour table without its pixels, and
+  // the file it was read from: what remains of a picture that went straight
+  // from its file into another one. Such a bitmap cannot be written itself.
+  void AssignDescription(TDibImage picture, std::string sourceFile);
+  // The file of a picture taken by AssignDescription; empty otherwise.
+  const std::string& SourceFile() const { return sourceFile_; }
 
   const TDibImage& Image() const {
     Realize();
@@ -80,7 +75,6 @@ class TBitmap : public TObject {
   void AdoptImage(TDibImage image);
 
  private:
-  void MakePixelsOwn();
   void Reshape(int width, int height);
   // Decodes a picture taken undecoded, once.
   void Realize() const;
@@ -89,6 +83,7 @@ class TBitmap : public TObject {
   // The JPEG a picture taken undecoded comes from, until it is decoded.
   mutable std::shared_ptr<const TJpegSource> undecoded_;
   TPixelFormat pixelFormat_ = pfDevice;
+  std::string sourceFile_;
 };
 
 }  // namespace toolkit

@@ -15,11 +15,12 @@ class TStream;
 // "Stream read error". Nothing is allocated beyond what the file can fill.
 TDibImage ReadBmp(TStream& stream);
 
-// The bytes of a BMP file before its pixel rows, as WriteBmp writes them:
-// file header, information header, masks and colour table. Needs the image's
-// size and depth, not its pixels; EInvalidGraphic when the file would pass
-// 4 GiB.
-std::vector<std::uint8_t> BmpFileHead(const TDibImage& image);
+// The bytes of a BMP file before its pixel data, as WriteBmp writes them:
+// file header, information header, masks and colour table, for dataSize
+// bytes of pixel data (the rows, or the run-length data of a picture whose
+// compression is BiRle4 or BiRle8). Needs the image's size and depth, not
+// its pixels; EInvalidGraphic when the file would pass 4 GiB.
+std::vector<std::uint8_t> BmpFileHead(const TDibImage& image, std::uint64_t dataSize);
 
 // Writes the image with the 40-byte header (or the 12-byte one for a picture
 // read in that form), its masks, its colour table (also the optional one of

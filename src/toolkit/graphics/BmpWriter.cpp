@@ -24,9 +24,9 @@ std::uint64_t TableEntries(const TDibImage& image, const std::vector<TRGBQuad>& 
 
 }  // namespace
 
-std::vector<std::uint8_t> BmpFileHead(const TDibImage& image) {
+std::vector<std::uint8_t> BmpFileHead(const TDibImage& image, std::uint64_t imageSize) {
   const bool core = image.header == TDibHeader::Core;
-  const bool rle = image.encoded != nullptr && (image.compression == BiRle4 || image.compression == BiRle8);
+  const bool rle = image.compression == BiRle4 || image.compression == BiRle8;
   // An indexed picture always gets a table: a count of 0 would mean a full one.
   const std::vector<TRGBQuad> fallback =
       image.palette.empty() ? DefaultPalette(image.bitCount) : std::vector<TRGBQuad>{};
@@ -36,7 +36,6 @@ std::vector<std::uint8_t> BmpFileHead(const TDibImage& image) {
   const std::uint64_t headerSize = core ? 12 : 40;
   const std::uint64_t maskBytes = (!core && image.hasMasks && !UsesTable(image)) ? 12 : 0;
   const std::uint64_t offBits = kFileHeaderSize + headerSize + maskBytes + entries * entrySize;
-  const std::uint64_t imageSize = rle ? image.encoded->size() : image.ImageSize();
   const std::uint64_t fileSize = offBits + imageSize;
   if (fileSize > UINT32_MAX) throw EInvalidGraphic(msg::InvalidBitmap);
 
@@ -86,15 +85,18 @@ void WriteBmp(TStream& stream, const TDibImage& image) {
   // A file without pixels is no picture: the system would be handed an empty
   // wallpaper, so nothing is written at all.
   if (image.Empty() || !image.pixels) throw EInvalidGraphic(msg::InvalidBitmap);
-  const std::vector<std::uint8_t> head = BmpFileHead(image);
-  stream.WriteBuffer(head.data(), static_cast<std::int64_t>(head.size()));
   const bool rle = image.encoded != nullptr && (image.compression == BiRle4 || image.compression == BiRle8);
-  const std::uint64_t imageSize = rle ? image.encoded->size() : image.ImageSize();
   if (rle) {
-    stream.WriteBuffer(image.encoded->data(), static_cast<std::int64_t>(imageSize));
-  } else {
-    stream.WriteBuffer(image.pixels->Data(), static_cast<std::int64_t>(imageSize));
+    const std::vector<std::uint8_t> head = BmpFileHead(image, image.encoded->size());
+    stream.WriteBuffer(head.data(), static_cast<std::int64_t>(head.size()));
+    stream.WriteBuffer(image.encoded->data(), static_cast<std::int64_t>(image.encoded->size()));
+    return;
   }
+  TDibImage rows = image;
+  rows.compression = BiRgb;
+  const std::vector<std::uint8_t> head = BmpFileHead(rows, rows.ImageSize());
+  stream.WriteBuffer(head.data(), static_cast<std::int64_t>(head.size()));
+  stream.WriteBuffer(image.pixels->Data(), static_cast<std::int64_t>(image.ImageSize()));
 }
 
 }  // namespace toolkit

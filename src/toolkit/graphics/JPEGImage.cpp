@@ -34,26 +34,11 @@ void TJPEGImage::LoadFromStream(TStream& stream) {
   height_ = header.height;
   colorSpace_ = header.colorSpace;
   progressive_ = header.progressive;
-  decoded_ = TDibImage{};
-  haveDecoded_ = false;
-}
-
-void TJPEGImage::SetPixelFormat(TJPEGPixelFormat format) {
-  if (format == pixelFormat_) return;
-  pixelFormat_ = format;
-  decoded_ = TDibImage{};
-  haveDecoded_ = false;
 }
 
 TJpegSource TJPEGImage::Source() const {
   const bool quantize = pixelFormat_ == TJPEGPixelFormat::jf8Bit;
   return TJpegSource{data_, quantize, width_, height_, JpegOutputBits(colorSpace_, quantize)};
-}
-
-void TJPEGImage::DIBNeeded() {
-  if (haveDecoded_ || !data_) return;
-  decoded_ = DecodeJpeg(data_->data(), data_->size(), pixelFormat_ == TJPEGPixelFormat::jf8Bit, maxDecodedBytes);
-  haveDecoded_ = true;
 }
 
 }  // namespace toolkit

@@ -1,6 +1,6 @@
 #pragma once
-// TJPEGImage: a JPEG file held whole in memory, its header parsed on load and
-// its pixels decoded on the first assignment to a bitmap.
+// TJPEGImage: a JPEG file held whole in memory, its header parsed on load;
+// its pixels are decoded where a bitmap that takes it needs them.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -46,13 +46,7 @@ class TJPEGImage : public TObject {
   bool ProgressiveEncoding() const { return progressive_; }
 
   TJPEGPixelFormat PixelFormat() const { return pixelFormat_; }
-  void SetPixelFormat(TJPEGPixelFormat format);
 
-  // Decodes now unless already decoded; "JPEG error #%d" when the data are
-  // broken beyond recovery.
-  void DIBNeeded();
-  // The decoded picture (after DIBNeeded); its pixels are shared, not copied.
-  const TDibImage& Decoded() const { return decoded_; }
   // The loaded file and its decoder settings, to be decoded elsewhere.
   TJpegSource Source() const;
 
@@ -68,8 +62,6 @@ class TJPEGImage : public TObject {
   TJPEGColorSpace colorSpace_ = TJPEGColorSpace::jcUnknown;
   bool progressive_ = false;
   TJPEGPixelFormat pixelFormat_ = TJPEGPixelFormat::jf24Bit;
-  TDibImage decoded_;
-  bool haveDecoded_ = false;
 };
 
 }  // namespace toolkit

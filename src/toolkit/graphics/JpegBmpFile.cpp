@@ -43,7 +43,7 @@ void WriteJpegAsBmpFile(const TJpegSource& source, const std::string& path, std:
   DecodeJpegInStrips(
       data, size, source.quantize, maxBytes, stripBytes,
       [&](const TDibImage& picture) {
-        const std::vector<std::uint8_t> head = BmpFileHead(picture);
+        const std::vector<std::uint8_t> head = BmpFileHead(picture, picture.ImageSize());
         offBits = head.size();
         rowSize = picture.RowSize();
         height = static_cast<std::uint64_t>(picture.height);

@@ -15,6 +15,7 @@
 #include "support/TestMachine.h"
 #include "toolkit/forms/Application.h"
 #include "toolkit/graphics/Bitmap.h"
+#include "toolkit/io/FileStream.h"
 
 namespace apptest {
 
@@ -70,7 +71,8 @@ class MainFormTest : public ::testing::Test {
 
   static int WallpaperWidth() {
     toolkit::TBitmap bitmap;
-    bitmap.LoadFromFile(WallpaperFile);
+    toolkit::TFileStream file(WallpaperFile, toolkit::TFileMode::fmOpenReadDenyWrite);
+    bitmap.LoadFromStream(file);
     return bitmap.Width();
   }
 

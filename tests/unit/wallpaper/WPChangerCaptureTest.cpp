@@ -9,6 +9,7 @@
 #include "support/TestMachine.h"
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/graphics/Bitmap.h"
+#include "toolkit/io/FileStream.h"
 #include "wallpaper/WPChanger.h"
 
 namespace {
@@ -68,7 +69,8 @@ TEST_F(CaptureTest, TheScreenCopyBecomesTheWallpaper) {
   const std::string path = "C:\\Windows\\WPCWallpaper.bmp";
   EXPECT_EQ(machine.ReadFile(path).substr(0, 2), "BM");
   toolkit::TBitmap saved;
-  saved.LoadFromFile(path);
+  toolkit::TFileStream file(path, toolkit::TFileMode::fmOpenReadDenyWrite);
+  saved.LoadFromStream(file);
   EXPECT_EQ(saved.ToBgra(), Bgra(sim::TheScreen().pixels));
   EXPECT_EQ(sim::RegGetString("Control Panel\\desktop", "Wallpaper"), path);
   EXPECT_EQ(sim::RegGetString("Control Panel\\desktop", "TileWallpaper"), "1");

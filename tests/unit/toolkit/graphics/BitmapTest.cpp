@@ -1,4 +1,4 @@
-// TBitmap in memory: size, pixel formats, shared pixels and the screen copy.
+// TBitmap in memory: size, pixel formats and the screen copy.
 #include "toolkit/graphics/Bitmap.h"
 
 #include <gtest/gtest.h>
@@ -75,26 +75,6 @@ TEST(Bitmap, ResizingKeepsTheTopLeftPixelsAndBlackensTheRest) {
   EXPECT_EQ(bitmap.ToBgra(), Bgra({0x010203, 0x040506, 0x000000}));
   bitmap.SetSize(-4, 2);
   EXPECT_TRUE(bitmap.Empty());
-}
-
-TEST(Bitmap, AssignedBitmapsSharePixelsUntilOneWrites) {
-  const auto colours = Bgra({0x112233});
-  toolkit::TBitmap a;
-  a.SetPixelFormat(toolkit::pf24bit);
-  a.CopyFromBgra(colours.data(), 1, 1);
-  toolkit::TBitmap b;
-  b.Assign(a);
-  EXPECT_EQ(static_cast<const toolkit::TBitmap&>(a).ScanLine(0), static_cast<const toolkit::TBitmap&>(b).ScanLine(0));
-  b.ScanLine(0)[0] = 0x99;
-  EXPECT_EQ(a.ToBgra(), colours);
-  EXPECT_EQ(b.ToBgra(), Bgra({0x112299}));
-}
-
-TEST(Bitmap, ScanLineOutsideThePictureIsRefused) {
-  toolkit::TBitmap bitmap;
-  bitmap.SetSize(2, 2);
-  EXPECT_THROW(bitmap.ScanLine(2), toolkit::EInvalidGraphic);
-  EXPECT_THROW(bitmap.ScanLine(-1), toolkit::EInvalidGraphic);
 }
 
 TEST(Bitmap, RowsArePaddedToFourBytes) {
