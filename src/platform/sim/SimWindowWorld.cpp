@@ -13,8 +13,6 @@ std::vector<WindowInfo> Windows() {
   return result;
 }
 
-std::vector<platform::Hwnd> ZOrder() { return TheWindows().zorder; }
-
 bool GetWindowInfo(platform::Hwnd window, WindowInfo* info) {
   Window* w = Find(window);
   if (!w || !info) return false;

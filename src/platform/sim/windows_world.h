@@ -28,8 +28,6 @@ struct WindowInfo {
 // Every live window, in order of creation.
 std::vector<WindowInfo> Windows();
 bool GetWindowInfo(platform::Hwnd window, WindowInfo* info);
-// The top-level windows from the topmost down.
-std::vector<platform::Hwnd> ZOrder();
 // The first live child (at any depth) of parent with this class (any when
 // empty) and title, or 0.
 platform::Hwnd FindChild(platform::Hwnd parent, const std::string& className, const std::string& title);

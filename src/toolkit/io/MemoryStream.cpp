@@ -31,14 +31,4 @@ std::int64_t TMemoryStream::Seek(std::int64_t offset, TSeekOrigin origin) {
   return position_;
 }
 
-std::vector<std::uint8_t> TMemoryStream::TakeBytes() {
-  position_ = 0;
-  return std::move(bytes_);
-}
-
-void TMemoryStream::Clear() {
-  bytes_.clear();
-  position_ = 0;
-}
-
 }  // namespace toolkit

@@ -18,8 +18,6 @@ class TMemoryStream : public TStream {
   std::int64_t Size() override { return static_cast<std::int64_t>(bytes_.size()); }
 
   const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
-  std::vector<std::uint8_t> TakeBytes();
-  void Clear();
 
  private:
   std::vector<std::uint8_t> bytes_;

@@ -129,7 +129,7 @@ TEST_F(ConvertPictureTest, BmpGivesTheFileOfItsWholeReadAndWrite) {
       continue;
     }
     ASSERT_EQ(outcome, "converted") << row[0];
-    const auto file = expected.TakeBytes();
+    const auto file = expected.Bytes();
     EXPECT_TRUE(Wallpaper() == file) << row[0];
     EXPECT_EQ(workBitmap.Width(), whole.Width()) << row[0];
     EXPECT_EQ(workBitmap.Height(), whole.Height()) << row[0];
@@ -234,7 +234,7 @@ TEST_F(ConvertPictureTest, JpegFileHasTheBytesOfItsWholeDecodedBitmap) {
     Put(row[0], row[0]);
     muralto::ConvertPicture("C:\\Pics\\" + row[0], TestMachine::DataDir, "wallpaper.bmp", currentExtension,
                             wallpaperPath, picked, workBitmap);
-    const auto bytes = expected.TakeBytes();
+    const auto bytes = expected.Bytes();
     EXPECT_TRUE(Wallpaper() == bytes) << row[0] << " on a " << row[1] << "-bit screen";
     const std::size_t rowSize = bitmap.Image().RowSize();
     for (const std::size_t strip : {std::size_t{1}, rowSize * 7 + rowSize / 2}) {

@@ -10,6 +10,7 @@
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/io/FileStream.h"
+#include "toolkit/io/MemoryStream.h"
 #include "wallpaper/WPChanger.h"
 
 namespace {
@@ -51,6 +52,29 @@ TEST_F(CaptureTest, TheScreenIsCopiedAtItsSizeInThePixelFormat) {
   changer.SetPixelFormat(toolkit::pf32bit);
   changer.CaptureScreen(bitmap, 0);
   EXPECT_EQ(bitmap.PixelFormat(), toolkit::pf32bit);
+}
+
+// An eight-bit copy takes the system's default colour table: a cube of six
+// steps of 51 for each colour, then forty greys; each pixel its nearest colour.
+TEST_F(CaptureTest, AnEightBitCopyCarriesTheDefaultColourTable) {
+  TWPChanger changer(nullptr);
+  changer.SetPixelFormat(toolkit::pf8bit);
+  toolkit::TBitmap bitmap;
+  changer.CaptureScreen(bitmap, 0);
+  toolkit::TMemoryStream out;
+  bitmap.SaveToStream(out);
+  const std::vector<std::uint8_t>& file = out.Bytes();
+  ASSERT_GE(file.size(), 54u + 256 * 4);
+  auto entry = [&](int i) {
+    const std::uint8_t* q = &file[54 + 4 * static_cast<std::size_t>(i)];
+    return static_cast<std::uint32_t>(q[2] << 16 | q[1] << 8 | q[0]);
+  };
+  const std::pair<int, std::uint32_t> rows[] = {{0, 0x000000},   {1, 0x000033},   {6, 0x003300},  {36, 0x330000},
+                                                {215, 0xFFFFFF}, {216, 0x060606}, {255, 0xF8F8F8}};
+  for (const auto& [index, colour] : rows) EXPECT_EQ(entry(index), colour) << index;
+  const std::vector<std::uint8_t> shown = bitmap.ToBgra();
+  EXPECT_EQ(std::vector<std::uint8_t>(shown.begin() + 32, shown.end()), Bgra({0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}))
+      << "pure colours stay as they are";
 }
 
 TEST_F(CaptureTest, AWindowIsCopiedAtItsClientSize) {

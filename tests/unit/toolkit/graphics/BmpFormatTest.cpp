@@ -23,7 +23,7 @@ toolkit::TBitmap Load(const std::vector<std::uint8_t>& bytes) {
 std::vector<std::uint8_t> Save(const toolkit::TBitmap& bitmap) {
   toolkit::TMemoryStream stream;
   bitmap.SaveToStream(stream);
-  return stream.TakeBytes();
+  return stream.Bytes();
 }
 
 std::string Failure(const std::vector<std::uint8_t>& bytes) {

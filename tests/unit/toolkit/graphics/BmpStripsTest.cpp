@@ -27,7 +27,7 @@ Outcome Whole(const std::vector<std::uint8_t>& bytes) {
     bitmap.LoadFromStream(in);
     toolkit::TMemoryStream out;
     bitmap.SaveToStream(out);
-    return {"", out.TakeBytes()};
+    return {"", out.Bytes()};
   } catch (const toolkit::Exception& e) {
     return {e.Message(), {}};
   }

@@ -36,7 +36,7 @@ std::vector<std::uint8_t> Convert(const std::string& name) {
   bitmap.AssignUndecoded(jpeg);
   toolkit::TMemoryStream out;
   bitmap.SaveToStream(out);
-  return out.TakeBytes();
+  return out.Bytes();
 }
 
 std::string Failure(const std::vector<std::uint8_t>& bytes) {
