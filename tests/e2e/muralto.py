@@ -216,7 +216,7 @@ class App:
         if shot:
             self.session.shot(shot)
         if button is None:
-            poll("the box never came to the front", lambda: d.foreground() == box)
+            poll("the box never came to the front", lambda: (d.foreground() or [None])[0] == box)
             self.session.keys("Return")
         else:
             d.click(box, button)
