@@ -54,9 +54,9 @@ Lresult CallWindowProcA(WndProc proc, Hwnd window, std::uint32_t message, Wparam
                            lParam);
 }
 
-std::intptr_t GetWindowLongA(Hwnd window, int index) { return ::GetWindowLongA(H(window), index); }
+std::intptr_t GetWindowLongA(Hwnd window, int index) { return ::GetWindowLongPtrA(H(window), index); }
 std::intptr_t SetWindowLongA(Hwnd window, int index, std::intptr_t value) {
-  return ::SetWindowLongA(H(window), index, static_cast<LONG>(value));
+  return ::SetWindowLongPtrA(H(window), index, static_cast<LONG_PTR>(value));
 }
 
 bool ShowWindow(Hwnd window, int command) { return ::ShowWindow(H(window), command) != 0; }

@@ -33,8 +33,7 @@ std::string Describe(const std::vector<Step>& steps) {
 }
 }  // namespace
 
-void ExpectSequence(const std::vector<Step>& expected, const std::vector<std::uint32_t>& interesting,
-                    const std::string& what, std::source_location where) {
+std::vector<Step> Received(const std::vector<std::uint32_t>& interesting) {
   std::vector<Step> seen;
   for (const Seen& s : Log()) {
     if (std::find(interesting.begin(), interesting.end(), s.message) == interesting.end()) continue;
@@ -42,6 +41,12 @@ void ExpectSequence(const std::vector<Step>& expected, const std::vector<std::ui
         s.message == platform::WmActivate || s.message == WmNcActivate || s.message == platform::WmEnable;
     seen.push_back({s.window, s.message, flagged ? platform::LoWord(s.wParam) : 0});
   }
+  return seen;
+}
+
+void ExpectSequence(const std::vector<Step>& expected, const std::vector<std::uint32_t>& interesting,
+                    const std::string& what, std::source_location where) {
+  const std::vector<Step> seen = Received(interesting);
   if (seen != expected) {
     ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line()))
         << what << "\n  received:" << Describe(seen) << "\n  expected:" << Describe(expected);

@@ -34,8 +34,10 @@ struct Step {
   bool operator==(const Step&) const = default;
 };
 // The messages of interest every window received since the log was
-// cleared, in the order they came, against the sequence expected; a
-// mismatch is reported at the caller's line with both sequences.
+// cleared, in the order they came.
+std::vector<Step> Received(const std::vector<std::uint32_t>& interesting);
+// Those against the sequence expected; a mismatch is reported at the
+// caller's line with both sequences.
 void ExpectSequence(const std::vector<Step>& expected, const std::vector<std::uint32_t>& interesting,
                     const std::string& what, std::source_location where = std::source_location::current());
 inline constexpr const char* kClass = "MuraltoContractWindow";
