@@ -2,19 +2,21 @@
 ; rights, into a folder the user can write to (the program keeps its settings
 ; beside itself). Built by scripts/dist:
 ;
-;   makensis -DVERSION=1.2 -DSTAGE=FOLDER -DICON=FILE.ico -DOUTFILE=SETUP.exe installer.nsi
+;   makensis -DTARGET=x86-unicode -DVERSION=1.2 -DSTAGE=FOLDER -DICON=FILE.ico -DOUTFILE=SETUP.exe installer.nsi
 ;
+; TARGET is x86-unicode for the program that ships, amd64-unicode for the
+; 64-bit build the end-to-end scenarios run where 32-bit programs cannot.
 ; STAGE is the folder laid out for the zip: Muralto.exe, README.txt and
 ; language\*.ini.
 ;
 ; The uninstaller takes /S (no questions; settings removed) and /KEEPSETTINGS
 ; (keep Muralto.ini and data\, asked or not).
 
-!ifndef VERSION | STAGE | ICON | OUTFILE
-  !error "define VERSION, STAGE, ICON and OUTFILE"
+!ifndef VERSION | STAGE | ICON | OUTFILE | TARGET
+  !error "define VERSION, STAGE, ICON, OUTFILE and TARGET"
 !endif
 
-Unicode true
+Target "${TARGET}"
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 ManifestDPIAware true

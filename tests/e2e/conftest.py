@@ -27,6 +27,8 @@ REPO = Path(__file__).resolve().parents[2]
 def pytest_addoption(parser):
     parser.addoption("--windows-build", default=os.environ.get("E2E_WINDOWS_BUILD", str(REPO / "build/windows")),
                      help="the Windows build tree (default build/windows)")
+    parser.addoption("--dist", default=None,
+                     help="the release packages of that build (default: dist/ beside the build tree)")
     parser.addoption("--update-refs", action="store_true",
                      help="make the reference pictures (tests/e2e/references) instead of checking against them")
 
@@ -57,16 +59,23 @@ def build(windows_build):
     return windows_build.parent
 
 
+@pytest.fixture(scope="session")
+def dist_folder(pytestconfig, windows_build):
+    chosen = pytestconfig.getoption("--dist")
+    return Path(chosen).resolve() if chosen else windows_build.parent / "dist"
+
+
 @pytest.fixture
-def session(request, windows_build, build):
+def session(request, windows_build, build, dist_folder):
     # A scenario that finds what it needs missing fails before any X server
-    # or prefix is made.
+    # or prefix is made. A path under "dist/" is one of the release packages.
     needed = ["tests/e2e/e2e-driver.exe"]
     for mark in request.node.iter_markers("requires"):
         needed += mark.args
-    missing = [p for p in needed if not (windows_build / p).exists()]
+    where = [dist_folder / p.removeprefix("dist/") if p.startswith("dist/") else windows_build / p for p in needed]
+    missing = [str(p) for p in where if not p.exists()]
     if missing:
-        fail(f"not built: {' '.join(missing)} (in {windows_build})")
+        fail(f"not built: {' '.join(missing)}")
     work = build / "e2e" / "work" / file_name(request.node)
     shutil.rmtree(work, ignore_errors=True)
     work.mkdir(parents=True)

@@ -298,7 +298,10 @@ def test_languages(session, driver, app):
     session.keys("Down", "Return")
     shows(window, RUSSIAN, "Russian")
     session.shot("muralto-languages-russian")
-    expect_looks(session, "main-ru", window)
+    # Not parked: under Wine a pointer moved off the window just before F10
+    # leaves the menu bar with nothing selected, and the Options dialog below
+    # would not open. The pointer stays where the start left it.
+    expect_looks(session, "main-ru", window, park=False)
     expect_eq(app.setting("Language"), "English", "the language before the close (the menu saves nothing)")
     check_dialog(["F10", "Right", "Down", "Return"], "TFormOptions", "muralto-languages-russian-options",
                  ["Параметры", "автозапуск", "значок в трее"], "options-ru")

@@ -10,17 +10,27 @@ import pytest
 from check import expect_eq, fail, poll
 from muralto import RUN_KEY, TITLE
 
-ZIP = "../dist/Muralto-1.2-win32.zip"
-SETUP = "../dist/Muralto-1.2-setup.exe"
+ZIP = "dist/Muralto-1.2-win32.zip"
+SETUP = "dist/Muralto-1.2-setup.exe"
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Muralto"
 
 
 @pytest.fixture
-def dist(session, windows_build):
+def dist(session, dist_folder):
     # Shortcuts would otherwise reach the desktop menus of the machine's own user.
     overrides = session.env.get("WINEDLLOVERRIDES", "")
     session.env["WINEDLLOVERRIDES"] = f"{overrides};winemenubuilder.exe=d" if overrides else "winemenubuilder.exe=d"
-    return windows_build.parent / "dist"
+    return dist_folder
+
+
+def tool_prefix(program):
+    """The binutils for the program's machine, read from its PE header: the
+    32-bit build that ships, or the 64-bit one the scenarios run where 32-bit
+    programs cannot."""
+    header = program.read_bytes()[:4096]
+    at = int.from_bytes(header[0x3C:0x40], "little")
+    machine = int.from_bytes(header[at + 4:at + 6], "little")
+    return {0x14C: "i686-w64-mingw32", 0x8664: "x86_64-w64-mingw32"}.get(machine) or fail(f"{program}: no PE program")
 
 
 def main_window(driver):
@@ -65,7 +75,8 @@ def test_dist_zip(session, driver, windows_build, dist):
               "unzipping the package")
     app = place / "Muralto"
     stripped = session.work / "stripped.exe"
-    subprocess.run(["i686-w64-mingw32-strip", "--strip-all", "-o", stripped, windows_build / "Muralto.exe"],
+    subprocess.run([f"{tool_prefix(windows_build / 'Muralto.exe')}-strip", "--strip-all", "-o", stripped,
+                    windows_build / "Muralto.exe"],
                    env=dict(session.env, SOURCE_DATE_EPOCH="0"), check=True)
     if not filecmp.cmp(app / "Muralto.exe", stripped, shallow=False):
         fail("the zip's Muralto.exe is not the one built, stripped")
