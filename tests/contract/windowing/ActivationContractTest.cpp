@@ -52,8 +52,8 @@ TEST_F(WindowSuite, TheActiveWindowHiddenOrMinimisedHandsTheActivationToTheNextW
   ShowWindow(desk.front.h, SwMinimize);
   const bool handedOn = windowsuite::Received(kFocus) == Handover(desk.front.h, desk.behind.h, desk.child.h) &&
                         GetForegroundWindow() == desk.behind.h && GetFocus() == desk.behind.h;
-  const bool kept = windowsuite::Received(kFocus).empty() && GetForegroundWindow() == desk.front.h &&
-                    GetFocus() == desk.child.h;
+  const bool kept =
+      windowsuite::Received(kFocus).empty() && GetForegroundWindow() == desk.front.h && GetFocus() == desk.child.h;
   contract::KnownWineDeviation(handedOn, kept, "a minimised window keeps the activation and its child the focus");
 }
 
