@@ -36,18 +36,37 @@ windows: bootstrap
 	  -DCMAKE_BUILD_TYPE=Release -DMURALTO_DEPS=$(BUILD)/deps $(CACHE) >/dev/null
 	@cmake --build $(WINDOWS) -j$(JOBS)
 
+# The Windows programs that are run (make run, the suites' own targets, the
+# references, the soak) come from the 32-bit build, or, where the machine
+# cannot run 32-bit programs, from the 64-bit build under Wine's 64-bit side,
+# as in `make test`.
+ifeq ($(shell /lib/ld-linux.so.2 --version >/dev/null 2>&1 && echo yes),yes)
+RUNS := $(WINDOWS)
+RUNS_TOOLCHAIN := cmake/mingw-i686.cmake
+RUNS_DIST := $(BUILD)/dist
+else
+RUNS := $(BUILD)/windows64
+RUNS_TOOLCHAIN := cmake/mingw-x86_64.cmake
+RUNS_DIST := $(BUILD)/dist64
+export PATH := $(ROOT)/scripts/wine64:$(PATH)
+export MURALTO_WINDOWS_TESTS := windows64
+endif
+.PHONY: runnable
+runnable: bootstrap
+	@$(MAKE) -s windows WINDOWS=$(RUNS) TOOLCHAIN=$(RUNS_TOOLCHAIN)
+
 test-native: native
 	@cd $(NATIVE) && ctest --output-on-failure -j$(JOBS)
 
-test-windows: windows
-	@cd $(WINDOWS) && ctest --output-on-failure
+test-windows: runnable
+	@cd $(RUNS) && ctest --output-on-failure
 
 # Checks that need both builds (the same input through both), one script each.
-test-cross: native windows
+test-cross: native runnable
 	@scripts/run-checks tests/cross $(BUILD) cross
 
-test-e2e: windows
-	@tests/e2e/run $(WINDOWS)
+test-e2e: runnable
+	@tests/e2e/run $(RUNS) --dist $(RUNS_DIST)
 
 test-fuzz: bootstrap
 	@fuzz/run $(BUILD)/fuzz short
@@ -56,8 +75,8 @@ test-fuzz: bootstrap
 test: bootstrap
 	@scripts/test-all $(BUILD)
 
-run: windows
-	@scripts/run $(WINDOWS)
+run: runnable
+	@scripts/run $(RUNS)
 
 bench: bootstrap
 	@bench/run $(BUILD)
@@ -82,12 +101,12 @@ docs-screenshots:
 # (tests/e2e/references/), made anew from the Windows build by the scenarios
 # marked "pixels"; each is looked at before it is committed.
 .PHONY: e2e-references
-e2e-references: windows
-	@tests/e2e/run $(WINDOWS) --update-refs -m pixels
+e2e-references: runnable
+	@tests/e2e/run $(RUNS) --update-refs -m pixels
 
 # A long run of the real program under Wine, a pick every second, with a
 # report of picks, failures, memory and handles (not part of `make test`).
 MINUTES ?= 60
 .PHONY: soak
-soak: windows
-	@scripts/soak $(WINDOWS) $(MINUTES)
+soak: runnable
+	@scripts/soak $(RUNS) $(MINUTES)

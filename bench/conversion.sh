@@ -16,6 +16,7 @@
 # are cached in BUILD/bench-cache/conversion.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
+. "$here/scripts/wine-side"
 build=$(realpath -m "${1:-$here/build}")
 runs=${2:-5}
 # PARTS: which tables, "jpeg bitmap" by default.
@@ -163,11 +164,12 @@ echo "against the floor (decode only + write only; bitmaps: copy only), medians 
 
 deps=${MURALTO_DEPS:-$build/deps}
 [ -d "$deps" ] || deps=$here/build/deps
-cmake -S "$here" -B "$build/bench-windows" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" \
+"$here/scripts/build-windows-deps" "$deps" "$wine_toolchain"
+cmake -S "$here" -B "$build/bench-windows$wine_suffix" -DCMAKE_TOOLCHAIN_FILE="$wine_toolchain" \
   -DCMAKE_BUILD_TYPE=Release -DMURALTO_DEPS="$deps" >>"$cache/build.log" 2>&1
-cmake --build "$build/bench-windows" --target muralto-convert conversion-floor -j"${JOBS:-2}" >>"$cache/build.log" 2>&1
+cmake --build "$build/bench-windows$wine_suffix" --target muralto-convert conversion-floor -j"${JOBS:-2}" >>"$cache/build.log" 2>&1
 export WINEPREFIX=${WINEPREFIX:-$build/bench-cache/wineprefix} WINEDEBUG=-all
-"$here/scripts/wine-run" "$build/bench-windows/bench/conversion-floor.exe" write 1 NUL
+"$here/scripts/wine-run" "$build/bench-windows$wine_suffix/bench/conversion-floor.exe" write 1 NUL
 # One server for every run, so that each pays only its own start. The
 # server of the run just above may still be lingering, and -p refuses to
 # start while one runs: wait for it to end first.
@@ -176,7 +178,7 @@ wineserver -p
 trap 'wineserver -k 2>/dev/null || true' EXIT
 winpath() { printf 'Z:%s' "$(echo "$1" | tr / '\\')"; }
 [[ $parts != *" jpeg "* ]] ||
-  floor_table wine wine "$build/bench-windows/tools/muralto-convert.exe" "$build/bench-windows/bench/conversion-floor.exe" winpath
+  floor_table wine wine "$build/bench-windows$wine_suffix/tools/muralto-convert.exe" "$build/bench-windows$wine_suffix/bench/conversion-floor.exe" winpath
 [[ $parts != *" bitmap "* ]] ||
-  bitmap_table wine wine "$build/bench-windows/tools/muralto-convert.exe" "$build/bench-windows/bench/conversion-floor.exe" winpath
+  bitmap_table wine wine "$build/bench-windows$wine_suffix/tools/muralto-convert.exe" "$build/bench-windows$wine_suffix/bench/conversion-floor.exe" winpath
 rm -f "$cache/out.bmp" "$cache/time.txt" "$cache/once.list" "$cache/repeat.list"

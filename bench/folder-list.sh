@@ -26,6 +26,7 @@
 # of RUNS runs (default 3) is reported.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
+. "$here/scripts/wine-side"
 
 if [ "${1:-}" = --inside ]; then
   shift
@@ -136,14 +137,15 @@ fi
 
 build=$(realpath -m "${1:-$here/build}")
 runs=${2:-3}
-windows=$build/windows
+windows=$build/windows$wine_suffix
 work=$build/bench-cache/folder-list
 mkdir -p "$work"
 log=$work/build.log
 if [ ! -f "$windows/CMakeCache.txt" ]; then
   deps=${MURALTO_DEPS:-$build/deps}
   [ -d "$deps" ] || deps=$here/build/deps
-  cmake -S "$here" -B "$windows" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" \
+  "$here/scripts/build-windows-deps" "$deps" "$wine_toolchain"
+  cmake -S "$here" -B "$windows" -DCMAKE_TOOLCHAIN_FILE="$wine_toolchain" \
     -DCMAKE_BUILD_TYPE=Release -DMURALTO_DEPS="$deps" >"$log" 2>&1
 fi
 if ! cmake --build "$windows" --target Muralto e2e-driver -j"${JOBS:-2}" >>"$log" 2>&1; then
