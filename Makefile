@@ -27,14 +27,15 @@ native: bootstrap
 # A tree configured before the toolchain file changed keeps its old compiler:
 # it is configured afresh (ccache keeps the cost down). TOOLCHAIN picks the
 # 32-bit build that ships, or the 64-bit one (cmake/mingw-x86_64.cmake) that
-# the Windows suites run where 32-bit programs cannot.
+# the Windows suites run where 32-bit programs cannot. TARGETS, when given,
+# builds only those.
 TOOLCHAIN ?= cmake/mingw-i686.cmake
 windows: bootstrap
 	@scripts/build-windows-deps $(BUILD)/deps $(TOOLCHAIN)
 	@if [ $(WINDOWS)/CMakeCache.txt -ot $(TOOLCHAIN) ]; then rm -rf $(WINDOWS)/CMakeCache.txt $(WINDOWS)/CMakeFiles; fi
 	@cmake -S . -B $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=$(ROOT)/$(TOOLCHAIN) \
 	  -DCMAKE_BUILD_TYPE=Release -DMURALTO_DEPS=$(BUILD)/deps $(CACHE) >/dev/null
-	@cmake --build $(WINDOWS) -j$(JOBS)
+	@cmake --build $(WINDOWS) -j$(JOBS) $(if $(TARGETS),--target $(TARGETS))
 
 # The Windows programs that are run (make run, the suites' own targets, the
 # references, the soak) come from the 32-bit build, or, where the machine
