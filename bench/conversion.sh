@@ -169,14 +169,17 @@ cmake -S "$here" -B "$build/bench-windows$wine_suffix" -DCMAKE_TOOLCHAIN_FILE="$
   -DCMAKE_BUILD_TYPE=Release -DMURALTO_DEPS="$deps" >>"$cache/build.log" 2>&1
 cmake --build "$build/bench-windows$wine_suffix" --target muralto-convert conversion-floor -j"${JOBS:-2}" >>"$cache/build.log" 2>&1
 export WINEPREFIX=${WINEPREFIX:-$build/bench-cache/wineprefix} WINEDEBUG=-all
-"$here/scripts/wine-run" "$build/bench-windows$wine_suffix/bench/conversion-floor.exe" write 1 NUL
+winpath() { printf 'Z:%s' "$(echo "$1" | tr / '\\')"; }
+# A first run makes the prefix. The floor's write replaces a file, which the
+# device NUL cannot be: it writes one byte into the cache instead.
+"$here/scripts/wine-run" "$build/bench-windows$wine_suffix/bench/conversion-floor.exe" write 1 "$(winpath "$cache/warm.bin")"
+rm -f "$cache/warm.bin"
 # One server for every run, so that each pays only its own start. The
 # server of the run just above may still be lingering, and -p refuses to
 # start while one runs: wait for it to end first.
 wineserver -w
 wineserver -p
 trap 'wineserver -k 2>/dev/null || true' EXIT
-winpath() { printf 'Z:%s' "$(echo "$1" | tr / '\\')"; }
 [[ $parts != *" jpeg "* ]] ||
   floor_table wine wine "$build/bench-windows$wine_suffix/tools/muralto-convert.exe" "$build/bench-windows$wine_suffix/bench/conversion-floor.exe" winpath
 [[ $parts != *" bitmap "* ]] ||
