@@ -10,6 +10,7 @@
 # its readings from 2 s after the pick to the next one.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
+. "$here/scripts/wine-side"
 windows=$(cd "${1:?usage: bench/resident.sh WINDOWS_BUILD [INTERVAL]}" && pwd)
 interval=${2:-20}
 build=$(dirname "$windows")
@@ -47,19 +48,22 @@ one() {
   wait "$poller" || true
   wine "$driver" close "$window" >/dev/null 2>&1 || true
   # idle: the readings before the first pick; after: from 2 s after it to the second
-  awk -F'\t' -v name="$(basename "$picture")" '
-    $2 == "pick" { picks[++n] = $1; next }
-    $2 == "memory" { split($3, kv, "="); t[++m] = $1; rss[m] = kv[2] }
-    END {
-      for (i = 1; i <= m; i++) {
-        if (n < 1 || t[i] < picks[1]) idle[++a] = rss[i]
-        else if (t[i] >= picks[1] + 2000 && (n < 2 || t[i] < picks[2])) after[++b] = rss[i]
-      }
-      asort(idle); asort(after)
-      if (a == 0 || b == 0) { printf "%s: not enough readings (%d idle, %d after, %d picks)\n", name, a, b, n; exit 1 }
-      i0 = idle[int((a + 1) / 2)]; a0 = after[int((b + 1) / 2)]
-      printf "%-14s idle %.1f MiB, after the pick %.1f MiB: %+.1f MiB (goal within 8: %s)\n", name, i0 / 1024, a0 / 1024,
-        (a0 - i0) / 1024, ((a0 - i0) / 1024 <= 8 ? "met" : "NOT met") }' "$work/poll.log"
+  /usr/bin/python3 - "$(basename "$picture")" "$work/poll.log" <<'PY'
+import statistics, sys
+name, log = sys.argv[1], sys.argv[2]
+picks, readings = [], []
+for line in open(log):
+    f = line.rstrip("\n").split("\t")
+    if len(f) > 1 and f[1] == "pick": picks.append(int(f[0]))
+    elif len(f) > 2 and f[1] == "memory": readings.append((int(f[0]), int(f[2].split("=")[1])))
+idle = [r for t, r in readings if not picks or t < picks[0]]
+after = [r for t, r in readings if picks and t >= picks[0] + 2000 and (len(picks) < 2 or t < picks[1])]
+if not idle or not after:
+    sys.exit(f"{name}: not enough readings ({len(idle)} idle, {len(after)} after, {len(picks)} picks)")
+i0, a0 = statistics.median_low(idle) / 1024, statistics.median_low(after) / 1024
+print(f"{name:<14} idle {i0:.1f} MiB, after the pick {a0:.1f} MiB: {a0 - i0:+.1f} MiB "
+      f"(goal within 8: {'met' if a0 - i0 <= 8 else 'NOT met'})")
+PY
 }
 export -f one
 export here windows work interval
