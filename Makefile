@@ -40,18 +40,13 @@ windows: bootstrap
 # The Windows programs that are run (make run, the suites' own targets, the
 # references, the soak) come from the 32-bit build, or, where the machine
 # cannot run 32-bit programs, from the 64-bit build under Wine's 64-bit side,
-# as in `make test`.
-ifeq ($(shell /lib/ld-linux.so.2 --version >/dev/null 2>&1 && echo yes),yes)
-RUNS := $(WINDOWS)
-RUNS_TOOLCHAIN := cmake/mingw-i686.cmake
-RUNS_DIST := $(BUILD)/dist
-else
-RUNS := $(BUILD)/windows64
-RUNS_TOOLCHAIN := cmake/mingw-x86_64.cmake
-RUNS_DIST := $(BUILD)/dist64
-export PATH := $(ROOT)/scripts/wine64:$(PATH)
-export MURALTO_WINDOWS_TESTS := windows64
-endif
+# as in `make test` (scripts/wine-side decides; the scripts that start Wine
+# read it themselves).
+WINE_SUFFIX := $(shell here=$(ROOT); . $(ROOT)/scripts/wine-side; echo "$$wine_suffix")
+RUNS := $(if $(WINE_SUFFIX),$(BUILD)/windows64,$(WINDOWS))
+RUNS_TOOLCHAIN := $(if $(WINE_SUFFIX),cmake/mingw-x86_64.cmake,cmake/mingw-i686.cmake)
+RUNS_DIST := $(BUILD)/dist$(WINE_SUFFIX)
+export MURALTO_WINDOWS_TESTS := $(notdir $(RUNS))
 .PHONY: runnable
 runnable: bootstrap
 	@$(MAKE) -s windows WINDOWS=$(RUNS) TOOLCHAIN=$(RUNS_TOOLCHAIN)
